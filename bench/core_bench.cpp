@@ -1,0 +1,74 @@
+// Reading a full graph file and writing the equations of a full table.
+#include <benchmark/benchmark.h>
+
+#include "equation_text.h"
+#include "graph_file.h"
+#include "sjis_codec.h"
+
+namespace {
+
+// 100 graphs of every kind with fractional slopes, as a format-5 file.
+QByteArray HundredGraphFile() {
+    QStringList lines = {QStringLiteral("一次関数のグラフ"),
+                         "<<spec5",
+                         "-99",
+                         "-99",
+                         "-99",
+                         "-99",
+                         "16",
+                         "16",
+                         "True",
+                         "5",
+                         "5",
+                         "True",
+                         "-----",
+                         "99",
+                         "99",
+                         "1",
+                         "True",
+                         ">>"};
+    for (int i = 0; i < 100; ++i) {
+        TLineSpec g;
+        g.Kind = i % 4;
+        g.Width = 1 + i % 3;
+        g.EndKind = g.Kind == KindSegment ? i % 4 : (g.Kind == KindRay ? i % 2 : 0);
+        g.Color = 0x0080FF;
+        g.P1 = {-(i % 7), i % 5 - 2};
+        g.P2 = {3 + i % 4, -(i % 9) + 4};
+        g.D1 = {-(i % 3) - 1, 0};
+        g.D2 = {i % 6 + 1, 0};
+        if (g.Kind == KindPoint) {
+            g.P2 = {5, 99};
+        }
+        g.Text = EquationText(g, EquationForm::Standard);
+        lines.append(QString::number(g.Color) + ",16");
+        lines.append(g.Text);
+        for (LatticePoint p : {g.P1, g.P2, g.D1, g.D2}) {
+            lines.append(QString::number(p.X) + u',' + QString::number(p.Y));
+        }
+    }
+    return EncodeCp932(lines.join("\r\n") + "\r\n").bytes;
+}
+
+void BM_ParseHundredGraphFile(benchmark::State& state) {
+    const QByteArray bytes = HundredGraphFile();
+    const PlaneSettings settings;
+    for (auto _ : state) {
+        GraphFileContent c = ParseGraphFile(bytes, "bench.lin", settings, true);
+        benchmark::DoNotOptimize(c.graphs.data());
+    }
+}
+BENCHMARK(BM_ParseHundredGraphFile)->Unit(benchmark::kMicrosecond);
+
+void BM_EquationTextsOfHundredGraphs(benchmark::State& state) {
+    const GraphFileContent c = ParseGraphFile(HundredGraphFile(), "bench.lin", {}, true);
+    for (auto _ : state) {
+        for (const TLineSpec& g : c.graphs) {
+            benchmark::DoNotOptimize(EquationText(g, EquationForm::Standard));
+            benchmark::DoNotOptimize(EquationText(g, EquationForm::General));
+        }
+    }
+}
+BENCHMARK(BM_EquationTextsOfHundredGraphs)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,373 @@
+// Reading and writing graph files.
+#include "graph_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cstdlib>
+
+#include "sjis_codec.h"
+
+namespace {
+
+const QString SpecMarker = QStringLiteral("<<spec");
+
+QString FlagText(bool flag) {
+    return flag ? QStringLiteral("True") : QStringLiteral("False");
+}
+bool FlagValue(const QString& line) {
+    return line == QStringLiteral("True");
+}
+
+// The message for a file that stops being readable at a line (counted from 1 for the user).
+QString LineError(const QString& fileName, int lineIndex, const QString& reason) {
+    return fileName + QStringLiteral("の%1行目が正しくありません：").arg(lineIndex + 1) + reason;
+}
+
+QString NotIntegerReason(const QString& text) {
+    return QStringLiteral("「%1」は整数ではありません").arg(text);
+}
+
+// A whole number as the file stores it: an optional sign and decimal digits; an empty text is 0.
+bool ParseFileInt(const QString& raw, int32_t* value) {
+    const QString text = raw.trimmed();
+    int v = 0;
+    if (!ParseSettingInt(text, &v)) {
+        return false;
+    }
+    *value = v;
+    return true;
+}
+
+// The format digit shown for line 1 and the first line of the graphs.
+struct HeaderFormat {
+    QString shown = QStringLiteral("0");
+    int firstBodyLine = 1;
+};
+
+HeaderFormat DetectFormat(const QStringList& lines) {
+    HeaderFormat f;
+    if (lines.size() < 2 || !lines[1].startsWith(SpecMarker)) {
+        return f;
+    }
+    const QChar digit = lines[1].size() > SpecMarker.size() ? lines[1][SpecMarker.size()] : QChar();
+    switch (digit.unicode()) {
+        case u'1':
+            return {QStringLiteral("1"), 10};
+        case u'2':
+            return {QStringLiteral("2"), 12};
+        case u'3':
+            return {QStringLiteral("3"), 14};
+        case u'4':
+            return {QStringLiteral("4"), 16};
+        case u'5':
+            return {QStringLiteral("5"), 18};
+        default:
+            return {QStringLiteral("1"), 11};  // unknown or missing digit
+    }
+}
+
+// Applies header lines 2 .. firstBodyLine − 1 to the settings. Returns an error or empty.
+QString ReadHeader(const QStringList& lines, int firstBodyLine, const QString& fileName,
+                   GraphFileContent* out) {
+    if (lines.size() < firstBodyLine) {
+        return LineError(fileName, lines.size(),
+                         QStringLiteral("ファイルが設定の途中で終わっています"));
+    }
+    // Every number of the header must be a whole number, or the plane could not be drawn.
+    auto integerLine = [&](int i, int32_t* value) -> QString {
+        if (!ParseFileInt(lines[i], value)) {
+            return LineError(fileName, i, NotIntegerReason(lines[i]));
+        }
+        return QString();
+    };
+    int32_t scratch = 0;
+    for (int i : {2, 3, 4, 5, 6, 7}) {
+        if (QString e = integerLine(i, &scratch); !e.isEmpty()) {
+            return e;
+        }
+    }
+    PlaneSettings& s = out->settings;
+    s.setSizeX(lines[2].trimmed());
+    if (s.trackedSizeX > 384) {
+        s.setSizeX(QStringLiteral("384"));
+    }
+    s.setSizeY(lines[3].trimmed());
+    if (s.trackedSizeY > 384) {
+        s.setSizeY(QStringLiteral("384"));
+    }
+    s.edtStartX = lines[4].trimmed();
+    s.edtStartY = lines[5].trimmed();
+    s.setDX(lines[6].trimmed());
+    s.setDY(lines[7].trimmed());
+    out->chkMaru = FlagValue(lines[8]);
+    if (firstBodyLine > 10) {
+        int32_t x = 0, y = 0;
+        if (QString e = integerLine(9, &x); !e.isEmpty()) {
+            return e;
+        }
+        if (QString e = integerLine(10, &y); !e.isEmpty()) {
+            return e;
+        }
+        s.setScaleNumberX(x);
+        s.setScaleNumberY(y);
+    }
+    if (firstBodyLine >= 14) {
+        s.chkXY = FlagValue(lines[11]);
+    }
+    if (firstBodyLine >= 16) {
+        for (int i : {13, 14}) {
+            if (QString e = integerLine(i, &scratch); !e.isEmpty()) {
+                return e;
+            }
+        }
+        s.edtEndX = lines[13].trimmed();
+        s.edtEndY = lines[14].trimmed();
+    }
+    if (firstBodyLine >= 18) {
+        int32_t yohaku = 0;
+        if (QString e = integerLine(15, &yohaku); !e.isEmpty()) {
+            return e;
+        }
+        s.setYohaku(yohaku);
+        s.chkMemori = FlagValue(lines[16]);
+    }
+    return QString();
+}
+
+QString PairText(LatticePoint p) {
+    return QString::number(p.X) + u',' + QString::number(p.Y);
+}
+
+}  // namespace
+
+int32_t PackAttrCode(const TLineSpec& spec) {
+    return spec.Kind + 16 * spec.Width + 256 * spec.EndKind + 4096 * spec.Attr;
+}
+
+void UnpackAttrCode(int32_t code, TLineSpec* spec) {
+    const uint32_t bits = static_cast<uint32_t>(code);
+    spec->Kind = bits & 0xF;
+    spec->Width = (bits >> 4) & 0xF;
+    if (spec->Width == 0) {
+        spec->Width = 1;
+    }
+    spec->EndKind = (bits >> 8) & 0xF;
+    spec->Attr = (bits >> 12) & 0xF;
+}
+
+TextPair SplitPair(const QString& line) {
+    const qsizetype comma = line.indexOf(u',');
+    if (comma < 0) {
+        return {line, QString()};
+    }
+    return {line.left(comma), line.mid(comma + 1)};
+}
+
+QString FileExtOf(const QString& name) {
+    const qsizetype slash = std::max(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\'));
+    const qsizetype dot = name.indexOf(u'.', slash + 1);
+    if (dot < 0) {
+        return QString();
+    }
+    return name.mid(dot).toLower();
+}
+
+FixedFileName FixGraphFileName(const QString& name) {
+    const qsizetype slash = std::max(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\'));
+    const qsizetype dot = name.indexOf(u'.', slash + 1);
+    if (dot < 0) {
+        return {name + QStringLiteral(".lin"), QString()};
+    }
+    const QString ext = FileExtOf(name);
+    if (ext == QStringLiteral(".lin") || ext == QStringLiteral(".cai")) {
+        return {name, QString()};
+    }
+    return {name.left(dot) + QStringLiteral(".lin"),
+            ext + QStringLiteral("拡張子は.linまたは.CAIを使ってください")};
+}
+
+GraphFileContent ParseGraphFile(const QByteArray& bytes, const QString& fileName,
+                                const PlaneSettings& settings, bool chkMaru, int capacity) {
+    GraphFileContent out;
+    out.fileName = fileName;
+    out.settings = settings;
+    out.chkMaru = chkMaru;
+    out.formatShown = QStringLiteral("0");
+
+    const DecodedText decoded = DecodeCp932(bytes);
+    if (!decoded.ok()) {
+        const int line = bytes.left(decoded.badOffset).count('\n') +
+                         (bytes.left(decoded.badOffset).count('\r') -
+                          bytes.left(decoded.badOffset).count("\r\n"));
+        out.error = LineError(fileName, line,
+                              QStringLiteral("Shift-JISの文字として読めないバイトがあります"));
+        return out;
+    }
+    const QStringList lines = SplitTextLines(decoded.text);
+    if (lines.isEmpty()) {
+        return out;  // an empty file holds no graphs
+    }
+
+    const HeaderFormat format = DetectFormat(lines);
+    out.formatShown = format.shown;
+    if (format.firstBodyLine > 1) {
+        out.hasHeader = true;
+        if (QString e = ReadHeader(lines, format.firstBodyLine, fileName, &out); !e.isEmpty()) {
+            out.error = e;
+            return out;
+        }
+    }
+
+    // The memo holds the title and every line from the first graph on.
+    QStringList memo{lines[0]};
+    memo.append(lines.mid(format.firstBodyLine));
+    const int linesPerGraph = format.firstBodyLine == 18 ? 6 : 4;
+    const int count = memo.size() / linesPerGraph;
+    if (count > capacity) {
+        out.error = fileName +
+                    QStringLiteral("には%1個より多いグラフがあるため読み込めません").arg(capacity);
+        return out;
+    }
+
+    auto fileLine = [&](int memoIndex) { return format.firstBodyLine + memoIndex - 1; };
+    std::vector<TLineSpec> graphs;
+    graphs.reserve(count);
+    int m = 1;
+    for (int k = 0; k < count; ++k) {
+        if (m + linesPerGraph > memo.size()) {
+            out.error = LineError(fileName, fileLine(memo.size()),
+                                  QStringLiteral("ファイルがグラフの途中で終わっています"));
+            return out;
+        }
+        TLineSpec spec;
+        const TextPair codes = SplitPair(memo[m]);
+        int32_t color = 0, attr = 0;
+        if (!ParseFileInt(codes.first, &color) || !ParseFileInt(codes.second, &attr)) {
+            out.error = LineError(fileName, fileLine(m), NotIntegerReason(memo[m]));
+            return out;
+        }
+        UnpackAttrCode(attr, &spec);
+        spec.Color = color;
+        spec.Text = memo[m + 1];
+        LatticePoint* points[] = {&spec.P1, &spec.P2, &spec.D1, &spec.D2};
+        const int pointLines = linesPerGraph - 2;
+        for (int p = 0; p < pointLines; ++p) {
+            const int at = m + 2 + p;
+            const TextPair pair = SplitPair(memo[at]);
+            if (!ParseFileInt(pair.first, &points[p]->X) ||
+                !ParseFileInt(pair.second, &points[p]->Y)) {
+                out.error = LineError(fileName, fileLine(at), NotIntegerReason(memo[at]));
+                return out;
+            }
+            if (std::abs(int64_t(points[p]->X)) > MaxGraphCoordinate ||
+                std::abs(int64_t(points[p]->Y)) > MaxGraphCoordinate) {
+                out.error =
+                    LineError(fileName, fileLine(at),
+                              QStringLiteral("座標は-%1から%1までです").arg(MaxGraphCoordinate));
+                return out;
+            }
+        }
+        if (linesPerGraph == 4) {
+            spec.D1 = spec.P1;
+            spec.D2 = spec.P2;
+        }
+        graphs.push_back(spec);
+        m += linesPerGraph;
+    }
+
+    if (linesPerGraph == 4) {
+        // Older files are kept in the six-line form from now on, so a save writes format 5.
+        QStringList rebuilt{lines[0]};
+        for (int k = 0; k < count; ++k) {
+            rebuilt.append(lines.mid(format.firstBodyLine + 4 * k, 4));
+            const TLineSpec& g = graphs[k];
+            const bool hasDomain = g.Kind == KindSegment || g.Kind == KindRay;
+            rebuilt.append(hasDomain ? PairText(g.P1) : QStringLiteral("0,0"));
+            rebuilt.append(hasDomain ? PairText(g.P2) : QStringLiteral("0,0"));
+        }
+        memo = rebuilt;
+    }
+    out.memo = memo;
+    out.graphs = std::move(graphs);
+    return out;
+}
+
+GraphFileContent ReadGraphFile(const QString& name, const PlaneSettings& settings, bool chkMaru,
+                               int capacity) {
+    GraphFileContent out;
+    out.settings = settings;
+    out.chkMaru = chkMaru;
+    out.formatShown = QStringLiteral("0");
+    if (name.isEmpty()) {
+        return out;
+    }
+    const FixedFileName fixed = FixGraphFileName(name);
+    out.fileName = fixed.name;
+    out.notice = fixed.message;
+    QFile file(fixed.name);
+    if (!QFileInfo(file).isFile()) {
+        return out;
+    }
+    if (file.size() > MaxGraphFileBytes) {
+        out.error = fixed.name + QStringLiteral("は大きすぎるため読み込めません");
+        return out;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        out.error = fixed.name + QStringLiteral("を読み込めません");
+        return out;
+    }
+    const QByteArray bytes = file.read(MaxGraphFileBytes + 1);
+    if (bytes.size() > MaxGraphFileBytes) {
+        out.error = fixed.name + QStringLiteral("は大きすぎるため読み込めません");
+        return out;
+    }
+    GraphFileContent parsed = ParseGraphFile(bytes, fixed.name, settings, chkMaru, capacity);
+    parsed.notice = fixed.message;
+    return parsed;
+}
+
+QStringList GraphFileLines(const QString& unitTitle, const PlaneSettings& s, bool chkMaru,
+                           const QStringList& memo) {
+    QStringList lines{unitTitle,
+                      SpecMarker + u'5',
+                      s.edtSizeX,
+                      s.edtSizeY,
+                      s.edtStartX,
+                      s.edtStartY,
+                      s.edtDX,
+                      s.edtDY,
+                      FlagText(chkMaru),
+                      QString::number(s.spnScaleNumberX),
+                      QString::number(s.spnScaleNumberY),
+                      FlagText(s.chkXY),
+                      QStringLiteral("-----"),
+                      s.edtEndX,
+                      s.edtEndY,
+                      QString::number(s.spnYohaku),
+                      FlagText(s.chkMemori),
+                      QStringLiteral(">>")};
+    lines.append(memo.mid(1));
+    return lines;
+}
+
+QString WriteGraphFile(const QString& fileName, const QString& unitTitle,
+                       const PlaneSettings& settings, bool chkMaru, const QStringList& memo) {
+    const QString failed = fileName + QStringLiteral("の保存に失敗しました");
+    const QStringList lines = GraphFileLines(unitTitle, settings, chkMaru, memo);
+    QByteArray bytes;
+    for (int i = 0; i < lines.size(); ++i) {
+        const EncodedText encoded = EncodeCp932(lines[i]);
+        if (!encoded.ok()) {
+            return failed + QStringLiteral("\n%1行目：").arg(i + 1) +
+                   CannotEncodeMessage(encoded.badChar);
+        }
+        bytes += encoded.bytes;
+        bytes += "\r\n";
+    }
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        return failed;
+    }
+    return QString();
+}

@@ -1,0 +1,174 @@
+// The graph table and its two mirrors, the formula-list selection and the unit contents memo.
+#include "graph_model.h"
+
+#include "graph_file.h"
+
+int32_t NextColor(EditingState& s) {
+    if (s.FixedColor != AutomaticColor) {
+        return s.FixedColor;
+    }
+    s.ColorCycle = ((s.ColorCycle % 16) + 16) % 16;
+    return ColorCycleTable[s.ColorCycle];
+}
+
+int32_t CurrentEndKind(const EditingState& s) {
+    if (s.LineMode == KindSegment) {
+        return s.SegmentEndKind;
+    }
+    if (s.LineMode == KindRay) {
+        return s.RayEndKind;
+    }
+    return 0;
+}
+
+TLineSpec NewLineSpec(EditingState& s, LatticePoint first, LatticePoint second) {
+    TLineSpec spec;
+    spec.Kind = s.LineMode;
+    spec.Width = s.LineWidth;
+    spec.EndKind = CurrentEndKind(s);
+    spec.Color = NextColor(s);
+    spec.P1 = first;
+    spec.P2 = second;
+    spec.Attr = 0;
+    spec.Text = EquationText(spec, s.Form);
+    return spec;
+}
+
+TLineSpec CopyLineSpec(LatticePoint first, LatticePoint second, const TLineSpec& source,
+                       EquationForm form) {
+    TLineSpec spec = source;
+    spec.P1 = first;
+    spec.P2 = second;
+    spec.Text = EquationText(spec, form);
+    return spec;
+}
+
+QStringList GraphTextLines(const TLineSpec& spec) {
+    auto pair = [](LatticePoint p) { return QString::number(p.X) + u',' + QString::number(p.Y); };
+    return {QString::number(spec.Color) + u',' + QString::number(PackAttrCode(spec)),
+            spec.Text,
+            pair(spec.P1),
+            pair(spec.P2),
+            pair(spec.D1),
+            pair(spec.D2)};
+}
+
+void AppendGraphLines(GraphTable& t, const TLineSpec& spec) {
+    // The six lines go right after the last whole graph, before any lines the user or a file
+    // left at the end of the memo, so that line 6i+1 stays graph i.
+    const int at = 1 + 6 * t.LineCount;
+    while (t.Memo.size() < at) {
+        t.Memo.append(QString());
+    }
+    const QStringList lines = GraphTextLines(spec);
+    for (int k = 0; k < 6; ++k) {
+        t.Memo.insert(at + k, lines[k]);
+    }
+}
+
+void ReplaceGraphLines(GraphTable& t, const TLineSpec& spec, int index) {
+    const QStringList lines = GraphTextLines(spec);
+    const int at = 1 + 6 * index;
+    while (t.Memo.size() < at + 6) {
+        t.Memo.append(QString());
+    }
+    for (int k = 0; k < 6; ++k) {
+        t.Memo[at + k] = lines[k];
+    }
+}
+
+AddResult AddOrReplaceGraph(GraphTable& t, EditingState& s, const TLineSpec& spec, int index,
+                            int* changedIndex) {
+    if (t.LineCount >= MaxGraphs) {
+        return AddResult::TableFull;
+    }
+    AddResult result;
+    if (index < 0) {
+        AppendGraphLines(t, spec);
+        t.LineTable[t.LineCount] = spec;
+        ++t.LineCount;
+        if (s.FixedColor == AutomaticColor) {
+            ++s.ColorCycle;
+        }
+        index = t.LineCount - 1;
+        result = AddResult::Added;
+    } else {
+        t.LineTable[index] = spec;
+        ReplaceGraphLines(t, spec, index);
+        result = AddResult::Replaced;
+    }
+    MarkChanged(s);
+    SelectOnly(t, index);
+    if (changedIndex) {
+        *changedIndex = index;
+    }
+    return result;
+}
+
+void SelectOnly(GraphTable& t, int index) {
+    if (index < 0 || index >= t.LineCount) {
+        return;
+    }
+    t.Selected.reset();
+    t.Selected.set(index);
+}
+
+int CurrentIndex(const GraphTable& t) {
+    for (int i = 0; i < t.LineCount; ++i) {
+        if (t.Selected.test(i)) {
+            return i;
+        }
+    }
+    return t.LineCount - 1;
+}
+
+int DeleteSelected(GraphTable& t) {
+    int kept = 0;
+    int deleted = 0;
+    std::bitset<MaxGraphs> selected = t.Selected;
+    for (int i = 0; i < t.LineCount; ++i) {
+        if (selected.test(i)) {
+            ++deleted;
+            continue;
+        }
+        t.LineTable[kept++] = t.LineTable[i];
+    }
+    // Memo lines go from the highest deleted index down, so the lower indices stay valid.
+    for (int i = t.LineCount - 1; i >= 0; --i) {
+        if (selected.test(i)) {
+            const int at = 1 + 6 * i;
+            for (int k = 0; k < 6 && at < t.Memo.size(); ++k) {
+                t.Memo.removeAt(at);
+            }
+        }
+    }
+    t.LineCount = kept;
+    t.Selected.reset();
+    return deleted;
+}
+
+void ClearGraphs(GraphTable& t, EditingState& s, const QString& unitTitle) {
+    s.WorkSpec.P2 = {99, 99};
+    s.LastPos = {99, 99};
+    s.ColorCycle = 0;
+    s.DrawState = DrawIdle;
+    s.EditIndex = -1;
+    t.LineCount = 0;
+    t.Selected.reset();
+    MarkSaved(s);
+    t.Memo = QStringList{unitTitle};
+}
+
+void MarkSaved(EditingState& s) {
+    s.DataSaved = true;
+}
+
+void MarkChanged(EditingState& s) {
+    s.DataSaved = false;
+    s.EditIndex = -1;
+    s.DrawState = DrawIdle;
+}
+
+bool NeedsSaving(const GraphTable& t, const EditingState& s) {
+    return t.LineCount > 0 && !s.DataSaved;
+}

@@ -1,0 +1,80 @@
+// The graph table of the main window with the selection of the formula list and the unit
+// contents memo kept in step with it, and the editing state shared by the drawing tools.
+// The windows show this data; every change to it goes through the routines below.
+#pragma once
+
+#include <QStringList>
+#include <array>
+#include <bitset>
+
+#include "equation_text.h"
+#include "line_spec.h"
+
+constexpr int MaxGraphs = 100;
+
+struct GraphTable {
+    std::array<TLineSpec, MaxGraphs> LineTable;
+    int LineCount = 0;
+    std::bitset<MaxGraphs> Selected;  // the multi-selection of the formula list
+    // The unit contents memo: line 0 the unit title, lines 6i+1..6i+6 graph i in file form.
+    // Lines after the last whole graph (from a file, or typed by the user) are kept.
+    QStringList Memo;
+};
+
+// Values of EditingState::DrawState.
+enum DrawStateValue : int32_t {
+    DrawIdle = 0,            // no gesture
+    DrawRubberBand = 1,      // first point fixed, rubber band follows (also: endpoint dragged)
+    DrawAwaitFirstEnd = 2,   // line of a segment or ray fixed, first domain end awaited
+    DrawAwaitSecondEnd = 3,  // first domain end fixed, second end or direction awaited
+};
+
+struct EditingState {
+    int32_t LineMode = KindLine;  // current tool: 0 line, 1 segment, 2 ray, 3 point, 4 label
+    int32_t LineWidth = 1;
+    int32_t SegmentEndKind = 0;
+    int32_t RayEndKind = 0;
+    int32_t FixedColor = AutomaticColor;
+    int32_t ColorCycle = 0;
+    int32_t DrawState = DrawIdle;
+    int32_t EditIndex = -1;  // graph whose endpoint is dragged
+    int32_t GrabEnd = 0;     // 0 none, 1 P1, 2 P2
+    TLineSpec WorkSpec;
+    LatticePoint LastPos;
+    bool DataSaved = true;
+    EquationForm Form = EquationForm::Standard;  // the display form chosen with the form buttons
+};
+
+// Colour for the next graph. Wraps ColorCycle into 0..15 but does not advance it.
+int32_t NextColor(EditingState& s);
+int32_t CurrentEndKind(const EditingState& s);
+TLineSpec NewLineSpec(EditingState& s, LatticePoint first, LatticePoint second);
+TLineSpec CopyLineSpec(LatticePoint first, LatticePoint second, const TLineSpec& source,
+                       EquationForm form);
+
+// The six memo lines of one graph: colour and packed attributes, text, P1, P2, D1, D2.
+QStringList GraphTextLines(const TLineSpec& spec);
+void AppendGraphLines(GraphTable& t, const TLineSpec& spec);
+void ReplaceGraphLines(GraphTable& t, const TLineSpec& spec, int index);
+
+enum class AddResult { Added, Replaced, TableFull };
+inline const QString TableFullMessage = QStringLiteral("これ以上登録できません");
+
+// Adds spec (index < 0) or replaces graph index, selects only that graph and marks the drawing
+// changed. With 100 graphs in the table nothing changes and TableFull is returned. The index of
+// the added or replaced graph is stored in *changedIndex.
+AddResult AddOrReplaceGraph(GraphTable& t, EditingState& s, const TLineSpec& spec, int index,
+                            int* changedIndex = nullptr);
+
+void SelectOnly(GraphTable& t, int index);
+int CurrentIndex(const GraphTable& t);  // first selected, else the last graph, else -1
+
+// Deletes the selected graphs, keeping the order of the rest; returns how many were deleted.
+int DeleteSelected(GraphTable& t);
+
+// An empty drawing with this unit title: the memo holds only the title.
+void ClearGraphs(GraphTable& t, EditingState& s, const QString& unitTitle);
+
+void MarkSaved(EditingState& s);
+void MarkChanged(EditingState& s);
+bool NeedsSaving(const GraphTable& t, const EditingState& s);

@@ -1,0 +1,196 @@
+// Ini files read and written the way the Windows profile functions do it.
+#include "ini_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "sjis_codec.h"
+
+namespace {
+
+constexpr qint64 MaxIniBytes = 4 * 1024 * 1024;
+
+bool IsComment(const QString& line) {
+    return line.startsWith(u';');
+}
+
+// Windows drops one pair of matching quotes round a value.
+QString Unquote(const QString& value) {
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+        value.back() == value.front()) {
+        return value.mid(1, value.size() - 2);
+    }
+    return value;
+}
+
+}  // namespace
+
+QString IniLineKey(const QString& line) {
+    const qsizetype equals = line.indexOf(u'=');
+    return (equals < 0 ? line : line.left(equals)).trimmed();
+}
+
+QString IniLineValue(const QString& line) {
+    const qsizetype equals = line.indexOf(u'=');
+    return equals < 0 ? QString() : line.mid(equals + 1).trimmed();
+}
+
+IniDocument IniDocument::Parse(const QString& text) {
+    IniDocument doc;
+    for (const QString& raw : SplitTextLines(text)) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty()) {
+            continue;
+        }
+        const qsizetype close = line.indexOf(u']');
+        if (line.startsWith(u'[') && close > 0) {
+            doc.sections.push_back({line.mid(1, close - 1).trimmed(), {}});
+            continue;
+        }
+        if (doc.sections.empty()) {
+            doc.preamble.append(line);
+        } else {
+            doc.sections.back().lines.append(line);
+        }
+    }
+    return doc;
+}
+
+QString IniDocument::Serialize() const {
+    QStringList out = preamble;
+    for (const Section& section : sections) {
+        out.append(u'[' + section.name + u']');
+        out.append(section.lines);
+    }
+    QString text = out.join(QStringLiteral("\r\n"));
+    if (!out.isEmpty()) {
+        text += QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+const IniDocument::Section* IniDocument::FindSection(const QString& name) const {
+    for (const Section& section : sections) {
+        if (section.name.compare(name, Qt::CaseInsensitive) == 0) {
+            return &section;
+        }
+    }
+    return nullptr;
+}
+
+IniDocument::Section* IniDocument::FindSection(const QString& name) {
+    return const_cast<Section*>(std::as_const(*this).FindSection(name));
+}
+
+IniFile::IniFile(QString path) : path_(std::move(path)) {}
+
+bool IniFile::Load(IniDocument* doc) {
+    lastError_.clear();
+    *doc = IniDocument();
+    QFile file(path_);
+    if (!file.exists()) {
+        return true;  // a missing file reads as an empty one
+    }
+    if (file.size() > MaxIniBytes) {
+        lastError_ = path_ + QStringLiteral("は大きすぎるため読み込めません");
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        lastError_ = path_ + QStringLiteral("を読み込めません");
+        return false;
+    }
+    const DecodedText decoded = DecodeCp932(file.readAll());
+    if (!decoded.ok()) {
+        lastError_ =
+            path_ + QStringLiteral("は正しいShift-JISのテキストではありません（%1バイト目）")
+                        .arg(decoded.badOffset + 1);
+        return false;
+    }
+    *doc = IniDocument::Parse(decoded.text);
+    return true;
+}
+
+bool IniFile::Save(const IniDocument& doc) {
+    const EncodedText encoded = EncodeCp932(doc.Serialize());
+    if (!encoded.ok()) {
+        lastError_ =
+            path_ + QStringLiteral("の保存に失敗しました\n") + CannotEncodeMessage(encoded.badChar);
+        return false;
+    }
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly) || file.write(encoded.bytes) != encoded.bytes.size() ||
+        !file.commit()) {
+        lastError_ = path_ + QStringLiteral("の保存に失敗しました");
+        return false;
+    }
+    return true;
+}
+
+QStringList IniFile::ReadSectionLines(const QString& section) {
+    IniDocument doc;
+    if (!Load(&doc)) {
+        return {};
+    }
+    QStringList lines;
+    if (const IniDocument::Section* s = doc.FindSection(section)) {
+        for (const QString& line : s->lines) {
+            if (!IsComment(line)) {
+                lines.append(line);
+            }
+        }
+    }
+    return lines;
+}
+
+QString IniFile::ReadString(const QString& section, const QString& key, const QString& fallback) {
+    for (const QString& line : ReadSectionLines(section)) {
+        if (IniLineKey(line).compare(key, Qt::CaseInsensitive) == 0) {
+            return Unquote(IniLineValue(line));
+        }
+    }
+    return fallback;
+}
+
+int IniFile::CountKeys(const QString& section) {
+    return ReadSectionLines(section).size();
+}
+
+bool IniFile::WriteString(const QString& section, const QString& key, const QString& value) {
+    IniDocument doc;
+    if (!Load(&doc)) {
+        return false;  // never replace a file that could not be read: its records would be lost
+    }
+    IniDocument::Section* s = doc.FindSection(section);
+    if (!s) {
+        doc.sections.push_back({section, {}});
+        s = &doc.sections.back();
+    }
+    bool replaced = false;
+    for (QString& line : s->lines) {
+        if (!IsComment(line) && IniLineKey(line).compare(key, Qt::CaseInsensitive) == 0) {
+            line = IniLineKey(line) + u'=' + value;
+            replaced = true;
+            break;
+        }
+    }
+    if (!replaced) {
+        s->lines.append(key + u'=' + value);
+    }
+    return Save(doc);
+}
+
+bool IniFile::EraseSection(const QString& section) {
+    IniDocument doc;
+    if (!Load(&doc)) {
+        return false;
+    }
+    const auto before = doc.sections.size();
+    std::erase_if(doc.sections, [&](const IniDocument::Section& s) {
+        return s.name.compare(section, Qt::CaseInsensitive) == 0;
+    });
+    if (doc.sections.size() == before) {
+        return true;
+    }
+    return Save(doc);
+}

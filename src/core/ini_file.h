@@ -1,0 +1,56 @@
+// Ini files ("Index.ini", "Record.ini") as the Windows profile functions treat them: CP932 text,
+// CR LF lines, "[section]" headers and "key=value" lines, section and key names compared without
+// regard to case. Every read looks at the file as it is now; every write replaces the whole file
+// atomically, so a failed or interrupted write leaves the old file whole.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// The parsed content of one ini file, in file order.
+struct IniDocument {
+    struct Section {
+        QString name;
+        QStringList lines;  // the lines below the header, trimmed, blank lines dropped
+    };
+    QStringList preamble;  // lines before the first section header
+    std::vector<Section> sections;
+
+    static IniDocument Parse(const QString& text);
+    QString Serialize() const;  // lines joined with CR LF
+
+    const Section* FindSection(const QString& name) const;
+    Section* FindSection(const QString& name);
+};
+
+// The key of a "key=value" line (the text before the first "=", trimmed); the whole trimmed line
+// when there is no "=".
+QString IniLineKey(const QString& line);
+// The value of a "key=value" line (after the first "=", trimmed); empty without "=".
+QString IniLineValue(const QString& line);
+
+class IniFile {
+  public:
+    explicit IniFile(QString path);
+
+    const QString& path() const { return path_; }
+
+    // Empty when the last operation succeeded; otherwise a message for the user.
+    const QString& lastError() const { return lastError_; }
+
+    // The "key=value" lines of a section; empty when the file or the section is missing.
+    QStringList ReadSectionLines(const QString& section);
+    QString ReadString(const QString& section, const QString& key, const QString& fallback);
+    int CountKeys(const QString& section);
+
+    bool WriteString(const QString& section, const QString& key, const QString& value);
+    bool EraseSection(const QString& section);
+
+  private:
+    bool Load(IniDocument* doc);
+    bool Save(const IniDocument& doc);
+
+    QString path_;
+    QString lastError_;
+};

@@ -1,0 +1,52 @@
+// One graph on the plane (straight line, segment, ray, point or text label) as the program
+// stores, lists, saves and draws it. Coordinates are lattice units with y growing upwards.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+struct LatticePoint {
+    int32_t X = 0;
+    int32_t Y = 0;
+    friend bool operator==(const LatticePoint&, const LatticePoint&) = default;
+};
+
+// Values of TLineSpec::Kind.
+enum GraphKind : int32_t {
+    KindNone = -1,    // an empty record, drawn as nothing
+    KindLine = 0,     // 直線
+    KindSegment = 1,  // 線分
+    KindRay = 2,      // 半直線
+    KindPoint = 3,    // 点
+    KindLabel = 4,    // 文字
+};
+
+struct TLineSpec {
+    int32_t Kind = KindLine;
+    int32_t Width = 1;    // pen width in pixels, 1..3
+    int32_t EndKind = 0;  // which domain ends are included (segments 0..3, rays 0..1)
+    int32_t Color = 0;    // 0x00BBGGRR
+    LatticePoint P1;      // first defining point
+    LatticePoint P2;  // second defining point; point: (circle radius, 99); label: (font size, -99)
+    LatticePoint D1;  // segment: one domain end; ray: its start
+    LatticePoint
+        D2;  // segment: the other end; ray: a point giving the direction; label: (font size, 0)
+    QString Text;      // the equation as listed, or the label's text
+    int32_t Attr = 0;  // 0 solid, 1 dotted
+
+    friend bool operator==(const TLineSpec&, const TLineSpec&) = default;
+};
+
+inline bool IsVertical(const TLineSpec& g) {
+    return g.P1.X == g.P2.X;
+}
+inline bool IsHorizontal(const TLineSpec& g) {
+    return g.P1.Y == g.P2.Y;
+}
+
+// Colours of the automatic colour cycle, 0x00BBGGRR.
+constexpr int32_t ColorCycleTable[16] = {
+    0xFF0000, 0x0000FF, 0xFF00FF, 0x00FF00, 0x008000, 0x02869F, 0x000080, 0x808080,
+    0x0080FF, 0xC08000, 0xC000C0, 0x198DCF, 0x0000C0, 0xFFFF00, 0x838860, 0x000000,
+};
+constexpr int32_t AutomaticColor = 0xFFFFFF;  // FixedColor value meaning "use the colour cycle"

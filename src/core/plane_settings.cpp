@@ -1,0 +1,134 @@
+// The plane settings store and its registry key.
+#include "plane_settings.h"
+
+#include <QSettings>
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+namespace {
+
+// The tracked value follows a box only while the box holds an integer.
+void Track(const QString& text, int* tracked) {
+    int value = 0;
+    if (ParseSettingInt(text, &value)) {
+        *tracked = value == INT_MIN ? INT_MAX : std::abs(value);
+    }
+}
+
+QString RegReadStr(QSettings& registry, const QString& name, const QString& fallback) {
+    const QVariant v = registry.value(name);
+    if (v.isValid()) {
+        return v.toString();
+    }
+    registry.setValue(name, fallback);
+    return fallback;
+}
+
+int RegReadInt(QSettings& registry, const QString& name, int fallback) {
+    const QVariant v = registry.value(name);
+    bool ok = false;
+    const int value = v.toInt(&ok);
+    if (v.isValid() && ok) {
+        return value;
+    }
+    registry.setValue(name, fallback);
+    return fallback;
+}
+
+}  // namespace
+
+bool ParseSettingInt(const QString& text, int* value) {
+    if (text.isEmpty()) {
+        *value = 0;
+        return true;
+    }
+    qsizetype i = 0;
+    if (text[0] == u'-' || text[0] == u'+') {
+        i = 1;
+    }
+    if (i == text.size()) {
+        return false;
+    }
+    for (qsizetype k = i; k < text.size(); ++k) {
+        if (text[k] < u'0' || text[k] > u'9') {
+            return false;
+        }
+    }
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    if (!ok) {
+        return false;
+    }
+    *value = v;
+    return true;
+}
+
+QString NotIntegerMessage(const QString& text) {
+    return QStringLiteral("'%1' は整数ではありません").arg(text);
+}
+
+void PlaneSettings::setSizeX(const QString& text) {
+    edtSizeX = text;
+    Track(text, &trackedSizeX);
+}
+void PlaneSettings::setSizeY(const QString& text) {
+    edtSizeY = text;
+    Track(text, &trackedSizeY);
+}
+void PlaneSettings::setDX(const QString& text) {
+    edtDX = text;
+    Track(text, &trackedScaleX);
+}
+void PlaneSettings::setDY(const QString& text) {
+    edtDY = text;
+    Track(text, &trackedScaleY);
+}
+void PlaneSettings::setScaleNumberX(int v) {
+    spnScaleNumberX = std::clamp(v, 0, 20);
+}
+void PlaneSettings::setScaleNumberY(int v) {
+    spnScaleNumberY = std::clamp(v, 0, 20);
+}
+void PlaneSettings::setFontSize(int v) {
+    spnFontSize = std::clamp(v, 8, 20);
+}
+void PlaneSettings::setYohaku(int v) {
+    spnYohaku = std::clamp(v, 0, 5);
+}
+
+PlaneSettings LoadPlaneSettings(QSettings& registry) {
+    PlaneSettings s;
+    s.setSizeX(RegReadStr(registry, "SizeX", "-99"));
+    s.setSizeY(RegReadStr(registry, "SizeY", "-99"));
+    s.setDX(RegReadStr(registry, "ScaleX", "16"));
+    s.setDY(RegReadStr(registry, "ScaleY", "16"));
+    s.edtStartX = RegReadStr(registry, "StartX", "-99");
+    s.edtStartY = RegReadStr(registry, "StartY", "-99");
+    s.setScaleNumberX(RegReadInt(registry, "ScaleNumberX", 5));
+    s.setScaleNumberY(RegReadInt(registry, "ScaleNumberY", 5));
+    s.edtEndX = RegReadStr(registry, "EndX", "99");
+    s.edtEndY = RegReadStr(registry, "EndY", "99");
+    s.setFontSize(RegReadInt(registry, "FontSize", 12));
+    s.setYohaku(RegReadInt(registry, "Yohaku", 1));
+    s.chkXY = RegReadInt(registry, "chkXY", 1) != 0;
+    s.chkMemori = RegReadInt(registry, "chkMemori", 1) != 0;
+    return s;
+}
+
+void SavePlaneSettings(QSettings& registry, const PlaneSettings& s) {
+    registry.setValue("ScaleX", s.edtDX);
+    registry.setValue("ScaleY", s.edtDY);
+    registry.setValue("chkXY", s.chkXY ? 1 : 0);
+    registry.setValue("chkMemori", s.chkMemori ? 1 : 0);
+    registry.setValue("ScaleNumberX", s.spnScaleNumberX);
+    registry.setValue("ScaleNumberY", s.spnScaleNumberY);
+    registry.setValue("SizeX", s.edtSizeX);
+    registry.setValue("SizeY", s.edtSizeY);
+    registry.setValue("StartX", s.edtStartX);
+    registry.setValue("StartY", s.edtStartY);
+    registry.setValue("EndX", s.edtEndX);
+    registry.setValue("EndY", s.edtEndY);
+    registry.setValue("FontSize", s.spnFontSize);
+    registry.setValue("Yohaku", s.spnYohaku);
+}

@@ -1,0 +1,57 @@
+// What the plane settings window holds: the texts of its edit boxes, the values of its spin
+// edits and the states of its check boxes. The plane is drawn from these values at every redraw
+// and graph files carry most of them.
+#pragma once
+
+#include <QString>
+
+class QSettings;
+
+struct PlaneSettings {
+    QString edtSizeX = QStringLiteral("-99");  // plane width in pixels; below 1: default size
+    QString edtSizeY = QStringLiteral("-99");
+    QString edtStartX =
+        QStringLiteral("-99");  // lattice x of the left grid edge; |v| >= 60: automatic
+    QString edtStartY = QStringLiteral("-99");
+    QString edtEndX = QStringLiteral("99");  // largest x with a scale number
+    QString edtEndY = QStringLiteral("99");
+    QString edtDX = QStringLiteral("16");  // pixels per lattice unit
+    QString edtDY = QStringLiteral("16");
+    int spnScaleNumberX = 5;  // 0..20
+    int spnScaleNumberY = 5;
+    int spnFontSize = 12;  // 8..20
+    int spnYohaku = 1;     // 0..5
+    bool chkXY = true;
+    bool chkMemori = true;
+    bool chkZahyou = true;
+    bool chkKeep = false;
+    // Absolute values of the integers in the size and spacing boxes, updated when a box changes
+    // to an integer text (empty counts as 0); a non-integer text leaves them as they were.
+    int trackedSizeX = 99;
+    int trackedSizeY = 99;
+    int trackedScaleX = 16;
+    int trackedScaleY = 16;
+
+    void setSizeX(const QString& text);
+    void setSizeY(const QString& text);
+    void setDX(const QString& text);
+    void setDY(const QString& text);
+    void setScaleNumberX(int v);
+    void setScaleNumberY(int v);
+    void setFontSize(int v);
+    void setYohaku(int v);
+
+    friend bool operator==(const PlaneSettings&, const PlaneSettings&) = default;
+};
+
+// Reads a settings text the way the plane reads it: empty is 0, otherwise a decimal integer with
+// an optional sign. Returns false for any other text.
+bool ParseSettingInt(const QString& text, int* value);
+
+// The conversion message for a text that is not an integer.
+QString NotIntegerMessage(const QString& text);
+
+// The settings kept in the registry key "Kelvane/Morin1"; a missing value is written with its
+// default and the default is used.
+PlaneSettings LoadPlaneSettings(QSettings& registry);
+void SavePlaneSettings(QSettings& registry, const PlaneSettings& s);

@@ -1,0 +1,38 @@
+// Shift-JIS (code page 932) at the edges of the program: bytes from files become QString here and
+// go back to bytes here, and lengths that the screens count in bytes are counted here.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The result of decoding: the text, or the byte offset where the bytes stopped being valid CP932.
+struct DecodedText {
+    QString text;
+    qsizetype badOffset = -1;  // -1 when every byte was valid
+    bool ok() const { return badOffset < 0; }
+};
+
+DecodedText DecodeCp932(const QByteArray& bytes);
+
+// The result of encoding: the bytes, or the first character CP932 cannot hold.
+struct EncodedText {
+    QByteArray bytes;
+    QString badChar;  // empty when every character could be written
+    qsizetype badIndex = -1;
+    bool ok() const { return badIndex < 0; }
+};
+
+EncodedText EncodeCp932(const QString& text);
+
+// Length in Shift-JIS bytes: full-width characters count 2, ASCII and half-width katakana
+// ("ｶﾗｰ", "･") count 1. A character CP932 cannot hold counts 2, as the wide character it would be.
+int SjisByteLength(const QString& text);
+int SjisCharByteLength(char32_t ch);
+
+// Splits text into lines the way graph files are read: CR LF, a lone LF and a lone CR each end a
+// line, and a last line without an ending is still a line.
+QStringList SplitTextLines(const QString& text);
+
+// The message shown where a character that Shift-JIS cannot hold would be written.
+QString CannotEncodeMessage(const QString& badChar);

@@ -1,0 +1,96 @@
+// Ini files: sections and keys without regard to case, CP932, CR LF, atomic replacement.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "ini_file.h"
+#include "sjis_codec.h"
+
+namespace {
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return f.readAll();
+}
+
+TEST(IniFile, ReadsSectionsAndKeysIgnoringCase) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Index.ini");
+    WriteBytes(path, EncodeCp932(QStringLiteral(
+                                     "[Index]\r\n1=比例,DATA\\a.lin\n 2 = 一次関数 ,DATA\\b.lin\r\n"
+                                     "; note\r\n[other]\r\nx=1\r\n"))
+                         .bytes);
+    IniFile ini(path);
+    EXPECT_EQ(ini.ReadSectionLines("index"),
+              (QStringList{QStringLiteral("1=比例,DATA\\a.lin"),
+                           QStringLiteral("2 = 一次関数 ,DATA\\b.lin")}));
+    EXPECT_EQ(ini.CountKeys("INDEX"), 2);
+    EXPECT_EQ(ini.ReadString("index", "2", "?"), QStringLiteral("一次関数 ,DATA\\b.lin"));
+    EXPECT_EQ(ini.ReadString("Other", "X", "?"), "1");
+    EXPECT_EQ(ini.ReadString("other", "missing", "?"), "?");
+    EXPECT_TRUE(ini.lastError().isEmpty());
+}
+
+TEST(IniFile, MissingFileIsEmpty) {
+    QTemporaryDir dir;
+    IniFile ini(dir.filePath("none.ini"));
+    EXPECT_TRUE(ini.ReadSectionLines("index").isEmpty());
+    EXPECT_TRUE(ini.lastError().isEmpty());
+}
+
+TEST(IniFile, WritesReplaceKeysAndEraseSections) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Record.ini");
+    IniFile ini(path);
+    ASSERT_TRUE(ini.WriteString(QStringLiteral("比例"), "1", QStringLiteral("2024.11.05,○×")));
+    ASSERT_TRUE(ini.WriteString(QStringLiteral("比例"), "2", "b"));
+    ASSERT_TRUE(ini.WriteString("other", "k", "v"));
+    ASSERT_TRUE(ini.WriteString(QStringLiteral("比例"), "1", "a"));  // replaces in place
+    EXPECT_EQ(ini.ReadSectionLines(QStringLiteral("比例")), (QStringList{"1=a", "2=b"}));
+    const QByteArray bytes = ReadBytes(path);
+    EXPECT_TRUE(bytes.contains("\r\n"));
+    EXPECT_EQ(DecodeCp932(bytes).text,
+              QStringLiteral("[比例]\r\n1=a\r\n2=b\r\n[other]\r\nk=v\r\n"));
+    ASSERT_TRUE(ini.EraseSection(QStringLiteral("比例")));
+    EXPECT_EQ(ini.CountKeys(QStringLiteral("比例")), 0);
+    EXPECT_EQ(ini.ReadString("other", "k", ""), "v");
+}
+
+TEST(IniFile, BrokenFileIsReportedAndNeverOverwritten) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Record.ini");
+    const QByteArray broken("[a]\r\n1=\x81\r\n");
+    WriteBytes(path, broken);
+    IniFile ini(path);
+    EXPECT_TRUE(ini.ReadSectionLines("a").isEmpty());
+    EXPECT_FALSE(ini.lastError().isEmpty());
+    EXPECT_FALSE(ini.WriteString("a", "2", "x"));
+    EXPECT_EQ(ReadBytes(path), broken);
+}
+
+TEST(IniFile, RefusesTextShiftJisCannotHold) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Record.ini");
+    IniFile ini(path);
+    ASSERT_TRUE(ini.WriteString("a", "1", "keep"));
+    EXPECT_FALSE(ini.WriteString("a", "2", QStringLiteral("€")));
+    EXPECT_TRUE(ini.lastError().contains(QStringLiteral("€")));
+    EXPECT_EQ(ini.ReadSectionLines("a"), QStringList{"1=keep"});
+}
+
+TEST(IniFile, WriteIntoAMissingFolderFails) {
+    QTemporaryDir dir;
+    IniFile ini(dir.filePath("missing/Record.ini"));
+    EXPECT_FALSE(ini.WriteString("a", "1", "x"));
+    EXPECT_TRUE(ini.lastError().endsWith(QStringLiteral("の保存に失敗しました")));
+}
+
+}  // namespace
