@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds a Debug build with AddressSanitizer and UndefinedBehaviorSanitizer
+# and runs every test headless.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+"$here/tools/install-deps.sh"
+
+build="$here/build-test"
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESMARA_SANITIZE=ON >/dev/null
+cmake --build "$build" -j"$(nproc)"
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=0
+export UBSAN_OPTIONS=print_stacktrace=1
+cd "$build"
+ctest --output-on-failure -j"$(nproc)"

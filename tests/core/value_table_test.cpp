@@ -1,0 +1,46 @@
+// The x values listed by the table of values.
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "value_table.h"
+
+namespace {
+
+std::vector<int> Range(int from, int to) {
+    std::vector<int> v(to - from + 1);
+    std::iota(v.begin(), v.end(), from);
+    return v;
+}
+
+TEST(ValueTable, ListsTheColumnsOfEachKind) {
+    auto graph = [](int kind, LatticePoint p1, LatticePoint d1, LatticePoint d2) {
+        TLineSpec g;
+        g.Kind = kind;
+        g.P1 = p1;
+        g.P2 = {p1.X + 2, p1.Y + 1};
+        g.D1 = d1;
+        g.D2 = d2;
+        return g;
+    };
+    struct Row {
+        TLineSpec g;
+        int columns;
+        std::vector<int> xs;
+    } rows[] = {
+        {graph(KindLine, {1, 1}, {}, {}), 10, Range(-4, 4)},
+        {graph(KindLine, {1, 1}, {}, {}), 28, Range(-13, 13)},
+        {graph(KindSegment, {0, 0}, {3, 0}, {-2, 0}), 10, Range(-2, 3)},
+        {graph(KindSegment, {0, 0}, {-20, 0}, {20, 0}), 10, Range(-20, -12)},
+        {graph(KindRay, {0, 0}, {2, 1}, {-1, 0}), 10, Range(-6, 2)},
+        {graph(KindRay, {0, 0}, {2, 1}, {5, 3}), 10, Range(2, 10)},
+        {graph(KindPoint, {-3, 2}, {}, {}), 10, {-3}},
+        {graph(KindLabel, {1, 1}, {}, {}), 10, {}},
+        {graph(KindNone, {1, 1}, {}, {}), 10, {}},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(ValueTableXs(r.g, r.columns), r.xs) << r.g.Kind;
+    }
+}
+
+}  // namespace
