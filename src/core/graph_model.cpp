@@ -44,13 +44,20 @@ TLineSpec CopyLineSpec(LatticePoint first, LatticePoint second, const TLineSpec&
 }
 
 QStringList GraphTextLines(const TLineSpec& spec) {
-    auto pair = [](LatticePoint p) { return QString::number(p.X) + u',' + QString::number(p.Y); };
-    return {QString::number(spec.Color) + u',' + QString::number(PackAttrCode(spec)),
-            spec.Text,
-            pair(spec.P1),
-            pair(spec.P2),
-            pair(spec.D1),
-            pair(spec.D2)};
+    auto pair = [](int32_t a, int32_t b) {
+        QString text = QString::number(a);
+        text += u',';
+        text += QString::number(b);
+        return text;
+    };
+    QStringList lines;
+    lines.reserve(6);
+    lines.append(pair(spec.Color, PackAttrCode(spec)));
+    lines.append(spec.Text);
+    for (LatticePoint p : {spec.P1, spec.P2, spec.D1, spec.D2}) {
+        lines.append(pair(p.X, p.Y));
+    }
+    return lines;
 }
 
 void AppendGraphLines(GraphTable& t, const TLineSpec& spec) {
@@ -103,6 +110,21 @@ AddResult AddOrReplaceGraph(GraphTable& t, EditingState& s, const TLineSpec& spe
         *changedIndex = index;
     }
     return result;
+}
+
+AddResult Kakutei(GraphTable& t, EditingState& s, int index, int* changedIndex) {
+    const QString keptText = s.WorkSpec.Text;
+    if (index < 0) {
+        s.WorkSpec = NewLineSpec(s, s.WorkSpec.P1, s.LastPos);
+    } else if (s.GrabEnd == 1) {
+        s.WorkSpec = CopyLineSpec(s.LastPos, s.WorkSpec.P2, t.LineTable[index], s.Form);
+        if (s.WorkSpec.Kind == KindLabel) {
+            s.WorkSpec.Text = keptText;
+        }
+    } else {
+        s.WorkSpec = CopyLineSpec(s.WorkSpec.P1, s.LastPos, t.LineTable[index], s.Form);
+    }
+    return AddOrReplaceGraph(t, s, s.WorkSpec, index, changedIndex);
 }
 
 void SelectOnly(GraphTable& t, int index) {

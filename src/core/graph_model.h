@@ -66,6 +66,10 @@ inline const QString TableFullMessage = QStringLiteral("これ以上登録でき
 AddResult AddOrReplaceGraph(GraphTable& t, EditingState& s, const TLineSpec& spec, int index,
                             int* changedIndex = nullptr);
 
+// Commits a line gesture: a new graph from WorkSpec.P1 to LastPos (index < 0), or graph index
+// with its grabbed end moved to LastPos. The window then refreshes its panels and ends the gesture.
+AddResult Kakutei(GraphTable& t, EditingState& s, int index, int* changedIndex = nullptr);
+
 void SelectOnly(GraphTable& t, int index);
 int CurrentIndex(const GraphTable& t);  // first selected, else the last graph, else -1
 

@@ -151,4 +151,30 @@ TEST(GraphModel, NewSpecsFollowTheTool) {
     EXPECT_EQ(s.ColorCycle, 4);
 }
 
+TEST(GraphModel, KakuteiAddsANewLineOrMovesTheGrabbedEnd) {
+    Drawing d;
+    d.state.WorkSpec.P1 = {0, 1};
+    d.state.LastPos = {2, 2};
+    int index = -1;
+    EXPECT_EQ(Kakutei(d.table, d.state, -1, &index), AddResult::Added);
+    EXPECT_EQ(d.table.LineTable[0].Text, QStringLiteral("y=1/2･x+1"));
+
+    d.state.WorkSpec = d.table.LineTable[0];
+    d.state.GrabEnd = 1;
+    d.state.LastPos = {0, 0};
+    EXPECT_EQ(Kakutei(d.table, d.state, 0), AddResult::Replaced);
+    EXPECT_EQ(d.table.LineTable[0].P1, (LatticePoint{0, 0}));
+    EXPECT_EQ(d.table.LineTable[0].Text, "y=x");
+    EXPECT_EQ(d.table.LineTable[0].Color, ColorCycleTable[0]);
+
+    d.state.GrabEnd = 2;
+    d.state.WorkSpec = d.table.LineTable[0];
+    d.state.LastPos = {1, 3};
+    d.state.Form = EquationForm::General;
+    Kakutei(d.table, d.state, 0);
+    EXPECT_EQ(d.table.LineTable[0].P2, (LatticePoint{1, 3}));
+    EXPECT_EQ(d.table.LineTable[0].Text, "-3x+y=0");
+    EXPECT_EQ(d.table.LineCount, 1);
+}
+
 }  // namespace

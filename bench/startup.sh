@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Start-up time of the program, from exec to its main window mapped, and its resident memory,
+# measured on a private Xvfb screen (1024 × 768). Prints every run and the medians.
+#   bench/startup.sh [BUILD_DIR] [RUNS]
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-$here/build-release}"
+runs="${2:-21}"
+program="$build/src/app/tesmara"
+[ -x "$program" ] || { echo "startup.sh: build $program first (./run.sh builds it)" >&2; exit 1; }
+
+timer="$build/map_timer"
+cc -O2 -o "$timer" -x c++ "$here/bench/map_timer.cpp" -lxcb -lstdc++
+
+display=:77
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+sleep 1
+
+work=$(mktemp -d)
+cp -r "$here/DATA" "$work/DATA"
+cp "$here/DATA/Index.ini" "$work/Index.ini"
+cd "$work"
+export DISPLAY=$display
+unset QT_QPA_PLATFORM
+"$timer" "$program" >/dev/null  # warm the file cache
+results=()
+for _ in $(seq "$runs"); do
+    results+=("$("$timer" "$program")")
+done
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)], v[1], v[NR] }'; }
+read -r ms msMin msMax < <(printf '%s\n' "${results[@]}" | awk '{ print $1 }' | median)
+read -r kb _ _ < <(printf '%s\n' "${results[@]}" | awk '{ print $2 }' | median)
+echo "runs $runs  median start ${ms} ms (min ${msMin}, max ${msMax})  median resident $((kb / 1024)) MB"
+rm -rf "$work"
