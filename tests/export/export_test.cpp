@@ -10,13 +10,13 @@
 
 namespace {
 
-struct Run {
+struct ExportRun {
     int status = -1;
     QByteArray out;
     QString err;
 };
 
-Run Export(const QStringList& args) {
+ExportRun Export(const QStringList& args) {
     QProcess p;
     p.start(EXPORTER_PATH, args);
     p.waitForFinished(60000);
@@ -38,7 +38,7 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 const QString Data = QStringLiteral(TEST_DATA_DIR);
 
 TEST(Exporter, JsonOfTheWorkedExample) {
-    const Run r = Export({"--json", Data + "/worked_example.lin"});
+    const ExportRun r = Export({"--json", Data + "/worked_example.lin"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, ReadFile(Data + "/worked_example.json"));
 }
@@ -46,8 +46,10 @@ TEST(Exporter, JsonOfTheWorkedExample) {
 TEST(Exporter, MalformedAndMissingFilesFailWithTheReadersMessage) {
     QTemporaryDir dir;
     const QString bad = dir.filePath("bad.lin");
-    WriteFile(bad, "t\r\n<<spec5\r\n-99\r\n-99\r\n-99\r\n-99\r\n16\r\n16\r\nTrue\r\nfive\r\n");
-    Run r = Export({"--json", bad});
+    WriteFile(bad,
+              "t\r\n<<spec5\r\n-99\r\n-99\r\n-99\r\n-99\r\n16\r\n16\r\nTrue\r\nfive\r\n5\r\nTrue\r\n"
+              "-----\r\n99\r\n99\r\n1\r\nTrue\r\n>>\r\n");
+    ExportRun r = Export({"--json", bad});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains(bad + QStringLiteral("の10行目が正しくありません")))
         << r.err.toStdString();
@@ -69,7 +71,7 @@ TEST(Exporter, BadUsageExitsWithTwo) {
         {"--png", "o.png", "--default-size", "big", "a.lin"},
     };
     for (const QStringList& args : cases) {
-        const Run r = Export(args);
+        const ExportRun r = Export(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains("usage: tesmara-export"));
     }
@@ -87,7 +89,7 @@ TEST(Exporter, ParsesTheDefaultSize) {
 TEST(Exporter, PngIsThePlaneAtTheDefaultSize) {
     QTemporaryDir dir;
     const QString png = dir.filePath("plane.png");
-    Run r = Export({"--png", png, Data + "/worked_example.lin"});
+    ExportRun r = Export({"--png", png, Data + "/worked_example.lin"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     QImage image(png);
     EXPECT_EQ(image.size(), QSize(544, 544));
@@ -102,7 +104,7 @@ TEST(Exporter, PngIsThePlaneAtTheDefaultSize) {
 TEST(Exporter, PdfIsOnePage) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("page.pdf");
-    const Run r = Export({"--pdf", pdf, Data + "/worked_example.lin"});
+    const ExportRun r = Export({"--pdf", pdf, Data + "/worked_example.lin"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QByteArray bytes = ReadFile(pdf);
     EXPECT_TRUE(bytes.startsWith("%PDF"));

@@ -1,0 +1,62 @@
+// The real message boxes and modal windows behind DialogService.
+#include "dialogs.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::StandardButton RunBox(QMessageBox::Icon icon, const QString& text,
+                                   QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, QApplication::applicationName(), text, buttons,
+                    QApplication::activeWindow());
+    // Texts often carry unit titles and file names from files; they must never be read as markup.
+    box.setTextFormat(Qt::PlainText);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+Answer ToAnswer(QMessageBox::StandardButton button) {
+    switch (button) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
+class QtDialogs final : public DialogService {
+  public:
+    void ShowMessage(const QString& text) override {
+        RunBox(QMessageBox::NoIcon, text, QMessageBox::Ok);
+    }
+    Answer ConfirmYesNo(const QString& text) override {
+        // Closing the box counts as No: callers act only on Yes.
+        const auto button = RunBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No);
+        return button == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+    Answer ConfirmYesNoCancel(const QString& text) override {
+        return ToAnswer(RunBox(QMessageBox::Question, text,
+                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel));
+    }
+    int ShowModal(QDialog& window) override {
+        const int result = window.exec();
+        // QDialog reports 0 when the window was closed by its close button or Escape.
+        return result == QDialog::Rejected ? ModalCancel : result;
+    }
+};
+
+QtDialogs realDialogs;
+DialogService* installed = nullptr;
+
+}  // namespace
+
+DialogService& Dialogs() {
+    return installed ? *installed : realDialogs;
+}
+
+void InstallDialogs(DialogService* service) {
+    installed = service;
+}

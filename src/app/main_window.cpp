@@ -1,0 +1,151 @@
+// The main window's creation, first showing and the routines that tie it to the other windows.
+#include "main_window.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QScreen>
+#include <QSettings>
+#include <QStorageInfo>
+
+#include "dialogs.h"
+#include "image_view.h"
+#include "ini_file.h"
+#include "path_text.h"
+#include "shiki_list.h"
+#include "tangen_window.h"
+
+namespace {
+
+QSize PrimaryScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(1024, 768);
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain() : TfrmMain(PrimaryScreenSize()) {}
+
+TfrmMain::TfrmMain(QSize screen) {
+    setObjectName(QStringLiteral("frmMain"));
+    CreateToolBar();
+    CreateBody();
+    CreateMenus();
+    frmTangen = new TfrmTangen(Table, this);
+    ConnectHandlers();
+    FormCreate(screen);
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::FormCreate(QSize screen) {
+    PanelLineHeight = 20;
+    unitX = 16;
+    unitY = 16;
+    Cursors = LoadCursorSlots();
+
+    Layout = ComputeMainLayout(screen);
+    move(Layout.window.topLeft());
+    resize(Layout.window.size());
+    DefaultPlaneSize = Layout.DefaultPlaneSize;
+    TableCols = Layout.TableCols;
+    ApplyLayout();
+
+    StartDir = AddBackslash(QDir::currentPath());
+    Edit.LineMode = KindLine;
+    Edit.SegmentEndKind = 0;
+    Edit.RayEndKind = 0;
+    Edit.FixedColor = AutomaticColor;
+    Edit.LineWidth = 1;
+    Edit.GrabEnd = 0;
+    Edit.LastPos = {0, 0};
+
+    SpdChokusenClick();
+    imgTable->setCursor(Cursors[CursorCross]);
+    imgCood->setCursor(Cursors[CursorPencil]);
+
+    ReadCatalog();
+    chkRanColorClick();
+
+    const QByteArray fileSystem = QStorageInfo(StartDir).fileSystemType();
+    OnCdRom = fileSystem == "iso9660" || fileSystem == "udf";
+
+    // The plane settings window and the preview's hidden copy both start from the registry.
+    QSettings registry(QStringLiteral("Kelvane"), QStringLiteral("Morin1"));
+    SetCoodSettings = LoadPlaneSettings(registry);
+    SetCood2Settings = SetCoodSettings;
+}
+
+void TfrmMain::ReadCatalog() {
+    const QString path = StartDir + QStringLiteral("Index.ini");
+    IniFile catalogIni(path);
+    const QStringList lines = catalogIni.ReadSectionLines(QStringLiteral("index"));
+    // A missing catalogue just means no units; one that exists but cannot be read is reported.
+    if (!catalogIni.lastError().isEmpty() && QFileInfo::exists(path)) {
+        ShowMessage(catalogIni.lastError());
+    }
+    Catalog = ParseCatalog(lines);
+}
+
+void TfrmMain::FormShow() {
+    shown_ = true;
+    bitmapPasted = false;
+    ClearDrawing(QStringLiteral("Kelvane"), StartDir + QStringLiteral("Graph1.lin"));
+    SaveFileName = frmTangen->lblFileName->text();
+    lstShiki->setCursor(Cursors[CursorArrow]);
+    LockState = true;
+    btnLockedClick();
+    SetShikiForm(1);
+    FirstSaveDialog = true;
+}
+
+void TfrmMain::InitLoop() {
+    imgCood->setCursor(Cursors[CursorPencil]);
+    Edit.EditIndex = -1;
+    Edit.DrawState = DrawIdle;
+    Edit.GrabEnd = 0;
+}
+
+void TfrmMain::ShowFileInfo(const QString& unitTitle, const QString& fileName, int count) {
+    frmTangen->lblTangen->setText(unitTitle);
+    frmTangen->lblFileName->setText(fileName);
+    frmTangen->lblNline->setText(QString::number(count));
+    setWindowTitle(QStringLiteral("Kelvane Tesmara   ：   ") + fileName);
+}
+
+int TfrmMain::PlaneWidthPx() const {
+    int value = 0;
+    if (!ParseSettingInt(SetCoodSettings.edtSizeX, &value) || value < 1) {
+        return DefaultPlaneSize;
+    }
+    return value;
+}
+
+int TfrmMain::PlaneHeightPx() const {
+    int value = 0;
+    if (!ParseSettingInt(SetCoodSettings.edtSizeY, &value) || value < 1) {
+        return DefaultPlaneSize;
+    }
+    return value;
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    if (!shown_) {
+        FormShow();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void TfrmMain::mnuExitClick() {
+    close();
+}
+
+void TfrmMain::mnuShowTangenClick() {
+    ShowModal(*frmTangen);
+}
+
+void TfrmMain::mnuReDisplayClick() {
+    DispAllLine();
+}

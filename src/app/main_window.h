@@ -1,0 +1,274 @@
+// The main window TfrmMain: the tool bar, the coordinate plane, the formula list, the side panels
+// and the menus, and the graph table and editing state that all of them show.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+#include "cursors.h"
+#include "graph_model.h"
+#include "main_layout.h"
+#include "plane_geometry.h"
+#include "plane_settings.h"
+#include "tool_sample.h"
+#include "unit_catalog.h"
+
+class ClickableLabel;
+class ImageView;
+class QAction;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QSpinBox;
+class QToolButton;
+class ShikiList;
+class TfrmTangen;
+
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Lays the window out for the primary screen.
+    TfrmMain();
+    // Lays the window out for a screen of the given size.
+    explicit TfrmMain(QSize screen);
+    ~TfrmMain() override;
+
+    // ---- state shared with the other windows ----
+    GraphTable Table;   // LineTable, LineCount, the selection and the unit contents memo
+    EditingState Edit;  // LineMode, LineWidth, ColorCycle, DrawState, DataSaved, ...
+    QString StartDir;   // the current folder at start-up, with a trailing separator
+    MainLayout Layout;  // positions computed from the screen size
+    int DefaultPlaneSize = 0;
+    int TableCols = 0;
+    UnitCatalog Catalog;  // UnitNames / UnitFiles / CatalogIndex of "Index.ini"
+    bool OnCdRom = false;
+    bool FirstSaveDialog = true;
+    bool bitmapPasted = false;
+    bool LockState = false;
+    int PanelLineHeight = 20;
+    int unitX = 16, unitY = 16;
+    int32_t PanelBackColour = 0x808000;
+    int32_t PanelTextColour = 0xFFFFFF;
+    PlaneSettings SetCoodSettings;   // the plane settings window's values: drive the main plane
+    PlaneSettings SetCood2Settings;  // as read at start-up: drive the unit-open window's preview
+    PlaneGeometry Geometry;          // of the plane as last drawn
+    bool GeometryValid = false;
+    QString SaveFileName;  // the save dialog's file name
+    int ClickedRow = -1;
+    CursorSlots Cursors;
+    EndKindLabel EndKinds;  // lblHeniki's caption and whether the tool's ends are included
+
+    // ---- controls: the tool bar ----
+    QFrame* pnlMain;
+    QToolButton* spdOpenFile;
+    QToolButton* spdOverWrite;
+    QToolButton* spdTest;
+    QToolButton* spdRenshu;
+    QToolButton* spdKiroku;
+    QToolButton* spdTeisei;
+    QToolButton* spdShoukyo;
+    QToolButton* SpdChokusen;
+    QToolButton* spdSenbun;
+    QToolButton* spdHanchokusen;
+    QToolButton* spdTen;
+    QToolButton* spdMoji;
+    QToolButton* spdLineColor;
+    QLineEdit* edtLineMode;
+    QLineEdit* edtCood;
+    ImageView* imgSample;
+    QToolButton* spdHeniki;
+    ClickableLabel* lblHeniki;
+    QSpinBox* spnMaruRad;
+    QToolButton* btnLocked;
+    QToolButton* btnKaijo;
+    QToolButton* BitBtn1;
+
+    // ---- controls: the body ----
+    ImageView* imgCood;
+    QFrame* pnlTable;
+    ImageView* imgTable;
+    ShikiList* lstShiki;
+    QListWidget* lstMojiM;
+    QGroupBox* grpShiki;
+    ImageView* imgShiki;
+    QGroupBox* grpHenikiX;
+    ImageView* imgHenikiX;
+    QGroupBox* grpHenikiY;
+    ImageView* imgHenikiY;
+    QGroupBox* grpKatamuki;
+    ImageView* imgkatamuki;
+    QToolButton* btnKatamukiUp;
+    QToolButton* btnKatamukiDw;
+    QGroupBox* grpSeppen;
+    ImageView* imgSeppen;
+    QToolButton* btnSeppenUp;
+    QToolButton* btnSeppenDw;
+    QGroupBox* grpSettei;
+    QCheckBox* chkDataTable;
+    QCheckBox* chkHeniki;
+    QCheckBox* chkJikuColor;
+    QCheckBox* chkMaru;
+    QCheckBox* chkHandle;
+    QCheckBox* chkShiki;
+    QCheckBox* chkKatamuki;
+    QCheckBox* chkKeishiki;
+    QCheckBox* chkTensen;
+    QCheckBox* chkRanColor;
+    QLabel* lblShiki;
+    QToolButton* btnHyoujun;
+    QToolButton* btnIppan;
+    QLabel* lblIdou;
+    QToolButton* btnUp;
+    QToolButton* btnLeft;
+    QToolButton* btnRight;
+    QToolButton* btnDown;
+    ImageView* imgLocked;
+    ImageView* imgUnLocked;
+    ImageView* imgOk1;
+    ImageView* imgNotOk1;
+    ImageView* imgOk2;
+    ImageView* imgNotOk2;
+
+    // ---- menus ----
+    QMenu* mnuFile;
+    QAction* mnuNewFile;
+    QAction* mnuTangenOpen;
+    QAction* mnuOpenFile;
+    QAction* mnuSaveFile;
+    QAction* mnuSave;
+    QAction* mnuPrint;
+    QAction* mnuClipBoard;
+    QAction* mnuClipBoardTo;
+    QAction* mnuEnd;
+    QMenu* mnuEdit;
+    QAction* mnuTetsei;
+    QAction* mnuShoukyo;
+    QAction* mnuClearBitMap;
+    QAction* mnuMove;
+    QAction* mnuSelectAll;
+    QMenu* mnuSettings;
+    QAction* mnuSetSenshu;
+    QAction* mnuSetColor;
+    QAction* mnuSetCoodSize;
+    QMenu* mnuRun;
+    QAction* mnuTest;
+    QAction* mnuRenshu;
+    QMenu* mnuView;
+    QAction* mnuShowTangen;
+    QAction* mnuShowRecord;
+    QAction* mnuReDisplay;
+    QAction* mnuUniColor;
+    QMenu* mnuHelp;
+    QAction* ShowHelp;
+    QAction* OnePoint;
+    QAction* ShowAbout;
+    QMenu* pumShiki;
+    QAction* pumDelete;
+    QAction* mnuChangeColor;
+    QMenu* mnuWidth;
+    QAction* W1;
+    QAction* W2;
+    QAction* W3;
+    QAction* pumCancel;
+
+    // ---- other windows ----
+    TfrmTangen* frmTangen;
+
+    // ---- start-up ----
+    void FormCreate(QSize screen);
+    void FormShow();
+    void InitLoop();
+
+    // ---- the graph model on the screen ----
+    // Returns false when the table is full and the message was shown.
+    bool AddOrReplaceLine(const TLineSpec& spec, int index);
+    void DispAllLine();
+    void RefreshPanels();
+    void ClearAllPanels();
+    void RedrawAll();
+    void ClearDrawing(const QString& unitTitle, const QString& fileName);
+    void ShowFileInfo(const QString& unitTitle, const QString& fileName, int count);
+    int PlaneWidthPx() const;
+    int PlaneHeightPx() const;
+
+    // ---- handlers ----
+    void mnuExitClick();
+    void mnuShowTangenClick();
+    void mnuReDisplayClick();
+    void SpdChokusenClick();
+    void spdSenbunClick();
+    void spdHanchokusenClick();
+    void spdTenClick();
+    void spdHenikiClick();
+    void lblHenikiClick();
+    void imgSampleClick();
+    void imgTableClick();
+    void imgCoodMouseMove(QPoint pos);
+    void btnLockedClick();
+    void spdTeiseiClick();
+    void spdShoukyoClick();
+    void btnKaijoClick();
+    void pumCancelClick();
+    void mnuSelectAllClick();
+    void BitBtn1Click();
+    void WidthClick(int width);
+    void btnHyoujunClick();
+    void btnIppanClick();
+    void SetShikiForm(int form);
+    void chkKeishikiClick();
+    void chkShikiClick();
+    void chkHenikiClick();
+    void chkKatamukiClick();
+    void chkDataTableClick();
+    void chkRedrawClick();  // chkJikuColor, chkMaru, chkHandle
+    void chkTensenClick();
+    void chkRanColorClick();
+    void spnMaruRadChange();
+    void lstShikiClick(Qt::KeyboardModifiers modifiers);
+    void lstShikiRightPress(int row, QPoint pos);
+    void UpdateEndKindLabel();
+    void RedrawToolSample();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    // Builders, each in its own file.
+    void CreateToolBar();
+    void CreateBody();
+    void CreateMenus();
+    void ConnectHandlers();
+    void ApplyLayout();
+    void ReadCatalog();
+
+    // Tools and selection.
+    void SelectTool(int lineMode, QToolButton* button);
+    void CancelGesture();
+    void ShowLineCount();
+    void RefillShikiList();
+    void PushSelectionToList();
+    void PullSelectionFromList();
+    // Enables a control unless its command is not built yet.
+    void SetUsable(QWidget* control, bool usable);
+
+    // The places where the drawing library paints; until it does, they clear their image.
+    void paintPlane();
+    void paintGraph(int index, bool selected);
+    void paintFormulaPanel(const TLineSpec& graph);
+    void paintXDomainPanel(const TLineSpec& graph);
+    void paintYDomainPanel(const TLineSpec& graph);
+    void paintSlopeInterceptPanels(const TLineSpec& graph);
+    void paintValueTable(int index);
+    void clearValueTable();
+    void paintToolSample();
+    void clearPanel(ImageView* panel);
+
+    QList<QWidget*> unbuiltControls_;  // commands whose windows come later: always disabled
+    bool syncingSelection_ = false;
+    bool shown_ = false;
+};

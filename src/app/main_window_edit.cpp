@@ -1,0 +1,149 @@
+// The edit commands of the main window and the formula list's selection: deleting graphs,
+// erasing everything, selecting, the popup menu and the line widths.
+#include <QListWidget>
+#include <QMenu>
+
+#include "dialogs.h"
+#include "main_window.h"
+#include "shiki_list.h"
+#include "tangen_window.h"
+
+#include <QLabel>
+
+void TfrmMain::CancelGesture() {
+    InitLoop();
+    DispAllLine();
+}
+
+void TfrmMain::spdTeiseiClick() {
+    if (lstShiki->count() == 0) {
+        paintPlane();
+        ClearAllPanels();
+        InitLoop();
+        return;
+    }
+    if (Edit.DrawState > DrawIdle) {
+        // During a gesture 訂正 cancels it and deletes nothing.
+        CancelGesture();
+        return;
+    }
+    DeleteSelected(Table);
+    RefillShikiList();
+    ShowLineCount();
+    DispAllLine();
+    ClearAllPanels();
+    MarkChanged(Edit);
+    ClearAllPanels();
+}
+
+void TfrmMain::spdShoukyoClick() {
+    if (Table.LineCount > 0 &&
+        ConfirmYesNo(QStringLiteral("全部削除してもいいですか？")) != Answer::Yes) {
+        return;
+    }
+    // The drawing keeps its title and file name and becomes empty and unchanged.
+    ClearDrawing(frmTangen->lblTangen->text(), frmTangen->lblFileName->text());
+}
+
+void TfrmMain::pumCancelClick() {
+    Table.Selected.reset();
+    PushSelectionToList();
+    DispAllLine();
+    ClearAllPanels();
+}
+
+void TfrmMain::btnKaijoClick() {
+    pumCancelClick();
+}
+
+void TfrmMain::mnuSelectAllClick() {
+    for (int i = 0; i < Table.LineCount; ++i) {
+        Table.Selected.set(i);
+    }
+    PushSelectionToList();
+    DispAllLine();
+}
+
+void TfrmMain::BitBtn1Click() {
+    mnuSelectAllClick();
+}
+
+void TfrmMain::WidthClick(int width) {
+    if (Table.LineCount == 0) {
+        return;
+    }
+    for (int i = 0; i < Table.LineCount; ++i) {
+        if (Table.Selected.test(i)) {
+            Table.LineTable[i].Width = width;
+            ReplaceGraphLines(Table, Table.LineTable[i], i);
+        }
+    }
+    DispAllLine();
+}
+
+void TfrmMain::lstShikiClick(Qt::KeyboardModifiers modifiers) {
+    const int row = lstShiki->currentRow();
+    if (row < 0 || row >= Table.LineCount) {
+        return;
+    }
+    RedrawAll();
+    Edit.DrawState = DrawIdle;
+    if (modifiers & Qt::ControlModifier) {
+        ClearAllPanels();  // the selection grew by the clicked line
+    } else if (!(modifiers & Qt::ShiftModifier)) {
+        SelectOnly(Table, row);
+        PushSelectionToList();
+    }
+    DispAllLine();
+}
+
+void TfrmMain::lstShikiRightPress(int row, QPoint pos) {
+    if (lstShiki->count() == 0) {
+        return;
+    }
+    ClickedRow = row;
+    if (row >= lstShiki->count()) {
+        return;
+    }
+    // With several lines selected the popup works on all of them; otherwise on the pressed one.
+    if (Table.Selected.count() < 2) {
+        SelectOnly(Table, row);
+        PushSelectionToList();
+        RedrawAll();
+    }
+    pumShiki->popup(lstShiki->viewport()->mapToGlobal(pos + QPoint(10, 20)));
+}
+
+void TfrmMain::ShowLineCount() {
+    frmTangen->lblNline->setText(QString::number(Table.LineCount));
+}
+
+void TfrmMain::RefillShikiList() {
+    syncingSelection_ = true;
+    lstShiki->clear();
+    for (int i = 0; i < Table.LineCount; ++i) {
+        lstShiki->addItem(Table.LineTable[i].Text);
+    }
+    syncingSelection_ = false;
+    PushSelectionToList();
+}
+
+void TfrmMain::PushSelectionToList() {
+    syncingSelection_ = true;
+    for (int i = 0; i < lstShiki->count(); ++i) {
+        lstShiki->item(i)->setSelected(i < MaxGraphs && Table.Selected.test(i));
+    }
+    syncingSelection_ = false;
+}
+
+void TfrmMain::PullSelectionFromList() {
+    if (syncingSelection_) {
+        return;
+    }
+    Table.Selected.reset();
+    for (int i = 0; i < lstShiki->count() && i < MaxGraphs; ++i) {
+        if (lstShiki->item(i)->isSelected()) {
+            Table.Selected.set(i);
+        }
+    }
+}

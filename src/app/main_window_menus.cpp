@@ -1,0 +1,150 @@
+// The main menu, the formula list's popup menu, and which handler each control calls.
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "clickable_label.h"
+#include "image_view.h"
+#include "main_window.h"
+#include "shiki_list.h"
+
+namespace {
+
+QAction* Item(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+// A command whose window or feature comes later: present, but never a silent no-op.
+QAction* Pending(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = Item(menu, name, caption);
+    action->setEnabled(false);
+    return action;
+}
+
+QMenu* TopMenu(QMenuBar* bar, const char* name, const QString& caption) {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+}  // namespace
+
+void TfrmMain::CreateMenus() {
+    QMenuBar* bar = menuBar();
+    mnuFile = TopMenu(bar, "mnuFile", QStringLiteral("ﾌｧｲﾙ(&F)"));
+    mnuNewFile = Pending(mnuFile, "mnuNewFile", QStringLiteral("新規作成(&N)"));
+    mnuTangenOpen = Pending(mnuFile, "mnuTangenOpen", QStringLiteral("単元名で開く(&T)"));
+    mnuOpenFile = Pending(mnuFile, "mnuOpenFile", QStringLiteral("開く(&O)"));
+    mnuFile->addSeparator();
+    mnuSaveFile = Pending(mnuFile, "mnuSaveFile", QStringLiteral("上書き保存(&S)"));
+    mnuSave = Pending(mnuFile, "mnuSave", QStringLiteral("名前を付けて保存(&A)"));
+    mnuFile->addSeparator();
+    mnuPrint = Pending(mnuFile, "mnuPrint", QStringLiteral("印刷(&P)"));
+    mnuClipBoard = Pending(mnuFile, "mnuClipBoard", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)"));
+    mnuClipBoardTo =
+        Pending(mnuFile, "mnuClipBoardTo", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け(&H)"));
+    mnuFile->addSeparator();
+    mnuEnd = Item(mnuFile, "mnuEnd", QStringLiteral("終了(&X)"));
+
+    mnuEdit = TopMenu(bar, "mnuEdit", QStringLiteral("編集(&E)"));
+    mnuTetsei = Item(mnuEdit, "mnuTetsei", QStringLiteral("訂正(&C)"));
+    mnuShoukyo = Item(mnuEdit, "mnuShoukyo", QStringLiteral("全部消去(&A)"));
+    mnuClearBitMap = Pending(mnuEdit, "mnuClearBitMap", QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟのクリア(&B)"));
+    mnuMove = Pending(mnuEdit, "mnuMove", QStringLiteral("移動(&M)"));
+    mnuEdit->addSeparator();
+    mnuSelectAll = Item(mnuEdit, "mnuSelectAll", QStringLiteral("すべて選択(&S)"));
+
+    mnuSettings = TopMenu(bar, "mnuSettings", QStringLiteral("設定(&S)"));
+    mnuSetSenshu = Pending(mnuSettings, "mnuSetSenshu", QStringLiteral("線の種類(&K)"));
+    mnuSetColor = Pending(mnuSettings, "mnuSetColor", QStringLiteral("線の色(&C)"));
+    mnuSetCoodSize = Pending(mnuSettings, "mnuSetCoodSize", QStringLiteral("座標面(&S)"));
+
+    mnuRun = TopMenu(bar, "mnuRun", QStringLiteral("実行(&R)"));
+    mnuTest = Pending(mnuRun, "mnuTest", QStringLiteral("ﾃｽﾄ(&T)"));
+    mnuRenshu = Pending(mnuRun, "mnuRenshu", QStringLiteral("練習(&E)"));
+
+    mnuView = TopMenu(bar, "mnuView", QStringLiteral("表示(&V)"));
+    mnuShowTangen = Item(mnuView, "mnuShowTangen", QStringLiteral("単元の内容(&U)"));
+    mnuShowRecord = Pending(mnuView, "mnuShowRecord", QStringLiteral("練習の記録(&R)"));
+    mnuReDisplay = Item(mnuView, "mnuReDisplay", QStringLiteral("再表示(&D)"));
+    mnuUniColor = Pending(mnuView, "mnuUniColor", QStringLiteral("同じ色にする(&C)"));
+
+    mnuHelp = TopMenu(bar, "mnuHelp", QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    ShowHelp = Pending(mnuHelp, "ShowHelp", QStringLiteral("使い方(&U)"));
+    OnePoint = Pending(mnuHelp, "OnePoint", QStringLiteral("指導例(&Ｔ)"));
+    mnuHelp->addSeparator();
+    ShowAbout = Pending(mnuHelp, "ShowAbout", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
+
+    pumShiki = new QMenu(this);
+    pumShiki->setObjectName(QStringLiteral("pumShiki"));
+    pumDelete = Item(pumShiki, "pumDelete", QStringLiteral("削除"));
+    mnuChangeColor = Pending(pumShiki, "mnuChangeColor", QStringLiteral("色を変える"));
+    mnuWidth = pumShiki->addMenu(QStringLiteral("線の太さを変える"));
+    mnuWidth->setObjectName(QStringLiteral("mnuWidth"));
+    W1 = Item(mnuWidth, "W1", QStringLiteral("1"));
+    W2 = Item(mnuWidth, "W2", QStringLiteral("2"));
+    W3 = Item(mnuWidth, "W3", QStringLiteral("3"));
+    pumShiki->addSeparator();
+    pumCancel = Item(pumShiki, "pumCancel", QStringLiteral("選択解除"));
+}
+
+void TfrmMain::ConnectHandlers() {
+    // Tool-bar commands whose windows come later.
+    unbuiltControls_ = {spdOpenFile, spdOverWrite,  spdTest,       spdRenshu,   spdKiroku,
+                        spdMoji,     spdLineColor,  btnUp,         btnLeft,     btnRight,
+                        btnDown,     btnKatamukiUp, btnKatamukiDw, btnSeppenUp, btnSeppenDw};
+    for (QWidget* control : unbuiltControls_) {
+        control->setEnabled(false);
+    }
+
+    connect(mnuEnd, &QAction::triggered, this, &TfrmMain::mnuExitClick);
+    connect(mnuTetsei, &QAction::triggered, this, &TfrmMain::spdTeiseiClick);
+    connect(mnuShoukyo, &QAction::triggered, this, &TfrmMain::spdShoukyoClick);
+    connect(mnuSelectAll, &QAction::triggered, this, &TfrmMain::mnuSelectAllClick);
+    connect(mnuShowTangen, &QAction::triggered, this, &TfrmMain::mnuShowTangenClick);
+    connect(mnuReDisplay, &QAction::triggered, this, &TfrmMain::mnuReDisplayClick);
+    connect(pumDelete, &QAction::triggered, this, &TfrmMain::spdTeiseiClick);
+    connect(W1, &QAction::triggered, this, [this] { WidthClick(1); });
+    connect(W2, &QAction::triggered, this, [this] { WidthClick(2); });
+    connect(W3, &QAction::triggered, this, [this] { WidthClick(3); });
+    connect(pumCancel, &QAction::triggered, this, &TfrmMain::pumCancelClick);
+
+    connect(spdTeisei, &QToolButton::clicked, this, &TfrmMain::spdTeiseiClick);
+    connect(spdShoukyo, &QToolButton::clicked, this, &TfrmMain::spdShoukyoClick);
+    connect(SpdChokusen, &QToolButton::clicked, this, &TfrmMain::SpdChokusenClick);
+    connect(spdSenbun, &QToolButton::clicked, this, &TfrmMain::spdSenbunClick);
+    connect(spdHanchokusen, &QToolButton::clicked, this, &TfrmMain::spdHanchokusenClick);
+    connect(spdTen, &QToolButton::clicked, this, &TfrmMain::spdTenClick);
+    connect(spdHeniki, &QToolButton::clicked, this, &TfrmMain::spdHenikiClick);
+    connect(lblHeniki, &ClickableLabel::clicked, this, &TfrmMain::lblHenikiClick);
+    connect(imgSample, &ImageView::clicked, this, &TfrmMain::imgSampleClick);
+    connect(imgTable, &ImageView::clicked, this, &TfrmMain::imgTableClick);
+    connect(imgCood, &ImageView::mouseMoved, this, &TfrmMain::imgCoodMouseMove);
+    connect(spnMaruRad, &QSpinBox::valueChanged, this, &TfrmMain::spnMaruRadChange);
+    connect(btnLocked, &QToolButton::clicked, this, &TfrmMain::btnLockedClick);
+    connect(btnKaijo, &QToolButton::clicked, this, &TfrmMain::btnKaijoClick);
+    connect(BitBtn1, &QToolButton::clicked, this, &TfrmMain::BitBtn1Click);
+    connect(btnHyoujun, &QToolButton::clicked, this, &TfrmMain::btnHyoujunClick);
+    connect(btnIppan, &QToolButton::clicked, this, &TfrmMain::btnIppanClick);
+
+    connect(chkKeishiki, &QCheckBox::toggled, this, &TfrmMain::chkKeishikiClick);
+    connect(chkShiki, &QCheckBox::toggled, this, &TfrmMain::chkShikiClick);
+    connect(chkHeniki, &QCheckBox::toggled, this, &TfrmMain::chkHenikiClick);
+    connect(chkKatamuki, &QCheckBox::toggled, this, &TfrmMain::chkKatamukiClick);
+    connect(chkDataTable, &QCheckBox::toggled, this, &TfrmMain::chkDataTableClick);
+    connect(chkJikuColor, &QCheckBox::toggled, this, &TfrmMain::chkRedrawClick);
+    connect(chkMaru, &QCheckBox::toggled, this, &TfrmMain::chkRedrawClick);
+    connect(chkHandle, &QCheckBox::toggled, this, &TfrmMain::chkRedrawClick);
+    connect(chkTensen, &QCheckBox::toggled, this, &TfrmMain::chkTensenClick);
+    connect(chkRanColor, &QCheckBox::toggled, this, &TfrmMain::chkRanColorClick);
+
+    connect(lstShiki, &QListWidget::itemSelectionChanged, this, &TfrmMain::PullSelectionFromList);
+    connect(lstShiki, &QListWidget::clicked, this,
+            [this] { lstShikiClick(QGuiApplication::keyboardModifiers()); });
+    connect(lstShiki, &ShikiList::rightPressed, this, &TfrmMain::lstShikiRightPress);
+}

@@ -1,0 +1,255 @@
+// The tool bar's drawing tools, the domain-end and sample controls, the lock, the display form
+// buttons and the display check boxes.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "clickable_label.h"
+#include "dialogs.h"
+#include "image_view.h"
+#include "main_window.h"
+#include "shiki_list.h"
+#include "tool_sample.h"
+#include "tool_texts.h"
+
+namespace {
+
+// A two-glyph picture: the left half is the face, the right half the greyed face.
+QIcon TwoGlyphIcon(const QImage& picture) {
+    const int half = picture.width() / 2;
+    QIcon icon(QPixmap::fromImage(picture.copy(0, 0, half, picture.height())));
+    icon.addPixmap(QPixmap::fromImage(picture.copy(half, 0, half, picture.height())),
+                   QIcon::Disabled);
+    return icon;
+}
+
+QIcon ImageIcon(const ImageView* source) {
+    return QIcon(QPixmap::fromImage(source->image()));
+}
+
+}  // namespace
+
+void TfrmMain::SelectTool(int lineMode, QToolButton* button) {
+    Edit.LineMode = lineMode;
+    edtLineMode->setText(ToolNameText(lineMode));
+    for (QToolButton* tool : {SpdChokusen, spdSenbun, spdHanchokusen, spdTen, spdMoji}) {
+        tool->setChecked(tool == button);
+    }
+    UpdateEndKindLabel();
+    lstMojiM->hide();
+}
+
+void TfrmMain::SpdChokusenClick() {
+    Edit.SegmentEndKind = 0;
+    SelectTool(KindLine, SpdChokusen);
+    spdHeniki->setEnabled(false);
+}
+
+void TfrmMain::spdSenbunClick() {
+    SelectTool(KindSegment, spdSenbun);
+    lblHeniki->show();
+    spdHeniki->setEnabled(true);
+}
+
+void TfrmMain::spdHanchokusenClick() {
+    SelectTool(KindRay, spdHanchokusen);
+    lblHeniki->show();
+    spdHeniki->setEnabled(true);
+}
+
+void TfrmMain::spdTenClick() {
+    // A point needs no rubber band: a line started with another tool is abandoned.
+    if (Edit.DrawState == DrawRubberBand) {
+        CancelGesture();
+    }
+    SelectTool(KindPoint, spdTen);
+    spdHeniki->setEnabled(false);
+}
+
+void TfrmMain::spdHenikiClick() {
+    if (Edit.LineMode == KindSegment) {
+        Edit.SegmentEndKind = (Edit.SegmentEndKind + 1) % 4;
+    } else if (Edit.LineMode == KindRay) {
+        Edit.RayEndKind = (Edit.RayEndKind + 1) % 2;
+    }
+    UpdateEndKindLabel();
+}
+
+void TfrmMain::lblHenikiClick() {
+    spdHenikiClick();
+}
+
+void TfrmMain::UpdateEndKindLabel() {
+    EndKinds = ::UpdateEndKindLabel(Edit.LineMode, Edit.SegmentEndKind, Edit.RayEndKind, EndKinds);
+    lblHeniki->setText(EndKinds.caption);
+    RedrawToolSample();
+}
+
+void TfrmMain::RedrawToolSample() {
+    paintToolSample();
+}
+
+void TfrmMain::imgSampleClick() {
+    if (Edit.FixedColor == AutomaticColor) {
+        ++Edit.ColorCycle;
+        RedrawToolSample();
+    }
+}
+
+void TfrmMain::imgTableClick() {
+    constexpr int NarrowImage = 353;
+    if (imgTable->width() == NarrowImage) {
+        const int wide = TableCols * design::ValueTableColumnWidth;
+        pnlTable->resize(wide + 2, pnlTable->height());
+        imgTable->resize(wide, imgTable->height());
+    } else {
+        imgTable->resize(NarrowImage, imgTable->height());
+        pnlTable->resize(NarrowImage + 2, pnlTable->height());
+    }
+    paintValueTable(CurrentIndex(Table));
+}
+
+void TfrmMain::imgCoodMouseMove(QPoint pos) {
+    if (!GeometryValid) {
+        return;
+    }
+    const LatticePoint p = Geometry.PixelToLattice(pos);
+    edtCood->setText(QString::asprintf(" (%3d,%3d)", p.X, p.Y));
+}
+
+void TfrmMain::SetUsable(QWidget* control, bool usable) {
+    control->setEnabled(usable && !unbuiltControls_.contains(control));
+}
+
+void TfrmMain::btnLockedClick() {
+    const bool wasLocked = LockState;
+    LockState = !LockState;
+    btnLocked->setIcon(TwoGlyphIcon((wasLocked ? imgUnLocked : imgLocked)->image()));
+    // Drawing, deleting, the colour button, opening a unit and the formula list stay usable.
+    for (QMenu* menu : {mnuFile, mnuEdit, mnuSettings, mnuRun, mnuView, mnuHelp}) {
+        menu->menuAction()->setEnabled(wasLocked);
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{spdOverWrite, spdTest, spdRenshu,
+                                                            spdKiroku, spdMoji, spnMaruRad}) {
+        SetUsable(control, wasLocked);
+    }
+}
+
+void TfrmMain::SetShikiForm(int form) {
+    if (form == 1) {
+        btnHyoujun->setIcon(ImageIcon(imgOk1));
+        btnIppan->setIcon(ImageIcon(imgNotOk2));
+        chkKeishiki->setChecked(true);
+        grpShiki->setTitle(QStringLiteral("グラフの式（１次関数 ｙ＝ａｘ＋ｂの形）"));
+    } else {
+        btnIppan->setIcon(ImageIcon(imgOk2));
+        btnHyoujun->setIcon(ImageIcon(imgNotOk1));
+        chkKeishiki->setChecked(false);
+        grpShiki->setTitle(QStringLiteral("グラフの式（２元１次方程式 ａｘ＋ｂｙ＝ｃの形）"));
+    }
+}
+
+void TfrmMain::btnHyoujunClick() {
+    if (Table.Selected.none()) {
+        ShowMessage(QStringLiteral("グラフの式を選択してください"));
+        return;
+    }
+    SetShikiForm(1);
+}
+
+void TfrmMain::btnIppanClick() {
+    if (Table.Selected.none()) {
+        ShowMessage(QStringLiteral("グラフの式を選択してください"));
+        return;
+    }
+    SetShikiForm(2);
+}
+
+void TfrmMain::chkKeishikiClick() {
+    Edit.Form = chkKeishiki->isChecked() ? EquationForm::Standard : EquationForm::General;
+    if (Table.LineCount == 0) {
+        return;
+    }
+    // Only the selected graphs are rewritten; the others keep the form they were made in.
+    int lastSelected = -1;
+    for (int i = 0; i < Table.LineCount; ++i) {
+        if (!Table.Selected.test(i)) {
+            continue;
+        }
+        TLineSpec& graph = Table.LineTable[i];
+        graph.Text = EquationText(graph, Edit.Form);
+        lstShiki->item(i)->setText(graph.Text);
+        ReplaceGraphLines(Table, graph, i);
+        lastSelected = i;
+    }
+    if (lastSelected >= 0) {
+        paintFormulaPanel(Table.LineTable[lastSelected]);
+    }
+}
+
+void TfrmMain::chkShikiClick() {
+    if (chkShiki->isChecked()) {
+        RefreshPanels();
+    } else {
+        clearPanel(imgShiki);
+        clearPanel(imgHenikiX);
+    }
+    lstShiki->setShowText(chkShiki->isChecked());
+}
+
+void TfrmMain::chkHenikiClick() {
+    if (!chkHeniki->isChecked()) {
+        clearPanel(imgHenikiY);
+        return;
+    }
+    if (const int current = CurrentIndex(Table); current >= 0) {
+        paintYDomainPanel(Table.LineTable[current]);
+    }
+}
+
+void TfrmMain::chkKatamukiClick() {
+    const int current = CurrentIndex(Table);
+    if (current < 0) {
+        return;
+    }
+    if (chkKatamuki->isChecked()) {
+        paintSlopeInterceptPanels(Table.LineTable[current]);
+    } else {
+        clearPanel(imgkatamuki);
+        clearPanel(imgSeppen);
+    }
+}
+
+void TfrmMain::chkDataTableClick() {
+    paintValueTable(CurrentIndex(Table));
+}
+
+void TfrmMain::chkRedrawClick() {
+    DispAllLine();
+    RefreshPanels();
+}
+
+void TfrmMain::chkTensenClick() {
+    DispAllLine();
+}
+
+void TfrmMain::chkRanColorClick() {
+    if (chkRanColor->isChecked()) {
+        PanelBackColour = 0x808000;  // teal
+        PanelTextColour = 0xFFFFFF;
+    } else {
+        PanelBackColour = 0xFFFFFF;
+        PanelTextColour = 0x000000;
+    }
+    ClearAllPanels();
+    RefreshPanels();
+}
+
+void TfrmMain::spnMaruRadChange() {
+    DispAllLine();
+    lstShiki->viewport()->update();
+}

@@ -1,0 +1,47 @@
+// A stand-in for the message boxes and modal windows, for tests: it records every text shown and
+// answers from a script, so no test ever waits for a user.
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+#include "dialogs.h"
+
+class ScriptedDialogs final : public DialogService {
+  public:
+    ScriptedDialogs() { InstallDialogs(this); }
+    ~ScriptedDialogs() override { InstallDialogs(nullptr); }
+    ScriptedDialogs(const ScriptedDialogs&) = delete;
+    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
+
+    QStringList messages;        // ShowMessage texts, in order
+    QStringList questions;       // ConfirmYesNo / ConfirmYesNoCancel texts, in order
+    QStringList modalWindows;    // window titles of ShowModal calls, in order
+    std::deque<Answer> answers;  // answers to the questions; an unscripted question gets Cancel
+    int unscriptedQuestions = 0;
+    // Plays the user's part in a modal window and returns its result; without a script the
+    // window is left as it is and the result is ModalCancel.
+    std::function<int(QDialog&)> modalScript;
+
+    void ShowMessage(const QString& text) override { messages.append(text); }
+    Answer ConfirmYesNo(const QString& text) override { return Ask(text); }
+    Answer ConfirmYesNoCancel(const QString& text) override { return Ask(text); }
+    int ShowModal(QDialog& window) override {
+        modalWindows.append(window.windowTitle());
+        return modalScript ? modalScript(window) : int(ModalCancel);
+    }
+
+  private:
+    Answer Ask(const QString& text) {
+        questions.append(text);
+        if (answers.empty()) {
+            ++unscriptedQuestions;
+            return Answer::Cancel;
+        }
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};

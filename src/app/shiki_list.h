@@ -1,0 +1,52 @@
+// The formula list lstShiki: one row per graph with its sample stroke and equation, a
+// multi-selection that is the graph selection, and a right press that the window handles itself.
+#pragma once
+
+#include <QListWidget>
+#include <QStyledItemDelegate>
+
+struct GraphTable;
+struct TLineSpec;
+
+// The row text: the equation padded with blanks to 38 half-width columns (a full-width character
+// counts two); a text already that wide or wider is left as it is.
+QString PaddedRowText(const QString& text);
+
+class ShikiList : public QListWidget {
+    Q_OBJECT
+  public:
+    static constexpr int ItemHeight = 19;
+    static constexpr int SampleWidth = 45;  // the sample stroke's room at the left of a row
+
+    ShikiList(const GraphTable& table, QWidget* parent = nullptr);
+
+    // Whether rows show their equation (chkShiki).
+    void setShowText(bool show);
+    bool showText() const { return showText_; }
+    const GraphTable& table() const { return table_; }
+
+  signals:
+    // A right press; row is the row under the press, or a row past the last line.
+    void rightPressed(int row, QPoint pos);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    const GraphTable& table_;
+    bool showText_ = true;
+};
+
+class ShikiRowDelegate : public QStyledItemDelegate {
+  public:
+    explicit ShikiRowDelegate(ShikiList* list);
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+  private:
+    // The short stroke of the graph in its colour and width, in the first 45 pixels of the row.
+    void paintRowSample(QPainter& painter, const QRect& row, const TLineSpec& graph) const;
+
+    ShikiList* list_;
+};

@@ -1,0 +1,77 @@
+// The unit contents window.
+#include "tangen_window.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "dialogs.h"
+#include "graph_model.h"
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, QRect bounds) {
+    auto* label = new QLabel(text, parent);
+    // Titles and file names come from files: never markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(bounds);
+    return label;
+}
+
+}  // namespace
+
+TfrmTangen::TfrmTangen(GraphTable& table, QWidget* parent) : QDialog(parent), table_(table) {
+    setObjectName(QStringLiteral("frmTangen"));
+    setWindowTitle(QStringLiteral("単元の内容"));
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(16);
+    setFont(font);
+    setFixedSize(480, 424);
+
+    Label4 = MakeLabel(this, QStringLiteral("単元名"), QRect(16, 16, 80, 24));
+    lblTangen = MakeLabel(this, QString(), QRect(104, 16, 360, 24));
+    Label5 = MakeLabel(this, QStringLiteral("ﾌｧｲﾙ名"), QRect(16, 48, 80, 24));
+    lblFileName = MakeLabel(this, QString(), QRect(104, 48, 360, 24));
+    Label2 = MakeLabel(this, QStringLiteral("ﾃﾞｰﾀ数"), QRect(16, 80, 80, 24));
+    lblNline = MakeLabel(this, QStringLiteral("0"), QRect(104, 80, 80, 24));
+    Label1 = MakeLabel(this, QStringLiteral("データ"), QRect(16, 112, 80, 24));
+
+    memFile = new QPlainTextEdit(this);
+    memFile->setGeometry(16, 136, 448, 232);
+    memFile->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont memoFont(QStringLiteral("ＭＳ ゴシック"));
+    memoFont.setPixelSize(16);
+    memFile->setFont(memoFont);
+
+    btnReturn = new QPushButton(QStringLiteral("戻る"), this);
+    btnReturn->setGeometry(376, 380, 88, 30);
+    connect(btnReturn, &QPushButton::clicked, this, &TfrmTangen::btnReturnClick);
+}
+
+void TfrmTangen::FormShow() {
+    shownText_ = table_.Memo.join(u'\n');
+    memFile->setPlainText(shownText_);
+}
+
+void TfrmTangen::btnReturnClick() {
+    done(ModalOk);
+}
+
+void TfrmTangen::done(int result) {
+    // However the window is closed, what was typed stays in the memo for the next save.
+    StoreMemo();
+    QDialog::done(result);
+}
+
+void TfrmTangen::showEvent(QShowEvent* event) {
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TfrmTangen::StoreMemo() {
+    const QString text = memFile->toPlainText();
+    if (text != shownText_) {
+        table_.Memo = text.split(u'\n');
+        shownText_ = text;
+    }
+}

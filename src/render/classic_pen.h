@@ -1,0 +1,100 @@
+// The classic canvas the drawings are made for, emulated with QPainter in this one place: strokes
+// leave their end pixel unpainted, ellipses and rectangles leave out the right and bottom edge of
+// their box, the inverting pen paints not (pen xor pixel), dotted pens have one fixed rhythm, and
+// text is written with its top-left corner at the given point on the brush colour unless the brush
+// is clear. The canvas keeps its pen, brush and font between drawings, as callers rely on.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <QString>
+#include <cstdint>
+
+#include "fonts.h"
+
+enum class PenMode {
+    Copy,    // paints the pen colour
+    NotXor,  // paints the complement of (pen colour xor pixel): twice drawn is gone
+};
+
+enum class PenStyle {
+    Solid,
+    Dotted,  // DotOn pixels painted, DotOff left, along the stroke; pens wider than 1 stay solid
+};
+
+constexpr int DotOn = 3;
+constexpr int DotOff = 3;
+
+// Pen, brush and font of a canvas; colours are 0x00BBGGRR.
+struct CanvasState {
+    int32_t PenColor = 0x000000;
+    int32_t PenWidth = 1;
+    PenStyle Style = PenStyle::Solid;
+    PenMode Mode = PenMode::Copy;
+    int32_t BrushColor = 0xFFFFFF;
+    bool BrushSolid = true;
+    QString FontName = PlainFontName;
+    int32_t FontSize = 9;  // points
+    bool FontItalic = false;
+    int32_t FontColor = 0x000000;
+};
+
+// An image with the canvas state that stays with it from one drawing to the next.
+struct CanvasImage {
+    QImage image;
+    CanvasState state;
+};
+
+// Makes a white image of the given size with a fresh canvas.
+CanvasImage MakeCanvasImage(int width, int height);
+
+// Paints on a CanvasImage while it lives; reads the canvas state at every call.
+class ClassicCanvas {
+  public:
+    explicit ClassicCanvas(CanvasImage& target);
+    ClassicCanvas(const ClassicCanvas&) = delete;
+    ClassicCanvas& operator=(const ClassicCanvas&) = delete;
+
+    CanvasState& state() { return target_.state; }
+    const QImage& image() const { return target_.image; }
+
+    // Move-to from, line-to to: every pixel of the stroke except the one at to.
+    void Line(QPoint from, QPoint to);
+    // Ellipse and rectangle in the box (l, t)-(r, b): the pen outlines, the brush fills, and
+    // column r and row b stay unpainted.
+    void Ellipse(int l, int t, int r, int b);
+    void Rectangle(int l, int t, int r, int b);
+    // Text with its top-left corner at (x, y) in the font colour, on the brush colour when the
+    // brush is solid. The pen mode does not apply to text.
+    void TextOut(int x, int y, const QString& text);
+    int TextWidth(const QString& text);
+    // Fills the whole image with a colour, in copy mode.
+    void Fill(int32_t color);
+
+  private:
+    void ApplyPen(int width);
+    void AxisAlignedLine(QPoint from, QPoint to, int width);
+    void ThinLine(QPoint from, QPoint to);
+    void DottedLine(QPoint from, QPoint to);
+    void ApplyBrush();
+    void ApplyMode(PenMode mode);
+    const QFont& CurrentFont();
+
+    CanvasImage& target_;
+    QPainter painter_;
+    QFont font_;
+    QString fontName_;
+    int32_t fontSize_ = -1;
+    bool fontItalic_ = false;
+    int fontHeight_ = 0;
+    QString fontKey_;
+};
+
+// Fills a Format_RGB32 image with one colour.
+void FillImage(QImage& image, int32_t color);
+
+// Raster copies of a whole image onto another at a point: OR and XOR of the pixels.
+void CopyOr(QImage& destination, QPoint at, const QImage& source);
+void CopyXor(QImage& destination, QPoint at, const QImage& source);

@@ -1,0 +1,43 @@
+// The full redisplay of a plane.
+#include "disp_all_line.h"
+
+#include <algorithm>
+
+#include "graph.h"
+
+DispAllLineResult DispAllLine(CanvasImage& plane, const PlaneScene& scene,
+                              const DisplayOptions& options, TypesetState& typeset,
+                              PlaneGeometry& geometry, std::span<const TLineSpec> graphs,
+                              const std::bitset<MaxGraphs>& selected) {
+    DispAllLineResult result;
+    DisplayOptions idle = options;
+    idle.DrawState = 0;
+    const QString error = DrawPlane(plane, scene.settings, scene.defaultPlaneSize, scene.variant,
+                                    idle, typeset, geometry);
+    if (!error.isEmpty()) {
+        result.messages.append(error);
+        return result;
+    }
+    result.planeDrawn = true;
+    ClassicCanvas canvas(plane);
+    canvas.state().Mode = PenMode::Copy;
+    GraphContext ctx{canvas, geometry, idle, &result.messages};
+    for (size_t i = 0; i < graphs.size(); ++i) {
+        const bool isSelected = i < selected.size() && selected.test(i);
+        DrawGraph(ctx, graphs[i], isSelected);
+        if (isSelected) {
+            result.lastSelected = int(i);
+        }
+    }
+    canvas.state().Mode = PenMode::NotXor;
+    return result;
+}
+
+DispAllLineResult DispAllLine(CanvasImage& plane, const PlaneScene& scene,
+                              const DisplayOptions& options, TypesetState& typeset,
+                              PlaneGeometry& geometry, const GraphTable& table) {
+    const int count = std::clamp(table.LineCount, 0, MaxGraphs);
+    return DispAllLine(plane, scene, options, typeset, geometry,
+                       std::span<const TLineSpec>(table.LineTable.data(), size_t(count)),
+                       table.Selected);
+}

@@ -1,0 +1,135 @@
+// Drawing the value table.
+#include "value_table.h"
+
+#include <algorithm>
+
+#include "display_options.h"
+#include "fonts.h"
+#include "fraction.h"
+#include "panel_text.h"
+#include "sjis_codec.h"
+
+int ValueTableColumns(const QImage& table) {
+    return table.width() / ValueColumnPitch;
+}
+
+namespace {
+
+void HeaderLetters(ClassicCanvas& canvas) {
+    CanvasState& s = canvas.state();
+    s.FontName = LetterFontName;
+    s.FontItalic = true;
+    s.FontColor = Black;
+    canvas.TextOut(10, 2, QStringLiteral("x"));
+    canvas.TextOut(10, 30, QStringLiteral("y"));
+    s.FontName = PlainFontName;
+    s.FontItalic = false;
+}
+
+void DrawGrid(ClassicCanvas& canvas, int columns, int rowHeight, int height) {
+    CanvasState& s = canvas.state();
+    s.PenColor = Silver;
+    s.PenWidth = 1;
+    s.Style = PenStyle::Solid;
+    s.Mode = PenMode::Copy;
+    for (int i = 0; i <= columns; ++i) {
+        const int x = ValueColumnPitch * i + 1;
+        canvas.Line(QPoint(x, 0), QPoint(x, height));
+    }
+    canvas.Line(QPoint(0, rowHeight), QPoint(ValueColumnPitch * columns, rowHeight));
+}
+
+}  // namespace
+
+void ClearValueTable(CanvasImage& table) {
+    // Every text of the table sets its own colour, so the panel text colour plays no part.
+    ClearPanel(table, White, Black);
+    table.state.FontSize = ValueTableFontSize;
+    ClassicCanvas canvas(table);
+    DrawGrid(canvas, ValueTableColumns(table.image), table.image.height() / 3,
+             table.image.height());
+    HeaderLetters(canvas);
+}
+
+void DrawValueTable(CanvasImage& table, const TLineSpec* graph, bool showY) {
+    ClearValueTable(table);
+    if (graph == nullptr || graph->Kind >= KindLabel || graph->Kind < KindLine) {
+        return;
+    }
+    const int columns = ValueTableColumns(table.image);
+    int a = 0;
+    int b = 0;
+    switch (graph->Kind) {
+        case KindLine:
+            b = (columns - 2) / 2;
+            a = -b;
+            break;
+        case KindSegment:
+            a = graph->D1.X;
+            b = graph->D2.X;
+            break;
+        case KindRay:
+            if (graph->D1.X < graph->D2.X) {
+                a = graph->D1.X;
+                b = 99;
+            } else {
+                a = graph->D1.X + 2 - columns;
+                b = graph->D1.X;
+            }
+            break;
+        default:
+            a = b = graph->P1.X;
+            break;
+    }
+    if (b < a) {
+        std::swap(a, b);
+    }
+    ClassicCanvas canvas(table);
+    const int rowHeight = table.image.height() / 3;
+    for (int x = a, k = 1; x <= b && k <= columns - 1; ++x, ++k) {
+        ValueColumn(canvas, x, k, *graph, showY, rowHeight);
+    }
+}
+
+void ValueColumn(ClassicCanvas& canvas, int x, int k, const TLineSpec& graph, bool showY,
+                 int rowHeight) {
+    const QString t = FractionText(LineYAt(graph, x));
+    const int slash = t.indexOf(u'/');
+    canvas.state().FontColor = slash >= 0 ? Black : Blue;
+    const int left = ValueColumnPitch * k + 5;
+    canvas.TextOut(left, 3, QString::number(x));
+    if (showY) {
+        const QString top = slash >= 0 ? t.left(slash) : t;
+        const QString bottom = slash >= 0 ? t.mid(slash + 1) : QString();
+        StackedFraction(canvas, top, bottom, rowHeight + 1, left);
+    }
+}
+
+int StackedFraction(ClassicCanvas& canvas, const QString& top, const QString& bottom, int y,
+                    int x) {
+    if (top.isEmpty()) {
+        return 0;
+    }
+    if (bottom.isEmpty()) {
+        canvas.TextOut(x, y + 13, top);
+        return SjisByteLength(top);
+    }
+    QString numerator = top;
+    if (numerator.startsWith(u'-')) {
+        canvas.TextOut(x, y + 17, QStringLiteral("-"));
+        numerator.remove(0, 1);
+        x += 8;
+    }
+    const int n = SjisByteLength(numerator);
+    const int m = SjisByteLength(bottom);
+    const int widest = std::max(n, m);
+    CanvasState& s = canvas.state();
+    s.PenColor = Black;
+    s.PenWidth = 1;
+    s.Style = PenStyle::Solid;
+    const int barLeft = x + 4 * (widest - n);
+    canvas.Line(QPoint(barLeft, y + 20), QPoint(barLeft + 5 * widest, y + 20));
+    canvas.TextOut(barLeft, y + 5, numerator);
+    canvas.TextOut(x + 4 * (widest - m), y + 24, bottom);
+    return widest;
+}

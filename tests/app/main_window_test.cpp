@@ -1,0 +1,267 @@
+// The main window after its first showing: places, captions, hints, menus, cursors, catalogue.
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "clickable_label.h"
+#include "image_view.h"
+#include "shiki_list.h"
+#include "sjis_codec.h"
+#include "tangen_window.h"
+#include "window_fixture.h"
+
+namespace {
+
+// The captions of a menu's items, "-" for a separator.
+QStringList Captions(const QMenu* menu) {
+    QStringList captions;
+    for (const QAction* action : menu->actions()) {
+        captions.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return captions;
+}
+
+TEST_F(MainWindowTest, MenusCarryTheirExactCaptions) {
+    struct MenuRow {
+        QString title;
+        QStringList items;
+    };
+    const MenuRow rows[] = {
+        {"ﾌｧｲﾙ(&F)",
+         {"新規作成(&N)", "単元名で開く(&T)", "開く(&O)", "-", "上書き保存(&S)",
+          "名前を付けて保存(&A)", "-", "印刷(&P)", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)",
+          "ｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け(&H)", "-", "終了(&X)"}},
+        {"編集(&E)",
+         {"訂正(&C)", "全部消去(&A)", "ﾋﾞｯﾄﾏｯﾌﾟのクリア(&B)", "移動(&M)", "-", "すべて選択(&S)"}},
+        {"設定(&S)", {"線の種類(&K)", "線の色(&C)", "座標面(&S)"}},
+        {"実行(&R)", {"ﾃｽﾄ(&T)", "練習(&E)"}},
+        {"表示(&V)", {"単元の内容(&U)", "練習の記録(&R)", "再表示(&D)", "同じ色にする(&C)"}},
+        {"ﾍﾙﾌﾟ(&H)", {"使い方(&U)", "指導例(&Ｔ)", "-", "ﾊﾞｰｼﾞｮﾝ情報(&A)"}},
+    };
+    const QList<QAction*> menus = window->menuBar()->actions();
+    ASSERT_EQ(menus.size(), std::size(rows));
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        EXPECT_EQ(menus[i]->text(), rows[i].title);
+        ASSERT_NE(menus[i]->menu(), nullptr);
+        EXPECT_EQ(Captions(menus[i]->menu()), rows[i].items);
+    }
+    EXPECT_EQ(Captions(window->pumShiki),
+              (QStringList{"削除", "色を変える", "線の太さを変える", "-", "選択解除"}));
+    EXPECT_EQ(Captions(window->mnuWidth), (QStringList{"1", "2", "3"}));
+}
+
+TEST_F(MainWindowTest, OnlyBuiltCommandsAreEnabled) {
+    for (QAction* built : {window->mnuEnd, window->mnuTetsei, window->mnuShoukyo,
+                           window->mnuSelectAll, window->mnuShowTangen, window->mnuReDisplay,
+                           window->pumDelete, window->pumCancel, window->W1}) {
+        EXPECT_TRUE(built->isEnabled()) << built->text().toStdString();
+    }
+    for (QAction* pending :
+         {window->mnuNewFile,     window->mnuTangenOpen,  window->mnuOpenFile,
+          window->mnuSaveFile,    window->mnuSave,        window->mnuPrint,
+          window->mnuClipBoard,   window->mnuClipBoardTo, window->mnuClearBitMap,
+          window->mnuMove,        window->mnuSetSenshu,   window->mnuSetColor,
+          window->mnuSetCoodSize, window->mnuTest,        window->mnuRenshu,
+          window->mnuShowRecord,  window->mnuUniColor,    window->ShowHelp,
+          window->OnePoint,       window->ShowAbout,      window->mnuChangeColor}) {
+        EXPECT_FALSE(pending->isEnabled()) << pending->text().toStdString();
+    }
+    for (QWidget* pending :
+         {window->spdOpenFile, window->spdOverWrite, window->spdTest, window->spdRenshu,
+          window->spdKiroku, window->spdMoji, window->spdLineColor, window->btnUp, window->btnLeft,
+          window->btnRight, window->btnDown, window->btnKatamukiUp, window->btnKatamukiDw,
+          window->btnSeppenUp, window->btnSeppenDw}) {
+        EXPECT_FALSE(pending->isEnabled()) << pending->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, ToolBarButtonsSitAtTheirPlacesWithTheirHints) {
+    struct Row {
+        const char* name;
+        int left;
+        int width;
+        QString hint;
+    };
+    const Row rows[] = {
+        {"spdOpenFile", 6, 25, "単元名で開く"},
+        {"spdOverWrite", 32, 25, "上書き保存"},
+        {"spdTest", 64, 25, "テスト"},
+        {"spdRenshu", 90, 25, "練習"},
+        {"spdKiroku", 122, 25, "記録の表示"},
+        {"spdTeisei", 154, 25, "訂正"},
+        {"spdShoukyo", 180, 25, "全部消去"},
+        {"SpdChokusen", 212, 25, "直線"},
+        {"spdSenbun", 238, 25, "線分"},
+        {"spdHanchokusen", 264, 25, "半直線"},
+        {"spdTen", 290, 25, "点"},
+        {"spdMoji", 316, 25, "文字"},
+        {"spdLineColor", 342, 25, "ｶﾗｰの設定"},
+        {"spdHeniki", 546, 36, "変域の設定"},
+        {"btnLocked", 670, 26, "使える機能の制限"},
+        {"btnKaijo", 706, 63, "座標面の設定"},
+        {"BitBtn1", 776, 63, ""},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        auto* button = window->pnlMain->findChild<QToolButton*>(QLatin1String(r.name));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->x(), r.left);
+        EXPECT_EQ(button->width(), r.width);
+        EXPECT_EQ(button->toolTip(), r.hint);
+    }
+    EXPECT_EQ(window->spdHeniki->text(), QStringLiteral("変域"));
+    EXPECT_EQ(window->btnKaijo->text(), QStringLiteral("選択解除"));
+    EXPECT_EQ(window->BitBtn1->text(), QStringLiteral("全部選択"));
+    EXPECT_EQ(window->edtLineMode->geometry().topLeft().x(), 372);
+    EXPECT_EQ(window->edtLineMode->font().pixelSize(), 16);
+    EXPECT_EQ(window->edtCood->x(), 426);
+    EXPECT_EQ(window->edtCood->text(), QStringLiteral("  ( x, y )"));
+    EXPECT_EQ(window->imgSample->geometry(), QRect(502, 9, 41, 22));
+    EXPECT_EQ(window->lblHeniki->x(), 586);
+    EXPECT_EQ(window->spnMaruRad->x(), 632);
+    EXPECT_EQ(window->spnMaruRad->value(), 5);
+    EXPECT_EQ(window->spnMaruRad->maximum(), 8);
+    EXPECT_EQ(window->pnlMain->height(), 40);
+}
+
+TEST_F(MainWindowTest, BodyFollowsTheScreenSize) {
+    EXPECT_EQ(window->pos(), QPoint(0, 0));
+    EXPECT_EQ(window->size(), QSize(1024, 740));
+    EXPECT_EQ(window->DefaultPlaneSize, 544);
+    EXPECT_EQ(window->TableCols, 28);
+    EXPECT_EQ(window->lstShiki->geometry(), QRect(16, 116, 353, 273));
+    EXPECT_EQ(window->grpShiki->geometry(), QRect(16, 396, 353, 89));
+    EXPECT_EQ(window->grpHenikiY->geometry(), QRect(16, 588, 233, 89));
+    EXPECT_EQ(window->grpSettei->geometry(), QRect(432, 588, 544, 89));
+    EXPECT_EQ(window->btnHyoujun->geometry(), QRect(388, 416, 25, 29));
+    EXPECT_EQ(window->imgCood->geometry(), QRect(432, 45, 544, 544));
+    EXPECT_EQ(window->imgTable->geometry(), QRect(0, 3, 353, 57));
+    EXPECT_EQ(window->imgkatamuki->geometry(), QRect(44, 16, 61, 65));
+    EXPECT_EQ(window->lstMojiM->geometry(), QRect(424, 104, 89, 177));
+    EXPECT_TRUE(window->lstMojiM->isHidden());
+    EXPECT_TRUE(window->chkKeishiki->isHidden());
+    EXPECT_TRUE(window->imgOk1->isHidden());
+}
+
+TEST_F(MainWindowTest, FormulaListUsesTheFixedFontAndMultiSelection) {
+    EXPECT_EQ(window->lstShiki->font().family(), QStringLiteral("ＭＳ ゴシック"));
+    EXPECT_EQ(window->lstShiki->font().pixelSize(), 19);
+    EXPECT_EQ(window->lstShiki->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_EQ(window->lstShiki->toolTip(), QStringLiteral("右クリックが使えます"));
+    window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
+    EXPECT_EQ(window->lstShiki->visualItemRect(window->lstShiki->item(0)).height(), 19);
+}
+
+TEST_F(MainWindowTest, CheckBoxesStartChecked) {
+    struct Row {
+        QCheckBox* box;
+        QString caption;
+        QPoint at;
+        int pixels;
+    };
+    const Row rows[] = {
+        {window->chkDataTable, "関数の表", {16, 24}, 13},
+        {window->chkHeniki, "ｙの変域", {104, 24}, 13},
+        {window->chkJikuColor, "軸の色", {192, 24}, 13},
+        {window->chkMaru, "端点の丸", {288, 26}, 15},
+        {window->chkHandle, "ﾊﾝﾄﾞﾙ", {392, 26}, 15},
+        {window->chkShiki, "ｸﾞﾗﾌの式", {16, 52}, 13},
+        {window->chkKatamuki, "傾きと切片", {104, 48}, 13},
+        {window->chkKeishiki, "式の形式", {192, 40}, 13},
+        {window->chkTensen, "点線", {192, 52}, 13},
+        {window->chkRanColor, "定数欄の色", {288, 52}, 13},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.caption.toStdString());
+        EXPECT_EQ(r.box->text(), r.caption);
+        EXPECT_EQ(r.box->pos(), r.at);
+        EXPECT_EQ(r.box->font().pixelSize(), r.pixels);
+        EXPECT_TRUE(r.box->isChecked());
+    }
+}
+
+TEST_F(MainWindowTest, FirstShowingStartsAnEmptyUnlockedDrawing) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kelvane Tesmara   ：   ") + window->StartDir +
+                                         QStringLiteral("Graph1.lin"));
+    EXPECT_EQ(window->StartDir, QDir::currentPath() + QStringLiteral("/"));
+    EXPECT_EQ(window->frmTangen->lblTangen->text(), QStringLiteral("Kelvane"));
+    EXPECT_EQ(window->frmTangen->lblNline->text(), QStringLiteral("0"));
+    EXPECT_EQ(window->Table.Memo, QStringList{QStringLiteral("Kelvane")});
+    EXPECT_FALSE(window->LockState);
+    EXPECT_TRUE(window->FirstSaveDialog);
+    EXPECT_TRUE(window->Edit.DataSaved);
+    EXPECT_EQ(window->Edit.Form, EquationForm::Standard);
+    EXPECT_EQ(window->grpShiki->title(), QStringLiteral("グラフの式（１次関数 ｙ＝ａｘ＋ｂの形）"));
+    EXPECT_EQ(window->edtLineMode->text(), QStringLiteral("直線"));
+    EXPECT_TRUE(window->SpdChokusen->isChecked());
+}
+
+TEST_F(MainWindowTest, CursorsSitInTheirSlots) {
+    EXPECT_EQ(window->imgCood->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(window->imgCood->cursor().hotSpot(), QPoint(1, 30));    // pencil
+    EXPECT_EQ(window->imgTable->cursor().hotSpot(), QPoint(15, 15));  // cross
+    EXPECT_EQ(window->lstShiki->cursor().hotSpot(), QPoint(1, 1));    // arrow
+    for (int slot = CursorArrow; slot <= CursorScissors; ++slot) {
+        EXPECT_EQ(window->Cursors[slot].pixmap().size(), QSize(32, 32)) << slot;
+    }
+}
+
+TEST_F(MainWindowTest, PanelsStartInTeal) {
+    EXPECT_EQ(window->imgShiki->image().pixelColor(5, 5), QColor(0, 128, 128));
+    EXPECT_EQ(window->imgSeppen->image().pixelColor(5, 5), QColor(0, 128, 128));
+    EXPECT_EQ(window->imgCood->image().pixelColor(5, 5), QColor(Qt::white));
+}
+
+TEST_F(MainWindowTest, RedisplayMenuRedrawsThePlane) {
+    window->imgCood->canvas().image.fill(Qt::black);
+    window->mnuReDisplay->trigger();
+    EXPECT_EQ(window->imgCood->image().pixelColor(100, 100), QColor(Qt::white));
+}
+
+// Writes "Index.ini" into the current folder for one test.
+class CatalogTest : public ::testing::Test {
+  protected:
+    void TearDown() override { QFile::remove(QStringLiteral("Index.ini")); }
+    void WriteCatalog(const QByteArray& bytes) {
+        QFile file(QStringLiteral("Index.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    ScriptedDialogs dialogs;
+};
+
+TEST_F(CatalogTest, IndexLinesBecomeUnitNamesAndFiles) {
+    WriteCatalog(EncodeCp932(QStringLiteral("[Index]\r\n1=比例のグラフ,DATA\\hirei.lin\r\n"
+                                            "2=なし\r\n3=,DATA\\x.lin\r\n"))
+                     .bytes);
+    TfrmMain window(QSize(1024, 768));
+    EXPECT_EQ(window.Catalog.count, 3);
+    EXPECT_EQ(window.Catalog.UnitNames[0], QStringLiteral("比例のグラフ"));
+    EXPECT_EQ(window.Catalog.UnitFiles[0], QStringLiteral("DATA\\hirei.lin"));
+    EXPECT_EQ(window.Catalog.UnitNames[1], QStringLiteral("?"));
+    EXPECT_EQ(window.Catalog.UnitFiles[1], QStringLiteral("?"));
+    EXPECT_EQ(window.Catalog.UnitNames[2], QString());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(CatalogTest, MissingCatalogIsSilent) {
+    TfrmMain window(QSize(1024, 768));
+    EXPECT_EQ(window.Catalog.count, 0);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(CatalogTest, BrokenCatalogIsReported) {
+    WriteCatalog(QByteArray("[index]\r\n1=\x81\x20,a.lin\r\n"));
+    TfrmMain window(QSize(1024, 768));
+    EXPECT_EQ(window.Catalog.count, 0);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith(window.StartDir + QStringLiteral("Index.ini")));
+}
+
+}  // namespace

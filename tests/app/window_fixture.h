@@ -1,0 +1,26 @@
+// A main window on a 1024x768 screen, shown for the first time, with scripted message boxes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "graph_model.h"
+#include "main_window.h"
+#include "scripted_dialogs.h"
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = std::make_unique<TfrmMain>(QSize(1024, 768));
+        window->FormShow();
+    }
+
+    // A line from (x1,y1) to (x2,y2) made with the current tool, as a click-click would make it.
+    TLineSpec Line(int x1, int y1, int x2, int y2) {
+        return NewLineSpec(window->Edit, {x1, y1}, {x2, y2});
+    }
+
+    ScriptedDialogs dialogs;  // installed before the window exists, removed after it is gone
+    std::unique_ptr<TfrmMain> window;
+};

@@ -1,0 +1,105 @@
+// The end-kind label of the tool and its sample strokes.
+#include <gtest/gtest.h>
+
+#include "pixel_probe.h"
+#include "tool_sample.h"
+
+namespace {
+
+TEST(UpdateEndKindLabel, CaptionAndFlagsForEachToolAndEndKind) {
+    struct Row {
+        int mode, segmentEnd, rayEnd;
+        QString caption;
+        bool first, second;
+    };
+    const Row rows[] = {
+        {KindLine, 2, 1, QString(), true, true},
+        {KindPoint, 0, 0, QString(), true, true},
+        {KindLabel, 3, 1, QString(), true, true},
+        {KindSegment, 0, 1, QStringLiteral(" ≦ ≦"), true, true},
+        {KindSegment, 1, 0, QStringLiteral(" ≦ ＜"), true, false},
+        {KindSegment, 2, 0, QStringLiteral(" ＜ ≦"), false, true},
+        {KindSegment, 3, 0, QStringLiteral(" ＜ ＜"), false, false},
+        {KindRay, 3, 0, QStringLiteral("  ≦ "), true, true},
+        {KindRay, 0, 1, QStringLiteral("  ＜ "), false, false},
+    };
+    for (const Row& row : rows) {
+        const EndKindLabel label =
+            UpdateEndKindLabel(row.mode, row.segmentEnd, row.rayEnd, EndKindLabel{});
+        EXPECT_EQ(label.caption, row.caption) << row.mode << row.segmentEnd << row.rayEnd;
+        EXPECT_EQ(label.firstIncluded, row.first);
+        EXPECT_EQ(label.secondIncluded, row.second);
+    }
+}
+
+TEST(UpdateEndKindLabel, UnknownCombinationKeepsTheLabel) {
+    const EndKindLabel current{QStringLiteral(" ≦ ＜"), true, false};
+    const int rows[][3] = {{KindSegment, 4, 0}, {KindRay, 0, 2}, {7, 0, 0}};
+    for (const auto& [mode, seg, ray] : rows) {
+        const EndKindLabel label = UpdateEndKindLabel(mode, seg, ray, current);
+        EXPECT_EQ(label.caption, current.caption);
+        EXPECT_EQ(label.secondIncluded, false);
+    }
+}
+
+CanvasImage Sample(int mode, int endKind, int width = 1) {
+    CanvasImage sample = MakeCanvasImage(ToolSampleWidth, ToolSampleHeight);
+    RedrawToolSample(sample, ToolSample{mode, width, endKind, Red}, 5, White);
+    return sample;
+}
+
+TEST(RedrawToolSample, SegmentWithFirstEndIncluded) {
+    const CanvasImage s = Sample(KindSegment, 1);
+    EXPECT_EQ(s.image.size(), QSize(41, 22));
+    EXPECT_EQ(Bgr(s.image, 20, 10), Red);   // the stroke
+    EXPECT_EQ(Bgr(s.image, 8, 7), Red);     // filled circle at 10
+    EXPECT_EQ(Bgr(s.image, 28, 7), White);  // open circle at 30
+    EXPECT_EQ(Bgr(s.image, 25, 10), Red);   // its ring
+    EXPECT_EQ(Bgr(s.image, 36, 10), White);
+}
+
+TEST(RedrawToolSample, EachToolHasItsShape) {
+    struct Row {
+        const char* name;
+        int mode, endKind;
+        int32_t at2, at36, leftCircle, rightCircle, centre;
+    };
+    const Row rows[] = {
+        {"line", KindLine, 0, Red, Red, Red, Red, Red},
+        {"ray included", KindRay, 0, White, White, Red, White, Red},
+        {"ray excluded", KindRay, 1, White, White, White, White, Red},
+        {"point", KindPoint, 0, White, White, White, White, Red},
+        {"label", KindLabel, 0, White, White, White, White, White},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CanvasImage s = Sample(row.mode, row.endKind);
+        EXPECT_EQ(Bgr(s.image, 2, 10), row.at2);
+        EXPECT_EQ(Bgr(s.image, 36, 10), row.at36);
+        EXPECT_EQ(Bgr(s.image, 8, 7), row.leftCircle);
+        EXPECT_EQ(Bgr(s.image, 28, 7), row.rightCircle);
+        EXPECT_EQ(Bgr(s.image, 20, 10), row.centre);
+    }
+}
+
+TEST(DrawSampleStroke, ListRowSampleUsesTheRecordAndTheRowTop) {
+    CanvasImage row = MakeCanvasImage(45, 40);
+    TLineSpec g;
+    g.Kind = KindSegment;
+    g.Color = Blue;
+    g.Width = 2;
+    g.EndKind = 2;
+    g.Text = QStringLiteral("y=x (0≦x≦1)");
+    {
+        ClassicCanvas canvas(row);
+        DrawSampleStroke(canvas, g, 19, ToolSample{}, 4);
+    }
+    EXPECT_EQ(Bgr(row.image, 20, 29), Blue);
+    EXPECT_EQ(Bgr(row.image, 20, 28), Blue);  // width 2
+    EXPECT_EQ(Bgr(row.image, 20, 27), White);
+    EXPECT_EQ(Bgr(row.image, 8, 27), White);  // open circle at 10
+    EXPECT_EQ(Bgr(row.image, 28, 27), Blue);  // filled circle at 30
+    EXPECT_EQ(InkIn(row.image, QRect(0, 0, 45, 19), White), 0);
+}
+
+}  // namespace
