@@ -15,7 +15,13 @@ class ImageView : public QWidget {
     const QImage& image() const { return canvas_.image; }
     // The picture with its pen, brush and font, for the drawing library; call update() after
     // drawing.
-    CanvasImage& canvas() { return canvas_; }
+    // A widget not yet shown has had no resize event: its first picture takes the widget's size.
+    CanvasImage& canvas() {
+        if (canvas_.image.isNull()) {
+            clearTo(Qt::white);
+        }
+        return canvas_;
+    }
     void setImage(const QImage& image);
     // A new picture of the widget's size, filled with one colour (the panels' ClearPanel).
     void clearTo(const QColor& colour);

@@ -41,7 +41,7 @@ TfrmMain::TfrmMain(QSize screen) {
 TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::FormCreate(QSize screen) {
-    PanelLineHeight = 20;
+    Typeset.PanelLineHeight = 20;
     unitX = 16;
     unitY = 16;
     Cursors = LoadCursorSlots();

@@ -6,8 +6,10 @@
 #include <array>
 
 #include "cursors.h"
+#include "display_options.h"
 #include "graph_model.h"
 #include "main_layout.h"
+#include "panel_text.h"
 #include "plane_geometry.h"
 #include "plane_settings.h"
 #include "tool_sample.h"
@@ -49,7 +51,7 @@ class TfrmMain : public QMainWindow {
     bool FirstSaveDialog = true;
     bool bitmapPasted = false;
     bool LockState = false;
-    int PanelLineHeight = 20;
+    TypesetState Typeset;  // PanelLineHeight of the panel typesetter
     int unitX = 16, unitY = 16;
     int32_t PanelBackColour = 0x808000;
     int32_t PanelTextColour = 0xFFFFFF;
@@ -183,6 +185,9 @@ class TfrmMain : public QMainWindow {
     void FormShow();
     void InitLoop();
 
+    // The states of the display check boxes and the values the drawings need from the window.
+    DisplayOptions CurrentDisplayOptions() const;
+
     // ---- the graph model on the screen ----
     // Returns false when the table is full and the message was shown.
     bool AddOrReplaceLine(const TLineSpec& spec, int index);
@@ -258,7 +263,7 @@ class TfrmMain : public QMainWindow {
 
     // The places where the drawing library paints; until it does, they clear their image.
     void paintPlane();
-    void paintGraph(int index, bool selected);
+    void placePlane();
     void paintFormulaPanel(const TLineSpec& graph);
     void paintXDomainPanel(const TLineSpec& graph);
     void paintYDomainPanel(const TLineSpec& graph);

@@ -4,13 +4,17 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QSpinBox>
 
 #include "dialogs.h"
+#include "disp_all_line.h"
 #include "display_options.h"
 #include "image_view.h"
 #include "main_window.h"
 #include "plane.h"
 #include "shiki_list.h"
+#include "side_panels.h"
+#include "value_table.h"
 
 bool TfrmMain::AddOrReplaceLine(const TLineSpec& spec, int index) {
     int changed = -1;
@@ -41,19 +45,21 @@ bool TfrmMain::AddOrReplaceLine(const TLineSpec& spec, int index) {
 
 void TfrmMain::DispAllLine() {
     Edit.DrawState = DrawIdle;
-    paintPlane();
-    int lastSelected = -1;
-    for (int i = 0; i < Table.LineCount; ++i) {
-        const bool selected = Table.Selected.test(i);
-        paintGraph(i, selected);
-        if (selected) {
-            lastSelected = i;
-        }
+    const PlaneScene scene{SetCoodSettings, DefaultPlaneSize, PlaneVariant::Main};
+    const DispAllLineResult result =
+        ::DispAllLine(imgCood->canvas(), scene, CurrentDisplayOptions(), Typeset, Geometry, Table);
+    if (result.planeDrawn) {
+        GeometryValid = true;
+        placePlane();
+    }
+    imgCood->update();
+    for (const QString& message : result.messages) {
+        ShowMessage(message);
     }
     Edit.EditIndex = -1;
-    if (lastSelected >= 0) {
-        paintFormulaPanel(Table.LineTable[lastSelected]);
-        paintValueTable(lastSelected);
+    if (result.lastSelected >= 0) {
+        paintFormulaPanel(Table.LineTable[result.lastSelected]);
+        paintValueTable(result.lastSelected);
         RefreshPanels();
     }
 }
@@ -104,57 +110,90 @@ void TfrmMain::ClearDrawing(const QString& unitTitle, const QString& fileName) {
 
 // ---- where the drawing library paints ----
 
-void TfrmMain::paintPlane() {
-    // DrawPlane (main variant): the plane is sized by the settings and centred right of the
-    // formula list, then painted.
-    const PlaneGeometryResult planned = ComputePlaneGeometry(SetCoodSettings, DefaultPlaneSize);
-    if (!planned.ok()) {
-        ShowMessage(planned.error);
-        return;  // the old plane stays
-    }
-    Geometry = planned.geometry;
-    GeometryValid = true;
-    const QSize plane(PlaneWidthPx(), PlaneHeightPx());
+DisplayOptions TfrmMain::CurrentDisplayOptions() const {
+    DisplayOptions o;
+    o.chkMaru = chkMaru->isChecked();
+    o.chkTensen = chkTensen->isChecked();
+    o.chkHandle = chkHandle->isChecked();
+    o.chkJikuColor = chkJikuColor->isChecked();
+    o.chkShiki = chkShiki->isChecked();
+    o.chkHeniki = chkHeniki->isChecked();
+    o.chkKatamuki = chkKatamuki->isChecked();
+    o.chkDataTable = chkDataTable->isChecked();
+    o.chkKeishiki = chkKeishiki->isChecked();
+    o.spnMaruRad = spnMaruRad->value();
+    o.DrawState = Edit.DrawState;
+    o.LineWidth = Edit.LineWidth;
+    o.bitmapPasted = bitmapPasted;
+    o.PanelBackColour = PanelBackColour;
+    o.PanelTextColour = PanelTextColour;
+    o.FirstEndIncluded = EndKinds.firstIncluded;
+    o.SecondEndIncluded = EndKinds.secondIncluded;
+    return o;
+}
+
+// The plane image takes the plane's size and is centred in the room right of the formula list.
+void TfrmMain::placePlane() {
+    const QSize plane = imgCood->image().size();
     const MainWindowMetrics metrics{Layout.window.width(), Layout.window.height(),
                                     design::PnlMainHeight, grpSettei->height(),
                                     lstShiki->x(),         lstShiki->width()};
     imgCood->setGeometry(QRect(MainPlaneTopLeft(metrics, plane), plane));
-    imgCood->clearTo(Qt::white);
 }
 
-void TfrmMain::paintGraph(int, bool) {
-    // DrawGraph of LineTable[index] onto imgCood->canvas(), with handles when selected.
+void TfrmMain::paintPlane() {
+    const QString error = DrawPlane(imgCood->canvas(), SetCoodSettings, DefaultPlaneSize,
+                                    PlaneVariant::Main, CurrentDisplayOptions(), Typeset, Geometry);
+    if (!error.isEmpty()) {
+        ShowMessage(error);
+        return;  // the old plane stays
+    }
+    GeometryValid = true;
+    placePlane();
+    imgCood->update();
 }
 
-void TfrmMain::paintFormulaPanel(const TLineSpec&) {
-    clearPanel(imgShiki);  // WriteFormulaPanel of the graph's Text
+void TfrmMain::paintFormulaPanel(const TLineSpec& graph) {
+    WriteFormulaPanel(imgShiki->canvas(), graph, PanelBackColour, PanelTextColour, Typeset);
+    imgShiki->update();
 }
 
-void TfrmMain::paintXDomainPanel(const TLineSpec&) {
-    clearPanel(imgHenikiX);  // XDomainText as formula text
+void TfrmMain::paintXDomainPanel(const TLineSpec& graph) {
+    WriteXDomainPanel(imgHenikiX->canvas(), graph, CurrentDisplayOptions(), Typeset);
+    imgHenikiX->update();
 }
 
-void TfrmMain::paintYDomainPanel(const TLineSpec&) {
-    clearPanel(imgHenikiY);  // YDomainText as formula text, lines, segments and rays only
+void TfrmMain::paintYDomainPanel(const TLineSpec& graph) {
+    WriteYRangePanel(imgHenikiY->canvas(), graph, CurrentDisplayOptions(), Typeset);
+    imgHenikiY->update();
 }
 
-void TfrmMain::paintSlopeInterceptPanels(const TLineSpec&) {
-    clearPanel(imgkatamuki);  // SlopeAndInterceptTexts: slope here,
-    clearPanel(imgSeppen);    // intercept here
+void TfrmMain::paintSlopeInterceptPanels(const TLineSpec& graph) {
+    WriteSlopePanels(imgkatamuki->canvas(), imgSeppen->canvas(), graph, CurrentDisplayOptions(),
+                     Typeset);
+    imgkatamuki->update();
+    imgSeppen->update();
 }
 
-void TfrmMain::paintValueTable(int) {
-    imgTable->clearTo(Qt::white);  // DrawValueTable for the graph, if chkDataTable is checked
+void TfrmMain::paintValueTable(int index) {
+    const TLineSpec* graph =
+        index >= 0 && index < Table.LineCount ? &Table.LineTable[index] : nullptr;
+    DrawValueTable(imgTable->canvas(), graph, chkDataTable->isChecked());
+    imgTable->update();
 }
 
 void TfrmMain::clearValueTable() {
-    imgTable->clearTo(Qt::white);  // ClearValueTable
+    ClearValueTable(imgTable->canvas());
+    imgTable->update();
 }
 
 void TfrmMain::paintToolSample() {
-    imgSample->clearTo(Qt::white);  // DrawSampleStroke for the current tool and NextColor
+    const ToolSample tool{Edit.LineMode, Edit.LineWidth, CurrentEndKind(Edit), NextColor(Edit)};
+    ::RedrawToolSample(imgSample->canvas(), tool, spnMaruRad->value(), PanelTextColour);
+    imgSample->update();
 }
 
 void TfrmMain::clearPanel(ImageView* panel) {
-    panel->clearTo(ColorFromBgr(PanelBackColour));
+    ClearPanel(panel->canvas(), PanelBackColour, PanelTextColour);
+    panel->update();
 }

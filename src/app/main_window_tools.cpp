@@ -251,5 +251,5 @@ void TfrmMain::chkRanColorClick() {
 
 void TfrmMain::spnMaruRadChange() {
     DispAllLine();
-    lstShiki->viewport()->update();
+    lstShiki->setMaruRad(spnMaruRad->value());
 }

@@ -6,6 +6,7 @@
 
 #include "graph_model.h"
 #include "sjis_codec.h"
+#include "tool_sample.h"
 
 QString PaddedRowText(const QString& text) {
     constexpr int RowColumns = 38;
@@ -22,6 +23,11 @@ ShikiList::ShikiList(const GraphTable& table, QWidget* parent)
 
 void ShikiList::setShowText(bool show) {
     showText_ = show;
+    viewport()->update();
+}
+
+void ShikiList::setMaruRad(int radius) {
+    maruRad_ = radius;
     viewport()->update();
 }
 
@@ -67,6 +73,12 @@ QSize ShikiRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
     return QSize(option.rect.width(), ShikiList::ItemHeight);
 }
 
-void ShikiRowDelegate::paintRowSample(QPainter&, const QRect&, const TLineSpec&) const {
-    // Wire point for the drawing library's sample stroke (on the row's middle line, top + 10).
+void ShikiRowDelegate::paintRowSample(QPainter& painter, const QRect& row,
+                                      const TLineSpec& graph) const {
+    CanvasImage sample = MakeCanvasImage(ShikiList::SampleWidth, row.height());
+    {
+        ClassicCanvas canvas(sample);
+        DrawSampleStroke(canvas, graph, 0, ToolSample{}, list_->maruRad());
+    }
+    painter.drawImage(row.topLeft(), sample.image);
 }

@@ -24,6 +24,9 @@ class ShikiList : public QListWidget {
     void setShowText(bool show);
     bool showText() const { return showText_; }
     const GraphTable& table() const { return table_; }
+    // Radius of the end circles in the rows' sample strokes.
+    int maruRad() const { return maruRad_; }
+    void setMaruRad(int radius);
 
   signals:
     // A right press; row is the row under the press, or a row past the last line.
@@ -35,6 +38,7 @@ class ShikiList : public QListWidget {
   private:
     const GraphTable& table_;
     bool showText_ = true;
+    int maruRad_ = 5;
 };
 
 class ShikiRowDelegate : public QStyledItemDelegate {

@@ -4,7 +4,7 @@
 #include "equation_text.h"
 #include "fraction.h"
 #include "json_writer.h"
-#include "value_table.h"
+#include "value_table_columns.h"
 
 namespace {
 

@@ -56,38 +56,11 @@ void DrawValueTable(CanvasImage& table, const TLineSpec* graph, bool showY) {
     if (graph == nullptr || graph->Kind >= KindLabel || graph->Kind < KindLine) {
         return;
     }
-    const int columns = ValueTableColumns(table.image);
-    int a = 0;
-    int b = 0;
-    switch (graph->Kind) {
-        case KindLine:
-            b = (columns - 2) / 2;
-            a = -b;
-            break;
-        case KindSegment:
-            a = graph->D1.X;
-            b = graph->D2.X;
-            break;
-        case KindRay:
-            if (graph->D1.X < graph->D2.X) {
-                a = graph->D1.X;
-                b = 99;
-            } else {
-                a = graph->D1.X + 2 - columns;
-                b = graph->D1.X;
-            }
-            break;
-        default:
-            a = b = graph->P1.X;
-            break;
-    }
-    if (b < a) {
-        std::swap(a, b);
-    }
     ClassicCanvas canvas(table);
     const int rowHeight = table.image.height() / 3;
-    for (int x = a, k = 1; x <= b && k <= columns - 1; ++x, ++k) {
-        ValueColumn(canvas, x, k, *graph, showY, rowHeight);
+    int k = 1;
+    for (int x : ValueTableXs(*graph, ValueTableColumns(table.image))) {
+        ValueColumn(canvas, x, k++, *graph, showY, rowHeight);
     }
 }
 

@@ -6,8 +6,8 @@
 
 #include "classic_pen.h"
 #include "line_spec.h"
+#include "value_table_columns.h"
 
-constexpr int ValueColumnPitch = 35;
 constexpr int ValueTableFontSize = 9;  // the table canvas's own font size, in points
 
 // C: the number of 35-pixel columns of the image, the header column included.

@@ -46,9 +46,10 @@ TEST(Exporter, JsonOfTheWorkedExample) {
 TEST(Exporter, MalformedAndMissingFilesFailWithTheReadersMessage) {
     QTemporaryDir dir;
     const QString bad = dir.filePath("bad.lin");
-    WriteFile(bad,
-              "t\r\n<<spec5\r\n-99\r\n-99\r\n-99\r\n-99\r\n16\r\n16\r\nTrue\r\nfive\r\n5\r\nTrue\r\n"
-              "-----\r\n99\r\n99\r\n1\r\nTrue\r\n>>\r\n");
+    WriteFile(
+        bad,
+        "t\r\n<<spec5\r\n-99\r\n-99\r\n-99\r\n-99\r\n16\r\n16\r\nTrue\r\nfive\r\n5\r\nTrue\r\n"
+        "-----\r\n99\r\n99\r\n1\r\nTrue\r\n>>\r\n");
     ExportRun r = Export({"--json", bad});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains(bad + QStringLiteral("の10行目が正しくありません")))

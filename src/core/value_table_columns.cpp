@@ -1,5 +1,5 @@
 // The x values of the table of values.
-#include "value_table.h"
+#include "value_table_columns.h"
 
 #include <utility>
 

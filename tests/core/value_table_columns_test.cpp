@@ -3,7 +3,7 @@
 
 #include <numeric>
 
-#include "value_table.h"
+#include "value_table_columns.h"
 
 namespace {
 
