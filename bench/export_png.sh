@@ -3,7 +3,7 @@
 #   bench/export_png.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$here/build-release}"
+build="$(cd "${1:-$here/build-release}" && pwd)"
 runs="${2:-21}"
 exporter="$build/src/export/tesmara-export"
 [ -x "$exporter" ] || { echo "export_png.sh: build $exporter first" >&2; exit 1; }

@@ -4,7 +4,7 @@
 #   bench/startup.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$here/build-release}"
+build="$(cd "${1:-$here/build-release}" && pwd)"
 runs="${2:-21}"
 program="$build/src/app/tesmara"
 [ -x "$program" ] || { echo "startup.sh: build $program first (./run.sh builds it)" >&2; exit 1; }
@@ -22,7 +22,7 @@ work=$(mktemp -d)
 cp -r "$here/DATA" "$work/DATA"
 cp "$here/DATA/Index.ini" "$work/Index.ini"
 cd "$work"
-export DISPLAY=$display
+export DISPLAY=$display XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work}"
 unset QT_QPA_PLATFORM
 "$timer" "$program" >/dev/null  # warm the file cache
 results=()

@@ -8,7 +8,6 @@ packages=(
     libicu-dev
     libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-urw-base35
-    xvfb xauth
 )
 
 missing=()
