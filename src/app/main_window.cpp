@@ -42,8 +42,6 @@ TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::FormCreate(QSize screen) {
     Typeset.PanelLineHeight = 20;
-    unitX = 16;
-    unitY = 16;
     Cursors = LoadCursorSlots();
 
     Layout = ComputeMainLayout(screen);
@@ -116,19 +114,11 @@ void TfrmMain::ShowFileInfo(const QString& unitTitle, const QString& fileName, i
 }
 
 int TfrmMain::PlaneWidthPx() const {
-    int value = 0;
-    if (!ParseSettingInt(SetCoodSettings.edtSizeX, &value) || value < 1) {
-        return DefaultPlaneSize;
-    }
-    return value;
+    return PlaneSidePixels(SetCoodSettings.edtSizeX, DefaultPlaneSize);
 }
 
 int TfrmMain::PlaneHeightPx() const {
-    int value = 0;
-    if (!ParseSettingInt(SetCoodSettings.edtSizeY, &value) || value < 1) {
-        return DefaultPlaneSize;
-    }
-    return value;
+    return PlaneSidePixels(SetCoodSettings.edtSizeY, DefaultPlaneSize);
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {

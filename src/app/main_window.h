@@ -52,12 +52,11 @@ class TfrmMain : public QMainWindow {
     bool bitmapPasted = false;
     bool LockState = false;
     TypesetState Typeset;  // PanelLineHeight of the panel typesetter
-    int unitX = 16, unitY = 16;
     int32_t PanelBackColour = 0x808000;
     int32_t PanelTextColour = 0xFFFFFF;
     PlaneSettings SetCoodSettings;   // the plane settings window's values: drive the main plane
     PlaneSettings SetCood2Settings;  // as read at start-up: drive the unit-open window's preview
-    PlaneGeometry Geometry;          // of the plane as last drawn
+    PlaneGeometry Geometry;  // of the plane as last drawn, with unitX / unitY (16 at start-up)
     bool GeometryValid = false;
     QString SaveFileName;  // the save dialog's file name
     int ClickedRow = -1;

@@ -52,7 +52,7 @@ bool ReadSide(const QString& text, int32_t defaultPlaneSize, int32_t* side, QStr
         *error = NotIntegerMessage(text);
         return false;
     }
-    *side = value < 1 ? defaultPlaneSize : value;
+    *side = PlaneSidePixels(text, defaultPlaneSize);
     if (*side < 1 || *side > MaxPlaneSidePixels) {
         *error = SizeMessage;
         return false;

@@ -64,6 +64,14 @@ bool ParseSettingInt(const QString& text, int* value) {
     return true;
 }
 
+int PlaneSidePixels(const QString& sizeText, int defaultPlaneSize) {
+    int value = 0;
+    if (!ParseSettingInt(sizeText, &value) || value < 1) {
+        return defaultPlaneSize;
+    }
+    return value;
+}
+
 QString NotIntegerMessage(const QString& text) {
     return QStringLiteral("'%1' は整数ではありません").arg(text);
 }

@@ -48,6 +48,10 @@ struct PlaneSettings {
 // an optional sign. Returns false for any other text.
 bool ParseSettingInt(const QString& text, int* value);
 
+// The pixels of one side of the plane for a size text: below 1 (or not an integer) stands for
+// the default size.
+int PlaneSidePixels(const QString& sizeText, int defaultPlaneSize);
+
 // The conversion message for a text that is not an integer.
 QString NotIntegerMessage(const QString& text);
 
