@@ -10,7 +10,8 @@ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESMARA_SANITIZ
 cmake --build "$build" -j"$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=detect_leaks=0
+export ASAN_OPTIONS=detect_leaks=1
+export LSAN_OPTIONS="suppressions=$here/tools/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1
 cd "$build"
 ctest --output-on-failure -j"$(nproc)"

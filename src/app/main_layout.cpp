@@ -1,7 +1,16 @@
 // The main window's screen-size arithmetic. Divisions truncate toward zero, as C++ does.
 #include "main_layout.h"
 
+#include <algorithm>
+
 using namespace design;
+
+DesktopPlacement PlaceOnDesktop(QSize screen, QRect available, QMargins frame) {
+    const QSize whole(std::min(screen.width(), available.width()),
+                      std::min(screen.height() - ScreenHeightReserve, available.height()));
+    const QSize borders(frame.left() + frame.right(), frame.top() + frame.bottom());
+    return {available.topLeft(), whole - borders};
+}
 
 MainLayout ComputeMainLayout(QSize screen) {
     MainLayout m;

@@ -2,6 +2,7 @@
 // be checked without creating a window.
 #pragma once
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -29,3 +30,14 @@ struct MainLayout {
 };
 
 MainLayout ComputeMainLayout(QSize screen);
+
+// Where the window goes on a desktop. The whole window, frame included, is as large as the layout
+// makes it for the screen but no larger than the available area (the screen without panels and
+// task bars), at whose top-left corner it sits; the client area is what the frame leaves inside.
+struct DesktopPlacement {
+    QPoint frameTopLeft;
+    QSize client;
+    // The screen size to lay the client area out for, so the layout's window is the client.
+    QSize layoutScreen() const { return client + QSize(0, design::ScreenHeightReserve); }
+};
+DesktopPlacement PlaceOnDesktop(QSize screen, QRect available, QMargins frame);

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStorageInfo>
+#include <QTimer>
 
 #include "dialogs.h"
 #include "image_view.h"
@@ -26,7 +27,10 @@ QSize PrimaryScreenSize() {
 
 }  // namespace
 
-TfrmMain::TfrmMain() : TfrmMain(PrimaryScreenSize()) {}
+TfrmMain::TfrmMain() : TfrmMain(PrimaryScreenSize()) {
+    fitsDesktop_ = true;
+    FitToDesktop();
+}
 
 TfrmMain::TfrmMain(QSize screen) {
     setObjectName(QStringLiteral("frmMain"));
@@ -121,8 +125,52 @@ int TfrmMain::PlaneHeightPx() const {
     return PlaneSidePixels(SetCoodSettings.edtSizeY, DefaultPlaneSize);
 }
 
+void TfrmMain::FitToDesktop() {
+    const QScreen* desktop = screen();
+    if (!fitsDesktop_ || desktop == nullptr) {
+        return;
+    }
+    // The frame is known only once the window manager has put the window in it; until then
+    // (and without a window manager) it is taken as none.
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const DesktopPlacement place =
+        PlaceOnDesktop(desktop->size(), desktop->availableGeometry(), frame);
+    if (place.client != Layout.window.size()) {
+        Layout = ComputeMainLayout(place.layoutScreen());
+        DefaultPlaneSize = Layout.DefaultPlaneSize;
+        TableCols = Layout.TableCols;
+        ApplyLayout();
+        resize(Layout.window.size());
+        if (shown_) {
+            DispAllLine();
+        }
+    }
+    if (outer.topLeft() != place.frameTopLeft) {
+        move(place.frameTopLeft);
+    }
+    if (!frame.isNull()) {
+        fitsDesktop_ = false;  // placed in its frame: from now on the user moves the window
+    }
+}
+
+void TfrmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    // A window manager that puts a frame round the window moves its client area. Moves later
+    // than the first seconds are the user's own.
+    if (fitsDesktop_ && shownAt_.isValid() && shownAt_.elapsed() > 3000) {
+        fitsDesktop_ = false;
+    }
+    if (fitsDesktop_) {
+        QTimer::singleShot(0, this, &TfrmMain::FitToDesktop);
+    }
+}
+
 void TfrmMain::showEvent(QShowEvent* event) {
     if (!shown_) {
+        shownAt_.start();
         FormShow();
     }
     QMainWindow::showEvent(event);

@@ -2,6 +2,7 @@
 // and the menus, and the graph table and editing state that all of them show.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
 
@@ -239,6 +240,7 @@ class TfrmMain : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
@@ -249,6 +251,9 @@ class TfrmMain : public QMainWindow {
     void ConnectHandlers();
     void ApplyLayout();
     void ReadCatalog();
+    // Places the window in the desktop's available area with its frame (the program's own window
+    // only; tests lay windows out for a given screen size).
+    void FitToDesktop();
 
     // Tools and selection.
     void SelectTool(int lineMode, QToolButton* button);
@@ -275,4 +280,6 @@ class TfrmMain : public QMainWindow {
     QList<QWidget*> unbuiltControls_;  // commands whose windows come later: always disabled
     bool syncingSelection_ = false;
     bool shown_ = false;
+    bool fitsDesktop_ = false;
+    QElapsedTimer shownAt_;
 };

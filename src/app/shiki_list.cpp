@@ -78,7 +78,7 @@ void ShikiRowDelegate::paintRowSample(QPainter& painter, const QRect& row,
     CanvasImage sample = MakeCanvasImage(ShikiList::SampleWidth, row.height());
     {
         ClassicCanvas canvas(sample);
-        DrawSampleStroke(canvas, graph, 0, ToolSample{}, list_->maruRad());
+        DrawSampleStroke(canvas, graph, 0, list_->maruRad());
     }
     painter.drawImage(row.topLeft(), sample.image);
 }

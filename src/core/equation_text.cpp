@@ -80,6 +80,16 @@ QString RayOperator(int32_t endKind, bool runsUp) {
     }
 }
 
+// Whether y grows along a ray: a vertical ray by its direction point, any other by its direction
+// in x and the sign of its slope.
+bool RayRisesInY(const TLineSpec& g) {
+    if (IsVertical(g)) {
+        return RayRunsUp(g);
+    }
+    const int64_t product = (int64_t(g.P2.Y) - g.P1.Y) * (int64_t(g.P2.X) - g.P1.X);
+    return RayRunsRight(g) == (product > 0);
+}
+
 double RealValue(const Fraction& f) {
     return f.Denominator == 0 ? 0.0 : double(f.Numerator) / double(f.Denominator);
 }
@@ -103,7 +113,7 @@ QString XDomainText(const TLineSpec& g) {
             if (IsVertical(g)) {
                 return QStringLiteral("x =") + Num(g.D1.X);
             }
-            return QStringLiteral("x") + RayOperator(g.EndKind, g.D1.X < g.D2.X) + Num(g.D1.X);
+            return QStringLiteral("x") + RayOperator(g.EndKind, RayRunsRight(g)) + Num(g.D1.X);
         default:
             return QString();
     }
@@ -135,7 +145,7 @@ QString YDomainText(const TLineSpec& g) {
             if (IsHorizontal(g)) {
                 return QStringLiteral(" y = ") + start;
             }
-            return QStringLiteral("y") + RayOperator(g.EndKind, g.D1.Y < g.D2.Y) + start;
+            return QStringLiteral("y") + RayOperator(g.EndKind, RayRisesInY(g)) + start;
         }
         default:
             return QString();

@@ -93,6 +93,9 @@ QString TermText(const Fraction& term, bool first) {
 }
 
 Fraction LineYAt(const TLineSpec& g, int32_t x) {
+    if (g.Kind == KindPoint) {
+        return MakeRatio(g.P1.Y, 1);
+    }
     if (IsVertical(g)) {
         return MakeRatio(g.D1.Y, 1);
     }
@@ -108,7 +111,7 @@ Fraction LineYAt(const TLineSpec& g, int32_t x) {
 }
 
 double LineYReal(const TLineSpec& g, int32_t x) {
-    if (g.P2.X == g.P1.X) {
+    if (IsVertical(g)) {
         return x == g.P1.X ? g.P1.Y : g.P2.Y;
     }
     const Fraction f = LineYAt(g, x);

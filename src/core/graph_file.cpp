@@ -39,6 +39,15 @@ bool ParseFileInt(const QString& raw, int32_t* value) {
     return true;
 }
 
+// A spin edit's value (scale steps, margin): written as a plain integer, so a blank or padded
+// line is malformed rather than 0.
+bool ParseSpinLine(const QString& line, int32_t* value) {
+    if (line.isEmpty() || line.trimmed() != line) {
+        return false;
+    }
+    return ParseFileInt(line, value);
+}
+
 // The format digit shown for line 1 and the first line of the graphs.
 struct HeaderFormat {
     QString shown = QStringLiteral("0");
@@ -81,6 +90,12 @@ QString ReadHeader(const QStringList& lines, int firstBodyLine, const QString& f
         }
         return QString();
     };
+    auto spinLine = [&](int i, int32_t* value) -> QString {
+        if (!ParseSpinLine(lines[i], value)) {
+            return LineError(fileName, i, NotIntegerReason(lines[i]));
+        }
+        return QString();
+    };
     int32_t scratch = 0;
     for (int i : {2, 3, 4, 5, 6, 7}) {
         if (QString e = integerLine(i, &scratch); !e.isEmpty()) {
@@ -103,10 +118,10 @@ QString ReadHeader(const QStringList& lines, int firstBodyLine, const QString& f
     out->chkMaru = FlagValue(lines[8]);
     if (firstBodyLine > 10) {
         int32_t x = 0, y = 0;
-        if (QString e = integerLine(9, &x); !e.isEmpty()) {
+        if (QString e = spinLine(9, &x); !e.isEmpty()) {
             return e;
         }
-        if (QString e = integerLine(10, &y); !e.isEmpty()) {
+        if (QString e = spinLine(10, &y); !e.isEmpty()) {
             return e;
         }
         s.setScaleNumberX(x);
@@ -126,7 +141,7 @@ QString ReadHeader(const QStringList& lines, int firstBodyLine, const QString& f
     }
     if (firstBodyLine >= 18) {
         int32_t yohaku = 0;
-        if (QString e = integerLine(15, &yohaku); !e.isEmpty()) {
+        if (QString e = spinLine(15, &yohaku); !e.isEmpty()) {
             return e;
         }
         s.setYohaku(yohaku);

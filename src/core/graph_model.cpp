@@ -86,7 +86,8 @@ void ReplaceGraphLines(GraphTable& t, const TLineSpec& spec, int index) {
 
 AddResult AddOrReplaceGraph(GraphTable& t, EditingState& s, const TLineSpec& spec, int index,
                             int* changedIndex) {
-    if (t.LineCount >= MaxGraphs) {
+    // Only adding is refused when the table is full: a replacement does not grow it.
+    if (index < 0 && t.LineCount >= MaxGraphs) {
         return AddResult::TableFull;
     }
     AddResult result;

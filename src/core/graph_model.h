@@ -61,7 +61,7 @@ enum class AddResult { Added, Replaced, TableFull };
 inline const QString TableFullMessage = QStringLiteral("これ以上登録できません");
 
 // Adds spec (index < 0) or replaces graph index, selects only that graph and marks the drawing
-// changed. With 100 graphs in the table nothing changes and TableFull is returned. The index of
+// changed. Adding to a table of 100 graphs changes nothing and returns TableFull. The index of
 // the added or replaced graph is stored in *changedIndex.
 AddResult AddOrReplaceGraph(GraphTable& t, EditingState& s, const TLineSpec& spec, int index,
                             int* changedIndex = nullptr);

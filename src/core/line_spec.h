@@ -37,11 +37,24 @@ struct TLineSpec {
     friend bool operator==(const TLineSpec&, const TLineSpec&) = default;
 };
 
+// Lines, segments and rays run through P1 and P2. A point's P2 holds its circle radius and a
+// label's its font size, so neither is ever vertical or horizontal.
+inline bool HasDirection(const TLineSpec& g) {
+    return g.Kind == KindLine || g.Kind == KindSegment || g.Kind == KindRay;
+}
 inline bool IsVertical(const TLineSpec& g) {
-    return g.P1.X == g.P2.X;
+    return HasDirection(g) && g.P1.X == g.P2.X;
 }
 inline bool IsHorizontal(const TLineSpec& g) {
-    return g.P1.Y == g.P2.Y;
+    return HasDirection(g) && g.P1.Y == g.P2.Y;
+}
+// A ray runs right exactly when its direction point lies right of its start; a vertical ray
+// runs up exactly when the direction point lies above.
+inline bool RayRunsRight(const TLineSpec& g) {
+    return g.D1.X < g.D2.X;
+}
+inline bool RayRunsUp(const TLineSpec& g) {
+    return g.D1.Y < g.D2.Y;
 }
 
 // Colours of the automatic colour cycle, 0x00BBGGRR.

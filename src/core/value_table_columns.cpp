@@ -4,6 +4,10 @@
 #include <utility>
 
 std::vector<int> ValueTableXs(const TLineSpec& g, int columns) {
+    // y is no function of x on a vertical graph: its table stays empty.
+    if (IsVertical(g)) {
+        return {};
+    }
     int a = 0;
     int b = 0;
     switch (g.Kind) {
@@ -18,7 +22,7 @@ std::vector<int> ValueTableXs(const TLineSpec& g, int columns) {
         case KindRay:
             // A ray running right lists the values from its start on; one running left the
             // values that end at its start.
-            if (g.D1.X < g.D2.X) {
+            if (RayRunsRight(g)) {
                 a = g.D1.X;
                 b = 99;
             } else {

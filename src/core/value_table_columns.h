@@ -9,5 +9,5 @@
 constexpr int ValueColumnPitch = 35;  // pixels per column of the table
 
 // The x values for the graph in a table of the given number of columns (image width div 35).
-// Labels and unknown kinds list nothing.
+// Vertical graphs, labels and unknown kinds list nothing.
 std::vector<int> ValueTableXs(const TLineSpec& g, int columns);

@@ -1,10 +1,12 @@
 // The picture modes of tesmara-export: the plane as the main window shows it right after the file
 // was opened, as a PNG, or on a printed page as a PDF.
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "date_text.h"
@@ -42,6 +44,12 @@ int RunImageExport(int argc, char** argv, const ExportRequest& request,
     // Runs in scripts and over SSH: no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // Without a desktop login there is no runtime folder, and Qt would warn on stderr about the
+    // one it makes up; a private one for this run keeps a successful export silent.
+    QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid()) {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
     }
     QGuiApplication app(argc, argv);
     InstallFontSubstitutions();

@@ -52,13 +52,12 @@ void ClassicCanvas::Line(QPoint from, QPoint to) {
     }
     const CanvasState& s = target_.state;
     const int width = std::max(1, s.PenWidth);
-    const bool dotted = s.Style == PenStyle::Dotted && width == 1;
-    if (!dotted && (from.x() == to.x() || from.y() == to.y())) {
-        AxisAlignedLine(from, to, width);
+    if (s.Style == PenStyle::Dotted) {
+        DottedLine(from, to, width);
         return;
     }
-    if (dotted) {
-        DottedLine(from, to);
+    if (from.x() == to.x() || from.y() == to.y()) {
+        AxisAlignedLine(from, to, width);
         return;
     }
     // A wide slanted stroke is laid from strokes of width 1 side by side across its minor axis,
@@ -113,21 +112,27 @@ void ClassicCanvas::ThinLine(QPoint from, QPoint to) {
     }
 }
 
-void ClassicCanvas::DottedLine(QPoint from, QPoint to) {
+void ClassicCanvas::DottedLine(QPoint from, QPoint to, int width) {
     ApplyPen(1);
-    // The rhythm counts pixels along the stroke, so the stroke is walked here step by step.
+    // The rhythm counts pixels along the stroke, so the stroke is walked here step by step. A
+    // wide pen paints each dot across the minor axis, as a wide solid stroke does, so the gaps
+    // stay as long as at width 1.
     const int adx = std::abs(to.x() - from.x());
     const int ady = -std::abs(to.y() - from.y());
     const int sx = from.x() < to.x() ? 1 : -1;
     const int sy = from.y() < to.y() ? 1 : -1;
+    const bool alongX = adx >= -ady;
     int err = adx + ady;
     int x = from.x();
     int y = from.y();
     std::vector<QPoint> dots;
-    dots.reserve(size_t(std::max(adx, -ady)) / 2 + 4);
+    dots.reserve((size_t(std::max(adx, -ady)) / 2 + 4) * size_t(width));
     for (int step = 0; !(x == to.x() && y == to.y()); ++step) {
         if (step % (DotOn + DotOff) < DotOn) {
-            dots.emplace_back(x, y);
+            for (int i = 0; i < width; ++i) {
+                const int offset = i - width / 2;
+                dots.push_back(alongX ? QPoint(x, y + offset) : QPoint(x + offset, y));
+            }
         }
         const int e2 = 2 * err;
         if (e2 >= ady) {
@@ -143,12 +148,18 @@ void ClassicCanvas::DottedLine(QPoint from, QPoint to) {
 }
 
 void ClassicCanvas::Ellipse(int l, int t, int r, int b) {
+    if (r <= l || b <= t) {
+        return;  // an empty box: a circle of radius 0 draws nothing
+    }
     ApplyPen(std::max(1, target_.state.PenWidth));
     ApplyBrush();
     painter_.drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
 }
 
 void ClassicCanvas::Rectangle(int l, int t, int r, int b) {
+    if (r <= l || b <= t) {
+        return;
+    }
     ApplyPen(std::max(1, target_.state.PenWidth));
     ApplyBrush();
     painter_.drawRect(QRect(l, t, r - l - 1, b - t - 1));

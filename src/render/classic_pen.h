@@ -21,7 +21,7 @@ enum class PenMode {
 
 enum class PenStyle {
     Solid,
-    Dotted,  // DotOn pixels painted, DotOff left, along the stroke; pens wider than 1 stay solid
+    Dotted,  // DotOn pixels painted, DotOff left, along the stroke, at every pen width
 };
 
 constexpr int DotOn = 3;
@@ -63,7 +63,7 @@ class ClassicCanvas {
     // Move-to from, line-to to: every pixel of the stroke except the one at to.
     void Line(QPoint from, QPoint to);
     // Ellipse and rectangle in the box (l, t)-(r, b): the pen outlines, the brush fills, and
-    // column r and row b stay unpainted.
+    // column r and row b stay unpainted. An empty box draws nothing.
     void Ellipse(int l, int t, int r, int b);
     void Rectangle(int l, int t, int r, int b);
     // Text with its top-left corner at (x, y) in the font colour, on the brush colour when the
@@ -77,7 +77,7 @@ class ClassicCanvas {
     void ApplyPen(int width);
     void AxisAlignedLine(QPoint from, QPoint to, int width);
     void ThinLine(QPoint from, QPoint to);
-    void DottedLine(QPoint from, QPoint to);
+    void DottedLine(QPoint from, QPoint to, int width);
     void ApplyBrush();
     void ApplyMode(PenMode mode);
     const QFont& CurrentFont();

@@ -57,12 +57,12 @@ void DrawRay(GraphContext& ctx, TLineSpec& graph, QPointF e1, QPointF e2, QPoint
         const bool firstIsUpper = e1.y() > e2.y();
         const QPoint upper = firstIsUpper ? q : r;
         const QPoint lower = firstIsUpper ? r : q;
-        if (graph.D1.Y < graph.D2.Y) {
+        if (RayRunsUp(graph)) {
             solidFrom = s, solidTo = upper, dottedFrom = lower, dottedTo = s;
         } else {
             solidFrom = lower, solidTo = s, dottedFrom = s, dottedTo = upper;
         }
-    } else if (graph.D2.X < graph.D1.X) {
+    } else if (!RayRunsRight(graph)) {
         solidFrom = q, solidTo = s, dottedFrom = s, dottedTo = r;
     } else {
         solidFrom = s, solidTo = r, dottedFrom = q, dottedTo = s;

@@ -52,16 +52,8 @@ void SampleCircle(ClassicCanvas& canvas, int x, int y, int radius, int32_t color
 
 }  // namespace
 
-void DrawSampleStroke(ClassicCanvas& canvas, const TLineSpec& record, int top,
-                      const ToolSample& tool, int32_t maruRad, QStringList* messages) {
-    TLineSpec g = record;
-    if (g.Text.isEmpty()) {
-        g = TLineSpec{};
-        g.Color = tool.Color;
-        g.Kind = tool.LineMode;
-        g.Width = tool.LineWidth;
-        g.EndKind = tool.EndKind;
-    }
+void DrawSampleStroke(ClassicCanvas& canvas, const TLineSpec& g, int top, int32_t maruRad,
+                      QStringList* messages) {
     CanvasState& s = canvas.state();
     s.PenColor = g.Color;
     s.PenWidth = g.Width;
@@ -104,6 +96,11 @@ void RedrawToolSample(CanvasImage& sample, const ToolSample& tool, int32_t maruR
         sample.image = QImage(ToolSampleWidth, ToolSampleHeight, QImage::Format_RGB32);
     }
     ClearPanel(sample, White, panelTextColour);
+    TLineSpec next;
+    next.Kind = tool.LineMode;
+    next.Width = tool.LineWidth;
+    next.EndKind = tool.EndKind;
+    next.Color = tool.Color;
     ClassicCanvas canvas(sample);
-    DrawSampleStroke(canvas, TLineSpec{}, 0, tool, maruRad);
+    DrawSampleStroke(canvas, next, 0, maruRad);
 }

@@ -31,10 +31,10 @@ struct ToolSample {
 constexpr int ToolSampleWidth = 41;
 constexpr int ToolSampleHeight = 22;
 
-// A short sample of the graph on the row starting at top; a record with an empty Text stands
-// for the current tool. Circles are drawn whatever the display options say.
-void DrawSampleStroke(ClassicCanvas& canvas, const TLineSpec& record, int top,
-                      const ToolSample& tool, int32_t maruRad, QStringList* messages = nullptr);
+// A short sample of the graph (kind, colour, width, end kind) on the row starting at top.
+// Circles are drawn whatever the display options say.
+void DrawSampleStroke(ClassicCanvas& canvas, const TLineSpec& record, int top, int32_t maruRad,
+                      QStringList* messages = nullptr);
 
 // Clears the sample image to white and draws the current tool's sample into it.
 void RedrawToolSample(CanvasImage& sample, const ToolSample& tool, int32_t maruRad,

@@ -75,4 +75,31 @@ TEST(MainLayout, SmallButtonsFollowThePanelsOnA1024Screen) {
     EXPECT_EQ(m.btnRight, QPoint(408, 530));
 }
 
+TEST(MainLayout, WholeWindowFitsTheDesktopsAvailableArea) {
+    struct Row {
+        const char* name;
+        QSize screen;
+        QRect available;
+        QMargins frame;
+        QPoint frameTopLeft;
+        QSize client;
+    } rows[] = {
+        // A virtual screen without a window manager: the window at the origin, as laid out.
+        {"bare", {1024, 768}, {0, 0, 1024, 768}, {}, {0, 0}, {1024, 740}},
+        // A top panel of 27 and a frame with a 30-pixel caption: the frame fits the room left.
+        {"panel", {1920, 1080}, {0, 27, 1920, 1053}, {2, 30, 3, 4}, {0, 27}, {1915, 1018}},
+        // A task bar on the left and below, larger than the 28 the layout leaves free.
+        {"taskbar", {1366, 768}, {48, 0, 1318, 720}, {1, 24, 1, 1}, {48, 0}, {1316, 695}},
+        // The available area one pixel taller than the layout's window: the layout's size holds.
+        {"roomy", {1280, 1024}, {0, 0, 1280, 997}, {1, 1, 1, 1}, {0, 0}, {1278, 994}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const DesktopPlacement p = PlaceOnDesktop(r.screen, r.available, r.frame);
+        EXPECT_EQ(p.frameTopLeft, r.frameTopLeft);
+        EXPECT_EQ(p.client, r.client);
+        EXPECT_EQ(ComputeMainLayout(p.layoutScreen()).window.size(), r.client);
+    }
+}
+
 }  // namespace

@@ -71,12 +71,15 @@ TEST_F(MainWindowTest, HundredthGraphIsAcceptedAndTheNextRefused) {
     const int colourCycle = window->Edit.ColorCycle;
     EXPECT_FALSE(window->AddOrReplaceLine(Line(5, 5, 6, 7), -1));
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("これ以上登録できません")});
-    // Replacing is refused too while the table is full.
-    EXPECT_FALSE(window->AddOrReplaceLine(Line(5, 5, 6, 7), 3));
-    EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(window->Table.Memo, memo);
+    EXPECT_EQ(window->Edit.ColorCycle, colourCycle);
+    // A replacement does not grow the full table and is taken.
+    EXPECT_TRUE(window->AddOrReplaceLine(Line(5, 5, 6, 7), 3));
+    EXPECT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(window->Table.LineCount, MaxGraphs);
     EXPECT_EQ(window->lstShiki->count(), MaxGraphs);
-    EXPECT_EQ(window->Table.Memo, memo);
+    EXPECT_EQ(window->lstShiki->item(3)->text(), QStringLiteral("y=2x-5"));
+    EXPECT_EQ(window->Table.Memo.size(), memo.size());
     EXPECT_EQ(window->Edit.ColorCycle, colourCycle);
     EXPECT_EQ(window->frmTangen->lblNline->text(), QStringLiteral("100"));
 }

@@ -74,6 +74,12 @@ TEST(EquationText, SegmentsRaysAndPoints) {
         {Graph(KindRay, {0, 0}, {1, 2}, {1, 2}, {3, 6}, 1), "y=2x (x＞1)", "x＞1", "y＞2"},
         {Graph(KindRay, {0, 0}, {1, 2}, {1, 2}, {-1, -2}, 0), "y=2x (x≦1)", "x≦1", "y≦2"},
         {Graph(KindRay, {0, 0}, {1, -2}, {1, -2}, {-1, 2}, 1), "y=-2x (x＜1)", "x＜1", "y＞-2"},
+        // A ray's direction is its direction in x alone, wherever the direction was clicked.
+        {Graph(KindRay, {0, 0}, {1, 2}, {1, 2}, {3, 0}, 0), "y=2x (x≧1)", "x≧1", "y≧2"},
+        {Graph(KindRay, {0, 0}, {1, -2}, {1, -2}, {4, 5}, 1), "y=-2x (x＞1)", "x＞1", "y＜-2"},
+        {Graph(KindRay, {0, 0}, {1, 2}, {1, 2}, {1, 7}, 0), "y=2x (x≦1)", "x≦1", "y≦2"},
+        {Graph(KindRay, {0, 0}, {1, 2}, {1, 2}, {2, -7}, 1), "y=2x (x＞1)", "x＞1", "y＞2"},
+        {Graph(KindRay, {2, 0}, {2, 3}, {2, 2}, {-5, 1}, 1), "x = 2 (y＜2)", "x =2", "y＜2"},
         {Graph(KindSegment, {1, 1}, {3, 2}, {2, 0}, {3, 0}, 0), "y=1/2･x+1/2 (2≦x≦3)", "2≦x≦3",
          "3/2≦y≦2"},
         {Graph(KindSegment, {2, 1}, {2, 5}, {2, 4}, {2, 1}, 1), "x = 2 (1≦y＜4)", "x =2", "1≦y＜4"},

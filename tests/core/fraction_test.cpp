@@ -87,6 +87,13 @@ TEST(Fraction, ValuesOnLines) {
     EXPECT_DOUBLE_EQ(LineYReal(vertical, 2), 0.0);
     EXPECT_DOUBLE_EQ(LineYReal(vertical, 7), 5.0);
     EXPECT_EQ(FractionText(LineYAt(Line({0, 3}, {4, 3}), 9)), "3");
+
+    // A point at x = 5 placed with circle radius 5 lists its own y, not that of a vertical line.
+    TLineSpec point = Line({5, -3}, {5, 99});
+    point.Kind = KindPoint;
+    EXPECT_FALSE(IsVertical(point));
+    EXPECT_EQ(FractionText(LineYAt(point, 5)), "-3");
+    EXPECT_DOUBLE_EQ(LineYReal(point, 5), -3.0);
 }
 
 }  // namespace

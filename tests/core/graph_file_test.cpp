@@ -232,6 +232,10 @@ TEST(GraphFile, MalformedFilesChangeNothingAndNameTheLine) {
     } rows[] = {
         {9, "five", 0, "の10行目が正しくありません：「five」は整数ではありません"},
         {15, "1.5", 0, "の16行目が正しくありません：「1.5」は整数ではありません"},
+        // Scale steps and margin are spin values, written bare: blank or padded is malformed.
+        {9, "", 0, "の10行目が正しくありません：「」は整数ではありません"},
+        {10, " 5", 0, "の11行目が正しくありません：「 5」は整数ではありません"},
+        {15, "1 ", 0, "の16行目が正しくありません：「1 」は整数ではありません"},
         {2, "abc", 0, "の3行目が正しくありません：「abc」は整数ではありません"},
         {20, "1,x", 0, "の21行目が正しくありません：「1,x」は整数ではありません"},
         {18, "red,16", 0, "の19行目が正しくありません：「red,16」は整数ではありません"},
@@ -249,6 +253,9 @@ TEST(GraphFile, MalformedFilesChangeNothingAndNameTheLine) {
         const GraphFileContent c = Parse(lines);
         EXPECT_EQ(c.error, "t.lin" + QString::fromUtf8(r.message));
     }
+    QStringList bare = WorkedExample;
+    bare[10] = QStringLiteral("-3");  // a bare signed value still reads (and is clamped to 0)
+    EXPECT_TRUE(Parse(bare).ok());
     const GraphFileContent bad = ParseGraphFile("title\r\n<<spec5\r\n\x81\r\n", "t.lin", {}, true);
     EXPECT_EQ(bad.error,
               QStringLiteral(

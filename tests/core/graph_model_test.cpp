@@ -46,12 +46,18 @@ TEST(GraphModel, HundredthGraphAcceptedHundredFirstRefused) {
     const int cycleBefore = d.state.ColorCycle;
     TLineSpec extra = NewLineSpec(d.state, {0, 0}, {2, 1});
     EXPECT_EQ(AddOrReplaceGraph(d.table, d.state, extra, -1), AddResult::TableFull);
-    // A full table refuses a replacement too, as an endpoint drag would make.
-    EXPECT_EQ(AddOrReplaceGraph(d.table, d.state, extra, 5), AddResult::TableFull);
     EXPECT_EQ(d.table.LineCount, MaxGraphs);
     EXPECT_EQ(d.table.Memo, memoBefore);
     EXPECT_EQ(d.state.ColorCycle, cycleBefore);
+    // A replacement, as an endpoint drag makes, does not grow the table and is allowed.
+    int changed = -1;
+    EXPECT_EQ(AddOrReplaceGraph(d.table, d.state, extra, 5, &changed), AddResult::Replaced);
+    EXPECT_EQ(changed, 5);
+    EXPECT_EQ(d.table.LineCount, MaxGraphs);
+    EXPECT_EQ(d.table.LineTable[5].P2, (LatticePoint{2, 1}));
+    EXPECT_EQ(d.table.Memo[1 + 6 * 5 + 3], "2,1");
     EXPECT_EQ(d.table.Memo.size(), 1 + 6 * MaxGraphs);
+    EXPECT_EQ(d.state.ColorCycle, cycleBefore);
 }
 
 TEST(GraphModel, MemoMirrorsTheTable) {

@@ -23,6 +23,17 @@ TEST(ValueTable, ListsTheColumnsOfEachKind) {
         g.D2 = d2;
         return g;
     };
+    // y is no function of x on x = 2, so its table lists nothing.
+    auto vertical = [&](int kind) {
+        TLineSpec g = graph(kind, {2, -1}, {2, 1}, {2, 4});
+        g.P2 = {2, 3};
+        return g;
+    };
+    auto point = [&](int x) {
+        TLineSpec g = graph(KindPoint, {x, 4}, {}, {});
+        g.P2 = {5, 99};
+        return g;
+    };
     struct Row {
         TLineSpec g;
         int columns;
@@ -34,7 +45,12 @@ TEST(ValueTable, ListsTheColumnsOfEachKind) {
         {graph(KindSegment, {0, 0}, {-20, 0}, {20, 0}), 10, Range(-20, -12)},
         {graph(KindRay, {0, 0}, {2, 1}, {-1, 0}), 10, Range(-6, 2)},
         {graph(KindRay, {0, 0}, {2, 1}, {5, 3}), 10, Range(2, 10)},
+        {graph(KindRay, {0, 0}, {2, 1}, {2, 9}), 10, Range(-6, 2)},  // same x: runs left
         {graph(KindPoint, {-3, 2}, {}, {}), 10, {-3}},
+        {vertical(KindLine), 10, {}},
+        {vertical(KindSegment), 10, {}},
+        {vertical(KindRay), 10, {}},
+        {point(5), 10, {5}},  // a point's P2 = (radius, 99) never makes it vertical
         {graph(KindLabel, {1, 1}, {}, {}), 10, {}},
         {graph(KindNone, {1, 1}, {}, {}), 10, {}},
     };

@@ -1,6 +1,10 @@
 // The classic canvas rules: stroke ends, shape boxes, wide strokes, inverting pen, dots, copies.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
 #include "classic_pen.h"
 #include "pixel_probe.h"
 
@@ -148,15 +152,58 @@ TEST(ClassicPen, DottedPenPaintsThreeAndSkipsThree) {
     }
 }
 
-TEST(ClassicPen, DottedPenWiderThanOneIsSolid) {
+TEST(ClassicPen, DottedPenStaysDottedAtEveryWidth) {
+    // Each dot covers the pen's width across the stroke, as a solid wide stroke does; the
+    // gaps along it stay three pixels long.
+    struct Row {
+        int width;
+        QPoint from, to;
+        int firstAcross, lastAcross;  // offsets across the stroke that carry ink
+    } rows[] = {
+        {2, {2, 9}, {22, 9}, -1, 0},  {3, {2, 9}, {22, 9}, -1, 1},   {3, {4, 2}, {4, 24}, -1, 1},
+        {3, {2, 4}, {22, 14}, -1, 1}, {2, {20, 26}, {10, 2}, -1, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.width);
+        CanvasImage c = WhiteCanvas();
+        {
+            ClassicCanvas canvas(c);
+            canvas.state().Style = PenStyle::Dotted;
+            canvas.state().PenWidth = row.width;
+            canvas.Line(row.from, row.to);
+        }
+        const QPoint d = row.to - row.from;
+        const bool alongX = std::abs(d.x()) >= std::abs(d.y());
+        const int steps = std::max(std::abs(d.x()), std::abs(d.y()));
+        for (int step = 0; step < steps; ++step) {
+            const int x = row.from.x() + (alongX ? (d.x() > 0 ? step : -step)
+                                                 : int(std::lround(double(d.x()) * step / steps)));
+            const int y = row.from.y() + (alongX ? int(std::lround(double(d.y()) * step / steps))
+                                                 : (d.y() > 0 ? step : -step));
+            const bool on = step % 6 < 3;
+            for (int across = -2; across <= 2; ++across) {
+                const QPoint p = alongX ? QPoint(x, y + across) : QPoint(x + across, y);
+                const bool inked = on && across >= row.firstAcross && across <= row.lastAcross;
+                EXPECT_EQ(Bgr(c.image, p.x(), p.y()) == Black, inked)
+                    << "step " << step << " across " << across;
+            }
+        }
+    }
+}
+
+TEST(ClassicPen, EmptyBoxesDrawNothing) {
     CanvasImage c = WhiteCanvas();
     {
         ClassicCanvas canvas(c);
-        canvas.state().Style = PenStyle::Dotted;
         canvas.state().PenWidth = 2;
-        canvas.Line(QPoint(2, 5), QPoint(20, 5));
+        canvas.Ellipse(10, 12, 10, 12);  // a circle of radius 0
+        canvas.Ellipse(20, 12, 20, 30);
+        canvas.Rectangle(5, 5, 5, 5);
+        canvas.state().PenWidth = 1;
+        canvas.Ellipse(30, 30, 32, 31);  // the smallest box that is not empty
     }
-    EXPECT_EQ(CountColour(c.image, QRect(2, 5, 18, 1), Black), 18);
+    EXPECT_EQ(InkIn(c.image, QRect(0, 0, 29, 40), White), 0);
+    EXPECT_GT(InkIn(c.image, QRect(29, 29, 4, 3), White), 0);
 }
 
 TEST(ClassicPen, OrAndXorCopiesCombinePixels) {

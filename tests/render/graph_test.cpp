@@ -185,15 +185,21 @@ TEST(DrawGraph, RayFromItsStartToTheEdgeDottedBehind) {
 }
 
 TEST(DrawGraph, RayRunningLeftIsSolidOnTheLeft) {
-    Scene s;
-    TLineSpec g = Graph(KindRay, {2, 1}, {4, 2});
-    g.D1 = {2, 1};
-    g.D2 = {0, 0};
-    g.EndKind = 1;
-    s.Draw(g);
-    EXPECT_EQ(s.At(Px(2) - 2, Px(-1) - 3), White);  // open start circle, off the stroke
-    for (int x = 20; x < Px(2) - 8; x += 7) {
-        EXPECT_GT(CountColour(s.plane.image, QRect(x, 16, 1, 288), Red), 0) << x;
+    // A direction point at the start's own x runs left too, as the ray's texts and table say.
+    for (const LatticePoint direction : {LatticePoint{0, 0}, LatticePoint{2, 5}}) {
+        SCOPED_TRACE(direction.Y);
+        Scene s;
+        s.options.chkTensen = false;
+        TLineSpec g = Graph(KindRay, {2, 1}, {4, 2});
+        g.D1 = {2, 1};
+        g.D2 = direction;
+        g.EndKind = 1;
+        s.Draw(g);
+        EXPECT_EQ(s.At(Px(2) - 2, Px(-1) - 3), White);  // open start circle, off the stroke
+        for (int x = 20; x < Px(2) - 8; x += 7) {
+            EXPECT_GT(CountColour(s.plane.image, QRect(x, 16, 1, 288), Red), 0) << x;
+        }
+        EXPECT_EQ(CountColour(s.plane.image, QRect(Px(2) + 8, 16, 288 - Px(2), 288), Red), 0);
     }
 }
 

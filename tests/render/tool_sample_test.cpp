@@ -83,23 +83,46 @@ TEST(RedrawToolSample, EachToolHasItsShape) {
 }
 
 TEST(DrawSampleStroke, ListRowSampleUsesTheRecordAndTheRowTop) {
-    CanvasImage row = MakeCanvasImage(45, 40);
-    TLineSpec g;
-    g.Kind = KindSegment;
-    g.Color = Blue;
-    g.Width = 2;
-    g.EndKind = 2;
-    g.Text = QStringLiteral("y=x (0≦x≦1)");
+    // A hand-edited file may leave a graph's text empty: its row still shows its own sample.
+    for (const char* text : {"y=x (0≦x≦1)", ""}) {
+        SCOPED_TRACE(text);
+        CanvasImage row = MakeCanvasImage(45, 40);
+        TLineSpec g;
+        g.Kind = KindSegment;
+        g.Color = Blue;
+        g.Width = 2;
+        g.EndKind = 2;
+        g.Text = QString::fromUtf8(text);
+        {
+            ClassicCanvas canvas(row);
+            DrawSampleStroke(canvas, g, 19, 4);
+        }
+        EXPECT_EQ(Bgr(row.image, 20, 29), Blue);
+        EXPECT_EQ(Bgr(row.image, 20, 28), Blue);  // width 2
+        EXPECT_EQ(Bgr(row.image, 20, 27), White);
+        EXPECT_EQ(Bgr(row.image, 8, 27), White);  // open circle at 10
+        EXPECT_EQ(Bgr(row.image, 28, 27), Blue);  // filled circle at 30
+        EXPECT_EQ(InkIn(row.image, QRect(0, 0, 45, 19), White), 0);
+    }
+}
+
+TEST(DrawSampleStroke, RadiusZeroDrawsNoCircles) {
+    CanvasImage row = MakeCanvasImage(45, 19);
+    TLineSpec point;
+    point.Kind = KindPoint;
+    point.Color = Blue;
+    TLineSpec segment = point;
+    segment.Kind = KindSegment;
     {
         ClassicCanvas canvas(row);
-        DrawSampleStroke(canvas, g, 19, ToolSample{}, 4);
+        DrawSampleStroke(canvas, point, 0, 0);
     }
-    EXPECT_EQ(Bgr(row.image, 20, 29), Blue);
-    EXPECT_EQ(Bgr(row.image, 20, 28), Blue);  // width 2
-    EXPECT_EQ(Bgr(row.image, 20, 27), White);
-    EXPECT_EQ(Bgr(row.image, 8, 27), White);  // open circle at 10
-    EXPECT_EQ(Bgr(row.image, 28, 27), Blue);  // filled circle at 30
-    EXPECT_EQ(InkIn(row.image, QRect(0, 0, 45, 19), White), 0);
+    EXPECT_EQ(InkIn(row.image, row.image.rect(), White), 0);
+    {
+        ClassicCanvas canvas(row);
+        DrawSampleStroke(canvas, segment, 0, 0);
+    }
+    EXPECT_EQ(InkIn(row.image, row.image.rect(), White), 20);  // the stroke 10..29 alone
 }
 
 }  // namespace
