@@ -4,14 +4,7 @@
 #include <QCursor>
 #include <array>
 
-enum CursorSlot : int {
-    CursorArrow = 1,     // formula list; plane while a rubber band follows the mouse
-    CursorFinger = 2,    // endpoint of a line, segment or ray grabbed for dragging
-    CursorPoint = 3,     // point grabbed for dragging
-    CursorCross = 4,     // value table; choosing the direction of a ray
-    CursorPencil = 5,    // plane when idle
-    CursorScissors = 6,  // choosing the domain ends of a segment or ray
-};
+#include "cursor_slot.h"
 
 // Slots 1..6 (slot 0 is the ordinary arrow).
 using CursorSlots = std::array<QCursor, 7>;

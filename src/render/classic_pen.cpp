@@ -52,6 +52,7 @@ void ClassicCanvas::Line(QPoint from, QPoint to) {
     }
     const CanvasState& s = target_.state;
     const int width = std::max(1, s.PenWidth);
+    Touch(QRect(from, to).normalized().adjusted(-width, -width, width, width));
     if (s.Style == PenStyle::Dotted) {
         DottedLine(from, to, width);
         return;
@@ -151,6 +152,8 @@ void ClassicCanvas::Ellipse(int l, int t, int r, int b) {
     if (r <= l || b <= t) {
         return;  // an empty box: a circle of radius 0 draws nothing
     }
+    const int w = std::max(1, target_.state.PenWidth);
+    Touch(QRect(QPoint(l, t), QPoint(r, b)).adjusted(-w, -w, w, w));
     ApplyPen(std::max(1, target_.state.PenWidth));
     ApplyBrush();
     painter_.drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
@@ -160,6 +163,8 @@ void ClassicCanvas::Rectangle(int l, int t, int r, int b) {
     if (r <= l || b <= t) {
         return;
     }
+    const int w = std::max(1, target_.state.PenWidth);
+    Touch(QRect(QPoint(l, t), QPoint(r, b)).adjusted(-w, -w, w, w));
     ApplyPen(std::max(1, target_.state.PenWidth));
     ApplyBrush();
     painter_.drawRect(QRect(l, t, r - l - 1, b - t - 1));
@@ -222,6 +227,7 @@ void ClassicCanvas::TextOut(int x, int y, const QString& text) {
     const LaidOutText& laid = LaidOut(fontKey_ + text, text, font);
     const CanvasState& s = target_.state;
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    Touch(QRect(x, y, laid.advance + 1, fontHeight_ + 1));
     if (s.BrushSolid) {
         painter_.fillRect(QRect(x, y, laid.advance, fontHeight_), ColorFromBgr(s.BrushColor));
     }
@@ -231,6 +237,7 @@ void ClassicCanvas::TextOut(int x, int y, const QString& text) {
 }
 
 void ClassicCanvas::Fill(int32_t color) {
+    Touch(target_.image.rect());
     FillImage(target_.image, color);
 }
 

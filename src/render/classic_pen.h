@@ -72,6 +72,8 @@ class ClassicCanvas {
     int TextWidth(const QString& text);
     // Fills the whole image with a colour, in copy mode.
     void Fill(int32_t color);
+    // The part of the image this canvas has painted so far, for repainting only that.
+    QRect painted() const { return painted_; }
 
   private:
     void ApplyPen(int width);
@@ -82,7 +84,10 @@ class ClassicCanvas {
     void ApplyMode(PenMode mode);
     const QFont& CurrentFont();
 
+    void Touch(const QRect& area) { painted_ |= area; }
+
     CanvasImage& target_;
+    QRect painted_;
     QPainter painter_;
     QFont font_;
     QString fontName_;

@@ -1,0 +1,340 @@
+// The gesture states of the plane: 0 idle, 1 rubber band (new line or dragged endpoint), 2 first
+// domain end awaited, 3 second end or direction awaited.
+#include "plane_gesture.h"
+
+bool IsEndpointOf(const TLineSpec& graph, LatticePoint p) {
+    if (HasDirection(graph)) {
+        return graph.P1 == p || graph.P2 == p;
+    }
+    // A point's P2 holds its circle radius and a label's its font size: neither is a place.
+    return (graph.Kind == KindPoint || graph.Kind == KindLabel) && graph.P1 == p;
+}
+
+void PlaneGesture::Reset() {
+    edit_.EditIndex = -1;
+    edit_.DrawState = DrawIdle;
+    edit_.GrabEnd = 0;
+}
+
+void PlaneGesture::ResetInto(GestureEffects& out) {
+    Reset();
+    out.cursor = CursorPencil;
+}
+
+LatticePoint& PlaneGesture::MovingEnd() {
+    return edit_.GrabEnd == 1 ? edit_.WorkSpec.P1 : edit_.WorkSpec.P2;
+}
+
+LatticePoint PlaneGesture::FixedEnd() const {
+    return edit_.GrabEnd == 1 ? edit_.WorkSpec.P2 : edit_.WorkSpec.P1;
+}
+
+LatticePoint PlaneGesture::OnLine(LatticePoint p) const {
+    if (IsVertical(edit_.WorkSpec)) {
+        return {edit_.WorkSpec.P1.X, p.Y};
+    }
+    return p;
+}
+
+GestureEffects PlaneGesture::Press(GestureButton button, LatticePoint p, bool insideGrid,
+                                   int maruRad, LabelQueue& labels) {
+    const bool placingLabel = edit_.LineMode == KindLabel && edit_.DrawState == DrawIdle;
+    if (!insideGrid && !placingLabel) {
+        return {};
+    }
+    GestureEffects out;
+    switch (edit_.DrawState) {
+        case DrawIdle:
+            return PressIdle(button, p, maruRad, labels);
+        case DrawRubberBand:
+            PressSecondPoint(p, out);
+            break;
+        case DrawAwaitFirstEnd:
+            PressFirstEnd(p, out);
+            break;
+        case DrawAwaitSecondEnd:
+            PressSecondEnd(p, out);
+            break;
+        default:
+            ResetInto(out);
+            break;
+    }
+    return out;
+}
+
+GestureEffects PlaneGesture::PressIdle(GestureButton button, LatticePoint p, int maruRad,
+                                       LabelQueue& labels) {
+    GestureEffects out;
+    if (button == GestureButton::Right) {
+        // Grab an endpoint of a selected graph for dragging.
+        DownPos = p;
+        edit_.EditIndex = -1;
+        for (int i = 0; i < table_.LineCount; ++i) {
+            const TLineSpec& graph = table_.LineTable[i];
+            if (!table_.Selected.test(i) || !IsEndpointOf(graph, p)) {
+                continue;
+            }
+            edit_.WorkSpec = graph;
+            if (graph.Kind == KindLabel) {
+                return out;  // labels have no endpoints to drag
+            }
+            out.cursor = graph.Kind == KindPoint ? CursorPoint : CursorFinger;
+            edit_.EditIndex = i;
+            edit_.DrawState = DrawRubberBand;
+            edit_.GrabEnd = graph.P1 == p ? 1 : 2;
+            // The band is drawn from where the end was grabbed, whatever the last move saw.
+            edit_.LastPos = p;
+            return out;
+        }
+        return out;
+    }
+    out.clearPanels = true;
+    switch (edit_.LineMode) {
+        case KindLine:
+        case KindSegment:
+        case KindRay:
+            out.cursor = CursorArrow;
+            edit_.WorkSpec = NewLineSpec(edit_, p, {0, 0});
+            edit_.WorkSpec.D1 = {-99, 99};
+            out.marks.push_back({PlaneMark::Shape::FirstPoint, p, {}});
+            FirstMarkShown = true;
+            edit_.DrawState = DrawRubberBand;
+            edit_.LastPos = p;
+            edit_.GrabEnd = 2;
+            break;
+        case KindPoint:
+            edit_.WorkSpec = NewLineSpec(edit_, p, {maruRad, 99});
+            Store(edit_.WorkSpec, -1, out);
+            ResetInto(out);
+            break;
+        case KindLabel:
+            if (labels.waiting()) {
+                PlaceLabel(p, labels, out);
+            }
+            break;
+        default:
+            break;
+    }
+    return out;
+}
+
+void PlaneGesture::PressSecondPoint(LatticePoint p, GestureEffects& out) {
+    TLineSpec& work = edit_.WorkSpec;
+    const bool editing = edit_.EditIndex >= 0;
+    if (editing && work.Kind == KindPoint) {
+        work.P1 = p;
+        Commit(out);
+        return;
+    }
+    if (p == FixedEnd()) {
+        out.messages.append(SamePointMessage);
+        out.redisplay = editing;  // a dragged graph is shown where it was
+        ResetInto(out);
+        return;
+    }
+    if (!editing) {
+        // The tool may have changed since the first press: the new graph is what the tool is now.
+        work.Kind = edit_.LineMode;
+        work.EndKind = CurrentEndKind(edit_);
+    }
+    switch (work.Kind) {
+        case KindLine:
+            CommitLine(p, out);
+            break;
+        case KindSegment:
+        case KindRay:
+            MovingEnd() = p;
+            out.cursor = CursorScissors;
+            edit_.DrawState = DrawAwaitFirstEnd;
+            break;
+        default:
+            ResetInto(out);
+            break;
+    }
+}
+
+void PlaneGesture::PressFirstEnd(LatticePoint p, GestureEffects& out) {
+    TLineSpec& work = edit_.WorkSpec;
+    if (work.Kind != KindSegment && work.Kind != KindRay) {
+        ResetInto(out);
+        return;
+    }
+    out.cursor = work.Kind == KindSegment ? CursorScissors : CursorCross;
+    work.D1 = OnLine(p);
+    out.marks.push_back({PlaneMark::Shape::DomainCross, work.D1, work});
+    edit_.DrawState = DrawAwaitSecondEnd;
+}
+
+void PlaneGesture::PressSecondEnd(LatticePoint p, GestureEffects& out) {
+    TLineSpec& work = edit_.WorkSpec;
+    const bool vertical = IsVertical(work);
+    const PlaneMark firstEndMark{PlaneMark::Shape::DomainCross, work.D1, work};
+    if (work.Kind == KindRay) {
+        // The direction must tell which way the ray runs: along y on a vertical line, along x
+        // on any other.
+        if (vertical ? p.Y == work.D1.Y : p.X == work.D1.X) {
+            out.messages.append(BadDirectionMessage);
+            return;
+        }
+        work.D2 = OnLine(p);
+        Commit(out);
+        return;
+    }
+    if (work.Kind != KindSegment) {
+        ResetInto(out);
+        return;
+    }
+    if (vertical ? p.Y == work.D1.Y : p.X == work.D1.X) {
+        out.messages.append(BadDomainMessage);
+        out.marks.push_back(firstEndMark);  // erased: the first end is chosen again
+        edit_.DrawState = DrawAwaitFirstEnd;
+        return;
+    }
+    work.D2 = OnLine(p);
+    out.marks.push_back(firstEndMark);
+    if (!vertical && p.X <= work.D1.X) {
+        std::swap(work.D1, work.D2);  // a segment keeps D1.X < D2.X
+    }
+    Commit(out);
+}
+
+void PlaneGesture::Commit(GestureEffects& out) {
+    edit_.WorkSpec.Text = EquationText(edit_.WorkSpec, edit_.Form);
+    Store(edit_.WorkSpec, edit_.EditIndex, out);
+    ResetInto(out);
+}
+
+void PlaneGesture::CommitLine(LatticePoint p, GestureEffects& out) {
+    edit_.LastPos = p;
+    int changed = -1;
+    const AddResult result = Kakutei(table_, edit_, edit_.EditIndex, &changed);
+    if (result == AddResult::TableFull) {
+        out.messages.append(TableFullMessage);
+    } else {
+        out.stored = true;
+        out.storedResult = result;
+        out.storedIndex = changed;
+    }
+    ResetInto(out);
+}
+
+void PlaneGesture::Store(const TLineSpec& spec, int index, GestureEffects& out) {
+    int changed = -1;
+    const AddResult result = AddOrReplaceGraph(table_, edit_, spec, index, &changed);
+    if (result == AddResult::TableFull) {
+        out.messages.append(TableFullMessage);
+        return;
+    }
+    out.stored = true;
+    out.storedResult = result;
+    out.storedIndex = changed;
+}
+
+void PlaneGesture::PlaceLabel(LatticePoint p, LabelQueue& labels, GestureEffects& out) {
+    const int i = labels.current;
+    const int size = i < labels.sizes.size() ? labels.sizes[i] : 12;
+    TLineSpec label = NewLineSpec(edit_, p, {size, -99});
+    label.D2 = {size, 0};  // drawn at the size it was queued with
+    label.Text = labels.texts[i];
+    Store(label, -1, out);
+    ResetInto(out);
+    if (!out.stored) {
+        return;  // refused: the label keeps its place in the queue
+    }
+    out.labelPlaced = true;
+    if (labels.atLast()) {
+        labels.clear();
+        out.labelsDone = true;
+    } else {
+        ++labels.current;
+    }
+}
+
+GestureEffects PlaneGesture::Move(LatticePoint p) {
+    GestureEffects out;
+    MouseLattice = p;
+    out.readout = QString::asprintf(" (%3d,%3d)", p.X, p.Y);
+    const bool moved = p != edit_.LastPos;
+    if (moved && FirstMarkShown) {
+        out.marks.push_back({PlaneMark::Shape::FirstPoint, edit_.WorkSpec.P1, {}});
+        FirstMarkShown = false;
+    }
+    if (moved && edit_.DrawState == DrawRubberBand) {
+        // Erase the band at its old end, then draw it at the new one.
+        TLineSpec band = edit_.WorkSpec;
+        LatticePoint& end = edit_.GrabEnd == 1 ? band.P1 : band.P2;
+        for (LatticePoint at : {edit_.LastPos, p}) {
+            end = at;
+            if (band.P1 != band.P2) {
+                out.marks.push_back({PlaneMark::Shape::RubberBand, at, band});
+            }
+        }
+    }
+    edit_.LastPos = p;
+    return out;
+}
+
+GestureEffects PlaneGesture::Release(GestureButton button, bool ctrl, LatticePoint p,
+                                     bool insideGrid) {
+    if (button == GestureButton::Left || edit_.EditIndex < 0 || edit_.DrawState != DrawRubberBand) {
+        return {};
+    }
+    if (!insideGrid) {
+        return Cancel();
+    }
+    GestureEffects out;
+    out.cursor = CursorPencil;
+    MovingEnd() = p;
+    edit_.DrawState = DrawIdle;
+    TLineSpec& work = edit_.WorkSpec;
+    if (p == DownPos) {
+        // A click without a drag chooses the selection: the first graph with an end there.
+        if (!ctrl) {
+            table_.Selected.reset();
+        }
+        for (int n = 0; n < table_.LineCount; ++n) {
+            if (IsEndpointOf(table_.LineTable[n], p)) {
+                table_.Selected.set(n);
+                break;
+            }
+        }
+        out.selectionChanged = true;
+        out.redisplay = true;
+        ResetInto(out);
+        return out;
+    }
+    if (work.Kind != KindPoint && p == FixedEnd()) {
+        out.messages.append(SamePointMessage);
+        out.redisplay = true;
+        ResetInto(out);
+        return out;
+    }
+    switch (work.Kind) {
+        case KindLine:
+            CommitLine(p, out);
+            break;
+        case KindSegment:
+        case KindRay:
+            // The line has moved: its domain is chosen again, and the commit replaces the graph.
+            out.cursor = CursorScissors;
+            out.keepPointer = true;
+            out.pointerAt = p;
+            edit_.DrawState = DrawAwaitFirstEnd;
+            break;
+        case KindPoint:
+            Commit(out);
+            break;
+        default:
+            ResetInto(out);
+            break;
+    }
+    return out;
+}
+
+GestureEffects PlaneGesture::Cancel() {
+    GestureEffects out;
+    FirstMarkShown = false;
+    out.redisplay = true;
+    ResetInto(out);
+    return out;
+}

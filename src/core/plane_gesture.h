@@ -1,0 +1,101 @@
+// The drawing gestures on the coordinate plane: what a press, a move or a release of the mouse at a
+// lattice point does to the graph table and the editing state, and what the window must then draw,
+// say and show. The plane widget only turns mouse events into lattice points and forwards them.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "cursor_slot.h"
+#include "graph_model.h"
+#include "label_queue.h"
+
+enum class GestureButton { Left, Middle, Right };
+
+// A marker drawn on the plane in the inverting pen; drawing the same marker again removes it.
+struct PlaneMark {
+    enum class Shape {
+        FirstPoint,   // the small square at the first point of a new line
+        RubberBand,   // graph drawn as a dotted full line with its handles
+        DomainCross,  // the cross at a chosen domain end, on graph at x = at.X
+    };
+    Shape shape = Shape::FirstPoint;
+    LatticePoint at;
+    TLineSpec graph;
+};
+
+// What the window has to do after one mouse event, in this order: draw the marks, show the
+// messages, then bring list, plane and panels up to date.
+struct GestureEffects {
+    std::vector<PlaneMark> marks;
+    QStringList messages;
+    int cursor = CursorUnchanged;  // a CursorSlot for the plane
+    QString readout;               // the new text of the coordinate read-out, when not empty
+    bool clearPanels = false;      // a new graph was started
+    bool stored = false;           // a graph was added or replaced: storedResult, storedIndex
+    AddResult storedResult = AddResult::Added;
+    int storedIndex = -1;
+    bool selectionChanged = false;  // a right click chose the selection
+    bool redisplay = false;         // the gesture was cancelled: redraw plane and panels
+    bool keepPointer = false;       // put the mouse pointer back on pointerAt
+    LatticePoint pointerAt;
+    bool labelPlaced = false;  // the label queue moved on
+    bool labelsDone = false;   // the last queued label was placed: bring back the earlier tool
+};
+
+// Messages of the gestures.
+inline const QString SamePointMessage = QStringLiteral("座標が同じなので線が引けません");
+inline const QString BadDomainMessage = QStringLiteral("変域が不適当です");
+inline const QString BadDirectionMessage = QStringLiteral("領域が不適当です");
+
+class PlaneGesture {
+  public:
+    PlaneGesture(GraphTable& table, EditingState& edit) : table_(table), edit_(edit) {}
+
+    // A press at lattice point p. insideGrid: the press lies in the grid rectangle (the label
+    // tool accepts presses anywhere on the plane image). maruRad is the end-circle radius a new
+    // point stores; labels come from the queue.
+    GestureEffects Press(GestureButton button, LatticePoint p, bool insideGrid, int maruRad,
+                         LabelQueue& labels);
+    // The mouse moved over the plane to lattice point p.
+    GestureEffects Move(LatticePoint p);
+    // A release at p; only a grabbed endpoint reacts to it. ctrl: the Ctrl key was held.
+    GestureEffects Release(GestureButton button, bool ctrl, LatticePoint p, bool insideGrid);
+    // Ends whatever gesture is in progress without storing anything (訂正, the point tool, the
+    // mouse leaving over the bare window).
+    GestureEffects Cancel();
+
+    bool InProgress() const { return edit_.DrawState > DrawIdle || edit_.EditIndex >= 0; }
+    // InitLoop: back to idle, the pencil cursor.
+    void Reset();
+
+    LatticePoint MouseLattice;    // under the mouse, shown in the read-out
+    LatticePoint DownPos;         // where the right button went down
+    bool FirstMarkShown = false;  // the first-point square is on the plane
+
+  private:
+    GestureEffects PressIdle(GestureButton button, LatticePoint p, int maruRad, LabelQueue& labels);
+    void PressSecondPoint(LatticePoint p, GestureEffects& out);
+    void PressFirstEnd(LatticePoint p, GestureEffects& out);
+    void PressSecondEnd(LatticePoint p, GestureEffects& out);
+    void PlaceLabel(LatticePoint p, LabelQueue& labels, GestureEffects& out);
+    // Stores WorkSpec with a fresh text as graph EditIndex (or a new graph) and ends the gesture.
+    void Commit(GestureEffects& out);
+    // A line ends at p: a new line from the first point, or the dragged end moved to p.
+    void CommitLine(LatticePoint p, GestureEffects& out);
+    void Store(const TLineSpec& spec, int index, GestureEffects& out);
+    void ResetInto(GestureEffects& out);
+    // The end of WorkSpec that the mouse moves, and the one that stays.
+    LatticePoint& MovingEnd();
+    LatticePoint FixedEnd() const;
+    // A domain end on WorkSpec's line: on a vertical line the clicked y on the line itself.
+    LatticePoint OnLine(LatticePoint p) const;
+
+    GraphTable& table_;
+    EditingState& edit_;
+};
+
+// The lattice points a right press can grab a graph by: both defining points of a line, segment
+// or ray, the position of a point or label.
+bool IsEndpointOf(const TLineSpec& graph, LatticePoint p);

@@ -1,0 +1,34 @@
+// Drawing the gestures' markers in the not-XOR pen.
+#include "plane_marks.h"
+
+#include "graph.h"
+
+QRect DrawPlaneMarks(CanvasImage& plane, const PlaneGeometry& geometry,
+                     const DisplayOptions& options, const std::vector<PlaneMark>& marks) {
+    if (marks.empty()) {
+        return {};
+    }
+    ClassicCanvas canvas(plane);
+    canvas.state().Mode = PenMode::NotXor;
+    // The band is the dotted full line of a graph whose first point is fixed.
+    DisplayOptions bandOptions = options;
+    bandOptions.DrawState = DrawRubberBand;
+    for (const PlaneMark& mark : marks) {
+        switch (mark.shape) {
+            case PlaneMark::Shape::FirstPoint:
+                MarkSquare(canvas, geometry.LatticeToPixel(mark.at));
+                break;
+            case PlaneMark::Shape::RubberBand: {
+                GraphContext ctx{canvas, geometry, bandOptions, nullptr};
+                DrawGraphSelected(ctx, mark.graph);
+                break;
+            }
+            case PlaneMark::Shape::DomainCross: {
+                GraphContext ctx{canvas, geometry, options, nullptr};
+                MarkPointOnGraph(ctx, mark.at, mark.graph);
+                break;
+            }
+        }
+    }
+    return canvas.painted();
+}
