@@ -77,3 +77,8 @@ convert -size 12x16 xc:none -fill black -draw "polygon 1,8 10,1 10,15" arrow_lef
 convert -size 12x16 xc:none -fill black -draw "polygon 10,8 1,1 1,15" arrow_right.png
 convert -size 16x16 xc:none -fill "#0040c0" -draw "polygon 8,2 15,13 1,13" up.png
 convert -size 16x16 xc:none -fill "#0040c0" -draw "polygon 8,13 15,2 1,2" down.png
+
+# The label window's add button: an arrow with a plus, pointing at the queue.
+convert $g20 -fill "#30a030" -stroke "#106010" -strokewidth 1 \
+    -draw "polygon 1,6 9,6 9,1 18,10 9,19 9,14 1,14" \
+    -stroke white -strokewidth 2 -draw "line 3,10 10,10" -draw "line 6,7 6,13" add.png

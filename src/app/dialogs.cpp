@@ -2,6 +2,7 @@
 #include "dialogs.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QDialog>
 #include <QMessageBox>
 
@@ -45,6 +46,14 @@ class QtDialogs final : public DialogService {
         const int result = window.exec();
         // QDialog reports 0 when the window was closed by its close button or Escape.
         return result == QDialog::Rejected ? ModalCancel : result;
+    }
+    std::optional<int32_t> ChooseColour(int32_t initial) override {
+        const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+        const QColor chosen = QColorDialog::getColor(start, QApplication::activeWindow());
+        if (!chosen.isValid()) {
+            return std::nullopt;
+        }
+        return int32_t(chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16));
     }
 };
 

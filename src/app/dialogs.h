@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
+#include <optional>
 
 class QDialog;
 
@@ -24,6 +26,8 @@ class DialogService {
     virtual Answer ConfirmYesNoCancel(const QString& text) = 0;
     // Shows the window modally and returns its ModalResult.
     virtual int ShowModal(QDialog& window) = 0;
+    // The colour dialog, starting at a colour (0x00BBGGRR); nothing when it was cancelled.
+    virtual std::optional<int32_t> ChooseColour(int32_t initial) = 0;
 };
 
 // The service in use: the real boxes unless a test installed another one.
@@ -42,4 +46,7 @@ inline Answer ConfirmYesNoCancel(const QString& text) {
 }
 inline int ShowModal(QDialog& window) {
     return Dialogs().ShowModal(window);
+}
+inline std::optional<int32_t> ChooseColour(int32_t initial) {
+    return Dialogs().ChooseColour(initial);
 }

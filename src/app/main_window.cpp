@@ -105,9 +105,7 @@ void TfrmMain::FormShow() {
 
 void TfrmMain::InitLoop() {
     imgCood->setCursor(Cursors[CursorPencil]);
-    Edit.EditIndex = -1;
-    Edit.DrawState = DrawIdle;
-    Edit.GrabEnd = 0;
+    Gesture.Reset();
 }
 
 void TfrmMain::ShowFileInfo(const QString& unitTitle, const QString& fileName, int count) {

@@ -9,9 +9,11 @@
 #include "cursors.h"
 #include "display_options.h"
 #include "graph_model.h"
+#include "label_queue.h"
 #include "main_layout.h"
 #include "panel_text.h"
 #include "plane_geometry.h"
+#include "plane_gesture.h"
 #include "plane_settings.h"
 #include "tool_sample.h"
 #include "unit_catalog.h"
@@ -29,6 +31,9 @@ class QMenu;
 class QSpinBox;
 class QToolButton;
 class ShikiList;
+class TfrmMoji;
+class TfrmMoveMoji;
+class TfrmSettei;
 class TfrmTangen;
 
 class TfrmMain : public QMainWindow {
@@ -63,6 +68,8 @@ class TfrmMain : public QMainWindow {
     int ClickedRow = -1;
     CursorSlots Cursors;
     EndKindLabel EndKinds;  // lblHeniki's caption and whether the tool's ends are included
+    PlaneGesture Gesture{Table, Edit};  // the gesture states of the plane
+    LabelQueue MojiQueue;               // the labels lstMojiM shows, waiting to be placed
 
     // ---- controls: the tool bar ----
     QFrame* pnlMain;
@@ -177,8 +184,11 @@ class TfrmMain : public QMainWindow {
     QAction* W3;
     QAction* pumCancel;
 
-    // ---- other windows ----
+    // ---- other windows; all but frmTangen are made on their first use ----
     TfrmTangen* frmTangen;
+    TfrmSettei* frmSettei = nullptr;
+    TfrmMoji* frmMoji = nullptr;
+    TfrmMoveMoji* frmMoveMoji = nullptr;
 
     // ---- start-up ----
     void FormCreate(QSize screen);
@@ -212,7 +222,19 @@ class TfrmMain : public QMainWindow {
     void lblHenikiClick();
     void imgSampleClick();
     void imgTableClick();
+    void imgCoodMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
     void imgCoodMouseMove(QPoint pos);
+    void imgCoodMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+    // The mouse moved over the bare window, outside its controls.
+    void FormMouseMove();
+    void spdMojiClick();
+    void RestoreTool();
+    void mnuSetSenshuClick();
+    void mnuMoveMojiClick();
+    void spdLineColorClick();
+    void mnuChangeColorClick();
+    void MoveSelectedClick(char direction);
+    void ChangeSlopeInterceptClick(int step);
     void btnLockedClick();
     void spdTeiseiClick();
     void spdShoukyoClick();
@@ -239,6 +261,7 @@ class TfrmMain : public QMainWindow {
     void RedrawToolSample();
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -258,6 +281,14 @@ class TfrmMain : public QMainWindow {
     // Tools and selection.
     void SelectTool(int lineMode, QToolButton* button);
     void CancelGesture();
+    // Draws, says and shows what a gesture step calls for.
+    void ApplyGesture(const GestureEffects& effects);
+    // The list, count, sample, plane and panels after a graph was added or replaced.
+    void ShowStoredGraph(AddResult result, int index);
+    // List lines of graphs whose texts changed; the drawing is redrawn afterwards.
+    void RefreshListTexts(const std::vector<int>& rows);
+    // Every panel for one graph, as after a slope step.
+    void ShowPanelsOf(int index);
     void ShowLineCount();
     void RefillShikiList();
     void PushSelectionToList();

@@ -4,16 +4,12 @@
 #include <QMenu>
 
 #include "dialogs.h"
+#include "graph_edits.h"
 #include "main_window.h"
 #include "shiki_list.h"
 #include "tangen_window.h"
 
 #include <QLabel>
-
-void TfrmMain::CancelGesture() {
-    InitLoop();
-    DispAllLine();
-}
 
 void TfrmMain::spdTeiseiClick() {
     if (lstShiki->count() == 0) {
@@ -72,12 +68,8 @@ void TfrmMain::WidthClick(int width) {
     if (Table.LineCount == 0) {
         return;
     }
-    for (int i = 0; i < Table.LineCount; ++i) {
-        if (Table.Selected.test(i)) {
-            Table.LineTable[i].Width = width;
-            ReplaceGraphLines(Table, Table.LineTable[i], i);
-        }
-    }
+    SetSelectedWidth(Table, Edit, width);
+    lstShiki->viewport()->update();
     DispAllLine();
 }
 

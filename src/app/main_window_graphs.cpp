@@ -23,11 +23,17 @@ bool TfrmMain::AddOrReplaceLine(const TLineSpec& spec, int index) {
         ShowMessage(TableFullMessage);
         return false;
     }
+    ShowStoredGraph(result, changed);
+    return true;
+}
+
+void TfrmMain::ShowStoredGraph(AddResult result, int changed) {
+    const QString& text = Table.LineTable[changed].Text;
     syncingSelection_ = true;
     if (result == AddResult::Added) {
-        lstShiki->addItem(spec.Text);
+        lstShiki->addItem(text);
     } else if (QListWidgetItem* item = lstShiki->item(changed)) {
-        item->setText(spec.Text);
+        item->setText(text);
     }
     lstShiki->setCurrentRow(changed, QItemSelectionModel::NoUpdate);
     syncingSelection_ = false;
@@ -40,7 +46,32 @@ bool TfrmMain::AddOrReplaceLine(const TLineSpec& spec, int index) {
     ClearAllPanels();
     PushSelectionToList();
     DispAllLine();
-    return true;
+}
+
+void TfrmMain::RefreshListTexts(const std::vector<int>& rows) {
+    for (int i : rows) {
+        if (QListWidgetItem* item = lstShiki->item(i)) {
+            item->setText(Table.LineTable[i].Text);
+        }
+    }
+}
+
+void TfrmMain::ShowPanelsOf(int index) {
+    if (index < 0 || index >= Table.LineCount) {
+        return;
+    }
+    const TLineSpec& graph = Table.LineTable[index];
+    if (chkShiki->isChecked()) {
+        paintFormulaPanel(graph);
+        paintXDomainPanel(graph);
+    }
+    if (chkKatamuki->isChecked()) {
+        paintSlopeInterceptPanels(graph);
+    }
+    paintValueTable(index);
+    if (chkHeniki->isChecked()) {
+        paintYDomainPanel(graph);
+    }
 }
 
 void TfrmMain::DispAllLine() {

@@ -55,13 +55,13 @@ void TfrmMain::CreateMenus() {
     mnuTetsei = Item(mnuEdit, "mnuTetsei", QStringLiteral("訂正(&C)"));
     mnuShoukyo = Item(mnuEdit, "mnuShoukyo", QStringLiteral("全部消去(&A)"));
     mnuClearBitMap = Pending(mnuEdit, "mnuClearBitMap", QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟのクリア(&B)"));
-    mnuMove = Pending(mnuEdit, "mnuMove", QStringLiteral("移動(&M)"));
+    mnuMove = Item(mnuEdit, "mnuMove", QStringLiteral("移動(&M)"));
     mnuEdit->addSeparator();
     mnuSelectAll = Item(mnuEdit, "mnuSelectAll", QStringLiteral("すべて選択(&S)"));
 
     mnuSettings = TopMenu(bar, "mnuSettings", QStringLiteral("設定(&S)"));
-    mnuSetSenshu = Pending(mnuSettings, "mnuSetSenshu", QStringLiteral("線の種類(&K)"));
-    mnuSetColor = Pending(mnuSettings, "mnuSetColor", QStringLiteral("線の色(&C)"));
+    mnuSetSenshu = Item(mnuSettings, "mnuSetSenshu", QStringLiteral("線の種類(&K)"));
+    mnuSetColor = Item(mnuSettings, "mnuSetColor", QStringLiteral("線の色(&C)"));
     mnuSetCoodSize = Pending(mnuSettings, "mnuSetCoodSize", QStringLiteral("座標面(&S)"));
 
     mnuRun = TopMenu(bar, "mnuRun", QStringLiteral("実行(&R)"));
@@ -72,7 +72,7 @@ void TfrmMain::CreateMenus() {
     mnuShowTangen = Item(mnuView, "mnuShowTangen", QStringLiteral("単元の内容(&U)"));
     mnuShowRecord = Pending(mnuView, "mnuShowRecord", QStringLiteral("練習の記録(&R)"));
     mnuReDisplay = Item(mnuView, "mnuReDisplay", QStringLiteral("再表示(&D)"));
-    mnuUniColor = Pending(mnuView, "mnuUniColor", QStringLiteral("同じ色にする(&C)"));
+    mnuUniColor = Item(mnuView, "mnuUniColor", QStringLiteral("同じ色にする(&C)"));
 
     mnuHelp = TopMenu(bar, "mnuHelp", QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     ShowHelp = Pending(mnuHelp, "ShowHelp", QStringLiteral("使い方(&U)"));
@@ -83,7 +83,7 @@ void TfrmMain::CreateMenus() {
     pumShiki = new QMenu(this);
     pumShiki->setObjectName(QStringLiteral("pumShiki"));
     pumDelete = Item(pumShiki, "pumDelete", QStringLiteral("削除"));
-    mnuChangeColor = Pending(pumShiki, "mnuChangeColor", QStringLiteral("色を変える"));
+    mnuChangeColor = Item(pumShiki, "mnuChangeColor", QStringLiteral("色を変える"));
     mnuWidth = pumShiki->addMenu(QStringLiteral("線の太さを変える"));
     mnuWidth->setObjectName(QStringLiteral("mnuWidth"));
     W1 = Item(mnuWidth, "W1", QStringLiteral("1"));
@@ -95,9 +95,7 @@ void TfrmMain::CreateMenus() {
 
 void TfrmMain::ConnectHandlers() {
     // Tool-bar commands whose windows come later.
-    unbuiltControls_ = {spdOpenFile, spdOverWrite,  spdTest,       spdRenshu,   spdKiroku,
-                        spdMoji,     spdLineColor,  btnUp,         btnLeft,     btnRight,
-                        btnDown,     btnKatamukiUp, btnKatamukiDw, btnSeppenUp, btnSeppenDw};
+    unbuiltControls_ = {spdOpenFile, spdOverWrite, spdTest, spdRenshu, spdKiroku};
     for (QWidget* control : unbuiltControls_) {
         control->setEnabled(false);
     }
@@ -113,6 +111,11 @@ void TfrmMain::ConnectHandlers() {
     connect(W2, &QAction::triggered, this, [this] { WidthClick(2); });
     connect(W3, &QAction::triggered, this, [this] { WidthClick(3); });
     connect(pumCancel, &QAction::triggered, this, &TfrmMain::pumCancelClick);
+    connect(mnuChangeColor, &QAction::triggered, this, &TfrmMain::mnuChangeColorClick);
+    connect(mnuSetColor, &QAction::triggered, this, &TfrmMain::spdLineColorClick);
+    connect(mnuUniColor, &QAction::triggered, this, &TfrmMain::spdLineColorClick);
+    connect(mnuSetSenshu, &QAction::triggered, this, &TfrmMain::mnuSetSenshuClick);
+    connect(mnuMove, &QAction::triggered, this, &TfrmMain::mnuMoveMojiClick);
 
     connect(spdTeisei, &QToolButton::clicked, this, &TfrmMain::spdTeiseiClick);
     connect(spdShoukyo, &QToolButton::clicked, this, &TfrmMain::spdShoukyoClick);
@@ -120,11 +123,25 @@ void TfrmMain::ConnectHandlers() {
     connect(spdSenbun, &QToolButton::clicked, this, &TfrmMain::spdSenbunClick);
     connect(spdHanchokusen, &QToolButton::clicked, this, &TfrmMain::spdHanchokusenClick);
     connect(spdTen, &QToolButton::clicked, this, &TfrmMain::spdTenClick);
+    connect(spdMoji, &QToolButton::clicked, this, &TfrmMain::spdMojiClick);
+    connect(spdLineColor, &QToolButton::clicked, this, &TfrmMain::spdLineColorClick);
+    connect(btnUp, &QToolButton::clicked, this, [this] { MoveSelectedClick('U'); });
+    connect(btnDown, &QToolButton::clicked, this, [this] { MoveSelectedClick('D'); });
+    connect(btnLeft, &QToolButton::clicked, this, [this] { MoveSelectedClick('L'); });
+    connect(btnRight, &QToolButton::clicked, this, [this] { MoveSelectedClick('R'); });
+    connect(btnKatamukiUp, &QToolButton::clicked, this, [this] { ChangeSlopeInterceptClick(0); });
+    connect(btnKatamukiDw, &QToolButton::clicked, this, [this] { ChangeSlopeInterceptClick(1); });
+    connect(btnSeppenUp, &QToolButton::clicked, this, [this] { ChangeSlopeInterceptClick(2); });
+    connect(btnSeppenDw, &QToolButton::clicked, this, [this] { ChangeSlopeInterceptClick(3); });
     connect(spdHeniki, &QToolButton::clicked, this, &TfrmMain::spdHenikiClick);
     connect(lblHeniki, &ClickableLabel::clicked, this, &TfrmMain::lblHenikiClick);
     connect(imgSample, &ImageView::clicked, this, &TfrmMain::imgSampleClick);
     connect(imgTable, &ImageView::clicked, this, &TfrmMain::imgTableClick);
+    connect(imgCood, &ImageView::mousePressed, this, &TfrmMain::imgCoodMouseDown);
     connect(imgCood, &ImageView::mouseMoved, this, &TfrmMain::imgCoodMouseMove);
+    connect(imgCood, &ImageView::mouseReleased, this, &TfrmMain::imgCoodMouseUp);
+    centralWidget()->setMouseTracking(true);
+    centralWidget()->installEventFilter(this);
     connect(spnMaruRad, &QSpinBox::valueChanged, this, &TfrmMain::spnMaruRadChange);
     connect(btnLocked, &QToolButton::clicked, this, &TfrmMain::btnLockedClick);
     connect(btnKaijo, &QToolButton::clicked, this, &TfrmMain::btnKaijoClick);

@@ -10,6 +10,7 @@
 
 #include "clickable_label.h"
 #include "dialogs.h"
+#include "graph_edits.h"
 #include "image_view.h"
 #include "main_window.h"
 #include "shiki_list.h"
@@ -40,7 +41,9 @@ void TfrmMain::SelectTool(int lineMode, QToolButton* button) {
         tool->setChecked(tool == button);
     }
     UpdateEndKindLabel();
+    // Labels still waiting are dropped with their list.
     lstMojiM->hide();
+    MojiQueue.clear();
 }
 
 void TfrmMain::SpdChokusenClick() {
@@ -62,8 +65,8 @@ void TfrmMain::spdHanchokusenClick() {
 }
 
 void TfrmMain::spdTenClick() {
-    // A point needs no rubber band: a line started with another tool is abandoned.
-    if (Edit.DrawState == DrawRubberBand) {
+    // A point needs no rubber band or domain: a graph started with another tool is abandoned.
+    if (Edit.DrawState > DrawIdle) {
         CancelGesture();
     }
     SelectTool(KindPoint, spdTen);
@@ -111,14 +114,6 @@ void TfrmMain::imgTableClick() {
         pnlTable->resize(NarrowImage + 2, pnlTable->height());
     }
     paintValueTable(CurrentIndex(Table));
-}
-
-void TfrmMain::imgCoodMouseMove(QPoint pos) {
-    if (!GeometryValid) {
-        return;
-    }
-    const LatticePoint p = Geometry.PixelToLattice(pos);
-    edtCood->setText(QString::asprintf(" (%3d,%3d)", p.X, p.Y));
 }
 
 void TfrmMain::SetUsable(QWidget* control, bool usable) {
@@ -175,19 +170,10 @@ void TfrmMain::chkKeishikiClick() {
         return;
     }
     // Only the selected graphs are rewritten; the others keep the form they were made in.
-    int lastSelected = -1;
-    for (int i = 0; i < Table.LineCount; ++i) {
-        if (!Table.Selected.test(i)) {
-            continue;
-        }
-        TLineSpec& graph = Table.LineTable[i];
-        graph.Text = EquationText(graph, Edit.Form);
-        lstShiki->item(i)->setText(graph.Text);
-        ReplaceGraphLines(Table, graph, i);
-        lastSelected = i;
-    }
-    if (lastSelected >= 0) {
-        paintFormulaPanel(Table.LineTable[lastSelected]);
+    const std::vector<int> rewritten = RewriteSelectedTexts(Table, Edit);
+    RefreshListTexts(rewritten);
+    if (!rewritten.empty()) {
+        paintFormulaPanel(Table.LineTable[rewritten.back()]);
     }
 }
 

@@ -24,6 +24,9 @@ class ScriptedDialogs final : public DialogService {
     // Plays the user's part in a modal window and returns its result; without a script the
     // window is left as it is and the result is ModalCancel.
     std::function<int(QDialog&)> modalScript;
+    // Answers of the colour dialog, in order; an unscripted one is cancelled.
+    std::deque<std::optional<int32_t>> colours;
+    int colourDialogs = 0;
 
     void ShowMessage(const QString& text) override { messages.append(text); }
     Answer ConfirmYesNo(const QString& text) override { return Ask(text); }
@@ -31,6 +34,16 @@ class ScriptedDialogs final : public DialogService {
     int ShowModal(QDialog& window) override {
         modalWindows.append(window.windowTitle());
         return modalScript ? modalScript(window) : int(ModalCancel);
+    }
+
+    std::optional<int32_t> ChooseColour(int32_t) override {
+        ++colourDialogs;
+        if (colours.empty()) {
+            return std::nullopt;
+        }
+        const std::optional<int32_t> c = colours.front();
+        colours.pop_front();
+        return c;
     }
 
   private:

@@ -145,9 +145,9 @@ TEST_F(MainWindowTest, UnlockingKeepsCommandsThatAreNotBuiltDisabled) {
         EXPECT_TRUE(menu->menuAction()->isEnabled()) << menu->title().toStdString();
     }
     EXPECT_TRUE(window->spnMaruRad->isEnabled());
-    for (QWidget* pending :
-         std::initializer_list<QWidget*>{window->spdOverWrite, window->spdTest, window->spdRenshu,
-                                         window->spdKiroku, window->spdMoji}) {
+    EXPECT_TRUE(window->spdMoji->isEnabled());
+    for (QWidget* pending : std::initializer_list<QWidget*>{window->spdOverWrite, window->spdTest,
+                                                            window->spdRenshu, window->spdKiroku}) {
         EXPECT_FALSE(pending->isEnabled()) << pending->objectName().toStdString();
     }
 }

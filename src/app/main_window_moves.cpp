@@ -1,0 +1,148 @@
+// Changing graphs already drawn: the move arrows, the slope and intercept buttons, the colour
+// commands, and the windows that choose the tool, prepare labels and move graphs.
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QToolButton>
+
+#include "dialogs.h"
+#include "graph_edits.h"
+#include "main_window.h"
+#include "settings/label_window.h"
+#include "settings/line_settings_window.h"
+#include "settings/move_window.h"
+#include "shiki_list.h"
+
+void TfrmMain::MoveSelectedClick(char direction) {
+    RefreshListTexts(MoveSelected(Table, Edit, direction));
+    DispAllLine();
+}
+
+void TfrmMain::ChangeSlopeInterceptClick(int step) {
+    const SlopeStepResult result = ChangeSlopeIntercept(Table, Edit, step);
+    if (result.lastLooked < 0 && !result.message.isEmpty()) {
+        ShowMessage(result.message);  // nothing to step
+        return;
+    }
+    RefreshListTexts(result.changed);
+    DispAllLine();
+    ShowPanelsOf(result.lastLooked);
+    if (!result.message.isEmpty()) {
+        ShowMessage(result.message);  // the vertical graph where the steps stopped
+    }
+}
+
+void TfrmMain::spdLineColorClick() {
+    if (Edit.DrawState == DrawRubberBand) {
+        ShowMessage(QStringLiteral("途中で色は変更できません"));
+        return;
+    }
+    const std::optional<int32_t> colour = ChooseColour(Edit.FixedColor);
+    if (!colour) {
+        return;
+    }
+    RecolorGraphs(Table, Edit, *colour, false);
+    DispAllLine();
+    lstShiki->viewport()->update();
+    RefreshPanels();
+    RedrawToolSample();
+}
+
+void TfrmMain::mnuChangeColorClick() {
+    const std::optional<int32_t> colour = ChooseColour(Edit.FixedColor);
+    if (!colour) {
+        return;
+    }
+    RecolorGraphs(Table, Edit, *colour, true);
+    DispAllLine();
+    lstShiki->viewport()->update();
+    RefreshPanels();
+    RedrawToolSample();
+}
+
+void TfrmMain::mnuSetSenshuClick() {
+    if (frmSettei == nullptr) {
+        frmSettei = new TfrmSettei(Edit, this);
+    }
+    ShowModal(*frmSettei);
+    // Whatever the answer, the tool is chosen again through its button, with what that resets.
+    switch (Edit.LineMode) {
+        case KindLine:
+            SpdChokusenClick();
+            break;
+        case KindSegment:
+            spdSenbunClick();
+            break;
+        case KindRay:
+            spdHanchokusenClick();
+            break;
+        case KindPoint:
+            spdTenClick();
+            break;
+        default:
+            break;  // the label tool stays, with its waiting labels
+    }
+    RedrawToolSample();
+}
+
+void TfrmMain::spdMojiClick() {
+    if (Table.Selected.any()) {
+        Table.Selected.reset();
+        PushSelectionToList();
+        DispAllLine();
+    }
+    if (frmMoji == nullptr) {
+        frmMoji = new TfrmMoji(this);
+    }
+    frmMoji->SavedLineMode = Edit.LineMode;
+    if (Edit.DrawState > DrawIdle) {
+        CancelGesture();
+    }
+    SelectTool(KindLabel, spdMoji);
+    spdHeniki->setEnabled(false);
+    if (ShowModal(*frmMoji) != ModalOk) {
+        RestoreTool();
+        return;
+    }
+    MojiQueue = frmMoji->queue();
+    lstMojiM->clear();
+    lstMojiM->addItems(MojiQueue.texts);
+    lstMojiM->setCurrentRow(0);
+    lstMojiM->show();
+    lstMojiM->raise();
+}
+
+void TfrmMain::RestoreTool() {
+    switch (frmMoji != nullptr ? frmMoji->SavedLineMode : KindLine) {
+        case KindSegment:
+            spdSenbunClick();
+            break;
+        case KindRay:
+            spdHanchokusenClick();
+            break;
+        case KindPoint:
+            spdTenClick();
+            break;
+        default:
+            SpdChokusenClick();
+            break;
+    }
+}
+
+void TfrmMain::mnuMoveMojiClick() {
+    if (Table.LineCount == 0 || CurrentIndex(Table) < 0) {
+        return;
+    }
+    if (frmMoveMoji == nullptr) {
+        frmMoveMoji = new TfrmMoveMoji([this](char direction) { MoveSelectedClick(direction); },
+                                       [this] {
+                                           for (int i = 0; i < Table.LineCount; ++i) {
+                                               ReplaceGraphLines(Table, Table.LineTable[i], i);
+                                           }
+                                       },
+                                       this);
+    }
+    frmMoveMoji->PlaceOver(QRect(grpShiki->mapToGlobal(QPoint(0, 0)), grpShiki->size()));
+    frmMoveMoji->show();
+    frmMoveMoji->raise();
+}
