@@ -25,8 +25,9 @@ QFont PixelFont(int pixels) {
     return font;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, QRect bounds) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect bounds) {
     auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(bounds);
     return label;
@@ -66,7 +67,7 @@ TfrmMoji::TfrmMoji(QWidget* parent) : QDialog(parent) {
     setFont(PixelFont(12));
     setFixedSize(484, 420);
 
-    Label1 = MakeLabel(this, QStringLiteral("表示される文字"), QRect(16, 10, 200, 18));
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("表示される文字"), QRect(16, 10, 200, 18));
     edtInput = new QLineEdit(QStringLiteral("①"), this);
     edtInput->setObjectName(QStringLiteral("edtInput"));
     // Tall enough to preview the largest size.
@@ -77,7 +78,7 @@ TfrmMoji::TfrmMoji(QWidget* parent) : QDialog(parent) {
     inputFont.setPointSize(StartFontSize);
     edtInput->setFont(inputFont);
 
-    Label2 = MakeLabel(this, QStringLiteral("フォントの大きさ"), QRect(332, 10, 136, 18));
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("フォントの大きさ"), QRect(332, 10, 136, 18));
     spnFontSize = new QSpinBox(this);
     spnFontSize->setObjectName(QStringLiteral("spnFontSize"));
     spnFontSize->setGeometry(332, 30, 80, 30);
