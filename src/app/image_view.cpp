@@ -2,6 +2,7 @@
 #include "image_view.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 ImageView::ImageView(QWidget* parent) : QWidget(parent) {
@@ -25,10 +26,19 @@ void ImageView::setImageSize(QSize size) {
     clearTo(Qt::white);
 }
 
-void ImageView::paintEvent(QPaintEvent*) {
+void ImageView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.drawImage(0, 0, canvas_.image);
+    // Only the parts asked for: a rubber band repaints a chain of small rectangles.
+    const QRect picture = canvas_.image.rect();
+    for (const QRect& area : event->region()) {
+        const QRect shown = area & picture;
+        if (shown != area) {
+            painter.fillRect(area, Qt::white);
+        }
+        if (!shown.isEmpty()) {
+            painter.drawImage(shown.topLeft(), canvas_.image, shown);
+        }
+    }
 }
 
 void ImageView::resizeEvent(QResizeEvent* event) {

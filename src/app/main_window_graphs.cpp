@@ -89,8 +89,11 @@ void TfrmMain::DispAllLine() {
     }
     Edit.EditIndex = -1;
     if (result.lastSelected >= 0) {
-        paintFormulaPanel(Table.LineTable[result.lastSelected]);
-        paintValueTable(result.lastSelected);
+        // The panels of the current graph follow; the last selected graph's equation stays in
+        // its panel only when the equation box is off and the refresh leaves the panel alone.
+        if (!chkShiki->isChecked()) {
+            paintFormulaPanel(Table.LineTable[result.lastSelected]);
+        }
         RefreshPanels();
     }
 }

@@ -78,7 +78,7 @@ void TfrmMain::CancelGesture() {
 
 void TfrmMain::ApplyGesture(const GestureEffects& e) {
     if (!e.marks.empty()) {
-        const QRect changed =
+        const QRegion changed =
             DrawPlaneMarks(imgCood->canvas(), Geometry, CurrentDisplayOptions(), e.marks);
         imgCood->update(changed);
     }

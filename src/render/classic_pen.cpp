@@ -52,7 +52,7 @@ void ClassicCanvas::Line(QPoint from, QPoint to) {
     }
     const CanvasState& s = target_.state;
     const int width = std::max(1, s.PenWidth);
-    Touch(QRect(from, to).normalized().adjusted(-width, -width, width, width));
+    TouchStroke(from, to, width);
     if (s.Style == PenStyle::Dotted) {
         DottedLine(from, to, width);
         return;
@@ -68,6 +68,24 @@ void ClassicCanvas::Line(QPoint from, QPoint to) {
         const int offset = i - width / 2;
         const QPoint shift = alongX ? QPoint(0, offset) : QPoint(offset, 0);
         ThinLine(from + shift, to + shift);
+    }
+}
+
+void ClassicCanvas::TouchStroke(QPoint from, QPoint to, int width) {
+    if (!tracking_) {
+        return;
+    }
+    constexpr int Piece = 24;  // pixels along the major axis per rectangle
+    const QPoint d = to - from;
+    const int steps = std::max(std::abs(d.x()), std::abs(d.y()));
+    const int pieces = std::max(1, (steps + Piece - 1) / Piece);
+    const int pad = width + 1;
+    QPoint start = from;
+    for (int k = 1; k <= pieces; ++k) {
+        const QPoint end(from.x() + int(std::lround(double(d.x()) * k / pieces)),
+                         from.y() + int(std::lround(double(d.y()) * k / pieces)));
+        Touch(QRect(start, end).normalized().adjusted(-pad, -pad, pad, pad));
+        start = end;
     }
 }
 
@@ -114,7 +132,6 @@ void ClassicCanvas::ThinLine(QPoint from, QPoint to) {
 }
 
 void ClassicCanvas::DottedLine(QPoint from, QPoint to, int width) {
-    ApplyPen(1);
     // The rhythm counts pixels along the stroke, so the stroke is walked here step by step. A
     // wide pen paints each dot across the minor axis, as a wide solid stroke does, so the gaps
     // stay as long as at width 1.
@@ -126,13 +143,21 @@ void ClassicCanvas::DottedLine(QPoint from, QPoint to, int width) {
     int err = adx + ady;
     int x = from.x();
     int y = from.y();
-    std::vector<QPoint> dots;
-    dots.reserve((size_t(std::max(adx, -ady)) / 2 + 4) * size_t(width));
+    // The dots are written straight into the pixels, as the axis-aligned strokes are: the
+    // plane's dotted extensions are many, and painting them point by point costs more.
+    QImage& image = target_.image;
+    const QRect bounds = image.rect();
+    const uint32_t pen = PixelFromBgr(target_.state.PenColor);
+    const bool invert = target_.state.Mode == PenMode::NotXor;
     for (int step = 0; !(x == to.x() && y == to.y()); ++step) {
         if (step % (DotOn + DotOff) < DotOn) {
             for (int i = 0; i < width; ++i) {
                 const int offset = i - width / 2;
-                dots.push_back(alongX ? QPoint(x, y + offset) : QPoint(x + offset, y));
+                const QPoint p = alongX ? QPoint(x, y + offset) : QPoint(x + offset, y);
+                if (bounds.contains(p)) {
+                    auto* pixel = reinterpret_cast<uint32_t*>(image.scanLine(p.y())) + p.x();
+                    *pixel = invert ? (~(pen ^ *pixel) | 0xFF000000u) : pen;
+                }
             }
         }
         const int e2 = 2 * err;
@@ -145,7 +170,6 @@ void ClassicCanvas::DottedLine(QPoint from, QPoint to, int width) {
             y += sy;
         }
     }
-    painter_.drawPoints(dots.data(), int(dots.size()));
 }
 
 void ClassicCanvas::Ellipse(int l, int t, int r, int b) {

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <QRegion>
 #include <QString>
 #include <cstdint>
 
@@ -72,8 +73,11 @@ class ClassicCanvas {
     int TextWidth(const QString& text);
     // Fills the whole image with a colour, in copy mode.
     void Fill(int32_t color);
-    // The part of the image this canvas has painted so far, for repainting only that.
-    QRect painted() const { return painted_; }
+    // The part of the image painted since TrackPainted(), for repainting only that. A long
+    // slanted stroke adds a chain of small rectangles along it rather than its bounding box.
+    // Tracking costs time, so full redraws leave it off.
+    void TrackPainted() { tracking_ = true; }
+    QRegion painted() const { return painted_; }
 
   private:
     void ApplyPen(int width);
@@ -84,10 +88,16 @@ class ClassicCanvas {
     void ApplyMode(PenMode mode);
     const QFont& CurrentFont();
 
-    void Touch(const QRect& area) { painted_ |= area; }
+    void Touch(const QRect& area) {
+        if (tracking_) {
+            painted_ += area;
+        }
+    }
+    void TouchStroke(QPoint from, QPoint to, int width);
 
     CanvasImage& target_;
-    QRect painted_;
+    bool tracking_ = false;
+    QRegion painted_;
     QPainter painter_;
     QFont font_;
     QString fontName_;

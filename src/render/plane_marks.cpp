@@ -3,12 +3,13 @@
 
 #include "graph.h"
 
-QRect DrawPlaneMarks(CanvasImage& plane, const PlaneGeometry& geometry,
-                     const DisplayOptions& options, const std::vector<PlaneMark>& marks) {
+QRegion DrawPlaneMarks(CanvasImage& plane, const PlaneGeometry& geometry,
+                       const DisplayOptions& options, const std::vector<PlaneMark>& marks) {
     if (marks.empty()) {
         return {};
     }
     ClassicCanvas canvas(plane);
+    canvas.TrackPainted();
     canvas.state().Mode = PenMode::NotXor;
     // The band is the dotted full line of a graph whose first point is fixed.
     DisplayOptions bandOptions = options;

@@ -2,7 +2,7 @@
 // inverting pen so that drawing the same marker again removes it.
 #pragma once
 
-#include <QRect>
+#include <QRegion>
 #include <vector>
 
 #include "classic_pen.h"
@@ -11,5 +11,5 @@
 #include "plane_gesture.h"
 
 // Draws the marks in order and returns the part of the plane that changed.
-QRect DrawPlaneMarks(CanvasImage& plane, const PlaneGeometry& geometry,
-                     const DisplayOptions& options, const std::vector<PlaneMark>& marks);
+QRegion DrawPlaneMarks(CanvasImage& plane, const PlaneGeometry& geometry,
+                       const DisplayOptions& options, const std::vector<PlaneMark>& marks);

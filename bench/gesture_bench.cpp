@@ -1,0 +1,94 @@
+// Speed of drawing with the mouse on the main window with 100 graphs on the plane: one mouse move
+// of a rubber band, and the click that commits the 100th graph up to the redrawn plane, list and
+// panels.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QListWidget>
+
+#include "fonts.h"
+#include "image_view.h"
+#include "main_window.h"
+#include "shiki_list.h"
+
+namespace {
+
+QApplication& Application() {
+    // Kept to the end of the process on purpose: destroying it after main has returned is unsafe.
+    static QApplication* app = nullptr;
+    if (app == nullptr) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        static int argc = 1;
+        static char name[] = "gesture_bench";
+        static char* argv[] = {name, nullptr};
+        app = new QApplication(argc, argv);
+        InstallFontSubstitutions();
+    }
+    return *app;
+}
+
+// A shown main window holding graphs of every kind spread over the plane.
+std::unique_ptr<TfrmMain> WindowWithGraphs(int count) {
+    Application();
+    auto window = std::make_unique<TfrmMain>(QSize(1024, 768));
+    window->FormShow();
+    window->show();
+    for (int i = 0; i < count; ++i) {
+        const int kind = i % 3;  // lines, segments and rays
+        window->Edit.LineMode = kind;
+        TLineSpec g = NewLineSpec(window->Edit, {i % 13 - 6, i % 7 - 3}, {i % 13 - 4, i % 5});
+        g.D1 = {g.P1.X - 2, 0};
+        g.D2 = {g.P1.X + 3, 0};
+        window->AddOrReplaceLine(g, -1);
+    }
+    window->Edit.LineMode = KindLine;
+    QApplication::processEvents();
+    return window;
+}
+
+void BM_RubberBandMove(benchmark::State& state) {
+    auto window = WindowWithGraphs(100);
+    const PlaneGeometry& g = window->Geometry;
+    window->imgCoodMouseDown(Qt::LeftButton, {}, g.LatticeToPixel({-5, -4}));
+    // The mouse goes back and forth between two lattice points, so each move erases the old
+    // band and draws the new one.
+    const QPoint a = g.LatticeToPixel({7, 3});
+    const QPoint b = g.LatticeToPixel({6, 5});
+    bool toA = true;
+    for (auto _ : state) {
+        window->imgCoodMouseMove(toA ? a : b);
+        toA = !toA;
+        QApplication::processEvents();  // the repaint of the changed rectangles
+    }
+}
+BENCHMARK(BM_RubberBandMove)->Unit(benchmark::kMicrosecond);
+
+void BM_ClickCommitsTheHundredthGraph(benchmark::State& state) {
+    auto window = WindowWithGraphs(99);
+    const PlaneGeometry& g = window->Geometry;
+    const QPoint first = g.LatticeToPixel({-3, 2});
+    const QPoint second = g.LatticeToPixel({4, -1});
+    for (auto _ : state) {
+        state.PauseTiming();
+        window->imgCoodMouseMove(first);
+        window->imgCoodMouseDown(Qt::LeftButton, {}, first);
+        window->imgCoodMouseMove(second);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        window->imgCoodMouseDown(Qt::LeftButton, {}, second);
+        QApplication::processEvents();
+        state.PauseTiming();
+        if (window->Table.LineCount != 100) {
+            state.SkipWithError("the 100th graph was not added");
+            break;
+        }
+        window->spdTeiseiClick();  // deletes the selected 100th graph again
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ClickCommitsTheHundredthGraph)->Unit(benchmark::kMillisecond);
+
+}  // namespace
