@@ -289,6 +289,8 @@ class TfrmMain : public QMainWindow {
     void RefreshListTexts(const std::vector<int>& rows);
     // Every panel for one graph, as after a slope step.
     void ShowPanelsOf(int index);
+    // Asks for a colour and gives it to all graphs or the selected ones.
+    void Recolour(bool selectedOnly);
     void ShowLineCount();
     void RefillShikiList();
     void PushSelectionToList();

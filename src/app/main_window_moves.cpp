@@ -37,27 +37,23 @@ void TfrmMain::spdLineColorClick() {
         ShowMessage(QStringLiteral("途中で色は変更できません"));
         return;
     }
-    const std::optional<int32_t> colour = ChooseColour(Edit.FixedColor);
-    if (!colour) {
-        return;
-    }
-    RecolorGraphs(Table, Edit, *colour, false);
-    DispAllLine();
-    lstShiki->viewport()->update();
-    RefreshPanels();
-    RedrawToolSample();
+    Recolour(false);
 }
 
 void TfrmMain::mnuChangeColorClick() {
+    Recolour(true);
+}
+
+void TfrmMain::Recolour(bool selectedOnly) {
     const std::optional<int32_t> colour = ChooseColour(Edit.FixedColor);
     if (!colour) {
         return;
     }
-    RecolorGraphs(Table, Edit, *colour, true);
+    RecolorGraphs(Table, Edit, *colour, selectedOnly);
     DispAllLine();
     lstShiki->viewport()->update();
     RefreshPanels();
-    RedrawToolSample();
+    RedrawToolSample();  // new graphs take the chosen colour too
 }
 
 void TfrmMain::mnuSetSenshuClick() {
