@@ -9,7 +9,7 @@ DesktopPlacement PlaceOnDesktop(QSize screen, QRect available, QMargins frame) {
     const QSize whole(std::min(screen.width(), available.width()),
                       std::min(screen.height() - ScreenHeightReserve, available.height()));
     const QSize borders(frame.left() + frame.right(), frame.top() + frame.bottom());
-    return {available.topLeft(), whole - borders};
+    return {available.topLeft(), whole, whole - borders};
 }
 
 MainLayout ComputeMainLayout(QSize screen) {

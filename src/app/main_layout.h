@@ -36,8 +36,9 @@ MainLayout ComputeMainLayout(QSize screen);
 // task bars), at whose top-left corner it sits; the client area is what the frame leaves inside.
 struct DesktopPlacement {
     QPoint frameTopLeft;
+    QSize whole;  // the window with its frame: the size the layout's arithmetic is made for
     QSize client;
-    // The screen size to lay the client area out for, so the layout's window is the client.
-    QSize layoutScreen() const { return client + QSize(0, design::ScreenHeightReserve); }
+    // The screen size whose layout has this whole window.
+    QSize layoutScreen() const { return whole + QSize(0, design::ScreenHeightReserve); }
 };
 DesktopPlacement PlaceOnDesktop(QSize screen, QRect available, QMargins frame);

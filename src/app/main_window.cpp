@@ -136,15 +136,17 @@ void TfrmMain::FitToDesktop() {
                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
     const DesktopPlacement place =
         PlaceOnDesktop(desktop->size(), desktop->availableGeometry(), frame);
-    if (place.client != Layout.window.size()) {
+    if (place.whole != Layout.window.size()) {
         Layout = ComputeMainLayout(place.layoutScreen());
         DefaultPlaneSize = Layout.DefaultPlaneSize;
         TableCols = Layout.TableCols;
         ApplyLayout();
-        resize(Layout.window.size());
         if (shown_) {
             DispAllLine();
         }
+    }
+    if (size() != place.client) {
+        resize(place.client);
     }
     if (outer.topLeft() != place.frameTopLeft) {
         move(place.frameTopLeft);

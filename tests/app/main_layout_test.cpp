@@ -98,7 +98,8 @@ TEST(MainLayout, WholeWindowFitsTheDesktopsAvailableArea) {
         const DesktopPlacement p = PlaceOnDesktop(r.screen, r.available, r.frame);
         EXPECT_EQ(p.frameTopLeft, r.frameTopLeft);
         EXPECT_EQ(p.client, r.client);
-        EXPECT_EQ(ComputeMainLayout(p.layoutScreen()).window.size(), r.client);
+        EXPECT_EQ(p.whole, r.client.grownBy(r.frame));
+        EXPECT_EQ(ComputeMainLayout(p.layoutScreen()).window.size(), p.whole);
     }
 }
 
