@@ -88,12 +88,15 @@ TEST_F(MainWindowTest, LineToolResetsTheSegmentEndsButNotTheRayEnds) {
     EXPECT_EQ(window->Edit.RayEndKind, 1);
 }
 
-TEST_F(MainWindowTest, PointToolCancelsARubberBand) {
-    window->Edit.DrawState = DrawRubberBand;
-    window->Edit.EditIndex = 2;
-    window->spdTenClick();
-    EXPECT_EQ(window->Edit.DrawState, DrawIdle);
-    EXPECT_EQ(window->Edit.EditIndex, -1);
+TEST_F(MainWindowTest, PointToolCancelsAGestureInEveryState) {
+    for (int state : {DrawRubberBand, DrawAwaitFirstEnd, DrawAwaitSecondEnd}) {
+        window->SpdChokusenClick();
+        window->Edit.DrawState = state;
+        window->Edit.EditIndex = 2;
+        window->spdTenClick();
+        EXPECT_EQ(window->Edit.DrawState, DrawIdle) << state;
+        EXPECT_EQ(window->Edit.EditIndex, -1) << state;
+    }
 }
 
 TEST_F(MainWindowTest, SegmentToolKeepsAGestureGoing) {
