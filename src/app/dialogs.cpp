@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -54,6 +56,19 @@ class QtDialogs final : public DialogService {
             return std::nullopt;
         }
         return int32_t(chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16));
+    }
+    QString ChooseOpenFile(const QString& folder, const QString& name,
+                           const QStringList& filters) override {
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("開く"),
+                                            QDir(folder).filePath(name), filters.join(";;"));
+    }
+    QString ChooseSaveFile(const QString& folder, const QString& name,
+                           const QStringList& filters) override {
+        // The program asks before it replaces a file, with its own question.
+        return QFileDialog::getSaveFileName(QApplication::activeWindow(),
+                                            QStringLiteral("名前を付けて保存"),
+                                            QDir(folder).filePath(name), filters.join(";;"),
+                                            nullptr, QFileDialog::DontConfirmOverwrite);
     }
 };
 

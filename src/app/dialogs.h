@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 
@@ -28,6 +29,12 @@ class DialogService {
     virtual int ShowModal(QDialog& window) = 0;
     // The colour dialog, starting at a colour (0x00BBGGRR); nothing when it was cancelled.
     virtual std::optional<int32_t> ChooseColour(int32_t initial) = 0;
+    // The open and save dialogs, starting in a folder with a file name; filters such as
+    // "linファイル (*.lin)". The chosen path, or empty when the dialog was cancelled.
+    virtual QString ChooseOpenFile(const QString& folder, const QString& name,
+                                   const QStringList& filters) = 0;
+    virtual QString ChooseSaveFile(const QString& folder, const QString& name,
+                                   const QStringList& filters) = 0;
 };
 
 // The service in use: the real boxes unless a test installed another one.
@@ -49,4 +56,12 @@ inline int ShowModal(QDialog& window) {
 }
 inline std::optional<int32_t> ChooseColour(int32_t initial) {
     return Dialogs().ChooseColour(initial);
+}
+inline QString ChooseOpenFile(const QString& folder, const QString& name,
+                              const QStringList& filters) {
+    return Dialogs().ChooseOpenFile(folder, name, filters);
+}
+inline QString ChooseSaveFile(const QString& folder, const QString& name,
+                              const QStringList& filters) {
+    return Dialogs().ChooseSaveFile(folder, name, filters);
 }

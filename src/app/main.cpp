@@ -1,5 +1,7 @@
 // The program entry: the application, its fonts and the main window.
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include "fonts.h"
 #include "main_window.h"
@@ -10,5 +12,13 @@ int main(int argc, char* argv[]) {
     InstallFontSubstitutions();
     TfrmMain frmMain;
     frmMain.show();
+    // A graph file named on the command line (as a file manager passes it) is opened at once,
+    // its name taken from the folder the program was started in.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        if (frmMain.OpenFile(QFileInfo(QDir::current(), arguments[1]).absoluteFilePath())) {
+            frmMain.FirstSaveDialog = false;
+        }
+    }
     return app.exec();
 }

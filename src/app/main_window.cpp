@@ -12,11 +12,15 @@
 #include <QTimer>
 
 #include "dialogs.h"
+#include "graph_file.h"
 #include "image_view.h"
 #include "ini_file.h"
 #include "path_text.h"
+#include "settings/plane_settings_window.h"
 #include "shiki_list.h"
+#include "sjis_codec.h"
 #include "tangen_window.h"
+#include "units/tangen_open_window.h"
 
 namespace {
 
@@ -141,6 +145,12 @@ void TfrmMain::FitToDesktop() {
         DefaultPlaneSize = Layout.DefaultPlaneSize;
         TableCols = Layout.TableCols;
         ApplyLayout();
+        if (frmSetCood != nullptr) {
+            frmSetCood->SetDefaultPlaneSize(DefaultPlaneSize);
+        }
+        if (frmTangenOpen != nullptr) {
+            frmTangenOpen->SetDefaultPlaneSize(DefaultPlaneSize);
+        }
         if (shown_) {
             DispAllLine();
         }
@@ -181,7 +191,39 @@ void TfrmMain::mnuExitClick() {
 }
 
 void TfrmMain::mnuShowTangenClick() {
+    const QStringList before = Table.Memo;
     ShowModal(*frmTangen);
+    if (Table.Memo != before) {
+        AcceptEditedMemo(before);
+    }
+}
+
+void TfrmMain::AcceptEditedMemo(const QStringList& before) {
+    // What was typed becomes the drawing only when it reads as a unit would.
+    QString problem;
+    for (int i = 0; i < Table.Memo.size() && problem.isEmpty(); ++i) {
+        const EncodedText encoded = EncodeCp932(Table.Memo[i]);
+        if (!encoded.ok()) {
+            problem = QStringLiteral("単元の内容の%1行目：").arg(i + 1) +
+                      CannotEncodeMessage(encoded.badChar);
+        }
+    }
+    MemoContent content;
+    if (problem.isEmpty()) {
+        content = ParseMemo(Table.Memo);
+        problem = content.error;
+    }
+    if (!problem.isEmpty()) {
+        ShowMessage(problem);
+        Table.Memo = before;  // the memo goes back to the drawing's own lines
+        return;
+    }
+    LoadGraphs(Table, Edit, content.graphs, Table.Memo);
+    RefillShikiList();
+    ShowLineCount();
+    DispAllLine();
+    ClearAllPanels();
+    Edit.DataSaved = false;
 }
 
 void TfrmMain::mnuReDisplayClick() {

@@ -7,7 +7,9 @@
 #include <array>
 
 #include "cursors.h"
+#include "dialogs.h"
 #include "display_options.h"
+#include "graph_file.h"
 #include "graph_model.h"
 #include "label_queue.h"
 #include "main_layout.h"
@@ -31,7 +33,11 @@ class QMenu;
 class QSpinBox;
 class QToolButton;
 class ShikiList;
+class TfrmEditQues;
 class TfrmMoji;
+class TfrmNewWork;
+class TfrmSetCood;
+class TfrmTangenOpen;
 class TfrmMoveMoji;
 class TfrmSettei;
 class TfrmTangen;
@@ -55,6 +61,8 @@ class TfrmMain : public QMainWindow {
     UnitCatalog Catalog;  // UnitNames / UnitFiles / CatalogIndex of "Index.ini"
     bool OnCdRom = false;
     bool FirstSaveDialog = true;
+    bool SaveDialogUnset = true;  // the save dialog still starts in DATA with "Graph1.lin"
+    QString NewUnitTitle;
     bool bitmapPasted = false;
     bool LockState = false;
     TypesetState Typeset;  // PanelLineHeight of the panel typesetter
@@ -149,6 +157,7 @@ class TfrmMain : public QMainWindow {
     QAction* mnuOpenFile;
     QAction* mnuSaveFile;
     QAction* mnuSave;
+    QAction* mnuEditQues;
     QAction* mnuPrint;
     QAction* mnuClipBoard;
     QAction* mnuClipBoardTo;
@@ -189,6 +198,10 @@ class TfrmMain : public QMainWindow {
     TfrmSettei* frmSettei = nullptr;
     TfrmMoji* frmMoji = nullptr;
     TfrmMoveMoji* frmMoveMoji = nullptr;
+    TfrmNewWork* frmNewWork = nullptr;
+    TfrmTangenOpen* frmTangenOpen = nullptr;
+    TfrmSetCood* frmSetCood = nullptr;
+    TfrmEditQues* frmEditQues = nullptr;
 
     // ---- start-up ----
     void FormCreate(QSize screen);
@@ -213,6 +226,27 @@ class TfrmMain : public QMainWindow {
     // ---- handlers ----
     void mnuExitClick();
     void mnuShowTangenClick();
+    // Takes the memo the user edited in the unit contents window, or refuses it and puts back
+    // the lines it had before.
+    void AcceptEditedMemo(const QStringList& before);
+
+    // ---- files and units ----
+    QString DataFolder() const;  // StartDir + "DATA/"
+    bool WriteDrawing(const QString& fileName, const QString& unitTitle);
+    bool AskUnitTitle();  // the unit title window; NewUnitTitle after OK
+    Answer SaveWithName(const QString& unitTitle);
+    bool SaveAs();
+    Answer AskSaveChanges();
+    void mnuNewFileClick();
+    void mnuOpenFileClick();
+    // Reads a graph file into the drawing; false (with its message) when nothing was read.
+    bool OpenFile(const QString& path);
+    void ApplyFile(const GraphFileContent& content);
+    void spdOverWriteClick();
+    void mnuSaveClick();
+    void mnuTangenOpenClick();
+    void mnuSetCoodSizeClick();
+    void mnuEditQuesClick();
     void mnuReDisplayClick();
     void SpdChokusenClick();
     void spdSenbunClick();
@@ -264,6 +298,7 @@ class TfrmMain : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
@@ -314,5 +349,7 @@ class TfrmMain : public QMainWindow {
     bool syncingSelection_ = false;
     bool shown_ = false;
     bool fitsDesktop_ = false;
+    QString saveFolder_;  // where the save dialog opens next, and with which name
+    QString saveName_;
     QElapsedTimer shownAt_;
 };

@@ -37,12 +37,14 @@ QMenu* TopMenu(QMenuBar* bar, const char* name, const QString& caption) {
 void TfrmMain::CreateMenus() {
     QMenuBar* bar = menuBar();
     mnuFile = TopMenu(bar, "mnuFile", QStringLiteral("ﾌｧｲﾙ(&F)"));
-    mnuNewFile = Pending(mnuFile, "mnuNewFile", QStringLiteral("新規作成(&N)"));
-    mnuTangenOpen = Pending(mnuFile, "mnuTangenOpen", QStringLiteral("単元名で開く(&T)"));
-    mnuOpenFile = Pending(mnuFile, "mnuOpenFile", QStringLiteral("開く(&O)"));
+    mnuNewFile = Item(mnuFile, "mnuNewFile", QStringLiteral("新規作成(&N)"));
+    mnuTangenOpen = Item(mnuFile, "mnuTangenOpen", QStringLiteral("単元名で開く(&T)"));
+    mnuOpenFile = Item(mnuFile, "mnuOpenFile", QStringLiteral("開く(&O)"));
     mnuFile->addSeparator();
-    mnuSaveFile = Pending(mnuFile, "mnuSaveFile", QStringLiteral("上書き保存(&S)"));
-    mnuSave = Pending(mnuFile, "mnuSave", QStringLiteral("名前を付けて保存(&A)"));
+    mnuSaveFile = Item(mnuFile, "mnuSaveFile", QStringLiteral("上書き保存(&S)"));
+    mnuSave = Item(mnuFile, "mnuSave", QStringLiteral("名前を付けて保存(&A)"));
+    mnuFile->addSeparator();
+    mnuEditQues = Item(mnuFile, "mnuEditQues", QStringLiteral("練習問題の編集(&Q)"));
     mnuFile->addSeparator();
     mnuPrint = Pending(mnuFile, "mnuPrint", QStringLiteral("印刷(&P)"));
     mnuClipBoard = Pending(mnuFile, "mnuClipBoard", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)"));
@@ -62,7 +64,7 @@ void TfrmMain::CreateMenus() {
     mnuSettings = TopMenu(bar, "mnuSettings", QStringLiteral("設定(&S)"));
     mnuSetSenshu = Item(mnuSettings, "mnuSetSenshu", QStringLiteral("線の種類(&K)"));
     mnuSetColor = Item(mnuSettings, "mnuSetColor", QStringLiteral("線の色(&C)"));
-    mnuSetCoodSize = Pending(mnuSettings, "mnuSetCoodSize", QStringLiteral("座標面(&S)"));
+    mnuSetCoodSize = Item(mnuSettings, "mnuSetCoodSize", QStringLiteral("座標面(&S)"));
 
     mnuRun = TopMenu(bar, "mnuRun", QStringLiteral("実行(&R)"));
     mnuTest = Pending(mnuRun, "mnuTest", QStringLiteral("ﾃｽﾄ(&T)"));
@@ -95,12 +97,21 @@ void TfrmMain::CreateMenus() {
 
 void TfrmMain::ConnectHandlers() {
     // Tool-bar commands whose windows come later.
-    unbuiltControls_ = {spdOpenFile, spdOverWrite, spdTest, spdRenshu, spdKiroku};
+    unbuiltControls_ = {spdTest, spdRenshu, spdKiroku};
     for (QWidget* control : unbuiltControls_) {
         control->setEnabled(false);
     }
 
     connect(mnuEnd, &QAction::triggered, this, &TfrmMain::mnuExitClick);
+    connect(mnuNewFile, &QAction::triggered, this, &TfrmMain::mnuNewFileClick);
+    connect(mnuTangenOpen, &QAction::triggered, this, &TfrmMain::mnuTangenOpenClick);
+    connect(mnuOpenFile, &QAction::triggered, this, &TfrmMain::mnuOpenFileClick);
+    connect(mnuSaveFile, &QAction::triggered, this, &TfrmMain::spdOverWriteClick);
+    connect(mnuSave, &QAction::triggered, this, &TfrmMain::mnuSaveClick);
+    connect(mnuEditQues, &QAction::triggered, this, &TfrmMain::mnuEditQuesClick);
+    connect(mnuSetCoodSize, &QAction::triggered, this, &TfrmMain::mnuSetCoodSizeClick);
+    connect(spdOpenFile, &QToolButton::clicked, this, &TfrmMain::mnuTangenOpenClick);
+    connect(spdOverWrite, &QToolButton::clicked, this, &TfrmMain::spdOverWriteClick);
     connect(mnuTetsei, &QAction::triggered, this, &TfrmMain::spdTeiseiClick);
     connect(mnuShoukyo, &QAction::triggered, this, &TfrmMain::spdShoukyoClick);
     connect(mnuSelectAll, &QAction::triggered, this, &TfrmMain::mnuSelectAllClick);

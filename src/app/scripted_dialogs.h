@@ -24,6 +24,10 @@ class ScriptedDialogs final : public DialogService {
     // Plays the user's part in a modal window and returns its result; without a script the
     // window is left as it is and the result is ModalCancel.
     std::function<int(QDialog&)> modalScript;
+    // Paths chosen in the open and save dialogs, in order; an unscripted dialog is cancelled.
+    // Each dialog records "folder|name" in fileDialogs.
+    std::deque<QString> files;
+    QStringList fileDialogs;
     // Answers of the colour dialog, in order; an unscripted one is cancelled.
     std::deque<std::optional<int32_t>> colours;
     int colourDialogs = 0;
@@ -46,7 +50,25 @@ class ScriptedDialogs final : public DialogService {
         return c;
     }
 
+    QString ChooseOpenFile(const QString& folder, const QString& name,
+                           const QStringList&) override {
+        return ChooseFile(folder, name);
+    }
+    QString ChooseSaveFile(const QString& folder, const QString& name,
+                           const QStringList&) override {
+        return ChooseFile(folder, name);
+    }
+
   private:
+    QString ChooseFile(const QString& folder, const QString& name) {
+        fileDialogs.append(folder + u'|' + name);
+        if (files.empty()) {
+            return QString();
+        }
+        const QString path = files.front();
+        files.pop_front();
+        return path;
+    }
     Answer Ask(const QString& text) {
         questions.append(text);
         if (answers.empty()) {

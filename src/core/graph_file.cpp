@@ -101,6 +101,11 @@ QString ReadHeader(const QStringList& lines, int firstBodyLine, const QString& f
         if (QString e = integerLine(i, &scratch); !e.isEmpty()) {
             return e;
         }
+        // A spacing below 1 has no lattice to draw. A negative one would slip through only
+        // because the tracked value drops the sign, which the settings window never accepts.
+        if ((i == 6 || i == 7) && scratch < 1) {
+            return LineError(fileName, i, QStringLiteral("目盛間隔は1以上です"));
+        }
     }
     PlaneSettings& s = out->settings;
     s.setSizeX(lines[2].trimmed());
@@ -152,6 +157,58 @@ QString ReadHeader(const QStringList& lines, int firstBodyLine, const QString& f
 
 QString PairText(LatticePoint p) {
     return QString::number(p.X) + u',' + QString::number(p.Y);
+}
+
+// Reads the graphs of a memo (line 0 the title, then linesPerGraph lines a graph); trailing lines
+// that make no whole graph are left alone. lineOffset turns a memo line into the line number of
+// the messages. Returns the error, or empty.
+QString ParseGraphBody(const QStringList& memo, int linesPerGraph, int lineOffset,
+                       const QString& fileName, int capacity, std::vector<TLineSpec>* graphs) {
+    const int count = memo.size() / linesPerGraph;
+    if (count > capacity) {
+        return fileName +
+               QStringLiteral("には%1個より多いグラフがあるため読み込めません").arg(capacity);
+    }
+    auto fileLine = [&](int memoIndex) { return lineOffset + memoIndex; };
+    graphs->reserve(count);
+    int m = 1;
+    for (int k = 0; k < count; ++k) {
+        if (m + linesPerGraph > memo.size()) {
+            return LineError(fileName, fileLine(memo.size()),
+                             QStringLiteral("ファイルがグラフの途中で終わっています"));
+        }
+        TLineSpec spec;
+        const TextPair codes = SplitPair(memo[m]);
+        int32_t color = 0, attr = 0;
+        if (!ParseFileInt(codes.first, &color) || !ParseFileInt(codes.second, &attr)) {
+            return LineError(fileName, fileLine(m), NotIntegerReason(memo[m]));
+        }
+        UnpackAttrCode(attr, &spec);
+        spec.Color = color;
+        spec.Text = memo[m + 1];
+        LatticePoint* points[] = {&spec.P1, &spec.P2, &spec.D1, &spec.D2};
+        const int pointLines = linesPerGraph - 2;
+        for (int p = 0; p < pointLines; ++p) {
+            const int at = m + 2 + p;
+            const TextPair pair = SplitPair(memo[at]);
+            if (!ParseFileInt(pair.first, &points[p]->X) ||
+                !ParseFileInt(pair.second, &points[p]->Y)) {
+                return LineError(fileName, fileLine(at), NotIntegerReason(memo[at]));
+            }
+            if (std::abs(int64_t(points[p]->X)) > MaxGraphCoordinate ||
+                std::abs(int64_t(points[p]->Y)) > MaxGraphCoordinate) {
+                return LineError(fileName, fileLine(at),
+                                 QStringLiteral("座標は-%1から%1までです").arg(MaxGraphCoordinate));
+            }
+        }
+        if (linesPerGraph == 4) {
+            spec.D1 = spec.P1;
+            spec.D2 = spec.P2;
+        }
+        graphs->push_back(spec);
+        m += linesPerGraph;
+    }
+    return QString();
 }
 
 }  // namespace
@@ -238,58 +295,14 @@ GraphFileContent ParseGraphFile(const QByteArray& bytes, const QString& fileName
     QStringList memo{lines[0]};
     memo.append(lines.mid(format.firstBodyLine));
     const int linesPerGraph = format.firstBodyLine == 18 ? 6 : 4;
-    const int count = memo.size() / linesPerGraph;
-    if (count > capacity) {
-        out.error = fileName +
-                    QStringLiteral("には%1個より多いグラフがあるため読み込めません").arg(capacity);
+    std::vector<TLineSpec> graphs;
+    if (QString e = ParseGraphBody(memo, linesPerGraph, format.firstBodyLine - 1, fileName,
+                                   capacity, &graphs);
+        !e.isEmpty()) {
+        out.error = e;
         return out;
     }
-
-    auto fileLine = [&](int memoIndex) { return format.firstBodyLine + memoIndex - 1; };
-    std::vector<TLineSpec> graphs;
-    graphs.reserve(count);
-    int m = 1;
-    for (int k = 0; k < count; ++k) {
-        if (m + linesPerGraph > memo.size()) {
-            out.error = LineError(fileName, fileLine(memo.size()),
-                                  QStringLiteral("ファイルがグラフの途中で終わっています"));
-            return out;
-        }
-        TLineSpec spec;
-        const TextPair codes = SplitPair(memo[m]);
-        int32_t color = 0, attr = 0;
-        if (!ParseFileInt(codes.first, &color) || !ParseFileInt(codes.second, &attr)) {
-            out.error = LineError(fileName, fileLine(m), NotIntegerReason(memo[m]));
-            return out;
-        }
-        UnpackAttrCode(attr, &spec);
-        spec.Color = color;
-        spec.Text = memo[m + 1];
-        LatticePoint* points[] = {&spec.P1, &spec.P2, &spec.D1, &spec.D2};
-        const int pointLines = linesPerGraph - 2;
-        for (int p = 0; p < pointLines; ++p) {
-            const int at = m + 2 + p;
-            const TextPair pair = SplitPair(memo[at]);
-            if (!ParseFileInt(pair.first, &points[p]->X) ||
-                !ParseFileInt(pair.second, &points[p]->Y)) {
-                out.error = LineError(fileName, fileLine(at), NotIntegerReason(memo[at]));
-                return out;
-            }
-            if (std::abs(int64_t(points[p]->X)) > MaxGraphCoordinate ||
-                std::abs(int64_t(points[p]->Y)) > MaxGraphCoordinate) {
-                out.error =
-                    LineError(fileName, fileLine(at),
-                              QStringLiteral("座標は-%1から%1までです").arg(MaxGraphCoordinate));
-                return out;
-            }
-        }
-        if (linesPerGraph == 4) {
-            spec.D1 = spec.P1;
-            spec.D2 = spec.P2;
-        }
-        graphs.push_back(spec);
-        m += linesPerGraph;
-    }
+    const int count = int(graphs.size());
 
     if (linesPerGraph == 4) {
         // Older files are kept in the six-line form from now on, so a save writes format 5.
@@ -305,6 +318,17 @@ GraphFileContent ParseGraphFile(const QByteArray& bytes, const QString& fileName
     }
     out.memo = memo;
     out.graphs = std::move(graphs);
+    return out;
+}
+
+MemoContent ParseMemo(const QStringList& memo, int capacity) {
+    MemoContent out;
+    if (memo.isEmpty()) {
+        out.error = QStringLiteral("単元の内容の1行目が正しくありません：単元名がありません");
+        return out;
+    }
+    // The memo's lines are numbered from 0 for the title, so line i is the (i + 1)-th line.
+    out.error = ParseGraphBody(memo, 6, 0, QStringLiteral("単元の内容"), capacity, &out.graphs);
     return out;
 }
 

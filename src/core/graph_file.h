@@ -56,6 +56,15 @@ GraphFileContent ReadGraphFile(const QString& name, const PlaneSettings& setting
 GraphFileContent ParseGraphFile(const QByteArray& bytes, const QString& fileName,
                                 const PlaneSettings& settings, bool chkMaru, int capacity = 100);
 
+// The graphs of a unit contents memo as the user left it: line 0 the title, six lines a graph,
+// read as a file body is; trailing lines that make no whole graph are kept by the caller.
+struct MemoContent {
+    std::vector<TLineSpec> graphs;
+    QString error;  // the message naming the memo line, or empty
+    bool ok() const { return error.isEmpty(); }
+};
+MemoContent ParseMemo(const QStringList& memo, int capacity = 100);
+
 // The complete text of a graph file in format 5 (lines without their endings).
 QStringList GraphFileLines(const QString& unitTitle, const PlaneSettings& settings, bool chkMaru,
                            const QStringList& memo);

@@ -1,6 +1,8 @@
 // The graph table and its two mirrors, the formula-list selection and the unit contents memo.
 #include "graph_model.h"
 
+#include <algorithm>
+
 #include "graph_file.h"
 
 int32_t NextColor(EditingState& s) {
@@ -180,6 +182,17 @@ void ClearGraphs(GraphTable& t, EditingState& s, const QString& unitTitle) {
     t.Selected.reset();
     MarkSaved(s);
     t.Memo = QStringList{unitTitle};
+}
+
+void LoadGraphs(GraphTable& t, EditingState& s, const std::vector<TLineSpec>& graphs,
+                const QStringList& memo) {
+    t.LineCount = std::min(int(graphs.size()), MaxGraphs);
+    std::copy_n(graphs.begin(), t.LineCount, t.LineTable.begin());
+    t.Selected.reset();
+    t.Memo = memo;
+    s.DrawState = DrawIdle;
+    s.EditIndex = -1;
+    s.GrabEnd = 0;
 }
 
 void MarkSaved(EditingState& s) {

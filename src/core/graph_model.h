@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 #include <bitset>
+#include <vector>
 
 #include "equation_text.h"
 #include "line_spec.h"
@@ -78,6 +79,11 @@ int DeleteSelected(GraphTable& t);
 
 // An empty drawing with this unit title: the memo holds only the title.
 void ClearGraphs(GraphTable& t, EditingState& s, const QString& unitTitle);
+
+// The graphs and memo of a file or of an edited memo become the drawing; nothing is selected and
+// no gesture is left pending. At most 100 graphs are taken.
+void LoadGraphs(GraphTable& t, EditingState& s, const std::vector<TLineSpec>& graphs,
+                const QStringList& memo);
 
 void MarkSaved(EditingState& s);
 void MarkChanged(EditingState& s);

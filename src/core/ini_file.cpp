@@ -180,6 +180,20 @@ bool IniFile::WriteString(const QString& section, const QString& key, const QStr
     return Save(doc);
 }
 
+bool IniFile::ReplaceSection(const QString& section, const QStringList& lines) {
+    IniDocument doc;
+    if (!Load(&doc)) {
+        return false;
+    }
+    IniDocument::Section* s = doc.FindSection(section);
+    if (!s) {
+        doc.sections.push_back({section, {}});
+        s = &doc.sections.back();
+    }
+    s->lines = lines;
+    return Save(doc);
+}
+
 bool IniFile::EraseSection(const QString& section) {
     IniDocument doc;
     if (!Load(&doc)) {

@@ -46,6 +46,9 @@ class IniFile {
 
     bool WriteString(const QString& section, const QString& key, const QString& value);
     bool EraseSection(const QString& section);
+    // The section holds exactly these "key=value" lines afterwards, in one replacement of the
+    // file; the section is added at the end when it is missing.
+    bool ReplaceSection(const QString& section, const QStringList& lines);
 
   private:
     bool Load(IniDocument* doc);

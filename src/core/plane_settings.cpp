@@ -16,9 +16,15 @@ void Track(const QString& text, int* tracked) {
     }
 }
 
-QString RegReadStr(QSettings& registry, const QString& name, const QString& fallback) {
+// A text value that must hold an integer of at least minimum for the plane to be drawable. Any
+// other value is replaced by the default in the registry as well, so that a damaged key costs
+// the user one start-up's settings, not every start-up's plane.
+QString RegReadIntText(QSettings& registry, const QString& name, const QString& fallback,
+                       int minimum = INT_MIN) {
     const QVariant v = registry.value(name);
-    if (v.isValid()) {
+    int value = 0;
+    if (v.isValid() && v.typeId() != QMetaType::QStringList &&
+        ParseSettingInt(v.toString(), &value) && value >= minimum) {
         return v.toString();
     }
     registry.setValue(name, fallback);
@@ -107,16 +113,16 @@ void PlaneSettings::setYohaku(int v) {
 
 PlaneSettings LoadPlaneSettings(QSettings& registry) {
     PlaneSettings s;
-    s.setSizeX(RegReadStr(registry, "SizeX", "-99"));
-    s.setSizeY(RegReadStr(registry, "SizeY", "-99"));
-    s.setDX(RegReadStr(registry, "ScaleX", "16"));
-    s.setDY(RegReadStr(registry, "ScaleY", "16"));
-    s.edtStartX = RegReadStr(registry, "StartX", "-99");
-    s.edtStartY = RegReadStr(registry, "StartY", "-99");
+    s.setSizeX(RegReadIntText(registry, "SizeX", "-99"));
+    s.setSizeY(RegReadIntText(registry, "SizeY", "-99"));
+    s.setDX(RegReadIntText(registry, "ScaleX", "16", 1));
+    s.setDY(RegReadIntText(registry, "ScaleY", "16", 1));
+    s.edtStartX = RegReadIntText(registry, "StartX", "-99");
+    s.edtStartY = RegReadIntText(registry, "StartY", "-99");
     s.setScaleNumberX(RegReadInt(registry, "ScaleNumberX", 5));
     s.setScaleNumberY(RegReadInt(registry, "ScaleNumberY", 5));
-    s.edtEndX = RegReadStr(registry, "EndX", "99");
-    s.edtEndY = RegReadStr(registry, "EndY", "99");
+    s.edtEndX = RegReadIntText(registry, "EndX", "99");
+    s.edtEndY = RegReadIntText(registry, "EndY", "99");
     s.setFontSize(RegReadInt(registry, "FontSize", 12));
     s.setYohaku(RegReadInt(registry, "Yohaku", 1));
     s.chkXY = RegReadInt(registry, "chkXY", 1) != 0;
@@ -124,19 +130,27 @@ PlaneSettings LoadPlaneSettings(QSettings& registry) {
     return s;
 }
 
+QList<std::pair<QString, QVariant>> PlaneRegistryValues(const PlaneSettings& s) {
+    return {
+        {"ScaleX", s.edtDX},
+        {"ScaleY", s.edtDY},
+        {"chkXY", s.chkXY ? 1 : 0},
+        {"chkMemori", s.chkMemori ? 1 : 0},
+        {"ScaleNumberX", s.spnScaleNumberX},
+        {"ScaleNumberY", s.spnScaleNumberY},
+        {"SizeX", s.edtSizeX},
+        {"SizeY", s.edtSizeY},
+        {"StartX", s.edtStartX},
+        {"StartY", s.edtStartY},
+        {"EndX", s.edtEndX},
+        {"EndY", s.edtEndY},
+        {"FontSize", s.spnFontSize},
+        {"Yohaku", s.spnYohaku},
+    };
+}
+
 void SavePlaneSettings(QSettings& registry, const PlaneSettings& s) {
-    registry.setValue("ScaleX", s.edtDX);
-    registry.setValue("ScaleY", s.edtDY);
-    registry.setValue("chkXY", s.chkXY ? 1 : 0);
-    registry.setValue("chkMemori", s.chkMemori ? 1 : 0);
-    registry.setValue("ScaleNumberX", s.spnScaleNumberX);
-    registry.setValue("ScaleNumberY", s.spnScaleNumberY);
-    registry.setValue("SizeX", s.edtSizeX);
-    registry.setValue("SizeY", s.edtSizeY);
-    registry.setValue("StartX", s.edtStartX);
-    registry.setValue("StartY", s.edtStartY);
-    registry.setValue("EndX", s.edtEndX);
-    registry.setValue("EndY", s.edtEndY);
-    registry.setValue("FontSize", s.spnFontSize);
-    registry.setValue("Yohaku", s.spnYohaku);
+    for (const auto& [name, value] : PlaneRegistryValues(s)) {
+        registry.setValue(name, value);
+    }
 }

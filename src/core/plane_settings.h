@@ -3,7 +3,10 @@
 // and graph files carry most of them.
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QVariant>
+#include <utility>
 
 class QSettings;
 
@@ -55,7 +58,12 @@ int PlaneSidePixels(const QString& sizeText, int defaultPlaneSize);
 // The conversion message for a text that is not an integer.
 QString NotIntegerMessage(const QString& text);
 
-// The settings kept in the registry key "Kelvane/Morin1"; a missing value is written with its
+// The settings kept in the registry key "Kelvane/Morin1". A missing value, a size, start or end
+// that is not an integer, or a spacing that is not an integer of 1 or more, is written with its
 // default and the default is used.
 PlaneSettings LoadPlaneSettings(QSettings& registry);
+// The fourteen registry values in the order they are written: spacings, the two drawing flags,
+// scale-number steps, sizes, starts, ends, font size, margin. Texts as they stand in the boxes,
+// flags as 0 or 1.
+QList<std::pair<QString, QVariant>> PlaneRegistryValues(const PlaneSettings& s);
 void SavePlaneSettings(QSettings& registry, const PlaneSettings& s);

@@ -35,8 +35,8 @@ TEST_F(MainWindowTest, MenusCarryTheirExactCaptions) {
     const MenuRow rows[] = {
         {"ﾌｧｲﾙ(&F)",
          {"新規作成(&N)", "単元名で開く(&T)", "開く(&O)", "-", "上書き保存(&S)",
-          "名前を付けて保存(&A)", "-", "印刷(&P)", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)",
-          "ｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け(&H)", "-", "終了(&X)"}},
+          "名前を付けて保存(&A)", "-", "練習問題の編集(&Q)", "-", "印刷(&P)",
+          "ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け(&H)", "-", "終了(&X)"}},
         {"編集(&E)",
          {"訂正(&C)", "全部消去(&A)", "ﾋﾞｯﾄﾏｯﾌﾟのクリア(&B)", "移動(&M)", "-", "すべて選択(&S)"}},
         {"設定(&S)", {"線の種類(&K)", "線の色(&C)", "座標面(&S)"}},
@@ -57,27 +57,28 @@ TEST_F(MainWindowTest, MenusCarryTheirExactCaptions) {
 }
 
 TEST_F(MainWindowTest, OnlyBuiltCommandsAreEnabled) {
-    for (QAction* built :
-         {window->mnuEnd, window->mnuTetsei, window->mnuShoukyo, window->mnuSelectAll,
-          window->mnuShowTangen, window->mnuReDisplay, window->pumDelete, window->pumCancel,
-          window->W1, window->mnuMove, window->mnuSetSenshu, window->mnuSetColor,
-          window->mnuUniColor, window->mnuChangeColor}) {
+    for (QAction* built : {window->mnuEnd,        window->mnuTetsei,      window->mnuShoukyo,
+                           window->mnuSelectAll,  window->mnuShowTangen,  window->mnuReDisplay,
+                           window->pumDelete,     window->pumCancel,      window->W1,
+                           window->mnuMove,       window->mnuSetSenshu,   window->mnuSetColor,
+                           window->mnuUniColor,   window->mnuChangeColor, window->mnuNewFile,
+                           window->mnuTangenOpen, window->mnuOpenFile,    window->mnuSaveFile,
+                           window->mnuSave,       window->mnuEditQues,    window->mnuSetCoodSize}) {
         EXPECT_TRUE(built->isEnabled()) << built->text().toStdString();
     }
     for (QAction* pending :
-         {window->mnuNewFile, window->mnuTangenOpen, window->mnuOpenFile, window->mnuSaveFile,
-          window->mnuSave, window->mnuPrint, window->mnuClipBoard, window->mnuClipBoardTo,
-          window->mnuClearBitMap, window->mnuSetCoodSize, window->mnuTest, window->mnuRenshu,
-          window->mnuShowRecord, window->ShowHelp, window->OnePoint, window->ShowAbout}) {
+         {window->mnuPrint, window->mnuClipBoard, window->mnuClipBoardTo, window->mnuClearBitMap,
+          window->mnuTest, window->mnuRenshu, window->mnuShowRecord, window->ShowHelp,
+          window->OnePoint, window->ShowAbout}) {
         EXPECT_FALSE(pending->isEnabled()) << pending->text().toStdString();
     }
-    for (QWidget* built : {window->spdMoji, window->spdLineColor, window->btnUp, window->btnLeft,
-                           window->btnRight, window->btnDown, window->btnKatamukiUp,
-                           window->btnKatamukiDw, window->btnSeppenUp, window->btnSeppenDw}) {
+    for (QWidget* built :
+         {window->spdMoji, window->spdLineColor, window->btnUp, window->btnLeft, window->btnRight,
+          window->btnDown, window->btnKatamukiUp, window->btnKatamukiDw, window->btnSeppenUp,
+          window->btnSeppenDw, window->spdOpenFile, window->spdOverWrite}) {
         EXPECT_TRUE(built->isEnabled()) << built->objectName().toStdString();
     }
-    for (QWidget* pending : {window->spdOpenFile, window->spdOverWrite, window->spdTest,
-                             window->spdRenshu, window->spdKiroku}) {
+    for (QWidget* pending : {window->spdTest, window->spdRenshu, window->spdKiroku}) {
         EXPECT_FALSE(pending->isEnabled()) << pending->objectName().toStdString();
     }
 }

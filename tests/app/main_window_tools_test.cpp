@@ -149,8 +149,9 @@ TEST_F(MainWindowTest, UnlockingKeepsCommandsThatAreNotBuiltDisabled) {
     }
     EXPECT_TRUE(window->spnMaruRad->isEnabled());
     EXPECT_TRUE(window->spdMoji->isEnabled());
-    for (QWidget* pending : std::initializer_list<QWidget*>{window->spdOverWrite, window->spdTest,
-                                                            window->spdRenshu, window->spdKiroku}) {
+    EXPECT_TRUE(window->spdOverWrite->isEnabled());
+    for (QWidget* pending :
+         std::initializer_list<QWidget*>{window->spdTest, window->spdRenshu, window->spdKiroku}) {
         EXPECT_FALSE(pending->isEnabled()) << pending->objectName().toStdString();
     }
 }

@@ -237,6 +237,8 @@ TEST(GraphFile, MalformedFilesChangeNothingAndNameTheLine) {
         {10, " 5", 0, "の11行目が正しくありません：「 5」は整数ではありません"},
         {15, "1 ", 0, "の16行目が正しくありません：「1 」は整数ではありません"},
         {2, "abc", 0, "の3行目が正しくありません：「abc」は整数ではありません"},
+        {6, "0", 0, "の7行目が正しくありません：目盛間隔は1以上です"},
+        {7, "-8", 0, "の8行目が正しくありません：目盛間隔は1以上です"},
         {20, "1,x", 0, "の21行目が正しくありません：「1,x」は整数ではありません"},
         {18, "red,16", 0, "の19行目が正しくありません：「red,16」は整数ではありません"},
         {21, "3,10001", 0, "の22行目が正しくありません：座標は-10000から10000までです"},
@@ -255,7 +257,12 @@ TEST(GraphFile, MalformedFilesChangeNothingAndNameTheLine) {
     }
     QStringList bare = WorkedExample;
     bare[10] = QStringLiteral("-3");  // a bare signed value still reads (and is clamped to 0)
-    EXPECT_TRUE(Parse(bare).ok());
+    bare[6] = QStringLiteral("1");    // the smallest spacing that can be drawn
+    bare[7] = QStringLiteral("2");
+    const GraphFileContent smallest = Parse(bare);
+    EXPECT_TRUE(smallest.ok());
+    EXPECT_EQ(smallest.settings.trackedScaleX, 1);
+    EXPECT_EQ(smallest.settings.trackedScaleY, 2);
     const GraphFileContent bad = ParseGraphFile("title\r\n<<spec5\r\n\x81\r\n", "t.lin", {}, true);
     EXPECT_EQ(bad.error,
               QStringLiteral(

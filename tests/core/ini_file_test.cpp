@@ -59,6 +59,9 @@ TEST(IniFile, WritesReplaceKeysAndEraseSections) {
     EXPECT_TRUE(bytes.contains("\r\n"));
     EXPECT_EQ(DecodeCp932(bytes).text,
               QStringLiteral("[比例]\r\n1=a\r\n2=b\r\n[other]\r\nk=v\r\n"));
+    ASSERT_TRUE(ini.ReplaceSection(QStringLiteral("比例"), {"1=z"}));
+    EXPECT_EQ(DecodeCp932(ReadBytes(path)).text,
+              QStringLiteral("[比例]\r\n1=z\r\n[other]\r\nk=v\r\n"));
     ASSERT_TRUE(ini.EraseSection(QStringLiteral("比例")));
     EXPECT_EQ(ini.CountKeys(QStringLiteral("比例")), 0);
     EXPECT_EQ(ini.ReadString("other", "k", ""), "v");

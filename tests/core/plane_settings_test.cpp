@@ -3,6 +3,7 @@
 
 #include <QSettings>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "plane_settings.h"
 
@@ -59,6 +60,64 @@ TEST(PlaneSettings, EmptyRegistryGetsEveryDefaultWritten) {
     changed.chkXY = false;
     SavePlaneSettings(registry, changed);
     EXPECT_EQ(LoadPlaneSettings(registry), changed);
+}
+
+TEST(PlaneSettings, RegistryValuesThePlaneCannotUseFallBackToTheirDefaults) {
+    // Given: one stored value. Expected: the value read, which is also left in the registry.
+    const std::tuple<const char*, QVariant, const char*> rows[] = {
+        {"ScaleX", "8", "8"},
+        {"ScaleX", "1", "1"},
+        {"ScaleX", "0", "16"},
+        {"ScaleY", "-8", "16"},
+        {"ScaleY", "abc", "16"},
+        {"ScaleY", "", "16"},
+        {"SizeX", "320", "320"},
+        {"SizeX", "", ""},
+        {"SizeX", "3.5", "-99"},
+        {"SizeY", " 320", "-99"},
+        {"StartX", "-2", "-2"},
+        {"StartX", "x", "-99"},
+        {"StartY", "59", "59"},
+        {"StartY", "1e3", "-99"},
+        {"EndX", "-7", "-7"},
+        {"EndX", "九", "99"},
+        {"EndY", "++1", "99"},
+        {"EndY", "99999999999", "99"},
+        {"SizeY", QStringList{"1", "2"}, "-99"},
+    };
+    for (const auto& [name, stored, expected] : rows) {
+        SCOPED_TRACE(std::string(name) + "=" + stored.toString().toStdString());
+        QTemporaryDir dir;
+        QSettings registry(dir.filePath("Morin1.conf"), QSettings::IniFormat);
+        registry.setValue(name, stored);
+        const PlaneSettings s = LoadPlaneSettings(registry);
+        for (const auto& [written, value] : PlaneRegistryValues(s)) {
+            if (written == name) {
+                EXPECT_EQ(value.toString(), QString::fromUtf8(expected));
+            }
+        }
+        EXPECT_EQ(registry.value(name).toString(), QString::fromUtf8(expected));
+    }
+}
+
+TEST(PlaneSettings, SavingWritesTheFourteenValuesInTheirOrder) {
+    PlaneSettings s;
+    s.setDX("8");
+    s.chkXY = false;
+    s.setScaleNumberY(3);
+    s.setSizeX("320");
+    s.edtStartY = "-3";
+    s.edtEndX = "7";
+    s.setYohaku(0);
+    s.chkZahyou = false;  // neither the grid switch nor the keep box is stored
+    s.chkKeep = true;
+    QStringList written;
+    for (const auto& [name, value] : PlaneRegistryValues(s)) {
+        written.append(name + u'=' + value.toString());
+    }
+    EXPECT_EQ(written.join(u' '),
+              "ScaleX=8 ScaleY=16 chkXY=0 chkMemori=1 ScaleNumberX=5 ScaleNumberY=3 SizeX=320 "
+              "SizeY=-99 StartX=-99 StartY=-3 EndX=7 EndY=99 FontSize=12 Yohaku=0");
 }
 
 }  // namespace

@@ -1,0 +1,116 @@
+// Speed of the open-unit window: listing a folder of 200 units by their titles, and a click on
+// the title of a 100-graph unit up to its drawn preview.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include "equation_text.h"
+#include "fonts.h"
+#include "sjis_codec.h"
+#include "units/tangen_open_window.h"
+
+namespace {
+
+QApplication& Application() {
+    // Kept to the end of the process on purpose: destroying it after main has returned is unsafe.
+    static QApplication* app = nullptr;
+    if (app == nullptr) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        static int argc = 1;
+        static char name[] = "units_bench";
+        static char* argv[] = {name, nullptr};
+        app = new QApplication(argc, argv);
+        InstallFontSubstitutions();
+    }
+    return *app;
+}
+
+// A unit of 100 graphs of the three line kinds spread over the plane.
+QByteArray HundredGraphUnit(int number) {
+    QStringList lines{QStringLiteral("単元%1").arg(number),
+                      "<<spec5",
+                      "-99",
+                      "-99",
+                      "-99",
+                      "-99",
+                      "16",
+                      "16",
+                      "True",
+                      "5",
+                      "5",
+                      "True",
+                      "-----",
+                      "99",
+                      "99",
+                      "1",
+                      "True",
+                      ">>"};
+    for (int i = 0; i < 100; ++i) {
+        TLineSpec g;
+        g.Kind = i % 3;
+        g.P1 = {i % 13 - 6, i % 7 - 3};
+        g.P2 = {i % 13 - 4, i % 5};
+        g.D1 = {g.P1.X - 2, 0};
+        g.D2 = {g.P1.X + 3, 0};
+        g.Color = 255;
+        g.Text = EquationText(g, EquationForm::Standard);
+        lines += QStringList{QStringLiteral("255,%1").arg(g.Kind + 16),
+                             g.Text,
+                             QStringLiteral("%1,%2").arg(g.P1.X).arg(g.P1.Y),
+                             QStringLiteral("%1,%2").arg(g.P2.X).arg(g.P2.Y),
+                             QStringLiteral("%1,%2").arg(g.D1.X).arg(g.D1.Y),
+                             QStringLiteral("%1,%2").arg(g.D2.X).arg(g.D2.Y)};
+    }
+    return EncodeCp932(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).bytes;
+}
+
+struct UnitFolder {
+    QTemporaryDir dir;
+    UnitFolder() {
+        const QByteArray unit = HundredGraphUnit(0);
+        for (int i = 0; i < 200; ++i) {
+            QFile f(dir.filePath(QStringLiteral("unit%1.lin").arg(i, 3, 10, QChar(u'0'))));
+            f.open(QIODevice::WriteOnly);
+            f.write(i == 0 ? unit : HundredGraphUnit(i));
+        }
+    }
+};
+
+void BM_ListTwoHundredUnits(benchmark::State& state) {
+    Application();
+    UnitFolder folder;
+    PlaneSettings preview;
+    TfrmTangenOpen window(preview, 544, folder.dir.path() + u'/');
+    for (auto _ : state) {
+        window.SetFolder(folder.dir.path());
+    }
+    if (window.lstTitle->count() != 200) {
+        state.SkipWithError("the folder was not listed");
+    }
+}
+BENCHMARK(BM_ListTwoHundredUnits)->Unit(benchmark::kMillisecond);
+
+void BM_ClickShowsAHundredGraphPreview(benchmark::State& state) {
+    Application();
+    UnitFolder folder;
+    PlaneSettings preview;
+    TfrmTangenOpen window(preview, 544, folder.dir.path() + u'/');
+    window.show();
+    window.SetFolder(folder.dir.path());
+    window.lstTitle->setCurrentRow(0);
+    for (auto _ : state) {
+        window.lstTitleClick();
+        QApplication::processEvents();  // the preview's repaint
+    }
+    if (window.QuestionCount() != 100) {
+        state.SkipWithError("the unit was not read");
+    }
+}
+BENCHMARK(BM_ClickShowsAHundredGraphPreview)->Unit(benchmark::kMillisecond);
+
+}  // namespace

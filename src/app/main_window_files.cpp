@@ -1,0 +1,255 @@
+// The file commands of the main window: new, open, open by unit title, overwrite save, save as,
+// the save prompt before a drawing is replaced, and the question when the window closes.
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+
+#include "dialogs.h"
+#include "graph_file.h"
+#include "main_window.h"
+#include "settings/plane_settings_window.h"
+#include "tangen_window.h"
+#include "units/edit_ques_window.h"
+#include "units/new_work_window.h"
+#include "units/tangen_open_window.h"
+
+namespace {
+
+const QStringList GraphFileFilters{QStringLiteral("linファイル (*.lin)"),
+                                   QStringLiteral("caiファイル (*.cai)")};
+const QString NoDataMessage = QStringLiteral("保存するﾃﾞｰﾀがありません");
+const QString NewUnitTitleText = QStringLiteral("新しい単元");
+
+}  // namespace
+
+QString TfrmMain::DataFolder() const {
+    return StartDir + QStringLiteral("DATA/");
+}
+
+bool TfrmMain::WriteDrawing(const QString& fileName, const QString& unitTitle) {
+    QStringList memo = Table.Memo;
+    if (memo.isEmpty()) {
+        memo.append(unitTitle);
+    }
+    const QString error =
+        WriteGraphFile(fileName, unitTitle, SetCoodSettings, chkMaru->isChecked(), memo);
+    if (!error.isEmpty()) {
+        ShowMessage(error);
+        return false;
+    }
+    return true;
+}
+
+bool TfrmMain::AskUnitTitle() {
+    if (frmNewWork == nullptr) {
+        frmNewWork = new TfrmNewWork(this);
+    }
+    frmNewWork->SetFolder(DataFolder());
+    frmNewWork->SetCurrentTitle(frmTangen->lblTangen->text());
+    if (ShowModal(*frmNewWork) != ModalOk) {
+        return false;
+    }
+    NewUnitTitle = frmNewWork->NewUnitTitle;
+    return true;
+}
+
+Answer TfrmMain::SaveWithName(const QString& unitTitle) {
+    if (SaveDialogUnset) {
+        saveFolder_ = DataFolder();
+        saveName_ = QStringLiteral("Graph1.lin");
+        SaveDialogUnset = false;
+    }
+    for (;;) {
+        const QString chosen = ChooseSaveFile(saveFolder_, saveName_, GraphFileFilters);
+        if (chosen.isEmpty()) {
+            return Answer::Cancel;
+        }
+        const QFileInfo chosenInfo(chosen);
+        saveFolder_ = chosenInfo.absolutePath();
+        saveName_ = chosenInfo.fileName();
+        const FixedFileName fixed = FixGraphFileName(chosen);
+        if (!fixed.message.isEmpty()) {
+            ShowMessage(fixed.message);
+        }
+        if (QFileInfo::exists(fixed.name)) {
+            const Answer replace =
+                ConfirmYesNoCancel(fixed.name + QStringLiteral("上書きしてもいいですか"));
+            if (replace == Answer::Cancel) {
+                return Answer::Cancel;
+            }
+            if (replace == Answer::No) {
+                continue;
+            }
+        }
+        // A write that fails counts as Cancel: the drawing stays, and so does an open window.
+        if (!WriteDrawing(fixed.name, unitTitle)) {
+            return Answer::Cancel;
+        }
+        if (!Table.Memo.isEmpty()) {
+            Table.Memo[0] = unitTitle;
+        }
+        Edit.DataSaved = true;
+        ShowFileInfo(unitTitle, fixed.name, Table.LineCount);
+        return Answer::Yes;
+    }
+}
+
+bool TfrmMain::SaveAs() {
+    if (Table.LineCount == 0) {
+        ShowMessage(NoDataMessage);
+        return false;
+    }
+    return AskUnitTitle() && SaveWithName(NewUnitTitle) == Answer::Yes;
+}
+
+Answer TfrmMain::AskSaveChanges() {
+    if (!NeedsSaving(Table, Edit)) {
+        return Answer::No;
+    }
+    const Answer save = ConfirmYesNoCancel(QStringLiteral("現在のデータを保存しますか"));
+    if (save != Answer::Yes) {
+        return save;
+    }
+    if (!AskUnitTitle()) {
+        return Answer::Cancel;
+    }
+    return SaveWithName(NewUnitTitle);
+}
+
+void TfrmMain::mnuNewFileClick() {
+    if (AskSaveChanges() != Answer::Cancel) {
+        ClearDrawing(NewUnitTitleText, StartDir + QStringLiteral("Graph1.lin"));
+    }
+    FirstSaveDialog = true;
+}
+
+void TfrmMain::mnuOpenFileClick() {
+    const QString chosen =
+        ChooseOpenFile(DataFolder(), QStringLiteral("Graph1.que"), GraphFileFilters);
+    if (chosen.isEmpty() || AskSaveChanges() == Answer::Cancel) {
+        return;
+    }
+    // Only a file that was read makes the next overwrite save write without asking.
+    if (OpenFile(chosen)) {
+        FirstSaveDialog = false;
+    }
+}
+
+bool TfrmMain::OpenFile(const QString& path) {
+    const GraphFileContent content = ReadGraphFile(path, SetCoodSettings, chkMaru->isChecked());
+    if (!content.notice.isEmpty()) {
+        ShowMessage(content.notice);
+    }
+    if (!content.ok()) {
+        ShowMessage(content.error);
+        return false;
+    }
+    if (!QFileInfo(content.fileName).isFile()) {
+        ShowMessage(content.fileName + QStringLiteral("が見つかりません"));
+        return false;
+    }
+    if (content.graphs.empty()) {
+        ShowMessage(content.fileName + QStringLiteral("にはグラフがありません"));
+        return false;
+    }
+    ApplyFile(content);
+    return true;
+}
+
+void TfrmMain::ApplyFile(const GraphFileContent& content) {
+    SetCoodSettings = content.settings;
+    {
+        const QSignalBlocker quiet(chkMaru);  // the redisplay below draws with it
+        chkMaru->setChecked(content.chkMaru);
+    }
+    LoadGraphs(Table, Edit, content.graphs, content.memo);
+    RefillShikiList();
+    DispAllLine();
+    ClearAllPanels();
+    // The overwrite save writes to the file that was read, whatever name was typed.
+    ShowFileInfo(content.title(), content.fileName, Table.LineCount);
+    MarkSaved(Edit);
+    if (frmSetCood != nullptr) {
+        frmSetCood->ShowSettings();
+        if (frmSetCood->isVisible()) {
+            frmSetCood->SaveSnapshot();  // Cancel there goes back to the file's plane
+        }
+    }
+}
+
+void TfrmMain::spdOverWriteClick() {
+    if (Table.LineCount == 0) {
+        ShowMessage(NoDataMessage);
+        return;
+    }
+    if (FirstSaveDialog) {
+        if (SaveAs()) {
+            FirstSaveDialog = false;
+        }
+        return;
+    }
+    if (WriteDrawing(frmTangen->lblFileName->text(), frmTangen->lblTangen->text())) {
+        Edit.DataSaved = true;
+    }
+}
+
+void TfrmMain::mnuSaveClick() {
+    SaveAs();
+}
+
+void TfrmMain::mnuTangenOpenClick() {
+    if (frmTangenOpen == nullptr) {
+        frmTangenOpen = new TfrmTangenOpen(SetCood2Settings, DefaultPlaneSize, StartDir, this);
+    }
+    frmTangenOpen->SetMainGeometry(geometry());
+    if (ShowModal(*frmTangenOpen) != ModalOk) {
+        DispAllLine();
+        if (Table.LineCount > 0) {
+            RefreshPanels();
+        }
+        return;
+    }
+    // The previewed unit's plane never touched the drawing's: the question below is asked about
+    // the drawing as it is.
+    if (AskSaveChanges() == Answer::Cancel) {
+        DispAllLine();
+        return;
+    }
+    if (OpenFile(frmTangenOpen->SelectedPath())) {
+        FirstSaveDialog = false;
+    }
+}
+
+void TfrmMain::mnuSetCoodSizeClick() {
+    if (frmSetCood == nullptr) {
+        frmSetCood = new TfrmSetCood(
+            SetCoodSettings, DefaultPlaneSize,
+            [this] {
+                DispAllLine();
+                if (CurrentIndex(Table) >= 0) {
+                    RefreshPanels();
+                }
+            },
+            this);
+    }
+    // Shown beside the main window, which stays usable; showing it again brings it forward.
+    frmSetCood->show();
+    frmSetCood->raise();
+    frmSetCood->activateWindow();
+}
+
+void TfrmMain::mnuEditQuesClick() {
+    if (frmEditQues == nullptr) {
+        frmEditQues = new TfrmEditQues(Catalog, StartDir, this);
+    }
+    ShowModal(*frmEditQues);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (AskSaveChanges() == Answer::Cancel) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,57 @@
+// The catalogue editor frmEditQues ("練習問題の編集"): chooses which units of the "DATA" folder the
+// catalogue "Index.ini" lists, and in which order.
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "unit_catalog.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+class TfrmEditQues : public QDialog {
+    Q_OBJECT
+  public:
+    // Shows and, after OK, replaces catalog; startDir ends with a separator and holds "Index.ini"
+    // and the folder "DATA".
+    TfrmEditQues(UnitCatalog& catalog, const QString& startDir, QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    QListWidget* lstIndexList;  // the catalogue's units, in catalogue order
+    QLabel* lblLeftFile;
+    QLabel* Label2;
+    QListWidget* lstTitle;  // units of the folder that the catalogue does not list
+    QLabel* lblFileName;
+    QPushButton* btnAdd;
+    QPushButton* btnInsert;
+    QPushButton* btnCut;
+    QPushButton* btnHelp;
+    QPushButton* btnOK;
+    QPushButton* btnCancel;
+
+    void FormShow();
+    void btnAddClick();
+    void btnInsertClick();
+    void btnCutClick();
+    void lstTitleClick();
+    void lstIndexListClick();
+    void btnOKClick();
+    void btnCancelClick();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    // Moves entry row of one side to row at of the other, with its shown text.
+    void MoveEntry(QListWidget* fromList, std::vector<CatalogEntry>& from, int row,
+                   QListWidget* toList, std::vector<CatalogEntry>& to, int at);
+
+    UnitCatalog& catalog_;
+    QString startDir_;
+    // The real titles and file names behind the two lists, row for row; a shown title may carry
+    // the mark of a missing file, the entry never does.
+    std::vector<CatalogEntry> indexEntries_;
+    std::vector<CatalogEntry> srcEntries_;
+};

@@ -1,0 +1,18 @@
+// The check of a unit title before it is given to a unit.
+#include "unit_title.h"
+
+#include "sjis_codec.h"
+
+QString UnitTitleProblem(const QString& title) {
+    if (title.isEmpty()) {
+        return QStringLiteral("単元名を入力してください");
+    }
+    if (const EncodedText encoded = EncodeCp932(title); !encoded.ok()) {
+        return CannotEncodeMessage(encoded.badChar);
+    }
+    // The records file keeps each unit in a section "[title]"; a bracket would end or split it.
+    if (title.contains(u'[') || title.contains(u']')) {
+        return QStringLiteral("単元名に「[」や「]」は使えません");
+    }
+    return {};
+}

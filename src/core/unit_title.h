@@ -1,0 +1,8 @@
+// The rule for unit titles: a title is the first line of a unit file, written in Shift-JIS, and
+// names the unit's section in the records file.
+#pragma once
+
+#include <QString>
+
+// The message refusing title, or empty when title can be a unit's title.
+QString UnitTitleProblem(const QString& title);

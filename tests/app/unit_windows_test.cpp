@@ -1,0 +1,295 @@
+// The unit title window and the catalogue editor, driven as a user would over a folder of units.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ini_file.h"
+#include "scripted_dialogs.h"
+#include "sjis_codec.h"
+#include "units/edit_ques_window.h"
+#include "units/new_work_window.h"
+
+namespace {
+
+void WriteSjis(const QString& path, const QString& text) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(EncodeCp932(text).bytes);
+}
+
+QString ReadSjis(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? DecodeCp932(file.readAll()).text : QString();
+}
+
+// Units "file=title" in DATA below start; the title "-" stands for bytes that are not Shift-JIS.
+void WriteUnits(const QString& start, const QStringList& units) {
+    QDir(start).mkpath(QStringLiteral("DATA"));
+    for (const QString& unit : units) {
+        const QString path = start + QStringLiteral("DATA/") + unit.section(u'=', 0, 0);
+        const QString title = unit.section(u'=', 1);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(title == u"-" ? QByteArray("\x81\r\n")
+                                 : EncodeCp932(title + QStringLiteral("\r\n")).bytes);
+    }
+}
+
+QString Items(const QListWidget* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) {
+        items.append(list->item(i)->text());
+    }
+    return items.join(u' ');
+}
+
+void Click(QListWidget* list, const QString& text) {
+    const QListWidgetItem* item = list->findItems(text, Qt::MatchExactly).value(0);
+    ASSERT_NE(item, nullptr) << text.toStdString();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+// The window's title, then name=caption of its buttons and labels in the order they were made.
+QString Captions(const QWidget& window) {
+    QStringList all{window.windowTitle()};
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+            all.append(button->objectName() + u'=' + button->text());
+        } else if (const auto* label = qobject_cast<const QLabel*>(control)) {
+            all.append(label->objectName() + u'=' + label->text());
+        }
+    }
+    return all.join(u' ');
+}
+
+int ClosedWith(const QDialog& window) {
+    return window.isVisible() ? -1 : window.result();
+}
+
+TEST(NewWorkWindow, RefusesOrConfirmsTheTitleOnOK) {
+    QTemporaryDir dir;
+    const QString start = dir.path() + u'/';
+    WriteUnits(start, {"b.lin=一次関数", "a.LIN=比例", "c.txt=ほか", "d.lin=-"});
+    // Given: the typed title and the answers to the questions. Expected: the messages, the
+    // questions, the result (-1 still open), NewUnitTitle and the control with the focus.
+    const std::pair<const char*, const char*> rows[] = {
+        {"", "単元名を入力してください||-1||edtTangen"},
+        {"比例 N", "|同じ単元名がありますが、いいですか？|-1||edtTangen"},
+        {"比例 Y", "|同じ単元名がありますが、いいですか？|1|比例|lstTitle"},
+        {"比例[1]", "単元名に「[」や「]」は使えません||-1||edtTangen"},
+        {"x\U0001F600", "「\U0001F600」はShift-JISで保存できない文字です||-1||edtTangen"},
+        {"比例２", "||1|比例２|lstTitle"},
+    };
+    ScriptedDialogs dialogs;
+    TfrmNewWork window;
+    EXPECT_EQ(Captions(window), QStringLiteral("単元名入力 Label1=単元名を入力してください "
+                                               "Label2=登録済みの単元名 btnOK=OK btnCancel=ｷｬﾝｾﾙ"));
+    window.SetFolder(start + QStringLiteral("DATA"));
+    window.SetCurrentTitle(QStringLiteral("今の単元"));
+    for (const auto& [given, expected] : rows) {
+        SCOPED_TRACE(given);
+        dialogs.messages.clear();
+        dialogs.questions.clear();
+        QStringList words = QString::fromUtf8(given).split(u' ');
+        window.NewUnitTitle.clear();
+        window.show();
+        EXPECT_EQ(Items(window.lstTitle), QStringLiteral("比例 一次関数 ？"));
+        EXPECT_EQ(window.edtTangen->text(), QStringLiteral("今の単元"));
+        EXPECT_EQ(window.focusWidget(), window.edtTangen);
+        window.edtTangen->setText(words.takeFirst());
+        for (const QString& answer : words) {
+            dialogs.answers.push_back(answer == u"Y" ? Answer::Yes : Answer::No);
+        }
+        window.lstTitle->setFocus();
+        window.btnOK->click();
+        const QStringList seen{dialogs.messages.join(u','), dialogs.questions.join(u','),
+                               QString::number(ClosedWith(window)), window.NewUnitTitle,
+                               window.focusWidget()->objectName()};
+        EXPECT_EQ(seen.join(u'|'), QString::fromUtf8(expected));
+        window.btnCancel->click();
+        EXPECT_EQ(ClosedWith(window), ModalCancel);
+    }
+
+    // A click copies a title, Return is OK, Escape closes; a unit saved in between is listed.
+    window.show();
+    Click(window.lstTitle, QStringLiteral("一次関数"));
+    dialogs.answers.push_back(Answer::Yes);
+    QTest::keyClick(window.edtTangen, Qt::Key_Return);
+    EXPECT_EQ(window.NewUnitTitle + QString::number(ClosedWith(window)),
+              QStringLiteral("一次関数1"));
+    WriteUnits(start, {"e.lin=比例の続き"});
+    window.show();
+    EXPECT_EQ(Items(window.lstTitle), QStringLiteral("比例 一次関数 ？ 比例の続き"));
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_EQ(ClosedWith(window), QDialog::Rejected);
+}
+
+// A program folder with a catalogue of three units, one of whose files is missing, and two units
+// that the catalogue does not list.
+class EditQuesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        start = dir.path() + u'/';
+        WriteUnits(start, {QStringLiteral("hirei.lin=比例"), QStringLiteral("ichiji.lin=一次関数"),
+                           QStringLiteral("ten.lin=点をとる"), QStringLiteral("bunsu.lin=分数"),
+                           QStringLiteral("old.que=古い形式")});
+        WriteSjis(
+            start + QStringLiteral("Index.ini"),
+            QStringLiteral("[Index]\r\n1=比例,DATA\\hirei.lin\r\n2=消えた単元,DATA\\gone.lin\r\n"
+                           "3=一次関数,DATA/ichiji.lin\r\n[other]\r\nx=1\r\n"));
+        catalog = ParseCatalog(
+            IniFile(start + QStringLiteral("Index.ini")).ReadSectionLines(QStringLiteral("index")));
+    }
+
+    // Messages shown since the last call, the two lists and the two file labels.
+    QString Seen(const TfrmEditQues& window) {
+        const QString seen = QStringList{dialogs.messages.join(u','), Items(window.lstIndexList),
+                                         Items(window.lstTitle), window.lblLeftFile->text(),
+                                         window.lblFileName->text()}
+                                 .join(u'|');
+        dialogs.messages.clear();
+        return seen;
+    }
+
+    // Runs words: "Add", "Ins", "Cut", "OK", or L: / R: and a title to click on the left / right.
+    void Run(TfrmEditQues& window, const QString& words) {
+        for (const QString& word : words.split(u' ', Qt::SkipEmptyParts)) {
+            if (word.startsWith(u"L:") || word.startsWith(u"R:")) {
+                Click(word[0] == u'L' ? window.lstIndexList : window.lstTitle, word.mid(2));
+            } else {
+                window
+                    .findChild<QPushButton*>(QStringLiteral("btn") +
+                                             (word == u"Ins" ? QStringLiteral("Insert") : word))
+                    ->click();
+            }
+        }
+    }
+
+    QTemporaryDir dir;
+    QString start;
+    UnitCatalog catalog;
+    ScriptedDialogs dialogs;
+};
+
+TEST_F(EditQuesTest, EveryButtonMovesOrRefusesAndOKWritesTheRealTitles) {
+    QWidget mainWindow;
+    mainWindow.setGeometry(100, 80, 800, 600);
+    TfrmEditQues window(catalog, start, &mainWindow);
+    EXPECT_EQ(Captions(window),
+              QStringLiteral("練習問題の編集 Label1=登録済の単元リスト lblLeftFile= "
+                             "Label2=未登録の単元リスト lblFileName= btnAdd=<<=追　加　 "
+                             "btnInsert=<==挿　入 btnCut===>削　除 btnHelp=ヘルプ btnOK=OK "
+                             "btnCancel=ｷｬﾝｾﾙ"));
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(window.btnHelp->isEnabled());
+    EXPECT_EQ(window.lblFileName->textFormat(), Qt::PlainText);
+    const QString shown = QStringLiteral(
+        "消えた単元 DATA\\gone.linが見つかりません|比例 消えた単元？？？ 一次関数|分数 点をとる||");
+    window.show();
+    EXPECT_EQ(window.frameGeometry().center(), mainWindow.frameGeometry().center());
+    EXPECT_EQ(Seen(window), shown);
+
+    const std::pair<const char*, const char*> rows[] = {
+        {"Add", "追加する項目が指定されていません|比例 消えた単元？？？ 一次関数|分数 点をとる||"},
+        {"Ins",
+         "挿入する項目(右側)を指定してください|比例 消えた単元？？？ 一次関数|分数 点をとる||"},
+        {"R:点をとる Ins",
+         "挿入場所（左側）を指定してください|比例 消えた単元？？？ 一次関数|分数 点をとる||"
+         "DATA\\ten.lin"},
+        {"Cut",
+         "切り取る項目が指定されていません|比例 消えた単元？？？ 一次関数|分数 点をとる||"
+         "DATA\\ten.lin"},
+        {"L:一次関数",
+         "|比例 消えた単元？？？ 一次関数|分数 点をとる|DATA/ichiji.lin|DATA\\ten.lin"},
+        {"Ins", "|比例 消えた単元？？？ 点をとる 一次関数|分数||"},
+        {"R:分数 Add", "|比例 消えた単元？？？ 点をとる 一次関数 分数|||"},
+        {"L:消えた単元？？？ Cut", "|比例 点をとる 一次関数 分数|消えた単元？？？||"},
+        {"R:消えた単元？？？", "|比例 点をとる 一次関数 分数|消えた単元？？？||DATA\\gone.lin"},
+        {"Add", "|比例 点をとる 一次関数 分数 消えた単元？？？|||"},
+    };
+    for (const auto& [words, expected] : rows) {
+        Run(window, QString::fromUtf8(words));
+        EXPECT_EQ(Seen(window), QString::fromUtf8(expected)) << words;
+    }
+    window.btnOK->click();
+    EXPECT_EQ(ClosedWith(window), ModalOk);
+    EXPECT_EQ(ReadSjis(start + QStringLiteral("Index.ini")),
+              QStringLiteral("[Index]\r\n1=比例,DATA\\hirei.lin\r\n"
+                             "2=点をとる,DATA\\ten.lin\r\n3=一次関数,DATA/ichiji.lin\r\n"
+                             "4=分数,DATA\\bunsu.lin\r\n5=消えた単元,DATA\\gone.lin\r\n"
+                             "[other]\r\nx=1\r\n"));
+    EXPECT_EQ(catalog.count, 5);
+    EXPECT_EQ(catalog.UnitNames[4] + catalog.UnitFiles[3],
+              QStringLiteral("消えた単元DATA\\bunsu.lin"));
+
+    // The mark is shown again, once, and the message with it.
+    window.show();
+    EXPECT_EQ(Seen(window),
+              QStringLiteral("消えた単元 DATA\\gone.linが見つかりません|比例 点をとる "
+                             "一次関数 分数 消えた単元？？？|||"));
+}
+
+TEST_F(EditQuesTest, AddAndInsertStopAtTwentyButNoEntryIsLost) {
+    // Given: catalogued units t1 … tn (all there) and the user's words. Expected: the messages,
+    // then the number of entries that OK writes with the first and the last.
+    const std::tuple<int, const char*, const char*, const char*> rows[] = {
+        {19, "R:分数 Add R:点をとる Add", "項目数は２０以下です",
+         "20 1=t1,DATA/t1.lin 20=分数,DATA\\bunsu.lin"},
+        {19, "R:分数 L:t1 Ins R:点をとる L:t1 Ins", "項目数は２０以下です",
+         "20 1=分数,DATA\\bunsu.lin 20=t19,DATA/t19.lin"},
+        {22, "R:分数 Add L:t1 Cut R:分数 Add", "項目数は２０以下です,項目数は２０以下です",
+         "21 1=t2,DATA/t2.lin 21=t22,DATA/t22.lin"},
+    };
+    for (const auto& [n, words, messages, written] : rows) {
+        SCOPED_TRACE(words);
+        std::vector<CatalogEntry> entries;
+        for (int i = 1; i <= n; ++i) {
+            WriteUnits(start, {QStringLiteral("t%1.lin=t%1").arg(i)});
+            entries.push_back(
+                {QStringLiteral("t%1").arg(i), QStringLiteral("DATA/t%1.lin").arg(i)});
+        }
+        ASSERT_EQ(WriteCatalog(start + QStringLiteral("Index.ini"), entries, catalog), QString());
+        TfrmEditQues window(catalog, start);
+        window.show();
+        EXPECT_EQ(window.lstIndexList->count(), n);
+        dialogs.messages.clear();
+        Run(window, QString::fromUtf8(words) + QStringLiteral(" OK"));
+        EXPECT_EQ(dialogs.messages.join(u','), QString::fromUtf8(messages));
+        EXPECT_EQ(ClosedWith(window), ModalOk);
+        const QStringList lines =
+            IniFile(start + QStringLiteral("Index.ini")).ReadSectionLines(QStringLiteral("index"));
+        EXPECT_EQ(QStringList({QString::number(lines.size()), lines.value(0),
+                               lines.value(lines.size() - 1)})
+                      .join(u' '),
+                  QString::fromUtf8(written));
+        EXPECT_EQ(catalog.CatalogIndex, lines);
+    }
+}
+
+TEST_F(EditQuesTest, RefusedOKKeepsTheWindowTheFileAndTheCatalogue) {
+    WriteUnits(start, {QStringLiteral("\U0001F600.lin=絵文字")});
+    const QString before = ReadSjis(start + QStringLiteral("Index.ini"));
+    const QStringList lines = catalog.CatalogIndex;
+    TfrmEditQues window(catalog, start);
+    window.show();
+    Run(window, QStringLiteral("R:絵文字 Add OK"));
+    EXPECT_EQ(
+        dialogs.messages.last(),
+        QStringLiteral("DATA\\\U0001F600.lin\n「\U0001F600」はShift-JISで保存できない文字です"));
+    EXPECT_EQ(ClosedWith(window), -1);
+
+    EXPECT_EQ(ReadSjis(start + QStringLiteral("Index.ini")), before);
+    EXPECT_EQ(catalog.CatalogIndex, lines);
+    window.btnCancel->click();
+    EXPECT_EQ(ClosedWith(window), ModalCancel);
+    EXPECT_EQ(catalog.UnitNames[1], QStringLiteral("消えた単元"));
+}
+
+}  // namespace
