@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libicu-dev
     libgtest-dev libbenchmark-dev
-    fonts-ipafont-gothic fonts-urw-base35
+    fonts-ipafont-gothic fonts-urw-base35 qt6-translations-l10n
 )
 
 missing=()

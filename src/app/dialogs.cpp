@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <utility>
 
 namespace {
 
@@ -16,6 +18,18 @@ QMessageBox::StandardButton RunBox(QMessageBox::Icon icon, const QString& text,
                     QApplication::activeWindow());
     // Texts often carry unit titles and file names from files; they must never be read as markup.
     box.setTextFormat(Qt::PlainText);
+    // The captions of a Japanese desktop's boxes, whatever translations are installed.
+    const std::pair<QMessageBox::StandardButton, const char16_t*> captions[] = {
+        {QMessageBox::Ok, u"OK"},
+        {QMessageBox::Yes, u"はい(&Y)"},
+        {QMessageBox::No, u"いいえ(&N)"},
+        {QMessageBox::Cancel, u"キャンセル"},
+    };
+    for (const auto& [button, caption] : captions) {
+        if (QAbstractButton* b = box.button(button)) {
+            b->setText(QString::fromUtf16(caption));
+        }
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -2,6 +2,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "fonts.h"
 #include "main_window.h"
@@ -10,6 +13,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tesmara"));
     InstallFontSubstitutions();
+    // Qt's own dialogs (files, colours) speak Japanese when its translations are installed, and
+    // show dates as a Japanese desktop does.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
     TfrmMain frmMain;
     frmMain.show();
     // A graph file named on the command line (as a file manager passes it) is opened at once,
