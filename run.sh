@@ -15,6 +15,12 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
     exit 1
 fi
 
+# A graph file named on the command line is found from the folder run.sh was started in.
+files=()
+for f in "$@"; do
+    files+=("$(realpath -m -- "$f")")
+done
+
 data="${XDG_DATA_HOME:-$HOME/.local/share}/Tesmara"
 if [ ! -d "$data" ]; then
     mkdir -p "$data"
@@ -22,4 +28,4 @@ if [ ! -d "$data" ]; then
     cp "$here/DATA/Index.ini" "$data/Index.ini"
 fi
 cd "$data"
-exec "$build/src/app/tesmara" "$@"
+exec "$build/src/app/tesmara" "${files[@]}"
