@@ -1,6 +1,7 @@
 // Graph files: the format-5 layout, older headers, the text form of graphs, malformed files.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -306,6 +307,26 @@ TEST(GraphFile, FailedWriteKeepsTheOldFile) {
     EXPECT_TRUE(error.contains(QStringLiteral("€")));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), before);
+}
+
+// Every bundled unit, read and written again, gives back its own bytes.
+TEST(GraphFile, SampleUnitsRoundTripByteForByte) {
+    const QDir samples(QStringLiteral(SAMPLE_UNITS_DIR));
+    const QStringList units = samples.entryList({QStringLiteral("*.lin")}, QDir::Files);
+    ASSERT_GE(units.size(), 5);
+    QTemporaryDir dir;
+    for (const QString& unit : units) {
+        SCOPED_TRACE(unit.toStdString());
+        const GraphFileContent c = ReadGraphFile(samples.filePath(unit), {}, true);
+        ASSERT_TRUE(c.ok()) << c.error.toStdString();
+        ASSERT_FALSE(c.graphs.empty());
+        const QString copy = dir.filePath(unit);
+        ASSERT_EQ(WriteGraphFile(copy, c.title(), c.settings, c.chkMaru, c.memo), QString());
+        QFile original(samples.filePath(unit));
+        QFile written(copy);
+        ASSERT_TRUE(original.open(QIODevice::ReadOnly) && written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written.readAll(), original.readAll());
+    }
 }
 
 }  // namespace
