@@ -19,10 +19,12 @@ struct PlaneMark {
         FirstPoint,   // the small square at the first point of a new line
         RubberBand,   // graph drawn as a dotted full line with its handles
         DomainCross,  // the cross at a chosen domain end, on graph at x = at.X
+        Graph,        // graph drawn as it is, with its handles when handles is set
     };
     Shape shape = Shape::FirstPoint;
     LatticePoint at;
     TLineSpec graph;
+    bool handles = false;
 };
 
 // What the window has to do after one mouse event, in this order: draw the marks, show the

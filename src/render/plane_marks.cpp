@@ -24,6 +24,15 @@ QRegion DrawPlaneMarks(CanvasImage& plane, const PlaneGeometry& geometry,
                 DrawGraphSelected(ctx, mark.graph);
                 break;
             }
+            case PlaneMark::Shape::Graph: {
+                GraphContext ctx{canvas, geometry, options, nullptr};
+                if (mark.handles) {
+                    DrawGraphSelected(ctx, mark.graph);
+                } else {
+                    DrawGraph(ctx, mark.graph, false);
+                }
+                break;
+            }
             case PlaneMark::Shape::DomainCross: {
                 GraphContext ctx{canvas, geometry, options, nullptr};
                 MarkPointOnGraph(ctx, mark.at, mark.graph);
