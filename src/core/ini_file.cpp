@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "sjis_codec.h"
 
@@ -85,14 +86,15 @@ IniDocument::Section* IniDocument::FindSection(const QString& name) {
 
 IniFile::IniFile(QString path) : path_(std::move(path)) {}
 
-bool IniFile::Load(IniDocument* doc) {
+bool IniFile::ReadText(QString* text, bool partial) {
     lastError_.clear();
-    *doc = IniDocument();
+    text->clear();
     QFile file(path_);
     if (!file.exists()) {
         return true;  // a missing file reads as an empty one
     }
-    if (file.size() > MaxIniBytes) {
+    const bool tooLarge = file.size() > MaxIniBytes;
+    if (tooLarge && !partial) {
         lastError_ = path_ + QStringLiteral("は大きすぎるため読み込めません");
         return false;
     }
@@ -100,15 +102,57 @@ bool IniFile::Load(IniDocument* doc) {
         lastError_ = path_ + QStringLiteral("を読み込めません");
         return false;
     }
-    const DecodedText decoded = DecodeCp932(file.readAll());
+    const QByteArray bytes = file.read(MaxIniBytes);
+    // A NUL byte is valid CP932, but no text file holds one: the file is something else, and
+    // writing it back as text would destroy it.
+    qsizetype end = bytes.indexOf('\0');
+    if (end < 0) {
+        end = bytes.size();
+    }
+    DecodedText decoded = DecodeCp932(end == bytes.size() ? bytes : bytes.left(end));
+    if (tooLarge) {
+        // Said first: the piece read may end inside a double-byte character.
+        lastError_ = path_ + QStringLiteral("は大きすぎるため読み込めません");
+    }
     if (!decoded.ok()) {
+        end = decoded.badOffset;
+        if (lastError_.isEmpty()) {
+            lastError_ =
+                path_ + QStringLiteral("は正しいShift-JISのテキストではありません（%1バイト目）")
+                            .arg(end + 1);
+        }
+    } else if (end < bytes.size() && lastError_.isEmpty()) {
         lastError_ =
-            path_ + QStringLiteral("は正しいShift-JISのテキストではありません（%1バイト目）")
-                        .arg(decoded.badOffset + 1);
+            path_ + QStringLiteral("はテキストファイルではありません（%1バイト目）").arg(end + 1);
+    }
+    if (lastError_.isEmpty()) {
+        *text = std::move(decoded.text);
+        return true;
+    }
+    if (partial) {
+        // CR and LF are never the second byte of a double-byte character, so the bytes up to the
+        // last line ending before the bad byte are whole characters.
+        const qsizetype lineEnd =
+            end == 0 ? -1 : std::max(bytes.lastIndexOf('\n', end - 1), bytes.lastIndexOf('\r', end - 1));
+        *text = DecodeCp932(bytes.left(lineEnd + 1)).text;
+    }
+    return false;
+}
+
+bool IniFile::Load(IniDocument* doc) {
+    *doc = IniDocument();
+    QString text;
+    if (!ReadText(&text, false)) {
         return false;
     }
-    *doc = IniDocument::Parse(decoded.text);
+    *doc = IniDocument::Parse(text);
     return true;
+}
+
+IniDocument IniFile::ReadReadablePart() {
+    QString text;
+    ReadText(&text, true);
+    return IniDocument::Parse(text);
 }
 
 bool IniFile::Save(const IniDocument& doc) {
@@ -207,4 +251,12 @@ bool IniFile::EraseSection(const QString& section) {
         return true;
     }
     return Save(doc);
+}
+
+bool IniFile::Edit(const std::function<bool(IniDocument&)>& change) {
+    IniDocument doc;
+    if (!Load(&doc)) {
+        return false;
+    }
+    return !change(doc) || Save(doc);
 }

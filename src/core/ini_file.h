@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 // The parsed content of one ini file, in file order.
@@ -50,7 +51,20 @@ class IniFile {
     // file; the section is added at the end when it is missing.
     bool ReplaceSection(const QString& section, const QStringList& lines);
 
+    // Reads the whole file, lets change edit it and, when change returns true, replaces the file
+    // with the result. Nothing is written when the file does not read whole. False only when
+    // the file could not be read or written.
+    bool Edit(const std::function<bool(IniDocument&)>& change);
+
+    // For showing only, never for writing back: the whole document when the file reads whole;
+    // otherwise the whole lines before the first byte that cannot be read, with lastError()
+    // saying why. A missing file is an empty document.
+    IniDocument ReadReadablePart();
+
   private:
+    // The file's text; a missing file is empty. When the file does not read whole, lastError()
+    // says why and, with partial, text holds its whole lines before the first unreadable byte.
+    bool ReadText(QString* text, bool partial);
     bool Load(IniDocument* doc);
     bool Save(const IniDocument& doc);
 

@@ -44,6 +44,30 @@ bool IsRightAnswer(const TLineSpec& answer, const TLineSpec& question, EquationF
     return matches(EquationText(reversed, form));
 }
 
+bool IsTestable(const TLineSpec& g) {
+    switch (g.Kind) {
+        case KindLine:
+        case KindPoint:
+            return true;
+        case KindSegment:
+            return (g.D1 == g.P1 && g.D2 == g.P2) || (g.D1 == g.P2 && g.D2 == g.P1);
+        case KindRay:
+            return g.D1 == g.P1;
+        default:
+            return false;
+    }
+}
+
+QString UntestableMessage(const std::vector<TLineSpec>& graphs) {
+    for (size_t i = 0; i < graphs.size(); ++i) {
+        if (!IsTestable(graphs[i])) {
+            return QStringLiteral("(%1)").arg(i + 1) + graphs[i].Text +
+                   QStringLiteral("の問題はテストできません");
+        }
+    }
+    return QString();
+}
+
 void PracticeSession::SetQuestions(std::vector<TLineSpec> questions) {
     if (questions.size() > size_t(MaxQuestions)) {
         questions.resize(MaxQuestions);

@@ -22,6 +22,13 @@ QString MinSecText(int seconds);
 // right whichever way round its two points were clicked.
 bool IsRightAnswer(const TLineSpec& answer, const TLineSpec& question, EquationForm form);
 
+// Whether a graph can be asked as a question: lines and points always; a segment drawn exactly
+// between its two defining points (in either order); a ray starting at its first point.
+bool IsTestable(const TLineSpec& g);
+
+// The message for the first graph of a list that cannot be asked, or empty.
+QString UntestableMessage(const std::vector<TLineSpec>& graphs);
+
 // What the practice window must do after one event.
 struct PracticeEffects {
     enum class Grade { None, Right, Wrong };

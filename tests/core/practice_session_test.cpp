@@ -188,6 +188,31 @@ TEST(PracticeSession, MessagesBandsAndTakingAPointBack) {
     EXPECT_EQ(st.s.Hint().arrowAt, (LatticePoint{1, 2}));
 }
 
+TEST(PracticeSession, WhichGraphsCanBeAsked) {
+    TLineSpec label = Question(KindLabel, {1, 1}, {12, -99});
+    label.Text = QStringLiteral("Ａ");
+    struct Row {
+        TLineSpec g;
+        bool testable;
+    } rows[] = {
+        {Question(KindLine, {0, 0}, {1, 2}), true},
+        {Question(KindPoint, {2, 3}, {5, 99}), true},
+        {Question(KindSegment, {0, 0}, {1, 2}, {0, 0}, {1, 2}), true},
+        {Question(KindSegment, {1, 2}, {0, 0}, {0, 0}, {1, 2}), true},  // ends in the other order
+        {Question(KindSegment, {2, 0}, {2, 5}, {2, 5}, {2, 0}), true},  // vertical, either order
+        {Question(KindSegment, {0, 0}, {1, 2}, {0, 0}, {2, 4}), false},
+        {Question(KindRay, {0, 0}, {1, 2}, {0, 0}, {3, 6}), true},
+        {Question(KindRay, {0, 0}, {1, 2}, {1, 2}, {3, 6}), false},
+        {label, false},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(IsTestable(r.g), r.testable) << r.g.Text.toStdString();
+    }
+    EXPECT_EQ(UntestableMessage({rows[0].g, label, rows[7].g}),
+              QStringLiteral("(2)Ａの問題はテストできません"));
+    EXPECT_EQ(UntestableMessage({rows[0].g, rows[1].g}), QString());
+}
+
 TEST(PracticeSession, MinutesAndSeconds) {
     const std::pair<int, const char*> rows[] = {
         {0, "00:00"},  {59, "00:59"},   {60, "01:00"},
