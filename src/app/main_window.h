@@ -34,6 +34,8 @@ class QSpinBox;
 class QToolButton;
 class ShikiList;
 class TfrmEditQues;
+class TfrmKiroku;
+class TfrmRenshu;
 class TfrmMoji;
 class TfrmNewWork;
 class TfrmSetCood;
@@ -63,6 +65,9 @@ class TfrmMain : public QMainWindow {
     bool FirstSaveDialog = true;
     bool SaveDialogUnset = true;  // the save dialog still starts in DATA with "Graph1.lin"
     QString NewUnitTitle;
+    bool TestMode = false;      // a test of the current drawing runs: nothing is recorded
+    QString SelectedUnitTitle;  // the unit chosen for practice, and its file without folder
+    QString SelectedUnitFile;
     bool bitmapPasted = false;
     bool LockState = false;
     TypesetState Typeset;  // PanelLineHeight of the panel typesetter
@@ -202,6 +207,8 @@ class TfrmMain : public QMainWindow {
     TfrmTangenOpen* frmTangenOpen = nullptr;
     TfrmSetCood* frmSetCood = nullptr;
     TfrmEditQues* frmEditQues = nullptr;
+    TfrmRenshu* frmRenshu = nullptr;
+    TfrmKiroku* frmKiroku = nullptr;
 
     // ---- start-up ----
     void FormCreate(QSize screen);
@@ -247,6 +254,12 @@ class TfrmMain : public QMainWindow {
     void mnuTangenOpenClick();
     void mnuSetCoodSizeClick();
     void mnuEditQuesClick();
+
+    // ---- practice and test ----
+    void spdRenshuClick();
+    void spdTestClick();
+    void RunPractice(const std::vector<TLineSpec>& questions);
+    void ShowRecords();
     void mnuReDisplayClick();
     void SpdChokusenClick();
     void spdSenbunClick();

@@ -67,12 +67,12 @@ void TfrmMain::CreateMenus() {
     mnuSetCoodSize = Item(mnuSettings, "mnuSetCoodSize", QStringLiteral("座標面(&S)"));
 
     mnuRun = TopMenu(bar, "mnuRun", QStringLiteral("実行(&R)"));
-    mnuTest = Pending(mnuRun, "mnuTest", QStringLiteral("ﾃｽﾄ(&T)"));
-    mnuRenshu = Pending(mnuRun, "mnuRenshu", QStringLiteral("練習(&E)"));
+    mnuTest = Item(mnuRun, "mnuTest", QStringLiteral("ﾃｽﾄ(&T)"));
+    mnuRenshu = Item(mnuRun, "mnuRenshu", QStringLiteral("練習(&E)"));
 
     mnuView = TopMenu(bar, "mnuView", QStringLiteral("表示(&V)"));
     mnuShowTangen = Item(mnuView, "mnuShowTangen", QStringLiteral("単元の内容(&U)"));
-    mnuShowRecord = Pending(mnuView, "mnuShowRecord", QStringLiteral("練習の記録(&R)"));
+    mnuShowRecord = Item(mnuView, "mnuShowRecord", QStringLiteral("練習の記録(&R)"));
     mnuReDisplay = Item(mnuView, "mnuReDisplay", QStringLiteral("再表示(&D)"));
     mnuUniColor = Item(mnuView, "mnuUniColor", QStringLiteral("同じ色にする(&C)"));
 
@@ -97,7 +97,7 @@ void TfrmMain::CreateMenus() {
 
 void TfrmMain::ConnectHandlers() {
     // Tool-bar commands whose windows come later.
-    unbuiltControls_ = {spdTest, spdRenshu, spdKiroku};
+    unbuiltControls_ = {};
     for (QWidget* control : unbuiltControls_) {
         control->setEnabled(false);
     }
@@ -111,6 +111,12 @@ void TfrmMain::ConnectHandlers() {
     connect(mnuEditQues, &QAction::triggered, this, &TfrmMain::mnuEditQuesClick);
     connect(mnuSetCoodSize, &QAction::triggered, this, &TfrmMain::mnuSetCoodSizeClick);
     connect(spdOpenFile, &QToolButton::clicked, this, &TfrmMain::mnuTangenOpenClick);
+    connect(spdRenshu, &QToolButton::clicked, this, &TfrmMain::spdRenshuClick);
+    connect(mnuRenshu, &QAction::triggered, this, &TfrmMain::spdRenshuClick);
+    connect(spdTest, &QToolButton::clicked, this, &TfrmMain::spdTestClick);
+    connect(mnuTest, &QAction::triggered, this, &TfrmMain::spdTestClick);
+    connect(spdKiroku, &QToolButton::clicked, this, &TfrmMain::ShowRecords);
+    connect(mnuShowRecord, &QAction::triggered, this, &TfrmMain::ShowRecords);
     connect(spdOverWrite, &QToolButton::clicked, this, &TfrmMain::spdOverWriteClick);
     connect(mnuTetsei, &QAction::triggered, this, &TfrmMain::spdTeiseiClick);
     connect(mnuShoukyo, &QAction::triggered, this, &TfrmMain::spdShoukyoClick);

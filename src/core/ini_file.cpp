@@ -25,6 +25,37 @@ QString Unquote(const QString& value) {
     return value;
 }
 
+// The name of a "[section]" header line (trimmed), or false when the line is no header.
+bool HeaderName(const QString& line, QString* name) {
+    const qsizetype close = line.indexOf(u']');
+    if (!line.startsWith(u'[') || close <= 0) {
+        return false;
+    }
+    *name = line.mid(1, close - 1).trimmed();
+    return true;
+}
+
+// The byte offset after each line's ending, line for line as SplitTextLines splits the text.
+// CR and LF bytes are never part of a double-byte character, so the lines of the bytes are the
+// lines of the text.
+std::vector<qsizetype> LineEnds(const QByteArray& bytes) {
+    std::vector<qsizetype> ends;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = bytes.at(i);
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n') {
+                ++i;
+            }
+            ends.push_back(i + 1);
+        }
+    }
+    if (ends.empty() ? n > 0 : ends.back() < n) {
+        ends.push_back(n);  // a last line without an ending
+    }
+    return ends;
+}
+
 }  // namespace
 
 QString IniLineKey(const QString& line) {
@@ -44,9 +75,8 @@ IniDocument IniDocument::Parse(const QString& text) {
         if (line.isEmpty()) {
             continue;
         }
-        const qsizetype close = line.indexOf(u']');
-        if (line.startsWith(u'[') && close > 0) {
-            doc.sections.push_back({line.mid(1, close - 1).trimmed(), {}});
+        if (QString name; HeaderName(line, &name)) {
+            doc.sections.push_back({name, {}});
             continue;
         }
         if (doc.sections.empty()) {
@@ -86,7 +116,7 @@ IniDocument::Section* IniDocument::FindSection(const QString& name) {
 
 IniFile::IniFile(QString path) : path_(std::move(path)) {}
 
-bool IniFile::ReadText(QString* text, bool partial) {
+bool IniFile::ReadText(QString* text, bool partial, QByteArray* raw) {
     lastError_.clear();
     text->clear();
     QFile file(path_);
@@ -127,13 +157,17 @@ bool IniFile::ReadText(QString* text, bool partial) {
     }
     if (lastError_.isEmpty()) {
         *text = std::move(decoded.text);
+        if (raw != nullptr) {
+            *raw = bytes;
+        }
         return true;
     }
     if (partial) {
         // CR and LF are never the second byte of a double-byte character, so the bytes up to the
         // last line ending before the bad byte are whole characters.
         const qsizetype lineEnd =
-            end == 0 ? -1 : std::max(bytes.lastIndexOf('\n', end - 1), bytes.lastIndexOf('\r', end - 1));
+            end == 0 ? -1
+                     : std::max(bytes.lastIndexOf('\n', end - 1), bytes.lastIndexOf('\r', end - 1));
         *text = DecodeCp932(bytes.left(lineEnd + 1)).text;
     }
     return false;
@@ -162,9 +196,12 @@ bool IniFile::Save(const IniDocument& doc) {
             path_ + QStringLiteral("の保存に失敗しました\n") + CannotEncodeMessage(encoded.badChar);
         return false;
     }
+    return Replace(encoded.bytes);
+}
+
+bool IniFile::Replace(const QByteArray& bytes) {
     QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(encoded.bytes) != encoded.bytes.size() ||
-        !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         lastError_ = path_ + QStringLiteral("の保存に失敗しました");
         return false;
     }
@@ -259,4 +296,52 @@ bool IniFile::Edit(const std::function<bool(IniDocument&)>& change) {
         return false;
     }
     return !change(doc) || Save(doc);
+}
+
+bool IniFile::AppendToSection(const QString& section,
+                              const std::function<QString(const QStringList&)>& makeLine) {
+    QString text;
+    QByteArray bytes;
+    if (!ReadText(&text, false, &bytes)) {
+        return false;
+    }
+    const QStringList lines = SplitTextLines(text);
+    const std::vector<qsizetype> ends = LineEnds(bytes);
+    Q_ASSERT(ends.size() == size_t(lines.size()));
+    // The first section of the name is the one read and written, as with FindSection.
+    bool found = false;
+    bool inside = false;
+    QStringList sectionLines;
+    qsizetype insertAt = bytes.size();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines.at(i).trimmed();
+        if (line.isEmpty()) {
+            continue;
+        }
+        if (QString name; HeaderName(line, &name)) {
+            inside = !found && name.compare(section, Qt::CaseInsensitive) == 0;
+            found = found || inside;
+        } else if (inside) {
+            sectionLines.append(line);
+        }
+        if (inside) {
+            insertAt = ends[size_t(i)];  // after the section's last line, before blank lines
+        }
+    }
+    const QString line = makeLine(sectionLines);
+    if (line.isEmpty()) {
+        return true;
+    }
+    QString added = found ? QString() : u'[' + section + QStringLiteral("]\r\n");
+    added += line + QStringLiteral("\r\n");
+    if (insertAt > 0 && bytes.at(insertAt - 1) != '\n' && bytes.at(insertAt - 1) != '\r') {
+        added.prepend(QStringLiteral("\r\n"));  // the line before had no ending
+    }
+    const EncodedText encoded = EncodeCp932(added);
+    if (!encoded.ok()) {
+        lastError_ =
+            path_ + QStringLiteral("の保存に失敗しました\n") + CannotEncodeMessage(encoded.badChar);
+        return false;
+    }
+    return Replace(bytes.left(insertAt) + encoded.bytes + bytes.mid(insertAt));
 }

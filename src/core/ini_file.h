@@ -56,6 +56,14 @@ class IniFile {
     // the file could not be read or written.
     bool Edit(const std::function<bool(IniDocument&)>& change);
 
+    // Adds the line that makeLine makes from the section's present lines (trimmed, blank lines
+    // left out) after the section's last line; a missing section is added at the end. Every
+    // other byte of the file stays as it was, so one new line does not re-encode a long file.
+    // An empty line from makeLine writes nothing. False only when the file could not be read
+    // whole or written.
+    bool AppendToSection(const QString& section,
+                         const std::function<QString(const QStringList&)>& makeLine);
+
     // For showing only, never for writing back: the whole document when the file reads whole;
     // otherwise the whole lines before the first byte that cannot be read, with lastError()
     // saying why. A missing file is an empty document.
@@ -64,9 +72,11 @@ class IniFile {
   private:
     // The file's text; a missing file is empty. When the file does not read whole, lastError()
     // says why and, with partial, text holds its whole lines before the first unreadable byte.
-    bool ReadText(QString* text, bool partial);
+    // raw, when given, receives the file's bytes when it read whole.
+    bool ReadText(QString* text, bool partial, QByteArray* raw = nullptr);
     bool Load(IniDocument* doc);
     bool Save(const IniDocument& doc);
+    bool Replace(const QByteArray& bytes);
 
     QString path_;
     QString lastError_;

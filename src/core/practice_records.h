@@ -13,8 +13,8 @@ constexpr int MaxRunNumber = 99999;
 
 // Appends one run of the unit under the number after the largest one in its section, so that a
 // gap in the numbers never overwrites an earlier run. The file is read whole first and replaced
-// in one step; a file that does not read whole is left as it is. The message for the user, or
-// empty when the run was written.
+// in one step with every other byte kept; a file that does not read whole is left as it is. The
+// message for the user, or empty when the run was written.
 QString AppendRecord(const QString& recordsPath, const QString& unitTitle, const QString& value);
 
 // Erases the sections of these units in one replacement of the file, under the same rules as

@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, LockDisablesExactlyTheListedControls) {
     EXPECT_EQ(window->Table.LineCount, 0);
 }
 
-TEST_F(MainWindowTest, UnlockingKeepsCommandsThatAreNotBuiltDisabled) {
+TEST_F(MainWindowTest, UnlockingEnablesTheLockedCommandsAgain) {
     window->btnLockedClick();
     window->btnLockedClick();
     EXPECT_FALSE(window->LockState);
@@ -149,10 +149,9 @@ TEST_F(MainWindowTest, UnlockingKeepsCommandsThatAreNotBuiltDisabled) {
     }
     EXPECT_TRUE(window->spnMaruRad->isEnabled());
     EXPECT_TRUE(window->spdMoji->isEnabled());
-    EXPECT_TRUE(window->spdOverWrite->isEnabled());
-    for (QWidget* pending :
-         std::initializer_list<QWidget*>{window->spdTest, window->spdRenshu, window->spdKiroku}) {
-        EXPECT_FALSE(pending->isEnabled()) << pending->objectName().toStdString();
+    for (QWidget* unlocked : std::initializer_list<QWidget*>{
+             window->spdOverWrite, window->spdTest, window->spdRenshu, window->spdKiroku}) {
+        EXPECT_TRUE(unlocked->isEnabled()) << unlocked->objectName().toStdString();
     }
 }
 

@@ -1,0 +1,337 @@
+// The practice window: a plane, the question and the answer panels, the list of marks and times.
+#include "practice_window.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "classic_pen.h"
+#include "dialogs.h"
+#include "image_view.h"
+#include "main_window.h"
+#include "plane.h"
+#include "plane_marks.h"
+#include "practice/practice_pictures.h"
+#include "practice/records_window.h"
+#include "practice/result_dialogs.h"
+#include "practice_records.h"
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, QRect bounds) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(bounds);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect bounds) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(bounds);
+    button->setAutoDefault(false);
+    return button;
+}
+
+GestureButton ToGestureButton(Qt::MouseButton button) {
+    return button == Qt::RightButton
+               ? GestureButton::Right
+               : (button == Qt::LeftButton ? GestureButton::Left : GestureButton::Middle);
+}
+
+constexpr int PlaneLeft = 340;
+constexpr int PlaneTop = 26;
+
+}  // namespace
+
+TfrmRenshu::TfrmRenshu(TfrmMain& main) : QDialog(&main), main_(main) {
+    setObjectName(QStringLiteral("frmRenshu"));
+    setWindowTitle(QStringLiteral("練習"));
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(15);
+    setFont(font);
+
+    lblMess = MakeLabel(this, QString(), QRect(16, 12, 310, 22));
+    lblMess->setObjectName(QStringLiteral("lblMess"));
+    imgShiki = new ImageView(this);
+    imgShiki->setObjectName(QStringLiteral("imgShiki"));
+    imgShiki->setGeometry(16, 38, 298, 65);
+    Label2 = MakeLabel(this, QStringLiteral("答案"), QRect(16, 110, 100, 20));
+    imgAns = new ImageView(this);
+    imgAns->setObjectName(QStringLiteral("imgAns"));
+    imgAns->setGeometry(16, 132, 298, 65);
+    Label1 = MakeLabel(this, QStringLiteral("採点"), QRect(16, 206, 100, 20));
+    lstRecord = new QListWidget(this);
+    lstRecord->setObjectName(QStringLiteral("lstRecord"));
+    lstRecord->setGeometry(16, 228, 298, 290);
+    QFont listFont(QStringLiteral("ＭＳ ゴシック"));
+    listFont.setPixelSize(15);
+    lstRecord->setFont(listFont);
+    edtCood = new QLineEdit(this);
+    edtCood->setObjectName(QStringLiteral("edtCood"));
+    edtCood->setGeometry(16, 528, 100, 24);
+    edtCood->setReadOnly(true);
+    btnTeisei = MakeButton(this, "btnTeisei", QStringLiteral("やり直し"), QRect(16, 562, 94, 32));
+    Button1 = MakeButton(this, "Button1", QStringLiteral("ヒント"), QRect(118, 562, 94, 32));
+    btnEnd = MakeButton(this, "btnEnd", QStringLiteral("終了"), QRect(220, 562, 94, 32));
+
+    imgCood = new ImageView(this);
+    imgCood->setObjectName(QStringLiteral("imgCood"));
+    imgCood->setGeometry(PlaneLeft, PlaneTop, 320, 320);
+    imgCood->setMouseTracking(true);
+    imgBatsu = BatsuPicture();
+    imgArrow = HintArrowPicture();
+
+    timSecond.setInterval(1000);
+    connect(&timSecond, &QTimer::timeout, this, &TfrmRenshu::timSecondTimer);
+    connect(imgCood, &ImageView::mousePressed, this, &TfrmRenshu::imgCoodMouseDown);
+    connect(imgCood, &ImageView::mouseMoved, this, &TfrmRenshu::imgCoodMouseMove);
+    connect(btnTeisei, &QPushButton::clicked, this, &TfrmRenshu::btnTeiseiClick);
+    connect(Button1, &QPushButton::clicked, this, &TfrmRenshu::Button1Click);
+    connect(btnEnd, &QPushButton::clicked, this, &TfrmRenshu::btnEndClick);
+    setMouseTracking(true);
+    installEventFilter(this);
+}
+
+TfrmRenshu::~TfrmRenshu() = default;
+
+void TfrmRenshu::showEvent(QShowEvent* event) {
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TfrmRenshu::FormShow() {
+    setWindowTitle(QStringLiteral("練習　") + main_.SelectedUnitTitle + QStringLiteral("／") +
+                   main_.SelectedUnitFile);
+    // The window covers the main window, its plane where the main plane is.
+    setGeometry(main_.geometry());
+    closing_ = false;
+    Session.RubberShown = false;
+    Session.ReviewMode = false;
+    Init(false);
+    btnTeisei->setEnabled(false);
+}
+
+DisplayOptions TfrmRenshu::Options() const {
+    DisplayOptions o = main_.CurrentDisplayOptions();
+    o.DrawState = 0;  // the practice plane shows graphs as they are, never as a rubber band
+    o.bitmapPasted = false;
+    return o;
+}
+
+void TfrmRenshu::Init(bool review) {
+    Session.Init(review, QDateTime::currentDateTime(), main_.Edit.Form);
+    timSecond.start();
+    const QString error =
+        DrawPlane(imgCood->canvas(), main_.SetCoodSettings, main_.DefaultPlaneSize,
+                  PlaneVariant::Main, Options(), typeset_, geometry_);
+    if (error.isEmpty()) {
+        imgCood->resize(imgCood->image().size());
+    } else {
+        ShowMessage(error);
+    }
+    imgCood->update();
+    lstRecord->clear();
+    lstRecord->addItems(Session.RecordLines);
+    ShowQuestion();
+}
+
+void TfrmRenshu::ShowQuestion() {
+    ClearPanel(imgShiki->canvas(), main_.PanelBackColour, main_.PanelTextColour);
+    ClearPanel(imgAns->canvas(), main_.PanelBackColour, main_.PanelTextColour);
+    if (!Session.Finished()) {
+        WriteFormulaPanel(imgShiki->canvas(), Session.Current(), main_.PanelBackColour,
+                          main_.PanelTextColour, typeset_);
+    }
+    imgShiki->update();
+    imgAns->update();
+    lblMess->setText(Session.Prompt());
+}
+
+void TfrmRenshu::imgCoodMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint pos) {
+    Apply(Session.Press(ToGestureButton(button), geometry_.PixelToLattice(pos)));
+}
+
+void TfrmRenshu::imgCoodMouseMove(QPoint pos) {
+    Apply(Session.Move(geometry_.PixelToLattice(pos)));
+}
+
+void TfrmRenshu::FormMouseMove() {
+    Apply(Session.Leave());
+}
+
+bool TfrmRenshu::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this && event->type() == QEvent::MouseMove) {
+        const auto* move = static_cast<QMouseEvent*>(event);
+        if (childAt(move->position().toPoint()) != imgCood) {
+            FormMouseMove();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmRenshu::btnTeiseiClick() {
+    Apply(Session.Redo());
+}
+
+void TfrmRenshu::Button1Click() {
+    Apply(Session.Hint());
+}
+
+void TfrmRenshu::btnEndClick() {
+    done(ModalOk);
+}
+
+void TfrmRenshu::timSecondTimer() {
+    Session.Tick();
+}
+
+void TfrmRenshu::done(int result) {
+    // The clock stops with the window, so no second is counted for a practice that has ended.
+    timSecond.stop();
+    closing_ = true;
+    QDialog::done(result);
+}
+
+void TfrmRenshu::Apply(const PracticeEffects& e) {
+    if (!e.marks.empty()) {
+        imgCood->update(DrawPlaneMarks(imgCood->canvas(), geometry_, Options(), e.marks));
+    }
+    for (const QString& message : e.messages) {
+        ShowMessage(message);
+    }
+    if (!e.readout.isEmpty()) {
+        edtCood->setText(e.readout);
+    }
+    if (e.clearReadout) {
+        edtCood->clear();
+    }
+    if (e.redoEnabled >= 0) {
+        btnTeisei->setEnabled(e.redoEnabled == 1);
+    }
+    if (e.arrow) {
+        // Copied with XOR, so a second hint at the same place takes the arrow away.
+        CopyXor(imgCood->canvas().image, geometry_.LatticeToPixel(e.arrowAt), imgArrow);
+        imgCood->update();
+    }
+    if (e.grade != PracticeEffects::Grade::None) {
+        Graded(e);
+    }
+}
+
+void TfrmRenshu::Graded(const PracticeEffects& e) {
+    WriteFormulaPanel(imgAns->canvas(), e.shownAnswer, main_.PanelBackColour, main_.PanelTextColour,
+                      typeset_);
+    MakeDialogs();
+    PlaceDialogs();
+    if (e.grade == PracticeEffects::Grade::Wrong) {
+        CopyOr(imgAns->canvas().image, QPoint(100, 0), imgBatsu.copy(0, 0, 100, 100));
+        imgAns->update();
+        frmAyamari->HintUsed = Session.HintUsed;
+        const int result = ShowModal(*frmAyamari);
+        Session.AfterWrong(result);
+        if (result == ModalCancel) {
+            done(ModalCancel);
+        }
+        return;
+    }
+    MarkRight();
+    lstRecord->item(Session.RunIndex + 1)->setText(Session.RecordLines[Session.RunIndex + 1]);
+    const int result = ShowModal(*frmSeikai);
+    if (result == ModalCancel) {
+        done(ModalCancel);
+        return;
+    }
+    if (Session.NextQuestion()) {
+        EndOfRun();
+        return;
+    }
+    ShowQuestion();
+}
+
+void TfrmRenshu::MarkRight() {
+    // The ○: two rings in the inverting pen over the left half of the answer panel.
+    CanvasImage& panel = imgAns->canvas();
+    {
+        ClassicCanvas canvas(panel);
+        CanvasState& s = canvas.state();
+        s.PenWidth = 3;
+        s.PenColor = 0xFFFF00;
+        s.BrushColor = 0xFFFFFE;
+        s.BrushSolid = true;
+        s.Mode = PenMode::NotXor;
+        const int w = panel.image.width() / 2;
+        const int h = panel.image.height();
+        canvas.Ellipse(0, 0, w, h);
+        canvas.Ellipse(w / 4, h / 4, 3 * w / 4, 3 * h / 4);
+        s.Mode = PenMode::Copy;
+        s.PenWidth = 1;
+    }
+    imgAns->update();
+}
+
+void TfrmRenshu::EndOfRun() {
+    const PracticeSession::RunEnd end = Session.EndRun(QDateTime::currentDateTime());
+    lstRecord->addItems(end.lines);
+    if (!main_.TestMode && !Session.ReviewMode && !main_.OnCdRom) {
+        const QString error = AppendRecord(main_.StartDir + QStringLiteral("Record.ini"),
+                                           main_.SelectedUnitTitle, end.recordValue);
+        if (!error.isEmpty()) {
+            ShowMessage(error);  // the run's end goes on
+        }
+    }
+    frmOwari->btnFukushu->setEnabled(end.canReview);
+    if (!Session.ReviewMode && end.allRightFirstTime) {
+        frmOwari->SetTabFirst(frmOwari->btnEnd);
+        frmOwari->SetBackground(0x008000);
+        ShowModal(*frmHappy);
+        done(ModalOk);
+        return;
+    }
+    if (Session.ReviewMode) {
+        frmOwari->edtMess->setText(QStringLiteral("　復習を終わりました"));
+    } else {
+        frmOwari->edtMess->setText(QStringLiteral("　　終了しました"));
+        frmOwari->SetTabFirst(frmOwari->btnFukushu);
+    }
+    switch (ShowModal(*frmOwari)) {
+        case ModalOk:
+            Init(false);
+            break;
+        case ModalReview:
+            Init(true);
+            break;
+        default:
+            done(ModalCancel);
+            break;
+    }
+}
+
+void TfrmRenshu::MakeDialogs() {
+    if (frmSeikai != nullptr) {
+        return;
+    }
+    frmSeikai = new TfrmSeikai(this);
+    frmAyamari = new TfrmAyamari([this] { Apply(Session.ShowCorrection()); },
+                                 [this] {
+                                     // The answer is shown with its dotted extensions.
+                                     main_.chkTensen->setChecked(true);
+                                     Apply(Session.ShowAnswer());
+                                 },
+                                 this);
+    frmOwari = new TfrmOwari([this] { main_.ShowRecords(); }, this);
+    frmHappy = new TfrmHappy(this);
+}
+
+void TfrmRenshu::PlaceDialogs() {
+    const QRect mainFrame = main_.frameGeometry();
+    const int planeHeight = main_.PlaneHeightPx();
+    for (ResultDialog* dialog :
+         std::initializer_list<ResultDialog*>{frmSeikai, frmAyamari, frmOwari, frmHappy}) {
+        dialog->PlaceNear(mainFrame, planeHeight, imgCood->x());
+    }
+}

@@ -1,0 +1,84 @@
+// The practice window frmRenshu ("練習"): asks a unit's questions one by one on a plane of its
+// own, grades each answer at once, and at the end of a run records it and offers a review. The
+// answer states live in PracticeSession; this window shows what they call for.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QTimer>
+
+#include "display_options.h"
+#include "panel_text.h"
+#include "plane_geometry.h"
+#include "practice_session.h"
+
+class ImageView;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class TfrmAyamari;
+class TfrmHappy;
+class TfrmMain;
+class TfrmOwari;
+class TfrmSeikai;
+
+class TfrmRenshu : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TfrmRenshu(TfrmMain& main);
+    ~TfrmRenshu() override;
+
+    ImageView* imgCood;
+    ImageView* imgShiki;
+    ImageView* imgAns;
+    QLabel* lblMess;
+    QLabel* Label2;
+    QLabel* Label1;
+    QListWidget* lstRecord;
+    QLineEdit* edtCood;
+    QPushButton* btnTeisei;
+    QPushButton* Button1;
+    QPushButton* btnEnd;
+    QImage imgBatsu;
+    QImage imgArrow;
+    QTimer timSecond;
+
+    PracticeSession Session;
+    TfrmSeikai* frmSeikai = nullptr;
+    TfrmAyamari* frmAyamari = nullptr;
+    TfrmOwari* frmOwari = nullptr;
+    TfrmHappy* frmHappy = nullptr;
+
+    void FormShow();
+    void Init(bool review);
+    void imgCoodMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void imgCoodMouseMove(QPoint pos);
+    void FormMouseMove();
+    void btnTeiseiClick();
+    void Button1Click();
+    void btnEndClick();
+    void timSecondTimer();
+
+    void done(int result) override;
+    const PlaneGeometry& Geometry() const { return geometry_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Apply(const PracticeEffects& effects);
+    void Graded(const PracticeEffects& effects);
+    void ShowQuestion();
+    void EndOfRun();
+    void MarkRight();
+    void MakeDialogs();
+    void PlaceDialogs();
+    DisplayOptions Options() const;
+
+    TfrmMain& main_;
+    PlaneGeometry geometry_;
+    TypesetState typeset_;
+    bool closing_ = false;  // a dialog chose to stop the practice
+};

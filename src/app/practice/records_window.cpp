@@ -1,0 +1,159 @@
+// The records window.
+#include "practice/records_window.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "dialogs.h"
+#include "fonts.h"
+#include "path_text.h"
+
+namespace {
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect bounds) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(bounds);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QFont FixedFont(int pixels) {
+    QFont font(FixedFontName);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+}  // namespace
+
+TfrmKiroku::TfrmKiroku(const QString& startDir, QWidget* parent)
+    : QDialog(parent), startDir_(startDir), recordsPath_(startDir + QStringLiteral("Record.ini")) {
+    setObjectName(QStringLiteral("frmKiroku"));
+    setWindowTitle(QStringLiteral("実行記録"));
+    QFont font(PlainFontName);
+    font.setPixelSize(14);
+    setFont(font);
+    setFixedSize(640, 420);
+
+    Label1 = new QLabel(QStringLiteral("単元をクリックして下さい"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setGeometry(16, 12, 300, 20);
+
+    lstTitle = new QListWidget(this);
+    lstTitle->setObjectName(QStringLiteral("lstTitle"));
+    lstTitle->setGeometry(16, 36, 300, 320);
+    lstTitle->setFont(FixedFont(15));
+    lstTitle->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // A click shows the unit even when it is already selected; the keyboard selects too. Both
+    // may come for one click, which costs nothing: the records are read when listed.
+    connect(lstTitle, &QListWidget::itemClicked, this, &TfrmKiroku::lstTitleClick);
+    connect(lstTitle, &QListWidget::itemSelectionChanged, this, &TfrmKiroku::lstTitleClick);
+
+    memDetail = new QPlainTextEdit(this);
+    memDetail->setObjectName(QStringLiteral("memDetail"));
+    memDetail->setGeometry(328, 36, 296, 320);
+    memDetail->setFont(FixedFont(13));
+    memDetail->setReadOnly(true);
+    memDetail->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memDetail->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memDetail->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    btnErase = MakeButton(this, "btnErase", QStringLiteral("記録消去"), QRect(16, 372, 100, 32));
+    btnReturn = MakeButton(this, "btnReturn", QStringLiteral("戻る"), QRect(524, 372, 100, 32));
+    connect(btnErase, &QPushButton::clicked, this, &TfrmKiroku::btnEraseClick);
+    connect(btnReturn, &QPushButton::clicked, this, &TfrmKiroku::btnReturnClick);
+
+    if (const QWidget* owner = parentWidget()) {
+        move(owner->window()->frameGeometry().topLeft());
+    }
+}
+
+QString TfrmKiroku::ListUnits() {
+    const QString folder = startDir_ + QStringLiteral("DATA/");
+    const QStringList files = QDir(folder).entryList({QStringLiteral("*.lin")}, QDir::Files,
+                                                     QDir::Name | QDir::IgnoreCase);
+    records_ = PracticeRecords::Read(recordsPath_);
+    titles_.clear();
+    QStringList lines;
+    for (const QString& file : files) {
+        const QString title = ReadFirstLine(folder + file);
+        titles_.append(title);
+        lines.append(QString::number(records_.RunCount(title)) + QStringLiteral("回 ") + title);
+    }
+    // Refilling the list is no click: the memo stays as the caller leaves it.
+    const QSignalBlocker quiet(lstTitle);
+    lstTitle->clear();
+    lstTitle->addItems(lines);
+    return records_.error();
+}
+
+void TfrmKiroku::FormShow() {
+    // A run recorded since the last showing changes the counts, so the list is made afresh.
+    memDetail->clear();
+    if (const QString problem = ListUnits(); !problem.isEmpty()) {
+        ShowMessage(problem);
+    }
+}
+
+void TfrmKiroku::lstTitleClick() {
+    const int row = lstTitle->currentRow();
+    if (row < 0 || row >= titles_.size()) {
+        return;
+    }
+    const QStringList details = records_.DetailLines(titles_[row]);
+    memDetail->setPlainText(details.isEmpty() ? QStringLiteral("練習の記録はありません")
+                                              : details.join(u'\n'));
+}
+
+void TfrmKiroku::btnEraseClick() {
+    QList<int> rows;
+    for (const QListWidgetItem* item : lstTitle->selectedItems()) {
+        rows.append(lstTitle->row(item));
+    }
+    if (rows.isEmpty()) {
+        ShowMessage(QStringLiteral("消去する単元を選んでください"));
+        return;
+    }
+    if (ConfirmYesNo(QStringLiteral("記録を消してもいいですか？")) != Answer::Yes) {
+        return;
+    }
+    std::sort(rows.begin(), rows.end());
+    QStringList erased;
+    for (const int row : rows) {
+        // A unit without runs has no section: leaving it out keeps the file untouched.
+        if (!lstTitle->item(row)->text().startsWith(u'0')) {
+            erased.append(titles_[row]);
+        }
+    }
+    if (!erased.isEmpty()) {
+        if (const QString problem = EraseRecords(recordsPath_, erased); !problem.isEmpty()) {
+            ShowMessage(problem);
+        }
+    }
+    memDetail->clear();
+    ListUnits();
+}
+
+void TfrmKiroku::btnReturnClick() {
+    memDetail->clear();
+    done(ModalOk);
+}
+
+void TfrmKiroku::showEvent(QShowEvent* event) {
+    // A window the system shows again (after being minimised) is not a new showing.
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+    QDialog::showEvent(event);
+}
+
+void TfrmKiroku::reject() {
+    done(ModalCancel);
+}

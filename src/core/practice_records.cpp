@@ -1,0 +1,147 @@
+// Appending, listing and erasing practice records.
+#include "practice_records.h"
+
+#include <QSet>
+#include <algorithm>
+#include <vector>
+
+#include "ini_file.h"
+
+namespace {
+
+const QString MissingRun = QStringLiteral("?");
+
+// Section names are compared as the profile functions compare them: trimmed, without case.
+QString SectionKey(const QString& title) {
+    return title.trimmed().toCaseFolded();
+}
+
+// The run number of a key, or 0 when the key is not one: only the plain decimal form counts,
+// because "01" is another key than "1" to the ini file and would never be found by number.
+int RunNumber(const QString& key) {
+    if (key.isEmpty() || key.size() > 5 || key.front() == u'0') {
+        return 0;
+    }
+    int number = 0;
+    for (const QChar c : key) {
+        if (c < u'0' || c > u'9') {
+            return 0;
+        }
+        number = number * 10 + (c.unicode() - u'0');
+    }
+    return number <= MaxRunNumber ? number : 0;
+}
+
+// The run number of a "key=value" line; comments and lines without "=" are not runs.
+int LineRunNumber(const QString& line) {
+    if (line.startsWith(u';') || !line.contains(u'=')) {
+        return 0;
+    }
+    return RunNumber(IniLineKey(line));
+}
+
+int LargestRunNumber(const QStringList& lines) {
+    int largest = 0;
+    for (const QString& line : lines) {
+        largest = std::max(largest, LineRunNumber(line));
+    }
+    return largest;
+}
+
+bool HasLineBreak(const QString& text) {
+    return text.contains(u'\r') || text.contains(u'\n');
+}
+
+}  // namespace
+
+QString AppendRecord(const QString& recordsPath, const QString& unitTitle, const QString& value) {
+    const QString section = unitTitle.trimmed();
+    // A bracket would end the section's header early and file the run under another name.
+    if (section.contains(u'[') || section.contains(u']')) {
+        return recordsPath +
+               QStringLiteral("に記録を書き込めません\n単元名に「[」や「]」は使えません");
+    }
+    if (HasLineBreak(section) || HasLineBreak(value)) {
+        return recordsPath + QStringLiteral("に記録を書き込めません");
+    }
+    IniFile ini(recordsPath);
+    bool full = false;
+    const bool written = ini.AppendToSection(section, [&](const QStringList& lines) -> QString {
+        const int next = LargestRunNumber(lines) + 1;
+        if (next > MaxRunNumber) {
+            full = true;
+            return QString();
+        }
+        return QString::number(next) + u'=' + value;
+    });
+    if (!written) {
+        return ini.lastError() + QStringLiteral("\n今回の記録は書き込めませんでした");
+    }
+    if (full) {
+        return recordsPath + QStringLiteral("には「") + section +
+               QStringLiteral("」の記録をこれ以上書き込めません");
+    }
+    return {};
+}
+
+QString EraseRecords(const QString& recordsPath, const QStringList& unitTitles) {
+    QSet<QString> erased;
+    for (const QString& title : unitTitles) {
+        erased.insert(SectionKey(title));
+    }
+    IniFile ini(recordsPath);
+    const bool done = ini.Edit([&](IniDocument& doc) {
+        return std::erase_if(doc.sections, [&](const IniDocument::Section& s) {
+                   return erased.contains(SectionKey(s.name));
+               }) > 0;
+    });
+    return done ? QString() : ini.lastError() + QStringLiteral("\n記録を消去できませんでした");
+}
+
+PracticeRecords PracticeRecords::Read(const QString& recordsPath) {
+    PracticeRecords records;
+    IniFile ini(recordsPath);
+    IniDocument doc = ini.ReadReadablePart();
+    records.error_ = ini.lastError();
+    records.sections_.reserve(qsizetype(doc.sections.size()));
+    for (IniDocument::Section& section : doc.sections) {
+        // The first section of a name is the one the ini file reads and writes.
+        const QString key = SectionKey(section.name);
+        if (!records.sections_.contains(key)) {
+            records.sections_.insert(key, std::move(section.lines));
+        }
+    }
+    return records;
+}
+
+const QStringList* PracticeRecords::Lines(const QString& unitTitle) const {
+    const auto found = sections_.constFind(SectionKey(unitTitle));
+    return found == sections_.cend() ? nullptr : &found.value();
+}
+
+int PracticeRecords::RunCount(const QString& unitTitle) const {
+    const QStringList* lines = Lines(unitTitle);
+    return lines == nullptr ? 0 : LargestRunNumber(*lines);
+}
+
+QStringList PracticeRecords::DetailLines(const QString& unitTitle) const {
+    const QStringList* lines = Lines(unitTitle);
+    if (lines == nullptr) {
+        return {};
+    }
+    std::vector<QString> values(LargestRunNumber(*lines) + 1);
+    std::vector<bool> found(values.size(), false);
+    for (const QString& line : *lines) {
+        // The first line of a number is the one the ini file reads.
+        if (const int number = LineRunNumber(line); number > 0 && !found[number]) {
+            found[number] = true;
+            values[number] = IniLineValue(line);
+        }
+    }
+    QStringList details;
+    details.reserve(qsizetype(values.size()) - 1);
+    for (size_t number = 1; number < values.size(); ++number) {
+        details.append(found[number] ? values[number] : MissingRun);
+    }
+    return details;
+}

@@ -1,0 +1,119 @@
+// A student practising a sample unit through the windows, and a teacher testing a drawing: the
+// unit chosen, clicks on the practice plane, the dialogs answered, the record written or not.
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "image_view.h"
+#include "practice/practice_window.h"
+#include "practice/result_dialogs.h"
+#include "sjis_codec.h"
+#include "tangen_window.h"
+#include "units/tangen_open_window.h"
+#include "window_fixture.h"
+
+namespace {
+
+QString ReadSjis(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? DecodeCp932(f.readAll()).text : QString();
+}
+
+class PracticeTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        window->StartDir = dir.path() + u'/';
+        QDir(dir.path()).mkdir(QStringLiteral("DATA"));
+        // A unit of two questions, y=2x and the point (2, -3), with a plane of spacing 8.
+        const QStringList lines{"比例の練習", "<<spec5",   "-99",  "-99",  "-99",  "-99",
+                                "8",          "8",         "True", "5",    "5",    "True",
+                                "-----",      "99",        "99",   "1",    "True", ">>",
+                                "255,16",     "y=2x",      "0,0",  "1,2",  "0,0",  "0,0",
+                                "255,19",     "(  2, -3)", "2,-3", "5,99", "0,0",  "0,0"};
+        QFile f(dir.filePath(QStringLiteral("DATA/hirei.lin")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(EncodeCp932(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).bytes);
+    }
+    // Clicks the lattice point on the practice plane.
+    static void Click(TfrmRenshu& practice, LatticePoint p) {
+        const QPoint px = practice.Geometry().LatticeToPixel(p);
+        QTest::mouseMove(practice.imgCood, px);
+        QTest::mouseClick(practice.imgCood, Qt::LeftButton, {}, px);
+    }
+    QTemporaryDir dir;
+    QStringList shown;  // the windows and dialogs in the order they were shown
+};
+
+TEST_F(PracticeTest, AStudentPractisesAUnitAndTheRunIsRecorded) {
+    const PlaneSettings drawingPlane = window->SetCoodSettings;
+    int unitChoices = 0;
+    dialogs.modalScript = [&](QDialog& dialog) -> int {
+        shown.append(dialog.objectName().isEmpty() ? dialog.windowTitle() : dialog.objectName());
+        if (auto* open = dynamic_cast<TfrmTangenOpen*>(&dialog)) {
+            dialog.show();
+            if (unitChoices++ > 0) {
+                return ModalCancel;  // the second choice ends the practice command
+            }
+            open->lstTitle->setCurrentRow(0);
+            open->lstTitleClick();
+            open->btnOKClick();
+            return dialog.result();
+        }
+        if (auto* practice = dynamic_cast<TfrmRenshu*>(&dialog)) {
+            dialog.show();
+            EXPECT_EQ(practice->windowTitle(), QStringLiteral("練習　比例の練習／hirei.lin"));
+            EXPECT_EQ(practice->Geometry().unitY, 8);  // the unit's own plane
+            Click(*practice, {0, 0});
+            Click(*practice, {1, 1});  // wrong: y=x
+            Click(*practice, {1, 2});
+            Click(*practice, {-1, -2});  // right after a miss: ×
+            Click(*practice, {2, -3});   // the point, right at once: ○
+            return practice->result();
+        }
+        if (dynamic_cast<TfrmAyamari*>(&dialog) || dynamic_cast<TfrmSeikai*>(&dialog)) {
+            return ModalOk;
+        }
+        return ModalCancel;  // the end-of-run dialog: 終了
+    };
+    window->spdRenshuClick();
+    EXPECT_EQ(shown.size(), 7);  // open, practice, 誤答, 正解, 正解, end of run, open
+    EXPECT_EQ(window->frmRenshu->Session.MarkString, QStringLiteral("XO"));
+    EXPECT_EQ(window->frmRenshu->lstRecord->item(1)->text().left(4), QStringLiteral("(1)×"));
+    EXPECT_FALSE(window->frmRenshu->timSecond.isActive());
+    const QString records = ReadSjis(dir.filePath(QStringLiteral("Record.ini")));
+    EXPECT_TRUE(records.startsWith(QStringLiteral("[比例の練習]\r\n1=")));
+    EXPECT_TRUE(records.contains(QStringLiteral(" XO 00:0"))) << records.toStdString();
+    EXPECT_EQ(window->SetCoodSettings, drawingPlane);  // the unit's plane does not stay
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(PracticeTest, ATeacherTestsTheDrawingWithoutARecord) {
+    window->spdTestClick();  // "Graph1.lin" of a new drawing, but nothing drawn
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("テストするデータがありません")});
+    window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
+    bool happy = false;
+    dialogs.modalScript = [&](QDialog& dialog) -> int {
+        if (auto* practice = dynamic_cast<TfrmRenshu*>(&dialog)) {
+            dialog.show();
+            Click(*practice, {2, 2});
+            Click(*practice, {-2, 0});  // y=1/2･x+1, right at once
+            return practice->result();
+        }
+        happy |= dynamic_cast<TfrmHappy*>(&dialog) != nullptr;
+        return ModalOk;
+    };
+    window->spdTestClick();
+    EXPECT_TRUE(happy);
+    EXPECT_TRUE(window->TestMode);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Record.ini"))));
+    window->frmTangen->lblFileName->setText(QStringLiteral("unit.cai"));
+    window->spdTestClick();
+    EXPECT_EQ(dialogs.messages.last(),
+              QStringLiteral("ファイルの拡張子が.linｑｕｅではありません"));
+}
+
+}  // namespace

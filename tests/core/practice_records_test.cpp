@@ -1,0 +1,223 @@
+// Practice records: runs appended after the largest number, counted and listed across gaps, files
+// that do not read whole listed as far as they read and never written.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "practice_records.h"
+#include "sjis_codec.h"
+
+namespace {
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+}
+
+// The bytes of a literal, NUL bytes included.
+template <size_t N>
+QByteArray Bytes(const char (&literal)[N]) {
+    return QByteArray(literal, N - 1);
+}
+
+QByteArray Sjis(const char* utf8) {
+    return EncodeCp932(QString::fromUtf8(utf8)).bytes;
+}
+
+// "count:detail|detail…" for a unit, as the records window shows it.
+QString Listing(const PracticeRecords& records, const QString& title) {
+    return QString::number(records.RunCount(title)) + u':' + records.DetailLines(title).join(u'|');
+}
+
+TEST(PracticeRecords, AppendsRunsInOrderUnderTheirUnit) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Record.ini");
+    const char* runs[][2] = {
+        {"比例", "2024年11月05日 10:05 OOXO 03:12"},
+        {"一次関数", "2024年11月06日 09:00 O 00:40"},
+        {"比例", "2024年11月08日 09:40 OOOO 02:05"},
+        {" 比例 ", "2024年11月09日 08:00 XXXX 10:00"},
+        {"Unit", "a"},
+        {"UNIT", "b"},  // the ini file does not tell case apart
+    };
+    for (const auto& [title, value] : runs) {
+        EXPECT_EQ(AppendRecord(path, QString::fromUtf8(title), QString::fromUtf8(value)), "");
+    }
+    EXPECT_EQ(ReadBytes(path), Sjis("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n"
+                                    "2=2024年11月08日 09:40 OOOO 02:05\r\n"
+                                    "3=2024年11月09日 08:00 XXXX 10:00\r\n"
+                                    "[一次関数]\r\n1=2024年11月06日 09:00 O 00:40\r\n"
+                                    "[Unit]\r\n1=a\r\n2=b\r\n"));
+    const PracticeRecords records = PracticeRecords::Read(path);
+    EXPECT_EQ(records.error(), "");
+    EXPECT_EQ(Listing(records, QStringLiteral("比例")),
+              QStringLiteral("3:2024年11月05日 10:05 OOXO 03:12|2024年11月08日 09:40 OOOO 02:05|"
+                             "2024年11月09日 08:00 XXXX 10:00"));
+    EXPECT_EQ(Listing(records, "unit"), "2:a|b");
+    EXPECT_EQ(Listing(records, QStringLiteral("関数")), "0:");
+}
+
+TEST(PracticeRecords, AnAppendKeepsEveryOtherByteOfTheFile) {
+    // Given: the file (none: no file). Expected: the file after a run of T was appended.
+    const std::pair<const char*, const char*> rows[] = {
+        {nullptr, "[T]\r\n1=n\r\n"},
+        {"", "[T]\r\n1=n\r\n"},
+        {"[T]", "[T]\r\n1=n\r\n"},
+        {"[T]\n1=a\n\n[U]\n1=u", "[T]\n1=a\n2=n\r\n\n[U]\n1=u"},
+        {"[U]\r\n1=u", "[U]\r\n1=u\r\n[T]\r\n1=n\r\n"},
+        {"[U]\r1=u\r", "[U]\r1=u\r[T]\r\n1=n\r\n"},
+        {"; note\r\n[t]\r\n;c\r\n\r\n", "; note\r\n[t]\r\n;c\r\n1=n\r\n\r\n"},
+        {" [ T ] x\r\n  1 = a  \r\n", " [ T ] x\r\n  1 = a  \r\n2=n\r\n"},
+        {"[T]\r\n1=a\r\n[T]\r\n5=b\r\n", "[T]\r\n1=a\r\n2=n\r\n[T]\r\n5=b\r\n"},
+        {"[比例]\r\n1=あ\r\n[T]\r\n1=い", "[比例]\r\n1=あ\r\n[T]\r\n1=い\r\n2=n\r\n"},
+    };
+    for (const auto& [given, expected] : rows) {
+        SCOPED_TRACE(given == nullptr ? "(none)" : given);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Record.ini");
+        if (given != nullptr) {
+            WriteBytes(path, Sjis(given));
+        }
+        EXPECT_EQ(AppendRecord(path, "T", "n"), "");
+        EXPECT_EQ(ReadBytes(path), Sjis(expected));
+    }
+}
+
+TEST(PracticeRecords, NumbersCountAcrossGapsAndTheNextRunGoesAfterTheLargest) {
+    // Given: the section's lines. Expected: the listing, then the line the next append adds.
+    const std::pair<const char*, const char*> rows[] = {
+        {"1=a\r\n3=c", "3:a|?|c 4=n"},
+        {"2=b", "2:?|b 3=n"},
+        {"", "0: 1=n"},
+        // Only plain decimal keys with "=" are runs; the first line of a number is the one read.
+        {"01=x\r\n+1=x\r\nx=1\r\n;5=c\r\n7\r\n2=b\r\n2=dup\r\n 1 = a ", "2:a|b 3=n"},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Record.ini");
+    for (const auto& [lines, expected] : rows) {
+        SCOPED_TRACE(lines);
+        const QByteArray section(lines);
+        WriteBytes(path,
+                   "[T]\r\n" + (section.isEmpty() ? "" : section + "\r\n") + "[U]\r\n1=u\r\n");
+        PracticeRecords records = PracticeRecords::Read(path);
+        const QString listing = Listing(records, "T");
+        ASSERT_EQ(AppendRecord(path, "T", "n"), "");
+        records = PracticeRecords::Read(path);
+        const QStringList written = DecodeCp932(ReadBytes(path)).text.split("\r\n");
+        EXPECT_EQ(listing + u' ' + written.at(written.indexOf("[U]") - 1), expected);
+        EXPECT_EQ(Listing(records, "U"), "1:u");
+    }
+
+    // A number beyond the last one there can be is no run; the run after the last one is refused
+    // and the file stays as it is.
+    WriteBytes(path, "[T]\r\n99998=y\r\n100000=z\r\n");
+    const QStringList details = PracticeRecords::Read(path).DetailLines("T");
+    EXPECT_EQ(details.size(), 99998);
+    EXPECT_EQ(details.count("?"), 99997);
+    EXPECT_EQ(details.back(), "y");
+    ASSERT_EQ(AppendRecord(path, "T", "n"), "");
+    const QByteArray full = ReadBytes(path);
+    EXPECT_TRUE(full.endsWith("100000=z\r\n99999=n\r\n"));
+    EXPECT_EQ(AppendRecord(path, "T", "n"),
+              path + QStringLiteral("には「T」の記録をこれ以上書き込めません"));
+    EXPECT_EQ(ReadBytes(path), full);
+}
+
+TEST(PracticeRecords, FilesThatDoNotReadWholeAreListedAsFarAsTheyReadAndNeverWritten) {
+    // Given: the file's bytes (none: no file). Expected: the listing of A and B, then the
+    // reason, as far as it tells the kind of damage.
+    struct Row {
+        const char* name;
+        QByteArray bytes;
+        const char* listing;
+        const char* reason;
+    };
+    const Row rows[] = {
+        {"missing", QByteArray(), "0: 0:", ""},
+        {"no sections", "1=a\r\n2=b\r\n", "0: 0:", ""},
+        {"line without =", "[A]\r\n1=a\r\nrubbish\r\n2=b\r\n", "2:a|b 0:", ""},
+        {"bad Shift-JIS in B", "[A]\r\n1=a\r\n2=b\r\n[B]\r\n1=\x81\r\n2=b\r\n",
+         "2:a|b 0:", "は正しいShift-JISのテキストではありません（23バイト目）"},
+        {"bad Shift-JIS inside A", "[A]\r\n1=a\r\n2=\x81\r\n3=c\r\n[B]\r\n1=b\r\n",
+         "1:a 0:", "は正しいShift-JISのテキストではありません（13バイト目）"},
+        {"binary", Bytes("[A]\r\n1=a\r\n\0\x01\x02[B]\r\n1=b\r\n"),
+         "1:a 0:", "はテキストファイルではありません（11バイト目）"},
+        {"picture", Bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR[A]\r\n1=a\r\n"),
+         "0: 0:", "はテキストファイルではありません（9バイト目）"},
+        {"folder", QByteArray(), "0: 0:", "を読み込めません"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Record.ini");
+        if (QByteArray(row.name) == "folder") {
+            ASSERT_TRUE(QDir(dir.path()).mkdir("Record.ini"));
+        } else if (QByteArray(row.name) != "missing") {
+            WriteBytes(path, row.bytes);
+        }
+        const PracticeRecords records = PracticeRecords::Read(path);
+        EXPECT_EQ(Listing(records, "A") + u' ' + Listing(records, "B"),
+                  QString::fromUtf8(row.listing));
+        const QString reason = QString::fromUtf8(row.reason);
+        EXPECT_EQ(records.error(), reason.isEmpty() ? QString() : path + reason);
+        if (reason.isEmpty()) {
+            continue;
+        }
+        const QByteArray before = ReadBytes(path);
+        EXPECT_EQ(AppendRecord(path, "A", "n"),
+                  path + reason + QStringLiteral("\n今回の記録は書き込めませんでした"));
+        EXPECT_EQ(EraseRecords(path, {"A", "B"}),
+                  path + reason + QStringLiteral("\n記録を消去できませんでした"));
+        EXPECT_EQ(ReadBytes(path), before);
+    }
+}
+
+TEST(PracticeRecords, AFailedWriteIsReportedAndLeavesTheOldRecords) {
+    QTemporaryDir dir;
+    // No folder to write in.
+    const QString nowhere = dir.filePath("gone/Record.ini");
+    EXPECT_EQ(AppendRecord(nowhere, "A", "n"),
+              nowhere + QStringLiteral("の保存に失敗しました\n今回の記録は書き込めませんでした"));
+    EXPECT_FALSE(QFile::exists(nowhere));
+    EXPECT_EQ(EraseRecords(nowhere, {"A"}), "");  // nothing to erase: nothing written
+
+    // A name so long that the replacement cannot be made beside the file.
+    const QString longName = dir.filePath(QString(248, u'r') + QStringLiteral(".ini"));
+    const QByteArray old = Sjis("[A]\r\n1=a\r\n[比例]\r\n1=b\r\n");
+    WriteBytes(longName, old);
+    const QString failed = longName + QStringLiteral("の保存に失敗しました\n");
+    EXPECT_EQ(AppendRecord(longName, "A", "n"),
+              failed + QStringLiteral("今回の記録は書き込めませんでした"));
+    EXPECT_EQ(EraseRecords(longName, {QStringLiteral("比例")}),
+              failed + QStringLiteral("記録を消去できませんでした"));
+    EXPECT_EQ(EraseRecords(longName, {"B"}), "");
+    EXPECT_EQ(ReadBytes(longName), old);
+
+    // A title that would break its section's header, and a character Shift-JIS cannot hold.
+    const QString path = dir.filePath("Record.ini");
+    WriteBytes(path, old);
+    EXPECT_EQ(AppendRecord(path, QStringLiteral("比例[1]"), "n"),
+              path + QStringLiteral("に記録を書き込めません\n単元名に「[」や「]」は使えません"));
+    EXPECT_EQ(AppendRecord(path, "A", "x\ny"), path + QStringLiteral("に記録を書き込めません"));
+    EXPECT_TRUE(AppendRecord(path, QStringLiteral("€"), "n").contains(QStringLiteral("€")));
+    EXPECT_EQ(ReadBytes(path), old);
+}
+
+TEST(PracticeRecords, ErasesSectionsInOneReplacement) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Record.ini");
+    WriteBytes(path, Sjis("[比例]\r\n1=a\r\n[Unit]\r\n1=b\r\n2=c\r\n[一次関数]\r\n1=d\r\n"
+                          "[unit]\r\n1=e\r\n"));
+    EXPECT_EQ(EraseRecords(path, {QStringLiteral("比例"), " UNIT ", QStringLiteral("ない")}), "");
+    EXPECT_EQ(ReadBytes(path), Sjis("[一次関数]\r\n1=d\r\n"));
+}
+
+}  // namespace
