@@ -47,6 +47,15 @@ QString Items(const QListWidget* list) {
     return items.join(u'|');
 }
 
+// The numbers of runs listed, "3 0 …".
+QString Counts(const QListWidget* list) {
+    QStringList counts;
+    for (int i = 0; i < list->count(); ++i) {
+        counts.append(list->item(i)->text().section(u'回', 0, 0));
+    }
+    return counts.join(u' ');
+}
+
 void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {}) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
                       list->visualItemRect(list->item(row)).center());
@@ -92,17 +101,17 @@ TEST_F(RecordsWindowTest, ListsTheUnitsAndShowsTheRunsOfTheUnitClicked) {
     mainWindow.setGeometry(200, 150, 640, 480);
     mainWindow.show();
     TfrmKiroku window(start, &mainWindow);
-    QStringList captions{window.windowTitle(), window.Label1->text(), window.btnErase->text(),
-                         window.btnReturn->text()};
-    EXPECT_EQ(captions.join(u' '),
-              QStringLiteral("実行記録 単元をクリックして下さい 記録消去 戻る"));
-    EXPECT_EQ(window.Label1->textFormat(), Qt::PlainText);
-    EXPECT_EQ(window.pos(), mainWindow.frameGeometry().topLeft());
     const QFont listFont = window.lstTitle->font();
     const QFont memoFont = window.memDetail->font();
-    EXPECT_EQ(listFont.family() + QString::number(listFont.pixelSize()) + u' ' + memoFont.family() +
-                  QString::number(memoFont.pixelSize()),
-              QStringLiteral("ＭＳ ゴシック15 ＭＳ ゴシック13"));
+    EXPECT_EQ(QStringList({window.windowTitle(), window.Label1->text(), window.btnErase->text(),
+                           window.btnReturn->text(), listFont.family(),
+                           QString::number(listFont.pixelSize()), memoFont.family(),
+                           QString::number(memoFont.pixelSize())})
+                  .join(u' '),
+              QStringLiteral("実行記録 単元をクリックして下さい 記録消去 戻る ＭＳ ゴシック 15 "
+                             "ＭＳ ゴシック 13"));
+    EXPECT_EQ(window.Label1->textFormat(), Qt::PlainText);
+    EXPECT_EQ(window.pos(), mainWindow.frameGeometry().topLeft());
     EXPECT_EQ(window.lstTitle->selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_TRUE(window.memDetail->isReadOnly());
     EXPECT_EQ(window.memDetail->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
@@ -114,29 +123,23 @@ TEST_F(RecordsWindowTest, ListsTheUnitsAndShowsTheRunsOfTheUnitClicked) {
     EXPECT_EQ(window.Titles().join(u'|'), QStringLiteral("比例|一次関数|比例|？|傾き"));
     // Given: the row clicked. Expected: the memo, runs in number order, "?" for a missing one.
     const std::pair<int, const char*> clicks[] = {
-        {0,
-         "2024年11月05日 10:05 OOXO 03:12\n2024年11月08日 09:40 OOOO 02:05\n"
-         "2024年11月09日 08:00 XXXX 10:00"},
-        {1, "練習の記録はありません"},
-        {4, "k1\n?\nk3"},
-        {3, "練習の記録はありません"},
         {2,
          "2024年11月05日 10:05 OOXO 03:12\n2024年11月08日 09:40 OOOO 02:05\n"
          "2024年11月09日 08:00 XXXX 10:00"},
+        {4, "k1\n?\nk3"},
+        {1, "練習の記録はありません"},
     };
     for (const auto& [row, memo] : clicks) {
-        SCOPED_TRACE(row);
         ClickRow(window.lstTitle, row);
-        EXPECT_EQ(window.memDetail->toPlainText(), QString::fromUtf8(memo));
+        EXPECT_EQ(window.memDetail->toPlainText(), QString::fromUtf8(memo)) << row;
     }
-    QTest::keyClick(window.lstTitle, Qt::Key_Down);
-    EXPECT_EQ(window.memDetail->toPlainText(), QStringLiteral("練習の記録はありません"));
+    QTest::keyClick(window.lstTitle, Qt::Key_Up);
+    EXPECT_TRUE(window.memDetail->toPlainText().startsWith(QStringLiteral("2024年11月05日")));
     EXPECT_TRUE(dialogs.messages.isEmpty());
 
     window.btnReturn->click();
     EXPECT_EQ(ClosedWith(window), ModalOk);
     EXPECT_TRUE(window.memDetail->toPlainText().isEmpty());
-
     // A run recorded since the last showing is counted at the next one.
     ASSERT_EQ(AppendRecord(records, QStringLiteral("一次関数"), QStringLiteral("r")), "");
     window.show();
@@ -146,124 +149,82 @@ TEST_F(RecordsWindowTest, ListsTheUnitsAndShowsTheRunsOfTheUnitClicked) {
 }
 
 TEST_F(RecordsWindowTest, ErasesTheRecordsOfTheSelectedUnitsAfterAsking) {
-    // Given: the rows selected and the answer. Expected: message, question, the list afterwards
-    // and the file afterwards ("=" for unchanged).
-    struct Row {
-        std::vector<int> selected;
-        Answer answer;
-        const char* message;
-        const char* question;
-        const char* list;
-        const char* file;
-    };
-    const char* const ask = "記録を消してもいいですか？";
-    const char* const unchanged = "3回 比例|0回 一次関数|3回 比例|0回 ？|3回 傾き";
-    const Row rows[] = {
-        {{}, Answer::Yes, "消去する単元を選んでください", "", unchanged, "="},
-        {{1}, Answer::Yes, "", ask, unchanged, "="},
-        {{1, 3}, Answer::Yes, "", ask, unchanged, "="},
-        {{0, 4}, Answer::No, "", ask, unchanged, "="},
-        {{0, 4},
-         Answer::Yes,
-         "",
-         ask,
-         "0回 比例|0回 一次関数|0回 比例|0回 ？|0回 傾き",
-         "[ほか]\r\n1=x\r\n"},
-        {{1, 2},
-         Answer::Yes,
-         "",
-         ask,
-         "0回 比例|0回 一次関数|0回 比例|0回 ？|3回 傾き",
-         "[傾き]\r\n1=k1\r\n3=k3\r\n[ほか]\r\n1=x\r\n"},
+    // Given: the rows selected and the answer (Y or N). Expected: the message or question, the
+    // counts listed afterwards and the file afterwards ("=" unchanged).
+    const char* const rows[][4] = {
+        {"", "消去する単元を選んでください", "3 0 3 0 3", "="},
+        {"1 3 Y", "記録を消してもいいですか？", "3 0 3 0 3", "="},
+        {"0 4 N", "記録を消してもいいですか？", "3 0 3 0 3", "="},
+        {"2 4 Y", "記録を消してもいいですか？", "0 0 0 0 0", "[ほか]\r\n1=x\r\n"},
     };
     TfrmKiroku window(start);
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.list);
+    for (const auto& [given, said, counts, file] : rows) {
+        SCOPED_TRACE(given);
         WriteBytes(records, ThreeUnits);
         window.show();
-        for (const int r : row.selected) {
-            ClickRow(window.lstTitle, r, Qt::ControlModifier);
+        // The memo shows a unit's runs; the second click takes the selection back.
+        ClickRow(window.lstTitle, 2);
+        ClickRow(window.lstTitle, 2, Qt::ControlModifier);
+        QStringList words = QString::fromUtf8(given).split(u' ', Qt::SkipEmptyParts);
+        dialogs.answers = {words.value(words.size() - 1) == u"Y" ? Answer::Yes : Answer::No};
+        for (const QString& word : words.mid(0, words.size() - 1)) {
+            ClickRow(window.lstTitle, word.toInt(), Qt::ControlModifier);
         }
-        EXPECT_EQ(window.lstTitle->selectedItems().size(), int(row.selected.size()));
         dialogs.messages.clear();
         dialogs.questions.clear();
-        dialogs.answers = {row.answer};
         window.btnErase->click();
-        EXPECT_EQ(dialogs.messages.join(u','), QString::fromUtf8(row.message));
-        EXPECT_EQ(dialogs.questions.join(u','), QString::fromUtf8(row.question));
-        EXPECT_EQ(Items(window.lstTitle), QString::fromUtf8(row.list));
-        EXPECT_EQ(ReadBytes(records), QByteArray(row.file) == "=" ? ThreeUnits : Sjis(row.file));
-        if (row.answer == Answer::Yes && !row.selected.empty()) {
-            EXPECT_TRUE(window.memDetail->toPlainText().isEmpty());
-        }
+        EXPECT_EQ(dialogs.messages.join(u',') + dialogs.questions.join(u','),
+                  QString::fromUtf8(said));
+        EXPECT_EQ(Counts(window.lstTitle), QString::fromUtf8(counts));
+        EXPECT_EQ(ReadBytes(records), QByteArray(file) == "=" ? ThreeUnits : Sjis(file));
+        EXPECT_EQ(window.memDetail->toPlainText().isEmpty(), QByteArray(given).endsWith('Y'));
         window.btnReturn->click();
     }
 }
 
 TEST_F(RecordsWindowTest, DamagedOrUnwritableRecordsAreListedAsFarAsTheyReadAndKept) {
-    // A file whose replacement cannot be made beside it: its name is too long for the temporary
-    // name, and "Record.ini" leads to it.
+    // A file whose replacement cannot be made beside it, its name being too long for the
+    // temporary name; "Record.ini" leads to it.
     const QString longName = start + QString(248, u'r') + QStringLiteral(".ini");
     WriteBytes(longName, ThreeUnits);
-    // Given: the file ("missing", "link" to the file above, or bytes). Expected: the list, the
-    // memo of 比例, the message at showing, the message when every unit is erased (%1 stands for
-    // the records file) and the file afterwards ("=" unchanged).
-    struct Row {
-        const char* name;
-        QByteArray bytes;
-        const char* list;
-        const char* memo;
-        const char* shown;
-        const char* erased;
-        const char* after = "=";
-    };
-    const char* const none = "練習の記録はありません";
-    const char* const zeros = "0回 比例|0回 一次関数|0回 比例|0回 ？|0回 傾き";
-    const Row rows[] = {
-        {"missing", {}, zeros, none, "", ""},
-        {"no sections", "1=a\r\n2=b\r\n", zeros, none, "", ""},
-        {"line without =", Sjis("[比例]\r\n1=a\r\nrubbish\r\n2=b\r\n"),
-         "2回 比例|0回 一次関数|2回 比例|0回 ？|0回 傾き", "a\nb", "", "", ""},
-        {"bad Shift-JIS", Sjis("[比例]\r\n1=a\r\n[傾き]\r\n1=") + "\x81\r\n2=b\r\n",
-         "1回 比例|0回 一次関数|1回 比例|0回 ？|0回 傾き", "a",
-         "%1は正しいShift-JISのテキストではありません（24バイト目）",
-         "%1は正しいShift-JISのテキストではありません（24バイト目）\n記録を消去できませんでした"},
-        {"binary", Sjis("[比例]\r\n1=a\r\n") + Bytes("\0\0\x7f\x10[B]\r\n"),
-         "1回 比例|0回 一次関数|1回 比例|0回 ？|0回 傾き", "a",
-         "%1はテキストファイルではありません（14バイト目）",
-         "%1はテキストファイルではありません（14バイト目）\n記録を消去できませんでした"},
-        {"link",
-         {},
-         "3回 比例|0回 一次関数|3回 比例|0回 ？|3回 傾き",
-         "2024年11月05日 10:05 OOXO 03:12\n2024年11月08日 09:40 OOOO 02:05\n"
-         "2024年11月09日 08:00 XXXX 10:00",
-         "",
-         "%1の保存に失敗しました\n記録を消去できませんでした"},
+    // Given: the file ("missing", "link" to the file above, or bytes). Expected: the counts
+    // listed, the message at showing and the message when every unit is erased, where %1 stands
+    // for the records file.
+    const QString cannotErase = QStringLiteral("\n記録を消去できませんでした");
+    const QString badSjis =
+        QStringLiteral("%1は正しいShift-JISのテキストではありません（24バイト目）");
+    const QString binary = QStringLiteral("%1はテキストファイルではありません（14バイト目）");
+    const std::tuple<const char*, QByteArray, const char*, QString, QString> rows[] = {
+        {"missing", {}, "0 0 0 0 0", "", ""},
+        {"bad Shift-JIS", Sjis("[比例]\r\n1=a\r\n[傾き]\r\n1=") + "\x81\r\n2=b\r\n", "1 0 1 0 0",
+         badSjis, badSjis + cannotErase},
+        {"binary", Sjis("[比例]\r\n1=a\r\n") + Bytes("\0\0\x7f\x10[B]\r\n"), "1 0 1 0 0", binary,
+         binary + cannotErase},
+        {"link", {}, "3 0 3 0 3", "", QStringLiteral("%1の保存に失敗しました") + cannotErase},
     };
     TfrmKiroku window(start);
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, bytes, counts, shown, erased] : rows) {
+        SCOPED_TRACE(name);
         QFile::remove(records);
-        if (QByteArray(row.name) == "link") {
+        if (QByteArray(name) == "link") {
             ASSERT_TRUE(QFile::link(longName, records));
-        } else if (QByteArray(row.name) != "missing") {
-            WriteBytes(records, row.bytes);
+        } else if (!bytes.isEmpty()) {
+            WriteBytes(records, bytes);
         }
         const QByteArray before = ReadBytes(records);
         dialogs.messages.clear();
         window.show();
-        EXPECT_EQ(dialogs.messages.join(u','), QString::fromUtf8(row.shown).replace("%1", records));
-        EXPECT_EQ(Items(window.lstTitle), QString::fromUtf8(row.list));
+        EXPECT_EQ(Counts(window.lstTitle), QString::fromUtf8(counts));
+        EXPECT_EQ(dialogs.messages.join(u','), QString(shown).replace("%1", records));
         ClickRow(window.lstTitle, 0);
-        EXPECT_EQ(window.memDetail->toPlainText(), QString::fromUtf8(row.memo));
+        EXPECT_FALSE(window.memDetail->toPlainText().isEmpty());
 
         dialogs.messages.clear();
         window.lstTitle->selectAll();
         dialogs.answers = {Answer::Yes};
         window.btnErase->click();
-        EXPECT_EQ(dialogs.messages.join(u','),
-                  QString::fromUtf8(row.erased).replace("%1", records));
-        EXPECT_EQ(ReadBytes(records), QByteArray(row.after) == "=" ? before : Sjis(row.after));
+        EXPECT_EQ(dialogs.messages.join(u','), QString(erased).replace("%1", records));
+        EXPECT_EQ(ReadBytes(records), before);
         EXPECT_EQ(ReadBytes(longName), ThreeUnits);
         window.btnReturn->click();
     }

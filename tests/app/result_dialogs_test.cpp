@@ -1,5 +1,5 @@
-// The practice's four result dialogs driven without the practice window, and the pictures that
-// the dialogs and the practice window show.
+// The practice's four result dialogs driven without the practice window, and the marks that the
+// practice window copies onto its images.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -9,8 +9,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <initializer_list>
-#include <stdexcept>
 #include <string>
 
 #include "dialogs.h"
@@ -19,23 +17,21 @@
 
 namespace {
 
-// The four dialogs as the practice window keeps them, with what their callbacks were asked to do.
+// The four dialogs as the practice window keeps them, with what their callbacks were asked to do
+// ("records" while the end dialog waits behind the records window, "records!" if it did not).
 struct ResultDialogs {
+    QWidget practiceWindow;
     QStringList calls;
-    TfrmSeikai seikai;
+    TfrmSeikai seikai{&practiceWindow};
     TfrmAyamari ayamari{[this] { calls << QStringLiteral("correction"); },
-                        [this] { calls << QStringLiteral("answer"); }};
-    TfrmOwari owari{[this] { calls << QStringLiteral("records"); }};
-    TfrmHappy happy;
+                        [this] { calls << QStringLiteral("answer"); }, &practiceWindow};
+    TfrmOwari owari{
+        [this] { calls << QString::fromUtf16(owari.isVisible() ? u"records" : u"records!"); },
+        &practiceWindow};
+    TfrmHappy happy{&practiceWindow};
 
-    ResultDialog& ByName(const QString& name) {
-        for (ResultDialog* dialog :
-             std::initializer_list<ResultDialog*>{&seikai, &ayamari, &owari, &happy}) {
-            if (dialog->objectName() == name) {
-                return *dialog;
-            }
-        }
-        throw std::invalid_argument(name.toStdString());
+    ResultDialog& operator[](const char* name) {
+        return *practiceWindow.findChild<ResultDialog*>(QLatin1String(name));
     }
 };
 
@@ -46,16 +42,14 @@ std::string Looks(const QDialog& dialog) {
                     QStringLiteral("%1x%2").arg(dialog.width()).arg(dialog.height())};
     if (dialog.autoFillBackground()) {
         const QColor c = dialog.palette().color(QPalette::Window);
-        all.append(QStringLiteral("%1").arg(c.red() | c.green() << 8 | c.blue() << 16, 6, 16,
-                                            QChar(u'0')));
+        all.append(QString::number(c.red() | c.green() << 8 | c.blue() << 16, 16));
     }
     for (const QWidget* control : dialog.findChildren<QWidget*>()) {
         QString text;
         if (const auto* label = qobject_cast<const QLabel*>(control)) {
-            const QPixmap picture = label->pixmap();
-            text = picture.isNull()
-                       ? label->text()
-                       : QStringLiteral("▣%1x%2").arg(picture.width()).arg(picture.height());
+            const QSize size = label->pixmap().size();
+            text = size.isEmpty() ? label->text()
+                                  : QStringLiteral("▣%1x%2").arg(size.width()).arg(size.height());
         } else if (const auto* edit = qobject_cast<const QLineEdit*>(control)) {
             text = edit->text();
         } else if (const auto* button = qobject_cast<const QPushButton*>(control)) {
@@ -69,58 +63,74 @@ std::string Looks(const QDialog& dialog) {
     return all.join(u' ').toStdString();
 }
 
-TEST(ResultDialogsTest, EachDialogLooksAsMadeAndEachWayOutGivesItsResult) {
-    // Given: a dialog, its looks, and the ways out tried one showing each. Expected: the result of
-    // each (-1 when the dialog stays open) with the callbacks it called.
+TEST(ResultDialogsTest, EachDialogLooksAsMadeStandsInItsPlaceAndClosesWithItsResults) {
+    // Given: a dialog, where it stands relative to a main window with a 300-pixel plane when the
+    // practice plane's left is 328, its looks, and the ways out, tried one showing each (Modal:
+    // closed while shown through ShowModal). Expected: the result of each (-1 when the dialog
+    // stays open) with the callbacks it called.
     const struct {
         const char* dialog;
+        QPoint place;
         const char* looks;
         const char* results;
     } rows[] = {
         {"frmSeikai",
-         "正解 400x136 c0ffff Image1=▣48x48 Edit1=★★正解です★★/27px Image2=▣48x48 btnNext=次の問題 "
-         "btnCancel=中止",
-         "btnNext=1 btnCancel=2 Enter=1 Escape=2 CloseBox=2 reject=2"},
+         {320, 320},
+         "正解 400x136 c0ffff Image1=▣48x48 Edit1=★★正解です★★/27px Image2=▣48x48 "
+         "btnNext=次の問題 btnCancel=中止",
+         "btnNext=1 btnCancel=2 Enter=1 Escape=2 CloseBox=2 reject=2 Modal=2"},
         {"frmAyamari",
+         {328, 320},
          "誤答 400x124 Image1=▣48x48 edtMess=誤りです。訂正してください/16px btnTeisei=訂正する "
          "btnGiveup=正解を表示する btnCancel=中止",
          "btnTeisei=1+correction btnGiveup=1+answer btnCancel=2 Enter=1+correction CloseBox=2 "
-         "done0=2"},
+         "reject=2 Modal=2"},
         {"frmOwari",
+         {320, 320},
          "練習終わり 464x100 edtMess=　　　　練習を終わります/16px btnFukushu=間違った所を復習 "
          "btnRetry=もう一度やる btnEnd=終了 btnShowRecord=記録を見る",
          "btnFukushu=4 btnRetry=1 btnEnd=2 btnShowRecord=-1+records Enter=4 Escape=2 CloseBox=2 "
-         "done0=2"},
-        {"frmHappy", "全問正解 320x168 c0ffff Label1=全問正解です/27px Image1=▣192x32 btnEnd=OK",
-         "btnEnd=2 Enter=2 CloseBox=2 reject=2"},
+         "reject=2 Modal=2"},
+        {"frmHappy",
+         {240, 300},
+         "全問正解 320x168 c0ffff Label1=全問正解です/27px Image1=▣192x32 btnEnd=OK",
+         "btnEnd=2 Enter=2 CloseBox=2 reject=2 Modal=2"},
     };
     ResultDialogs all;
+    const QRect main = QGuiApplication::primaryScreen()->availableGeometry().adjusted(10, 20, 0, 0);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.dialog);
-        ResultDialog& dialog = all.ByName(QString::fromLatin1(row.dialog));
+        ResultDialog& dialog = all[row.dialog];
         EXPECT_EQ(Looks(dialog), row.looks);
+        dialog.PlaceNear(main, 300, 328);
+        EXPECT_EQ(dialog.x() - main.left(), row.place.x());
+        EXPECT_EQ(dialog.y() - main.top(), row.place.y());
         QStringList seen;
         for (const QString& way : QString::fromLatin1(row.results).split(u' ')) {
             const QString action = way.section(u'=', 0, 0);
             all.calls.clear();
             all.ayamari.HintUsed = false;
             dialog.setResult(-1);
-            dialog.show();
-            if (action == u"Enter" || action == u"Escape") {
-                QTest::keyClick(&dialog, action == u"Enter" ? Qt::Key_Return : Qt::Key_Escape);
-            } else if (action == u"CloseBox") {
-                dialog.close();
-            } else if (action == u"reject") {
-                dialog.reject();
-            } else if (action == u"done0") {
-                dialog.done(0);
+            int result = -1;
+            if (action == u"Modal") {
+                QTimer::singleShot(0, &dialog, [&dialog] { dialog.close(); });
+                result = ShowModal(dialog);
             } else {
-                dialog.findChild<QPushButton*>(action)->click();
+                dialog.show();
+                if (action == u"Enter" || action == u"Escape") {
+                    QTest::keyClick(&dialog, action == u"Enter" ? Qt::Key_Return : Qt::Key_Escape);
+                } else if (action == u"CloseBox") {
+                    dialog.close();
+                } else if (action == u"reject") {
+                    dialog.reject();
+                } else {
+                    dialog.findChild<QPushButton*>(action)->click();
+                }
+                result = dialog.isVisible() ? -1 : dialog.result();
+                dialog.hide();
             }
-            const int result = dialog.isVisible() ? -1 : dialog.result();
             seen.append(action + u'=' + QString::number(result) +
                         (all.calls.isEmpty() ? QString() : u'+' + all.calls.join(u'+')));
-            dialog.hide();
         }
         EXPECT_EQ(seen.join(u' ').toStdString(), row.results);
     }
@@ -129,21 +139,12 @@ TEST(ResultDialogsTest, EachDialogLooksAsMadeAndEachWayOutGivesItsResult) {
     EXPECT_EQ(all.happy.Label1->palette().color(QPalette::Window).name().toStdString(), "#ffffff");
 }
 
-TEST(ResultDialogsTest, ClosedThroughShowModalEveryDialogStopsTheRun) {
-    ResultDialogs all;
-    for (const char* name : {"frmSeikai", "frmAyamari", "frmOwari", "frmHappy"}) {
-        ResultDialog& dialog = all.ByName(QString::fromLatin1(name));
-        QTimer::singleShot(0, &dialog, [&dialog] { dialog.close(); });
-        EXPECT_EQ(ShowModal(dialog), ModalCancel) << name;
-    }
-}
-
 TEST(ResultDialogsTest, ShownAnswerCannotBeAskedForAgainOnTheSameQuestion) {
     ResultDialogs all;
     TfrmAyamari& ayamari = all.ayamari;
+    // + or - for "正解を表示する", the message, * when "訂正する" has the focus.
     const auto shown = [&] {
         ayamari.show();
-        // + or - for "正解を表示する", the message, * when "訂正する" has the focus.
         return ((ayamari.btnGiveup->isEnabled() ? u'+' : u'-') + ayamari.edtMess->text() +
                 (ayamari.focusWidget() == ayamari.btnTeisei ? u'*' : u' '))
             .toStdString();
@@ -151,36 +152,31 @@ TEST(ResultDialogsTest, ShownAnswerCannotBeAskedForAgainOnTheSameQuestion) {
     EXPECT_EQ(shown(), "+誤りです。訂正してください*");
     ayamari.btnGiveup->click();
     EXPECT_EQ(all.calls.join(u' ').toStdString(), "answer");
-    EXPECT_EQ(ayamari.result(), ModalOk);
     EXPECT_TRUE(ayamari.HintUsed);
     EXPECT_EQ(shown(), "-正解を表示しています*");
     ayamari.btnTeisei->click();
-    // The next question starts without the hint.
-    ayamari.HintUsed = false;
+    ayamari.HintUsed = false;  // the next question
     EXPECT_EQ(shown(), "+誤りです。訂正してください*");
 }
 
 TEST(ResultDialogsTest, EndOfRunWaitsBehindTheRecordsAndKeepsItsColourAndFirstButton) {
     ResultDialogs all;
     TfrmOwari& owari = all.owari;
-    // The records window is shown from within the dialog, which must still be open behind it.
-    bool openWhileRecordsShown = false;
-    const TfrmOwari* behind = nullptr;
-    TfrmOwari waiting([&] { openWhileRecordsShown = behind->isVisible(); });
-    behind = &waiting;
-    QTimer::singleShot(0, &waiting, [&waiting] {
-        waiting.btnShowRecord->click();
-        waiting.btnRetry->click();
+    // The records window is shown from inside the dialog, which waits behind it.
+    QTimer::singleShot(0, &owari, [&owari] {
+        owari.btnShowRecord->click();
+        owari.btnShowRecord->click();
+        owari.btnRetry->click();
     });
-    EXPECT_EQ(ShowModal(waiting), ModalOk);
-    EXPECT_TRUE(openWhileRecordsShown);
+    all.calls.clear();
+    EXPECT_EQ(ShowModal(owari), ModalOk);
+    EXPECT_EQ(all.calls.join(u' ').toStdString(), "records records");
 
     const auto focused = [&] {
         owari.show();
         const QWidget* focus = owari.focusWidget();
-        const QString name = focus ? focus->objectName() : QStringLiteral("none");
         owari.hide();
-        return name.toStdString();
+        return (focus ? focus->objectName() : QStringLiteral("none")).toStdString();
     };
     EXPECT_EQ(focused(), "btnFukushu");
     owari.SetBackground(0x008000);
@@ -193,61 +189,37 @@ TEST(ResultDialogsTest, EndOfRunWaitsBehindTheRecordsAndKeepsItsColourAndFirstBu
     EXPECT_EQ(owari.palette().color(QPalette::Window).name().toStdString(), "#008000");
 }
 
-TEST(ResultDialogsTest, DialogsStandBelowTheMainPlaneAndInsideTheScreen) {
+TEST(ResultDialogsTest, DialogsStayInsideTheScreen) {
     ResultDialogs all;
     const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
-    const QRect main(free.left() + 10, free.top() + 20, 700, 500);
-    // Given: dialog, main plane height and where the frame's top-left is expected relative to
-    // the main window; the practice plane's left is 328.
-    const struct {
-        const char* dialog;
-        int planeHeight;
-        QPoint offset;
-    } rows[] = {
-        {"frmSeikai", 300, {320, 320}}, {"frmAyamari", 300, {328, 320}},
-        {"frmOwari", 300, {320, 320}},  {"frmHappy", 300, {240, 300}},
-        {"frmSeikai", 2000, {320, -1}}, {"frmHappy", 2000, {240, -1}},
-    };
-    for (const auto& row : rows) {
-        ResultDialog& dialog = all.ByName(QString::fromLatin1(row.dialog));
-        dialog.PlaceNear(main, row.planeHeight, 328);
-        // -1: the plane is taller than the screen, so the dialog rests on the screen's bottom.
-        const QPoint expected(
-            main.left() + row.offset.x(),
-            row.offset.y() < 0 ? free.bottom() + 1 - dialog.height() : main.top() + row.offset.y());
-        EXPECT_TRUE(dialog.pos() == expected)
-            << row.dialog << ' ' << row.planeHeight << ": " << dialog.x() << ',' << dialog.y();
-    }
-    all.owari.PlaceNear(main.translated(free.width(), 0), 300, 328);
+    all.happy.PlaceNear(free, free.height() * 2, 328);
+    EXPECT_EQ(all.happy.frameGeometry().bottom(), free.bottom());
+    all.owari.PlaceNear(free.translated(free.width(), 0), 300, 328);
     EXPECT_EQ(all.owari.frameGeometry().right(), free.right());
 }
 
+// Whether every pixel of a part of a picture has one colour.
+bool AllOf(const QImage& part, QRgb colour) {
+    QImage solid = part;  // with the same colour space, which comparisons take into account
+    solid.fill(colour);
+    return part == solid;
+}
+
 TEST(ResultDialogsTest, PracticeMarksAreMadeForTheirRasterCopies) {
+    // Black leaves what the marks are ORed or XORed onto as it was. The cross stays in the answer
+    // panel's 65 rows, the arrow in the 20x20 that is copied.
     const QImage batsu = BatsuPicture();
-    ASSERT_EQ(batsu.size(), QSize(100, 100));
-    EXPECT_EQ(batsu.pixel(50, 32), 0xFFFF0000u);
-    EXPECT_EQ(batsu.pixel(30, 14), 0xFFFF0000u);
+    EXPECT_EQ(batsu.size(), QSize(100, 100));
+    EXPECT_TRUE(AllOf(batsu.copy(0, 0, 100, 4), 0xFF000000));
+    EXPECT_TRUE(AllOf(batsu.copy(0, 62, 100, 38), 0xFF000000));
+    EXPECT_TRUE(AllOf(batsu.copy(47, 29, 6, 6), 0xFFFF0000));
     const QImage arrow = HintArrowPicture();
-    ASSERT_EQ(arrow.size(), QSize(22, 22));
-    EXPECT_EQ(arrow.pixel(0, 0), 0xFFFFFFFFu);
-    EXPECT_EQ(arrow.pixel(10, 10), 0xFFFFFFFFu);
-    // Black leaves the image it is ORed or XORed onto as it was: nothing but the marks is
-    // black-free, the cross stays in the answer panel's 65 rows and the arrow in the copied 20x20.
-    int batsuOutside = 0;
-    int arrowOutside = 0;
-    for (int y = 0; y < 100; ++y) {
-        for (int x = 0; x < 100; ++x) {
-            const QRgb p = batsu.pixel(x, y);
-            batsuOutside += (p != 0xFF000000u && p != 0xFFFF0000u) || (y >= 65 && p != 0xFF000000u);
-            if (x < 22 && y < 22) {
-                const QRgb a = arrow.pixel(x, y);
-                arrowOutside += (a != 0xFF000000u && a != 0xFFFFFFFFu) ||
-                                ((x >= 20 || y >= 20) && a != 0xFF000000u);
-            }
-        }
-    }
-    EXPECT_EQ(batsuOutside, 0);
-    EXPECT_EQ(arrowOutside, 0);
+    EXPECT_EQ(arrow.size(), QSize(22, 22));
+    EXPECT_TRUE(AllOf(arrow.copy(20, 0, 2, 22), 0xFF000000));
+    EXPECT_TRUE(AllOf(arrow.copy(0, 20, 22, 2), 0xFF000000));
+    EXPECT_TRUE(AllOf(arrow.copy(0, 0, 4, 4), 0xFFFFFFFF));
+    EXPECT_TRUE(AllOf(arrow.copy(9, 9, 3, 3), 0xFFFFFFFF));
+    EXPECT_TRUE(AllOf(arrow.copy(12, 0, 8, 3), 0xFF000000));
 }
 
 }  // namespace

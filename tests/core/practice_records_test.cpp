@@ -37,83 +37,34 @@ QString Listing(const PracticeRecords& records, const QString& title) {
     return QString::number(records.RunCount(title)) + u':' + records.DetailLines(title).join(u'|');
 }
 
-TEST(PracticeRecords, AppendsRunsInOrderUnderTheirUnit) {
+TEST(PracticeRecords, RunsCountAcrossGapsAndAnAppendGoesAfterTheLargestKeepingEveryOtherByte) {
+    // Given: the file (none: no file). Expected: the listing of T, and the file after a run of T
+    // was appended.
+    const char* const rows[][3] = {
+        {nullptr, "0:", "[T]\r\n1=n\r\n"},
+        {"[T]", "0:", "[T]\r\n1=n\r\n"},
+        {"1=a\r\n2=b\r\n", "0:", "1=a\r\n2=b\r\n[T]\r\n1=n\r\n"},
+        {"[U]\r1=u\r", "0:", "[U]\r1=u\r[T]\r\n1=n\r\n"},
+        {"[比例]\r\n1=あ\r\n[t]\r\n1=い", "1:い", "[比例]\r\n1=あ\r\n[t]\r\n1=い\r\n2=n\r\n"},
+        {"[T]\n1=a\n3=c\n\n[U]\n1=u", "3:a|?|c", "[T]\n1=a\n3=c\n4=n\r\n\n[U]\n1=u"},
+        {"; note\r\n [ T ] x\r\n  2 = b  \r\n", "2:?|b",
+         "; note\r\n [ T ] x\r\n  2 = b  \r\n3=n\r\n"},
+        {"[T]\r\n1=a\r\n[T]\r\n5=b\r\n", "1:a", "[T]\r\n1=a\r\n2=n\r\n[T]\r\n5=b\r\n"},
+        // Only plain decimal keys with "=" are runs; the first line of a number is the one read.
+        {"[T]\r\n01=x\r\n+1=x\r\n;5=c\r\n7\r\n2=b\r\n2=c\r\n1=a", "2:a|b",
+         "[T]\r\n01=x\r\n+1=x\r\n;5=c\r\n7\r\n2=b\r\n2=c\r\n1=a\r\n3=n\r\n"},
+    };
     QTemporaryDir dir;
     const QString path = dir.filePath("Record.ini");
-    const char* runs[][2] = {
-        {"比例", "2024年11月05日 10:05 OOXO 03:12"},
-        {"一次関数", "2024年11月06日 09:00 O 00:40"},
-        {"比例", "2024年11月08日 09:40 OOOO 02:05"},
-        {" 比例 ", "2024年11月09日 08:00 XXXX 10:00"},
-        {"Unit", "a"},
-        {"UNIT", "b"},  // the ini file does not tell case apart
-    };
-    for (const auto& [title, value] : runs) {
-        EXPECT_EQ(AppendRecord(path, QString::fromUtf8(title), QString::fromUtf8(value)), "");
-    }
-    EXPECT_EQ(ReadBytes(path), Sjis("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n"
-                                    "2=2024年11月08日 09:40 OOOO 02:05\r\n"
-                                    "3=2024年11月09日 08:00 XXXX 10:00\r\n"
-                                    "[一次関数]\r\n1=2024年11月06日 09:00 O 00:40\r\n"
-                                    "[Unit]\r\n1=a\r\n2=b\r\n"));
-    const PracticeRecords records = PracticeRecords::Read(path);
-    EXPECT_EQ(records.error(), "");
-    EXPECT_EQ(Listing(records, QStringLiteral("比例")),
-              QStringLiteral("3:2024年11月05日 10:05 OOXO 03:12|2024年11月08日 09:40 OOOO 02:05|"
-                             "2024年11月09日 08:00 XXXX 10:00"));
-    EXPECT_EQ(Listing(records, "unit"), "2:a|b");
-    EXPECT_EQ(Listing(records, QStringLiteral("関数")), "0:");
-}
-
-TEST(PracticeRecords, AnAppendKeepsEveryOtherByteOfTheFile) {
-    // Given: the file (none: no file). Expected: the file after a run of T was appended.
-    const std::pair<const char*, const char*> rows[] = {
-        {nullptr, "[T]\r\n1=n\r\n"},
-        {"", "[T]\r\n1=n\r\n"},
-        {"[T]", "[T]\r\n1=n\r\n"},
-        {"[T]\n1=a\n\n[U]\n1=u", "[T]\n1=a\n2=n\r\n\n[U]\n1=u"},
-        {"[U]\r\n1=u", "[U]\r\n1=u\r\n[T]\r\n1=n\r\n"},
-        {"[U]\r1=u\r", "[U]\r1=u\r[T]\r\n1=n\r\n"},
-        {"; note\r\n[t]\r\n;c\r\n\r\n", "; note\r\n[t]\r\n;c\r\n1=n\r\n\r\n"},
-        {" [ T ] x\r\n  1 = a  \r\n", " [ T ] x\r\n  1 = a  \r\n2=n\r\n"},
-        {"[T]\r\n1=a\r\n[T]\r\n5=b\r\n", "[T]\r\n1=a\r\n2=n\r\n[T]\r\n5=b\r\n"},
-        {"[比例]\r\n1=あ\r\n[T]\r\n1=い", "[比例]\r\n1=あ\r\n[T]\r\n1=い\r\n2=n\r\n"},
-    };
-    for (const auto& [given, expected] : rows) {
+    for (const auto& [given, listing, after] : rows) {
         SCOPED_TRACE(given == nullptr ? "(none)" : given);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("Record.ini");
+        QFile::remove(path);
         if (given != nullptr) {
             WriteBytes(path, Sjis(given));
         }
+        EXPECT_EQ(Listing(PracticeRecords::Read(path), "T"), QString::fromUtf8(listing));
         EXPECT_EQ(AppendRecord(path, "T", "n"), "");
-        EXPECT_EQ(ReadBytes(path), Sjis(expected));
-    }
-}
-
-TEST(PracticeRecords, NumbersCountAcrossGapsAndTheNextRunGoesAfterTheLargest) {
-    // Given: the section's lines. Expected: the listing, then the line the next append adds.
-    const std::pair<const char*, const char*> rows[] = {
-        {"1=a\r\n3=c", "3:a|?|c 4=n"},
-        {"2=b", "2:?|b 3=n"},
-        {"", "0: 1=n"},
-        // Only plain decimal keys with "=" are runs; the first line of a number is the one read.
-        {"01=x\r\n+1=x\r\nx=1\r\n;5=c\r\n7\r\n2=b\r\n2=dup\r\n 1 = a ", "2:a|b 3=n"},
-    };
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Record.ini");
-    for (const auto& [lines, expected] : rows) {
-        SCOPED_TRACE(lines);
-        const QByteArray section(lines);
-        WriteBytes(path,
-                   "[T]\r\n" + (section.isEmpty() ? "" : section + "\r\n") + "[U]\r\n1=u\r\n");
-        PracticeRecords records = PracticeRecords::Read(path);
-        const QString listing = Listing(records, "T");
-        ASSERT_EQ(AppendRecord(path, "T", "n"), "");
-        records = PracticeRecords::Read(path);
-        const QStringList written = DecodeCp932(ReadBytes(path)).text.split("\r\n");
-        EXPECT_EQ(listing + u' ' + written.at(written.indexOf("[U]") - 1), expected);
-        EXPECT_EQ(Listing(records, "U"), "1:u");
+        EXPECT_EQ(ReadBytes(path), Sjis(after));
     }
 
     // A number beyond the last one there can be is no run; the run after the last one is refused
@@ -142,8 +93,6 @@ TEST(PracticeRecords, FilesThatDoNotReadWholeAreListedAsFarAsTheyReadAndNeverWri
     };
     const Row rows[] = {
         {"missing", QByteArray(), "0: 0:", ""},
-        {"no sections", "1=a\r\n2=b\r\n", "0: 0:", ""},
-        {"line without =", "[A]\r\n1=a\r\nrubbish\r\n2=b\r\n", "2:a|b 0:", ""},
         {"bad Shift-JIS in B", "[A]\r\n1=a\r\n2=b\r\n[B]\r\n1=\x81\r\n2=b\r\n",
          "2:a|b 0:", "は正しいShift-JISのテキストではありません（23バイト目）"},
         {"bad Shift-JIS inside A", "[A]\r\n1=a\r\n2=\x81\r\n3=c\r\n[B]\r\n1=b\r\n",
