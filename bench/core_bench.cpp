@@ -6,6 +6,7 @@
 
 #include "equation_text.h"
 #include "graph_file.h"
+#include "practice_session.h"
 #include "sjis_codec.h"
 
 namespace {
@@ -89,5 +90,25 @@ void BM_EquationTextsOfHundredGraphs(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EquationTextsOfHundredGraphs)->Unit(benchmark::kMicrosecond);
+
+// Grading one answer: a segment drawn through other points of its line, in the ax+by=c form, so
+// that the texts of both point orders are made.
+void BM_GradeOneAnswer(benchmark::State& state) {
+    TLineSpec question;
+    question.Kind = KindSegment;
+    question.P1 = {1, 1};
+    question.P2 = {3, 2};
+    question.D1 = {-3, 0};
+    question.D2 = {5, 0};
+    question.EndKind = 1;
+    question.Text = EquationText(question, EquationForm::General);
+    TLineSpec answer = question;
+    answer.P1 = {7, 4};
+    answer.P2 = {-1, 0};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(IsRightAnswer(answer, question, EquationForm::General));
+    }
+}
+BENCHMARK(BM_GradeOneAnswer)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
