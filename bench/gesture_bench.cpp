@@ -6,32 +6,16 @@
 #include <QApplication>
 #include <QListWidget>
 
-#include "fonts.h"
+#include "bench_application.h"
 #include "image_view.h"
 #include "main_window.h"
 #include "shiki_list.h"
 
 namespace {
 
-QApplication& Application() {
-    // Kept to the end of the process on purpose: destroying it after main has returned is unsafe.
-    static QApplication* app = nullptr;
-    if (app == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char name[] = "gesture_bench";
-        static char* argv[] = {name, nullptr};
-        app = new QApplication(argc, argv);
-        InstallFontSubstitutions();
-    }
-    return *app;
-}
-
 // A shown main window holding graphs of every kind spread over the plane.
 std::unique_ptr<TfrmMain> WindowWithGraphs(int count) {
-    Application();
+    BenchApplication();
     auto window = std::make_unique<TfrmMain>(QSize(1024, 768));
     window->FormShow();
     window->show();

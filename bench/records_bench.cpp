@@ -10,7 +10,7 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 
-#include "fonts.h"
+#include "bench_application.h"
 #include "practice/records_window.h"
 #include "practice_records.h"
 #include "sjis_codec.h"
@@ -19,22 +19,6 @@ namespace {
 
 constexpr int UnitCount = 300;
 constexpr int RunCount = 10000;
-
-QApplication& Application() {
-    // Kept to the end of the process on purpose: destroying it after main has returned is unsafe.
-    static QApplication* app = nullptr;
-    if (app == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char name[] = "records_bench";
-        static char* argv[] = {name, nullptr};
-        app = new QApplication(argc, argv);
-        InstallFontSubstitutions();
-    }
-    return *app;
-}
 
 QString Title(int unit) {
     return QStringLiteral("一次関数の練習%1").arg(unit, 3, 10, QChar(u'0'));
@@ -75,7 +59,7 @@ struct ProgramFolder {
 };
 
 void BM_OpenRecordsWindow(benchmark::State& state) {
-    Application();
+    BenchApplication();
     ProgramFolder folder;
     int listed = 0;
     for (auto _ : state) {

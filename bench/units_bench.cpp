@@ -7,28 +7,12 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 
+#include "bench_application.h"
 #include "equation_text.h"
-#include "fonts.h"
 #include "sjis_codec.h"
 #include "units/tangen_open_window.h"
 
 namespace {
-
-QApplication& Application() {
-    // Kept to the end of the process on purpose: destroying it after main has returned is unsafe.
-    static QApplication* app = nullptr;
-    if (app == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char name[] = "units_bench";
-        static char* argv[] = {name, nullptr};
-        app = new QApplication(argc, argv);
-        InstallFontSubstitutions();
-    }
-    return *app;
-}
 
 // A unit of 100 graphs of the three line kinds spread over the plane.
 QByteArray HundredGraphUnit(int number) {
@@ -82,7 +66,7 @@ struct UnitFolder {
 };
 
 void BM_ListTwoHundredUnits(benchmark::State& state) {
-    Application();
+    BenchApplication();
     UnitFolder folder;
     PlaneSettings preview;
     TfrmTangenOpen window(preview, 544, folder.dir.path() + u'/');
@@ -96,7 +80,7 @@ void BM_ListTwoHundredUnits(benchmark::State& state) {
 BENCHMARK(BM_ListTwoHundredUnits)->Unit(benchmark::kMillisecond);
 
 void BM_ClickShowsAHundredGraphPreview(benchmark::State& state) {
-    Application();
+    BenchApplication();
     UnitFolder folder;
     PlaneSettings preview;
     TfrmTangenOpen window(preview, 544, folder.dir.path() + u'/');
