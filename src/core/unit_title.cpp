@@ -14,5 +14,9 @@ QString UnitTitleProblem(const QString& title) {
     if (title.contains(u'[') || title.contains(u']')) {
         return QStringLiteral("単元名に「[」や「]」は使えません");
     }
+    // The unit catalogue keeps "title,file": a comma would cut the title short there.
+    if (title.contains(u',')) {
+        return QStringLiteral("単元名に「,」は使えません");
+    }
     return {};
 }
