@@ -54,7 +54,7 @@ void ClassicCanvas::Line(QPoint from, QPoint to) {
     const int width = std::max(1, s.PenWidth);
     TouchStroke(from, to, width);
     if (s.Style == PenStyle::Dotted) {
-        DottedLine(from, to, width);
+        PixelStroke(from, to, width, true);
         return;
     }
     if (from.x() == to.x() || from.y() == to.y()) {
@@ -63,12 +63,7 @@ void ClassicCanvas::Line(QPoint from, QPoint to) {
     }
     // A wide slanted stroke is laid from strokes of width 1 side by side across its minor axis,
     // the same columns (or rows) a wide axis-aligned stroke covers.
-    const bool alongX = std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y());
-    for (int i = 0; i < width; ++i) {
-        const int offset = i - width / 2;
-        const QPoint shift = alongX ? QPoint(0, offset) : QPoint(offset, 0);
-        ThinLine(from + shift, to + shift);
-    }
+    PixelStroke(from, to, width, false);
 }
 
 void ClassicCanvas::TouchStroke(QPoint from, QPoint to, int width) {
@@ -115,26 +110,11 @@ void ClassicCanvas::AxisAlignedLine(QPoint from, QPoint to, int width) {
     }
 }
 
-void ClassicCanvas::ThinLine(QPoint from, QPoint to) {
-    ApplyPen(1);
-    // Qt leaves out whichever end lies further right or down, so the last pixel before the end
-    // is computed here and the stroke drawn with both its ends.
-    const int dx = to.x() - from.x();
-    const int dy = to.y() - from.y();
-    const int steps = std::max(std::abs(dx), std::abs(dy));
-    const QPoint last(from.x() + int(std::lround(double(dx) * (steps - 1) / steps)),
-                      from.y() + int(std::lround(double(dy) * (steps - 1) / steps)));
-    if (last == from) {
-        painter_.drawPoint(from);
-    } else {
-        painter_.drawLine(from, last);
-    }
-}
-
-void ClassicCanvas::DottedLine(QPoint from, QPoint to, int width) {
-    // The rhythm counts pixels along the stroke, so the stroke is walked here step by step. A
-    // wide pen paints each dot across the minor axis, as a wide solid stroke does, so the gaps
-    // stay as long as at width 1.
+void ClassicCanvas::PixelStroke(QPoint from, QPoint to, int width, bool dotted) {
+    // The stroke is walked pixel by pixel, every pixel but the one at its end: the dotted rhythm
+    // counts pixels along it, and the plane's many strokes cost less written straight into the
+    // pixels than painted. A wide pen paints each pixel across the minor axis, so a dotted wide
+    // stroke keeps the gaps it has at width 1.
     const int adx = std::abs(to.x() - from.x());
     const int ady = -std::abs(to.y() - from.y());
     const int sx = from.x() < to.x() ? 1 : -1;
@@ -143,19 +123,19 @@ void ClassicCanvas::DottedLine(QPoint from, QPoint to, int width) {
     int err = adx + ady;
     int x = from.x();
     int y = from.y();
-    // The dots are written straight into the pixels, as the axis-aligned strokes are: the
-    // plane's dotted extensions are many, and painting them point by point costs more.
     QImage& image = target_.image;
     const QRect bounds = image.rect();
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
     const uint32_t pen = PixelFromBgr(target_.state.PenColor);
     const bool invert = target_.state.Mode == PenMode::NotXor;
     for (int step = 0; !(x == to.x() && y == to.y()); ++step) {
-        if (step % (DotOn + DotOff) < DotOn) {
+        if (!dotted || step % (DotOn + DotOff) < DotOn) {
             for (int i = 0; i < width; ++i) {
                 const int offset = i - width / 2;
                 const QPoint p = alongX ? QPoint(x, y + offset) : QPoint(x + offset, y);
                 if (bounds.contains(p)) {
-                    auto* pixel = reinterpret_cast<uint32_t*>(image.scanLine(p.y())) + p.x();
+                    auto* pixel = reinterpret_cast<uint32_t*>(bits + p.y() * stride) + p.x();
                     *pixel = invert ? (~(pen ^ *pixel) | 0xFF000000u) : pen;
                 }
             }

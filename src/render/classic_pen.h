@@ -82,8 +82,7 @@ class ClassicCanvas {
   private:
     void ApplyPen(int width);
     void AxisAlignedLine(QPoint from, QPoint to, int width);
-    void ThinLine(QPoint from, QPoint to);
-    void DottedLine(QPoint from, QPoint to, int width);
+    void PixelStroke(QPoint from, QPoint to, int width, bool dotted);
     void ApplyBrush();
     void ApplyMode(PenMode mode);
     const QFont& CurrentFont();

@@ -246,8 +246,9 @@ TEST(DrawGraph, SelectedGraphsGetHandles) {
     s.Draw(Graph(KindLine, {-2, -3}, {2, 3}), true);
     for (const LatticePoint p : {LatticePoint{-2, -3}, LatticePoint{2, 3}}) {
         const QPoint c(Px(p.X), Px(-p.Y));
+        // Corners of the handle away from the rising line, which is drawn over it.
         EXPECT_EQ(s.At(c.x() - 4, c.y() - 4), Black);
-        EXPECT_EQ(s.At(c.x() + 3, c.y() - 4), Black);
+        EXPECT_EQ(s.At(c.x() + 3, c.y() + 3), Black);
         EXPECT_EQ(s.At(c.x() - 4, c.y() + 3), Black);
         EXPECT_NE(s.At(c.x() + 4, c.y() - 2), Black);
     }
