@@ -48,3 +48,10 @@ convert -size 100x100 xc:black +antialias -stroke "#ff0000" -strokewidth 12 \
 # 20x20, the part that is copied.
 convert -size 22x22 xc:black +antialias -fill white -stroke none \
     -draw "polygon 0,0 11,0 7,4 19,16 16,19 4,7 0,11" -type TrueColor PNG24:hint_arrow.png
+
+# The program icon of the version window, 32x32: a lattice with two axes and a blue rising line.
+convert -size 32x32 xc:white -stroke "#c8c8c8" -strokewidth 1 \
+    -draw "line 4,0 4,31" -draw "line 10,0 10,31" -draw "line 22,0 22,31" -draw "line 28,0 28,31" \
+    -draw "line 0,4 31,4" -draw "line 0,10 31,10" -draw "line 0,22 31,22" -draw "line 0,28 31,28" \
+    -stroke black -draw "line 16,0 16,31" -draw "line 0,16 31,16" \
+    -stroke "#0040ff" -strokewidth 2.5 -draw "line 3,31 31,3" -depth 8 program_icon.png

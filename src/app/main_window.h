@@ -69,6 +69,7 @@ class TfrmMain : public QMainWindow {
     QString SelectedUnitTitle;  // the unit chosen for practice, and its file without folder
     QString SelectedUnitFile;
     bool bitmapPasted = false;
+    QImage PastedPicture;  // the clipboard picture that is the main plane's background
     bool LockState = false;
     TypesetState Typeset;  // PanelLineHeight of the panel typesetter
     int32_t PanelBackColour = 0x808000;
@@ -254,6 +255,9 @@ class TfrmMain : public QMainWindow {
     void mnuTangenOpenClick();
     void mnuSetCoodSizeClick();
     void mnuEditQuesClick();
+    void mnuClipBoardClick();
+    void mnuClipBoardToClick();
+    void mnuClearBitMapClick();
 
     // ---- practice and test ----
     void spdRenshuClick();

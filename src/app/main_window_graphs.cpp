@@ -76,7 +76,8 @@ void TfrmMain::ShowPanelsOf(int index) {
 
 void TfrmMain::DispAllLine() {
     Edit.DrawState = DrawIdle;
-    const PlaneScene scene{SetCoodSettings, DefaultPlaneSize, PlaneVariant::Main};
+    const PlaneScene scene{SetCoodSettings, DefaultPlaneSize, PlaneVariant::Main,
+                           bitmapPasted ? &PastedPicture : nullptr};
     const DispAllLineResult result =
         ::DispAllLine(imgCood->canvas(), scene, CurrentDisplayOptions(), Typeset, Geometry, Table);
     if (result.planeDrawn) {

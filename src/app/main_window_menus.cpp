@@ -47,16 +47,15 @@ void TfrmMain::CreateMenus() {
     mnuEditQues = Item(mnuFile, "mnuEditQues", QStringLiteral("練習問題の編集(&Q)"));
     mnuFile->addSeparator();
     mnuPrint = Pending(mnuFile, "mnuPrint", QStringLiteral("印刷(&P)"));
-    mnuClipBoard = Pending(mnuFile, "mnuClipBoard", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)"));
-    mnuClipBoardTo =
-        Pending(mnuFile, "mnuClipBoardTo", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け(&H)"));
+    mnuClipBoard = Item(mnuFile, "mnuClipBoard", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)"));
+    mnuClipBoardTo = Item(mnuFile, "mnuClipBoardTo", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け(&H)"));
     mnuFile->addSeparator();
     mnuEnd = Item(mnuFile, "mnuEnd", QStringLiteral("終了(&X)"));
 
     mnuEdit = TopMenu(bar, "mnuEdit", QStringLiteral("編集(&E)"));
     mnuTetsei = Item(mnuEdit, "mnuTetsei", QStringLiteral("訂正(&C)"));
     mnuShoukyo = Item(mnuEdit, "mnuShoukyo", QStringLiteral("全部消去(&A)"));
-    mnuClearBitMap = Pending(mnuEdit, "mnuClearBitMap", QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟのクリア(&B)"));
+    mnuClearBitMap = Item(mnuEdit, "mnuClearBitMap", QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟのクリア(&B)"));
     mnuMove = Item(mnuEdit, "mnuMove", QStringLiteral("移動(&M)"));
     mnuEdit->addSeparator();
     mnuSelectAll = Item(mnuEdit, "mnuSelectAll", QStringLiteral("すべて選択(&S)"));
@@ -109,6 +108,9 @@ void TfrmMain::ConnectHandlers() {
     connect(mnuSaveFile, &QAction::triggered, this, &TfrmMain::spdOverWriteClick);
     connect(mnuSave, &QAction::triggered, this, &TfrmMain::mnuSaveClick);
     connect(mnuEditQues, &QAction::triggered, this, &TfrmMain::mnuEditQuesClick);
+    connect(mnuClipBoard, &QAction::triggered, this, &TfrmMain::mnuClipBoardClick);
+    connect(mnuClipBoardTo, &QAction::triggered, this, &TfrmMain::mnuClipBoardToClick);
+    connect(mnuClearBitMap, &QAction::triggered, this, &TfrmMain::mnuClearBitMapClick);
     connect(mnuSetCoodSize, &QAction::triggered, this, &TfrmMain::mnuSetCoodSizeClick);
     connect(spdOpenFile, &QToolButton::clicked, this, &TfrmMain::mnuTangenOpenClick);
     connect(spdRenshu, &QToolButton::clicked, this, &TfrmMain::spdRenshuClick);

@@ -1,6 +1,7 @@
 // The full redisplay of a plane.
 #include "disp_all_line.h"
 
+#include <QPainter>
 #include <algorithm>
 
 #include "graph.h"
@@ -19,6 +20,16 @@ DispAllLineResult DispAllLine(CanvasImage& plane, const PlaneScene& scene,
         return result;
     }
     result.planeDrawn = true;
+    if (idle.bitmapPasted && scene.background != nullptr) {
+        // The picture is laid again at every redisplay, so a graph moved or deleted leaves no
+        // trace on it.
+        if (plane.image.size() != QSize(geometry.sizeX, geometry.sizeY)) {
+            plane.image = QImage(geometry.sizeX, geometry.sizeY, QImage::Format_RGB32);
+        }
+        FillImage(plane.image, White);
+        QPainter painter(&plane.image);
+        painter.drawImage(0, 0, *scene.background);
+    }
     ClassicCanvas canvas(plane);
     canvas.state().Mode = PenMode::Copy;
     GraphContext ctx{canvas, geometry, idle, &result.messages};

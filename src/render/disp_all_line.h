@@ -19,6 +19,9 @@ struct PlaneScene {
     const PlaneSettings& settings;
     int32_t defaultPlaneSize = 544;
     PlaneVariant variant = PlaneVariant::Main;
+    // A picture pasted as the plane's background: while options.bitmapPasted is set, every
+    // redisplay draws it in place of the grid and then the graphs over it.
+    const QImage* background = nullptr;
 };
 
 struct DispAllLineResult {

@@ -1,5 +1,7 @@
 // Drawing and editing with the mouse on the main window: real mouse events on the plane, the
 // tool buttons, the arrows and the colour commands, read back from the list, memo and pixels.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -191,6 +193,48 @@ TEST_F(PlaneMouseTest, LeavingThePlaneForTheBareWindowCancelsTheGesture) {
     QTest::mouseMove(body, QPoint(body->width() - 3, body->height() - 3));
     EXPECT_EQ(window->Edit.DrawState, DrawIdle);
     EXPECT_EQ(window->lstShiki->count(), 0);
+}
+
+TEST_F(PlaneMouseTest, ClipboardCopiesPastesAndClearsThePicture) {
+    QGuiApplication::clipboard()->clear();
+    window->mnuClipBoardToClick();  // nothing to paste: said, and nothing changes
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("クリップボードに絵がありません")});
+    EXPECT_FALSE(window->bitmapPasted);
+
+    window->AddOrReplaceLine(Line(0, 0, 1, 2), -1);
+    window->mnuClipBoardClick();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              window->imgCood->image());
+
+    // A red picture as the background: graphs are drawn over it, and a moved graph leaves no
+    // trace behind.
+    QImage red(window->imgCood->image().size() / 2, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QGuiApplication::clipboard()->setImage(red);
+    window->mnuClipBoardToClick();
+    ASSERT_TRUE(window->bitmapPasted);
+    const QPoint corner(3, 5);
+    EXPECT_EQ(At(corner), qRgb(255, 0, 0));
+    EXPECT_EQ(At(QPoint(red.width() + 3, red.height() + 5)), qRgb(255, 255, 255));
+    // y=2x passes (4, 8); after two steps right it passes (6, 8) and (4, 8) is white again.
+    auto inkNear = [&](LatticePoint p) {
+        bool ink = false;
+        for (int d = -1; d <= 1; ++d) {
+            ink |= At(Px(p.X, p.Y) + QPoint(d, 0)) != qRgb(255, 255, 255);
+        }
+        return ink;
+    };
+    ASSERT_TRUE(inkNear({4, 8}));
+    window->Table.Selected.set(0);
+    window->btnRight->click();
+    window->btnRight->click();
+    EXPECT_TRUE(inkNear({6, 8}));
+    EXPECT_FALSE(inkNear({4, 8}));
+
+    dialogs.answers = {Answer::Yes};
+    window->mnuClearBitMapClick();
+    EXPECT_FALSE(window->bitmapPasted);
+    EXPECT_NE(At(corner), qRgb(255, 0, 0));
 }
 
 }  // namespace

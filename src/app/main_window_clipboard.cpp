@@ -1,0 +1,33 @@
+// The plane and the clipboard: copying the plane as a picture, pasting a picture as the plane's
+// background, and clearing it again.
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "dialogs.h"
+#include "image_view.h"
+#include "main_window.h"
+
+void TfrmMain::mnuClipBoardClick() {
+    QGuiApplication::clipboard()->setImage(imgCood->image());
+}
+
+void TfrmMain::mnuClipBoardToClick() {
+    const QImage picture = QGuiApplication::clipboard()->image();
+    if (picture.isNull()) {
+        ShowMessage(QStringLiteral("クリップボードに絵がありません"));
+        return;  // the plane stays as it is
+    }
+    PastedPicture = picture.convertToFormat(QImage::Format_RGB32);
+    bitmapPasted = true;
+    DispAllLine();
+}
+
+void TfrmMain::mnuClearBitMapClick() {
+    if (!bitmapPasted ||
+        ConfirmYesNo(QStringLiteral("ビットマップをクリアしてもいいですか")) != Answer::Yes) {
+        return;
+    }
+    bitmapPasted = false;
+    PastedPicture = QImage();
+    DispAllLine();
+}
