@@ -43,6 +43,7 @@ TfrmMain::TfrmMain(QSize screen) {
     CreateMenus();
     frmTangen = new TfrmTangen(Table, this);
     ConnectHandlers();
+    ConnectHelp();
     FormCreate(screen);
 }
 

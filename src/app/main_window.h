@@ -33,6 +33,8 @@ class QMenu;
 class QSpinBox;
 class QToolButton;
 class ShikiList;
+class THelpWindow;
+class TfrmVersion;
 class TfrmEditQues;
 class TfrmKiroku;
 class TfrmRenshu;
@@ -43,6 +45,11 @@ class TfrmTangenOpen;
 class TfrmMoveMoji;
 class TfrmSettei;
 class TfrmTangen;
+
+// The help topic of the main window and of the help contents.
+constexpr int MainHelpContext = 100;
+// Gives a window, control or menu item the help topic F1 opens on it.
+void SetHelpContext(QObject* object, int context);
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -210,6 +217,8 @@ class TfrmMain : public QMainWindow {
     TfrmEditQues* frmEditQues = nullptr;
     TfrmRenshu* frmRenshu = nullptr;
     TfrmKiroku* frmKiroku = nullptr;
+    THelpWindow* frmHelp = nullptr;
+    TfrmVersion* frmVersion = nullptr;
 
     // ---- start-up ----
     void FormCreate(QSize screen);
@@ -255,6 +264,12 @@ class TfrmMain : public QMainWindow {
     void mnuTangenOpenClick();
     void mnuSetCoodSizeClick();
     void mnuEditQuesClick();
+    // ---- help and version ----
+    void ShowHelpTopic(int context);  // MainHelpContext: the contents
+    void ShowHelpClick();
+    void OnePointClick();
+    void ShowAboutClick();
+    void F1Help();
     void mnuClipBoardClick();
     void mnuClipBoardToClick();
     void mnuClearBitMapClick();
@@ -324,6 +339,7 @@ class TfrmMain : public QMainWindow {
     void CreateBody();
     void CreateMenus();
     void ConnectHandlers();
+    void ConnectHelp();
     void ApplyLayout();
     void ReadCatalog();
     // Places the window in the desktop's available area with its frame (the program's own window

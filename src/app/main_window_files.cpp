@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPushButton>
 
 #include "dialogs.h"
 #include "graph_file.h"
@@ -44,6 +45,7 @@ bool TfrmMain::WriteDrawing(const QString& fileName, const QString& unitTitle) {
 bool TfrmMain::AskUnitTitle() {
     if (frmNewWork == nullptr) {
         frmNewWork = new TfrmNewWork(this);
+        SetHelpContext(frmNewWork, 1211);
     }
     frmNewWork->SetFolder(DataFolder());
     frmNewWork->SetCurrentTitle(frmTangen->lblTangen->text());
@@ -242,6 +244,9 @@ void TfrmMain::mnuSetCoodSizeClick() {
 void TfrmMain::mnuEditQuesClick() {
     if (frmEditQues == nullptr) {
         frmEditQues = new TfrmEditQues(Catalog, StartDir, this);
+        SetHelpContext(frmEditQues, 112);
+        frmEditQues->btnHelp->setEnabled(true);
+        connect(frmEditQues->btnHelp, &QPushButton::clicked, this, [this] { ShowHelpTopic(112); });
     }
     ShowModal(*frmEditQues);
 }

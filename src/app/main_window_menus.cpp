@@ -76,10 +76,10 @@ void TfrmMain::CreateMenus() {
     mnuUniColor = Item(mnuView, "mnuUniColor", QStringLiteral("同じ色にする(&C)"));
 
     mnuHelp = TopMenu(bar, "mnuHelp", QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-    ShowHelp = Pending(mnuHelp, "ShowHelp", QStringLiteral("使い方(&U)"));
-    OnePoint = Pending(mnuHelp, "OnePoint", QStringLiteral("指導例(&Ｔ)"));
+    ShowHelp = Item(mnuHelp, "ShowHelp", QStringLiteral("使い方(&U)"));
+    OnePoint = Item(mnuHelp, "OnePoint", QStringLiteral("指導例(&Ｔ)"));
     mnuHelp->addSeparator();
-    ShowAbout = Pending(mnuHelp, "ShowAbout", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
+    ShowAbout = Item(mnuHelp, "ShowAbout", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
 
     pumShiki = new QMenu(this);
     pumShiki->setObjectName(QStringLiteral("pumShiki"));

@@ -59,6 +59,7 @@ void TfrmMain::Recolour(bool selectedOnly) {
 void TfrmMain::mnuSetSenshuClick() {
     if (frmSettei == nullptr) {
         frmSettei = new TfrmSettei(Edit, this);
+        SetHelpContext(frmSettei, 218);
     }
     ShowModal(*frmSettei);
     // Whatever the answer, the tool is chosen again through its button, with what that resets.

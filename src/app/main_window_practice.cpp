@@ -71,6 +71,7 @@ void TfrmMain::spdTestClick() {
 void TfrmMain::RunPractice(const std::vector<TLineSpec>& questions) {
     if (frmRenshu == nullptr) {
         frmRenshu = new TfrmRenshu(*this);
+        SetHelpContext(frmRenshu, 220);
     }
     frmRenshu->Session.SetQuestions(questions);
     ShowModal(*frmRenshu);
@@ -79,6 +80,7 @@ void TfrmMain::RunPractice(const std::vector<TLineSpec>& questions) {
 void TfrmMain::ShowRecords() {
     if (frmKiroku == nullptr) {
         frmKiroku = new TfrmKiroku(StartDir, this);
+        SetHelpContext(frmKiroku, 222);
     }
     ShowModal(*frmKiroku);
 }

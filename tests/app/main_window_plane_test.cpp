@@ -9,9 +9,11 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolButton>
 
 #include "clickable_label.h"
+#include "help/help_window.h"
 #include "image_view.h"
 #include "settings/label_window.h"
 #include "settings/line_settings_window.h"
@@ -235,6 +237,22 @@ TEST_F(PlaneMouseTest, ClipboardCopiesPastesAndClearsThePicture) {
     window->mnuClearBitMapClick();
     EXPECT_FALSE(window->bitmapPasted);
     EXPECT_NE(At(corner), qRgb(255, 0, 0));
+}
+
+TEST_F(PlaneMouseTest, F1OpensTheTopicOfWhatHasTheFocus) {
+    const std::pair<QWidget*, const char*> rows[] = {
+        {window->lstShiki, "104.html"},
+        {window->imgCood, "index.html"},  // the main window's own topic is the contents
+    };
+    for (const auto& [widget, topic] : rows) {
+        widget->setFocus();
+        window->F1Help();
+        ASSERT_NE(window->frmHelp, nullptr);
+        EXPECT_TRUE(window->frmHelp->txtTopic->source().toString().endsWith(topic))
+            << topic << " " << window->frmHelp->txtTopic->source().toString().toStdString();
+    }
+    window->OnePoint->trigger();
+    EXPECT_TRUE(window->frmHelp->txtTopic->source().toString().endsWith("230.html"));
 }
 
 }  // namespace
