@@ -4,10 +4,13 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTranslator>
 
+#include "dialogs.h"
 #include "fonts.h"
 #include "main_window.h"
+#include "start_folder.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -21,15 +24,31 @@ int main(int argc, char* argv[]) {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qtTexts);
     }
+    // A graph file named on the command line (as a file manager passes it) is taken from the
+    // folder the program was started in, before the program may move to its data folder.
+    const QStringList arguments = QApplication::arguments();
+    const QString fileToOpen = arguments.size() > 1
+                                   ? QFileInfo(QDir::current(), arguments[1]).absoluteFilePath()
+                                   : QString();
+    // Started from a desktop menu or a file manager, the program is not among units: it works in
+    // the user's data folder, which an installed program fills with its sample units.
+    const QString samples =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/tesmara"));
+    QString folderProblem;
+    if (QFileInfo(samples).isDir()) {
+        const StartFolder start = ChooseStartFolder(
+            QDir::currentPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+            samples);
+        QDir::setCurrent(start.folder);
+        folderProblem = start.error;
+    }
     TfrmMain frmMain;
     frmMain.show();
-    // A graph file named on the command line (as a file manager passes it) is opened at once,
-    // its name taken from the folder the program was started in.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) {
-        if (frmMain.OpenFile(QFileInfo(QDir::current(), arguments[1]).absoluteFilePath())) {
-            frmMain.FirstSaveDialog = false;
-        }
+    if (!folderProblem.isEmpty()) {
+        ShowMessage(folderProblem);
+    }
+    if (!fileToOpen.isEmpty() && frmMain.OpenFile(fileToOpen)) {
+        frmMain.FirstSaveDialog = false;
     }
     return app.exec();
 }
