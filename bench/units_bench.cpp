@@ -9,6 +9,8 @@
 
 #include "bench_application.h"
 #include "equation_text.h"
+#include "graph_file.h"
+#include "graph_model.h"
 #include "sjis_codec.h"
 #include "units/tangen_open_window.h"
 
@@ -16,24 +18,8 @@ namespace {
 
 // A unit of 100 graphs of the three line kinds spread over the plane.
 QByteArray HundredGraphUnit(int number) {
-    QStringList lines{QStringLiteral("単元%1").arg(number),
-                      "<<spec5",
-                      "-99",
-                      "-99",
-                      "-99",
-                      "-99",
-                      "16",
-                      "16",
-                      "True",
-                      "5",
-                      "5",
-                      "True",
-                      "-----",
-                      "99",
-                      "99",
-                      "1",
-                      "True",
-                      ">>"};
+    const QString title = QStringLiteral("単元%1").arg(number);
+    QStringList memo{title};
     for (int i = 0; i < 100; ++i) {
         TLineSpec g;
         g.Kind = i % 3;
@@ -43,13 +29,9 @@ QByteArray HundredGraphUnit(int number) {
         g.D2 = {g.P1.X + 3, 0};
         g.Color = 255;
         g.Text = EquationText(g, EquationForm::Standard);
-        lines += QStringList{QStringLiteral("255,%1").arg(g.Kind + 16),
-                             g.Text,
-                             QStringLiteral("%1,%2").arg(g.P1.X).arg(g.P1.Y),
-                             QStringLiteral("%1,%2").arg(g.P2.X).arg(g.P2.Y),
-                             QStringLiteral("%1,%2").arg(g.D1.X).arg(g.D1.Y),
-                             QStringLiteral("%1,%2").arg(g.D2.X).arg(g.D2.Y)};
+        memo += GraphTextLines(g);
     }
+    const QStringList lines = GraphFileLines(title, PlaneSettings(), true, memo);
     return EncodeCp932(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).bytes;
 }
 

@@ -295,6 +295,8 @@ class TfrmMain : public QMainWindow {
     void FormMouseMove();
     void spdMojiClick();
     void RestoreTool();
+    // The tool button of a line, segment, ray or point tool, as if pressed; false for others.
+    bool ClickToolButton(int lineMode);
     void mnuSetSenshuClick();
     void mnuMoveMojiClick();
     void spdLineColorClick();

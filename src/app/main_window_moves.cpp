@@ -62,23 +62,9 @@ void TfrmMain::mnuSetSenshuClick() {
         SetHelpContext(frmSettei, 218);
     }
     ShowModal(*frmSettei);
-    // Whatever the answer, the tool is chosen again through its button, with what that resets.
-    switch (Edit.LineMode) {
-        case KindLine:
-            SpdChokusenClick();
-            break;
-        case KindSegment:
-            spdSenbunClick();
-            break;
-        case KindRay:
-            spdHanchokusenClick();
-            break;
-        case KindPoint:
-            spdTenClick();
-            break;
-        default:
-            break;  // the label tool stays, with its waiting labels
-    }
+    // Whatever the answer, the tool is chosen again through its button, with what that resets;
+    // the label tool stays, with its waiting labels.
+    ClickToolButton(Edit.LineMode);
     RedrawToolSample();
 }
 
@@ -109,20 +95,28 @@ void TfrmMain::spdMojiClick() {
     lstMojiM->raise();
 }
 
-void TfrmMain::RestoreTool() {
-    switch (frmMoji != nullptr ? frmMoji->SavedLineMode : KindLine) {
+bool TfrmMain::ClickToolButton(int lineMode) {
+    switch (lineMode) {
+        case KindLine:
+            SpdChokusenClick();
+            return true;
         case KindSegment:
             spdSenbunClick();
-            break;
+            return true;
         case KindRay:
             spdHanchokusenClick();
-            break;
+            return true;
         case KindPoint:
             spdTenClick();
-            break;
+            return true;
         default:
-            SpdChokusenClick();
-            break;
+            return false;
+    }
+}
+
+void TfrmMain::RestoreTool() {
+    if (!ClickToolButton(frmMoji != nullptr ? frmMoji->SavedLineMode : KindLine)) {
+        SpdChokusenClick();  // the label tool before gives the line tool
     }
 }
 
