@@ -8,6 +8,7 @@ packages=(
     libicu-dev
     libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-urw-base35 qt6-translations-l10n
+    desktop-file-utils shared-mime-info
 )
 
 missing=()
