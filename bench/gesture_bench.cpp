@@ -1,6 +1,6 @@
 // Speed of drawing with the mouse on the main window with 100 graphs on the plane: one mouse move
-// of a rubber band, and the click that commits the 100th graph up to the redrawn plane, list and
-// panels.
+// of a rubber band, the click that commits the 100th graph up to the redrawn plane, list and
+// panels, and the undo history: taking a step, and an undo with its full redisplay.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -74,5 +74,32 @@ void BM_ClickCommitsTheHundredthGraph(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ClickCommitsTheHundredthGraph)->Unit(benchmark::kMillisecond);
+
+void BM_TakeUndoStep(benchmark::State& state) {
+    auto window = WindowWithGraphs(100);
+    // Two drawings that differ in the last graph's colour, noted in turn: each note is a step.
+    DrawingState a = window->CurrentDrawing();
+    DrawingState b = a;
+    b.Table.LineTable[99].Color ^= 0x00FF00;
+    bool toA = false;
+    for (auto _ : state) {
+        window->History.Note(toA ? a : b);
+        toA = !toA;
+    }
+}
+BENCHMARK(BM_TakeUndoStep)->Unit(benchmark::kMicrosecond);
+
+void BM_UndoWithRedisplay(benchmark::State& state) {
+    auto window = WindowWithGraphs(100);
+    for (auto _ : state) {
+        window->mnuUndoClick();  // takes the 100th graph back
+        QApplication::processEvents();
+        state.PauseTiming();
+        window->mnuRedoClick();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UndoWithRedisplay)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <utility>
 
+#include "help/help_context.h"
+
 namespace {
 
 QMessageBox::StandardButton RunBox(QMessageBox::Icon icon, const QString& text,
@@ -73,8 +75,12 @@ class QtDialogs final : public DialogService {
     }
     QString ChooseOpenFile(const QString& folder, const QString& name,
                            const QStringList& filters) override {
-        return QFileDialog::getOpenFileName(QApplication::activeWindow(), QStringLiteral("開く"),
-                                            QDir(folder).filePath(name), filters.join(";;"));
+        QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("開く"),
+                           QDir(folder).filePath(name), filters.join(";;"));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        SetHelpContext(&dialog, FileOpenHelpContext);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }
     QString ChooseSaveFile(const QString& folder, const QString& name,
                            const QStringList& filters) override {

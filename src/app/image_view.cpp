@@ -1,6 +1,7 @@
 // A widget showing one persistent picture.
 #include "image_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -39,6 +40,54 @@ void ImageView::paintEvent(QPaintEvent* event) {
             painter.drawImage(shown.topLeft(), canvas_.image, shown);
         }
     }
+    // The widget that keys go to: without a window manager the window may never be "active".
+    if (keyCursor_ && window()->focusWidget() == this) {
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        const QPoint c = *keyCursor_;
+        // The arms leave the centre and its neighbours alone: a point or a first-point square
+        // there stays visible.
+        constexpr int gap = 2;
+        constexpr int arm = KeyCursorArm;
+        painter.fillRect(QRect(QPoint(c.x() - arm, c.y()), QPoint(c.x() - gap, c.y())), Qt::black);
+        painter.fillRect(QRect(QPoint(c.x() + gap, c.y()), QPoint(c.x() + arm, c.y())), Qt::black);
+        painter.fillRect(QRect(QPoint(c.x(), c.y() - arm), QPoint(c.x(), c.y() - gap)), Qt::black);
+        painter.fillRect(QRect(QPoint(c.x(), c.y() + gap), QPoint(c.x(), c.y() + arm)), Qt::black);
+    }
+}
+
+void ImageView::setKeyCursor(QPoint centre) {
+    if (keyCursor_ == centre) {
+        return;
+    }
+    if (keyCursor_) {
+        update(keyCursorArea());
+    }
+    keyCursor_ = centre;
+    update(keyCursorArea());
+}
+
+QRect ImageView::keyCursorArea() const {
+    return keyCursor_ ? QRect(*keyCursor_ - QPoint(KeyCursorArm, KeyCursorArm),
+                              QSize(2 * KeyCursorArm + 1, 2 * KeyCursorArm + 1))
+                      : QRect();
+}
+
+void ImageView::keyPressEvent(QKeyEvent* event) {
+    if (keyHandler && keyHandler(event->key(), event->modifiers())) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ImageView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update(keyCursorArea());
+}
+
+void ImageView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update(keyCursorArea());
 }
 
 void ImageView::resizeEvent(QResizeEvent* event) {

@@ -4,6 +4,8 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
+#include <optional>
 
 #include "classic_pen.h"
 
@@ -28,6 +30,15 @@ class ImageView : public QWidget {
     // Gives widget and picture a new size; the picture is cleared to white.
     void setImageSize(QSize size);
 
+    // The keyboard's lattice cursor: a cross of short arms over the picture, shown while the
+    // widget has the focus and drawn inverting what lies below. It is never part of the picture,
+    // so it cannot cancel a mark drawn there in the inverting pen.
+    void setKeyCursor(QPoint centre);
+    std::optional<QPoint> keyCursor() const { return keyCursor_; }
+    static constexpr int KeyCursorArm = 6;  // pixels from the centre to an arm's end
+    // Keys pressed while the widget has the focus; returns false for keys it leaves alone.
+    std::function<bool(int key, Qt::KeyboardModifiers modifiers)> keyHandler;
+
   signals:
     void clicked();
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
@@ -40,7 +51,13 @@ class ImageView : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
+    QRect keyCursorArea() const;
+
     CanvasImage canvas_;
+    std::optional<QPoint> keyCursor_;
 };

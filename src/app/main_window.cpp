@@ -44,6 +44,7 @@ TfrmMain::TfrmMain(QSize screen) {
     frmTangen = new TfrmTangen(Table, this);
     ConnectHandlers();
     ConnectHelp();
+    NameControls();
     FormCreate(screen);
 }
 
@@ -106,6 +107,8 @@ void TfrmMain::FormShow() {
     btnLockedClick();
     SetShikiForm(1);
     FirstSaveDialog = true;
+    StartHistory();
+    imgCood->setFocus();  // the keys draw at once, as the mouse does
 }
 
 void TfrmMain::InitLoop() {

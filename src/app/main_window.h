@@ -11,13 +11,16 @@
 #include "display_options.h"
 #include "graph_file.h"
 #include "graph_model.h"
+#include "help/help_context.h"
 #include "label_queue.h"
 #include "main_layout.h"
 #include "panel_text.h"
 #include "plane_geometry.h"
 #include "plane_gesture.h"
+#include "plane_keys.h"
 #include "plane_settings.h"
 #include "tool_sample.h"
+#include "undo_history.h"
 #include "unit_catalog.h"
 
 class ClickableLabel;
@@ -34,6 +37,7 @@ class QSpinBox;
 class QToolButton;
 class ShikiList;
 class THelpWindow;
+class TfrmPrint;
 class TfrmVersion;
 class TfrmEditQues;
 class TfrmKiroku;
@@ -45,11 +49,6 @@ class TfrmTangenOpen;
 class TfrmMoveMoji;
 class TfrmSettei;
 class TfrmTangen;
-
-// The help topic of the main window and of the help contents.
-constexpr int MainHelpContext = 100;
-// Gives a window, control or menu item the help topic F1 opens on it.
-void SetHelpContext(QObject* object, int context);
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -91,6 +90,8 @@ class TfrmMain : public QMainWindow {
     EndKindLabel EndKinds;  // lblHeniki's caption and whether the tool's ends are included
     PlaneGesture Gesture{Table, Edit};  // the gesture states of the plane
     LabelQueue MojiQueue;               // the labels lstMojiM shows, waiting to be placed
+    UndoHistory History;                // the drawing's undo and redo steps
+    PlaneKeyboard PlaneKeys;            // the lattice cursor that keys move on the plane
 
     // ---- controls: the tool bar ----
     QFrame* pnlMain;
@@ -176,6 +177,8 @@ class TfrmMain : public QMainWindow {
     QAction* mnuClipBoardTo;
     QAction* mnuEnd;
     QMenu* mnuEdit;
+    QAction* mnuUndo;
+    QAction* mnuRedo;
     QAction* mnuTetsei;
     QAction* mnuShoukyo;
     QAction* mnuClearBitMap;
@@ -219,6 +222,7 @@ class TfrmMain : public QMainWindow {
     TfrmKiroku* frmKiroku = nullptr;
     THelpWindow* frmHelp = nullptr;
     TfrmVersion* frmVersion = nullptr;
+    TfrmPrint* frmPrint = nullptr;
 
     // ---- start-up ----
     void FormCreate(QSize screen);
@@ -269,8 +273,24 @@ class TfrmMain : public QMainWindow {
     void ShowHelpClick();
     void OnePointClick();
     void ShowAboutClick();
-    void F1Help();
+    // The topic of what F1 was pressed on; without it, of the widget in focus.
+    void F1Help(const QObject* pressedOn = nullptr);
+    void mnuPrintClick();
     void mnuClipBoardClick();
+    // ---- undo and redo ----
+    // The drawing as undo keeps it: the plane is the one last accepted, not one being tried out
+    // in the settings window.
+    DrawingState CurrentDrawing() const;
+    // Takes an undo step if the drawing changed since the last one.
+    void NoteDrawingChange();
+    // A new history at the drawing as it is (after opening, 新規作成 and at start-up).
+    void StartHistory();
+    // The file now holds the drawing as it is.
+    void NoteSaved();
+    void mnuUndoClick();
+    void mnuRedoClick();
+    void UpdateUndoCommands();
+    void RestoreDrawing(const DrawingState& state);
     void mnuClipBoardToClick();
     void mnuClearBitMapClick();
 
@@ -291,6 +311,15 @@ class TfrmMain : public QMainWindow {
     void imgCoodMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
     void imgCoodMouseMove(QPoint pos);
     void imgCoodMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+    // ---- the keyboard ----
+    // A key on the plane: arrows move the lattice cursor as the mouse would move, Enter and
+    // Space click, Shift+Enter presses and lets go the right button, Esc cancels a gesture.
+    bool imgCoodKeyPress(int key, Qt::KeyboardModifiers modifiers);
+    // Delete and Ctrl+arrows in the formula list; the list's own keys are followed by a redraw.
+    bool lstShikiKeyPress(int key, Qt::KeyboardModifiers modifiers);
+    void lstShikiKeySelect();
+    LatticeRange GridRange() const;
+    void ShowKeyCursor();
     // The mouse moved over the bare window, outside its controls.
     void FormMouseMove();
     void spdMojiClick();
@@ -342,6 +371,7 @@ class TfrmMain : public QMainWindow {
     void CreateMenus();
     void ConnectHandlers();
     void ConnectHelp();
+    void NameControls();  // the names a screen reader says
     void ApplyLayout();
     void ReadCatalog();
     // Places the window in the desktop's available area with its frame (the program's own window

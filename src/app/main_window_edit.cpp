@@ -39,6 +39,7 @@ void TfrmMain::spdShoukyoClick() {
     }
     // The drawing keeps its title and file name and becomes empty and unchanged.
     ClearDrawing(frmTangen->lblTangen->text(), frmTangen->lblFileName->text());
+    NoteDrawingChange();
 }
 
 void TfrmMain::pumCancelClick() {
@@ -112,9 +113,16 @@ void TfrmMain::ShowLineCount() {
 
 void TfrmMain::RefillShikiList() {
     syncingSelection_ = true;
-    lstShiki->clear();
+    // Rows are kept and only their texts set, so an undo of one graph does not rebuild 100 rows.
+    while (lstShiki->count() > Table.LineCount) {
+        delete lstShiki->takeItem(lstShiki->count() - 1);
+    }
     for (int i = 0; i < Table.LineCount; ++i) {
-        lstShiki->addItem(Table.LineTable[i].Text);
+        if (i < lstShiki->count()) {
+            lstShiki->item(i)->setText(Table.LineTable[i].Text);
+        } else {
+            lstShiki->addItem(Table.LineTable[i].Text);
+        }
     }
     syncingSelection_ = false;
     PushSelectionToList();

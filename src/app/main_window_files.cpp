@@ -91,7 +91,7 @@ Answer TfrmMain::SaveWithName(const QString& unitTitle) {
         if (!Table.Memo.isEmpty()) {
             Table.Memo[0] = unitTitle;
         }
-        Edit.DataSaved = true;
+        NoteSaved();
         ShowFileInfo(unitTitle, fixed.name, Table.LineCount);
         return Answer::Yes;
     }
@@ -122,6 +122,7 @@ Answer TfrmMain::AskSaveChanges() {
 void TfrmMain::mnuNewFileClick() {
     if (AskSaveChanges() != Answer::Cancel) {
         ClearDrawing(NewUnitTitleText, StartDir + QStringLiteral("Graph1.lin"));
+        StartHistory();
     }
     FirstSaveDialog = true;
 }
@@ -178,6 +179,7 @@ void TfrmMain::ApplyFile(const GraphFileContent& content) {
             frmSetCood->SaveSnapshot();  // Cancel there goes back to the file's plane
         }
     }
+    StartHistory();
 }
 
 void TfrmMain::spdOverWriteClick() {
@@ -192,7 +194,7 @@ void TfrmMain::spdOverWriteClick() {
         return;
     }
     if (WriteDrawing(frmTangen->lblFileName->text(), frmTangen->lblTangen->text())) {
-        Edit.DataSaved = true;
+        NoteSaved();
     }
 }
 
@@ -234,6 +236,8 @@ void TfrmMain::mnuSetCoodSizeClick() {
                 }
             },
             this);
+        // Settings accepted with OK are one undo step; tried out, they are none.
+        connect(frmSetCood, &QDialog::finished, this, &TfrmMain::NoteDrawingChange);
     }
     // Shown beside the main window, which stays usable; showing it again brings it forward.
     frmSetCood->show();

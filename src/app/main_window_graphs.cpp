@@ -83,6 +83,7 @@ void TfrmMain::DispAllLine() {
     if (result.planeDrawn) {
         GeometryValid = true;
         placePlane();
+        ShowKeyCursor();
     }
     imgCood->update();
     for (const QString& message : result.messages) {
@@ -97,6 +98,8 @@ void TfrmMain::DispAllLine() {
         }
         RefreshPanels();
     }
+    // Every change of the drawing is redisplayed: here it becomes an undo step.
+    NoteDrawingChange();
 }
 
 void TfrmMain::RefreshPanels() {

@@ -2,8 +2,8 @@
 // (F1), and the version window.
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
-#include <QShortcut>
 
 #include "dialogs.h"
 #include "help/help_window.h"
@@ -14,28 +14,40 @@
 
 namespace {
 
-// The help topic a window, control or menu item opens with F1.
-const char* const HelpContextProperty = "helpContext";
+// F1 in any window of the program, modal ones and the file dialogs included: a shortcut of the
+// main window would be blocked while a modal window is open.
+class F1Key : public QObject {
+  public:
+    F1Key(TfrmMain* main) : QObject(main), main_(main) {}
 
-int HelpContextOf(const QObject* object) {
-    for (; object != nullptr; object = object->parent()) {
-        const QVariant context = object->property(HelpContextProperty);
-        if (context.isValid()) {
-            return context.toInt();
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 && watched->isWidgetType()) {
+            main_->F1Help(watched);
+            return true;
         }
+        return false;
     }
-    return MainHelpContext;
-}
+
+  private:
+    TfrmMain* main_;
+};
 
 }  // namespace
-
-void SetHelpContext(QObject* object, int context) {
-    object->setProperty(HelpContextProperty, context);
-}
 
 void TfrmMain::ShowHelpTopic(int context) {
     if (frmHelp == nullptr) {
         frmHelp = new THelpWindow(this);
+    }
+    // Over a modal window the help must be modal too, or it could be seen but not used; otherwise
+    // it stays beside the program's windows. Modality changes only when the window is shown.
+    const QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality wanted =
+        modal != nullptr && modal != frmHelp ? Qt::ApplicationModal : Qt::NonModal;
+    if (frmHelp->windowModality() != wanted) {
+        frmHelp->hide();
+        frmHelp->setWindowModality(wanted);
     }
     if (context == MainHelpContext) {
         frmHelp->ShowContents();
@@ -62,15 +74,16 @@ void TfrmMain::ShowAboutClick() {
     ShowModal(*frmVersion);
 }
 
-void TfrmMain::F1Help() {
-    // An open menu's highlighted item first, then the widget in focus, then the active window.
+void TfrmMain::F1Help(const QObject* pressedOn) {
+    // An open menu's highlighted item first, then the widget the key went to or the one in focus,
+    // then the active window.
     if (const QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
         if (const QAction* item = menu->activeAction()) {
             ShowHelpTopic(HelpContextOf(item));
             return;
         }
     }
-    const QObject* focus = QApplication::focusWidget();
+    const QObject* focus = pressedOn != nullptr ? pressedOn : QApplication::focusWidget();
     ShowHelpTopic(HelpContextOf(focus != nullptr ? focus : QApplication::activeWindow()));
 }
 
@@ -96,9 +109,7 @@ void TfrmMain::ConnectHelp() {
     SetHelpContext(ShowHelp, MainHelpContext);
     SetHelpContext(OnePoint, 230);
     SetHelpContext(frmTangen, 223);
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    f1->setContext(Qt::ApplicationShortcut);
-    connect(f1, &QShortcut::activated, this, &TfrmMain::F1Help);
+    QApplication::instance()->installEventFilter(new F1Key(this));
     connect(ShowHelp, &QAction::triggered, this, &TfrmMain::ShowHelpClick);
     connect(OnePoint, &QAction::triggered, this, &TfrmMain::OnePointClick);
     connect(ShowAbout, &QAction::triggered, this, &TfrmMain::ShowAboutClick);

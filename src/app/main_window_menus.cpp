@@ -19,13 +19,6 @@ QAction* Item(QMenu* menu, const char* name, const QString& caption) {
     return action;
 }
 
-// A command whose window or feature comes later: present, but never a silent no-op.
-QAction* Pending(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = Item(menu, name, caption);
-    action->setEnabled(false);
-    return action;
-}
-
 QMenu* TopMenu(QMenuBar* bar, const char* name, const QString& caption) {
     QMenu* menu = bar->addMenu(caption);
     menu->setObjectName(QLatin1String(name));
@@ -46,13 +39,19 @@ void TfrmMain::CreateMenus() {
     mnuFile->addSeparator();
     mnuEditQues = Item(mnuFile, "mnuEditQues", QStringLiteral("練習問題の編集(&Q)"));
     mnuFile->addSeparator();
-    mnuPrint = Pending(mnuFile, "mnuPrint", QStringLiteral("印刷(&P)"));
+    mnuPrint = Item(mnuFile, "mnuPrint", QStringLiteral("印刷(&P)"));
     mnuClipBoard = Item(mnuFile, "mnuClipBoard", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)"));
     mnuClipBoardTo = Item(mnuFile, "mnuClipBoardTo", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け(&H)"));
     mnuFile->addSeparator();
     mnuEnd = Item(mnuFile, "mnuEnd", QStringLiteral("終了(&X)"));
 
     mnuEdit = TopMenu(bar, "mnuEdit", QStringLiteral("編集(&E)"));
+    mnuUndo = Item(mnuEdit, "mnuUndo", QStringLiteral("元に戻す(&Z)"));
+    mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuRedo = Item(mnuEdit, "mnuRedo", QStringLiteral("やり直し(&Y)"));
+    mnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    mnuEdit->addSeparator();
     mnuTetsei = Item(mnuEdit, "mnuTetsei", QStringLiteral("訂正(&C)"));
     mnuShoukyo = Item(mnuEdit, "mnuShoukyo", QStringLiteral("全部消去(&A)"));
     mnuClearBitMap = Item(mnuEdit, "mnuClearBitMap", QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟのクリア(&B)"));
@@ -108,8 +107,11 @@ void TfrmMain::ConnectHandlers() {
     connect(mnuSaveFile, &QAction::triggered, this, &TfrmMain::spdOverWriteClick);
     connect(mnuSave, &QAction::triggered, this, &TfrmMain::mnuSaveClick);
     connect(mnuEditQues, &QAction::triggered, this, &TfrmMain::mnuEditQuesClick);
+    connect(mnuPrint, &QAction::triggered, this, &TfrmMain::mnuPrintClick);
     connect(mnuClipBoard, &QAction::triggered, this, &TfrmMain::mnuClipBoardClick);
     connect(mnuClipBoardTo, &QAction::triggered, this, &TfrmMain::mnuClipBoardToClick);
+    connect(mnuUndo, &QAction::triggered, this, &TfrmMain::mnuUndoClick);
+    connect(mnuRedo, &QAction::triggered, this, &TfrmMain::mnuRedoClick);
     connect(mnuClearBitMap, &QAction::triggered, this, &TfrmMain::mnuClearBitMapClick);
     connect(mnuSetCoodSize, &QAction::triggered, this, &TfrmMain::mnuSetCoodSizeClick);
     connect(spdOpenFile, &QToolButton::clicked, this, &TfrmMain::mnuTangenOpenClick);
@@ -183,4 +185,12 @@ void TfrmMain::ConnectHandlers() {
     connect(lstShiki, &QListWidget::clicked, this,
             [this] { lstShikiClick(QGuiApplication::keyboardModifiers()); });
     connect(lstShiki, &ShikiList::rightPressed, this, &TfrmMain::lstShikiRightPress);
+    connect(lstShiki, &ShikiList::keyHandled, this, &TfrmMain::lstShikiKeySelect);
+    lstShiki->keyHandler = [this](int key, Qt::KeyboardModifiers modifiers) {
+        return lstShikiKeyPress(key, modifiers);
+    };
+    imgCood->setFocusPolicy(Qt::StrongFocus);
+    imgCood->keyHandler = [this](int key, Qt::KeyboardModifiers modifiers) {
+        return imgCoodKeyPress(key, modifiers);
+    };
 }

@@ -44,7 +44,13 @@ void TfrmMain::imgCoodMouseMove(QPoint pos) {
     if (!GeometryValid) {
         return;
     }
-    ApplyGesture(Gesture.Move(Geometry.PixelToLattice(pos)));
+    const LatticePoint p = Geometry.PixelToLattice(pos);
+    if (Geometry.InGrid(pos)) {
+        // Keys and mouse share one position: the keys go on from the mouse's lattice point.
+        PlaneKeys.Follow(p, GridRange());
+        imgCood->setKeyCursor(Geometry.LatticeToPixel(PlaneKeys.Cursor));
+    }
+    ApplyGesture(Gesture.Move(p));
 }
 
 void TfrmMain::imgCoodMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos) {

@@ -132,6 +132,7 @@ void TfrmMain::btnLockedClick() {
                                                             spdKiroku, spdMoji, spnMaruRad}) {
         SetUsable(control, wasLocked);
     }
+    UpdateUndoCommands();
 }
 
 void TfrmMain::SetShikiForm(int form) {

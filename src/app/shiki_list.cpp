@@ -1,6 +1,7 @@
 // The formula list and how its rows are drawn.
 #include "shiki_list.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -40,6 +41,15 @@ void ShikiList::mousePressEvent(QMouseEvent* event) {
         return;
     }
     QListWidget::mousePressEvent(event);
+}
+
+void ShikiList::keyPressEvent(QKeyEvent* event) {
+    if (keyHandler && keyHandler(event->key(), event->modifiers())) {
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+    emit keyHandled();
 }
 
 ShikiRowDelegate::ShikiRowDelegate(ShikiList* list) : QStyledItemDelegate(list), list_(list) {}

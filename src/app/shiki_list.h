@@ -4,6 +4,7 @@
 
 #include <QListWidget>
 #include <QStyledItemDelegate>
+#include <functional>
 
 struct GraphTable;
 struct TLineSpec;
@@ -27,13 +28,19 @@ class ShikiList : public QListWidget {
     // Radius of the end circles in the rows' sample strokes.
     int maruRad() const { return maruRad_; }
     void setMaruRad(int radius);
+    // Keys the window handles itself (Delete, Ctrl+arrows); returns false for the others, which
+    // move and extend the selection as in any list.
+    std::function<bool(int key, Qt::KeyboardModifiers modifiers)> keyHandler;
 
   signals:
     // A right press; row is the row under the press, or a row past the last line.
     void rightPressed(int row, QPoint pos);
+    // A key of the list itself has been handled; the selection may have changed.
+    void keyHandled();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     const GraphTable& table_;

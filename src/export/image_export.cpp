@@ -83,7 +83,7 @@ int RunImageExport(int argc, char** argv, const ExportRequest& request,
         PrintError(request.output + QStringLiteral("の保存に失敗しました"));
         return 1;
     }
-    const int side = PrintedSide(pdf.width());
+    const int side = PrintedSide(pdf.width(), pdf.height());
     painter.drawImage(QRect(0, 0, side, side), page.image);
     painter.end();
     if (!QFileInfo(request.output).isFile()) {

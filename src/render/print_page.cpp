@@ -2,6 +2,7 @@
 #include "print_page.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "sjis_codec.h"
@@ -35,7 +36,8 @@ void DrawPrintPreview(CanvasImage& page, const QImage& plane, const PrintLayout&
     canvas.TextOut(titleX, bottom + 15, layout.title);
 }
 
-int PrintedSide(int pageWidth) {
-    const double f = pageWidth / 2892.0 * 32.0 / 7.0;
-    return int(std::lround(PrintPreviewSide * f));
+int PrintedSide(int pageWidth, int pageHeight) {
+    const double byWidth = pageWidth / 2892.0 * 32.0 / 7.0;
+    const double byShorterSide = std::min(pageWidth, pageHeight) / double(PrintPreviewSide);
+    return int(std::lround(PrintPreviewSide * std::min(byWidth, byShorterSide)));
 }

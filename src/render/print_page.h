@@ -20,6 +20,7 @@ struct PrintLayout {
 // Draws the preview page of the plane picture into a 640 × 640 canvas.
 void DrawPrintPreview(CanvasImage& page, const QImage& plane, const PrintLayout& layout);
 
-// The side of the printed square on a page of the given width in device pixels: a page 2892
-// pixels wide maps one preview pixel to 32/7 printer pixels.
-int PrintedSide(int pageWidth);
+// The side of the printed square on a page of the given size in device pixels. A page 2892 pixels
+// wide maps one preview pixel to 32/7 printer pixels, but the square never leaves the page: that
+// rule alone would cut off its right edge on such a page, and the title on a landscape page.
+int PrintedSide(int pageWidth, int pageHeight);

@@ -1,6 +1,8 @@
 // Drawing and editing with the mouse on the main window: real mouse events on the plane, the
 // tool buttons, the arrows and the colour commands, read back from the list, memo and pixels.
+#include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +12,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 
 #include "clickable_label.h"
@@ -253,6 +256,27 @@ TEST_F(PlaneMouseTest, F1OpensTheTopicOfWhatHasTheFocus) {
     }
     window->OnePoint->trigger();
     EXPECT_TRUE(window->frmHelp->txtTopic->source().toString().endsWith("230.html"));
+    EXPECT_EQ(window->frmHelp->windowModality(), Qt::NonModal);
+
+    // F1 pressed in the real file-open dialog opens its topic, modal over the dialog so that it
+    // can be read and closed.
+    InstallDialogs(nullptr);
+    QString topicInDialog;
+    Qt::WindowModality modality = Qt::NonModal;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F1);
+        topicInDialog = window->frmHelp->txtTopic->source().toString();
+        modality = window->frmHelp->windowModality();
+        window->frmHelp->close();
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    const QString chosen = ChooseOpenFile(QDir::tempPath(), QString(), {"*.lin"});
+    InstallDialogs(&dialogs);
+    EXPECT_TRUE(chosen.isEmpty());
+    EXPECT_TRUE(topicInDialog.endsWith("1213.html")) << topicInDialog.toStdString();
+    EXPECT_EQ(modality, Qt::ApplicationModal);
 }
 
 }  // namespace

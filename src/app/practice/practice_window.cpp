@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "accessible_names.h"
 #include "classic_pen.h"
 #include "dialogs.h"
 #include "image_view.h"
@@ -90,11 +91,22 @@ TfrmRenshu::TfrmRenshu(TfrmMain& main) : QDialog(&main), main_(main) {
     connect(&timSecond, &QTimer::timeout, this, &TfrmRenshu::timSecondTimer);
     connect(imgCood, &ImageView::mousePressed, this, &TfrmRenshu::imgCoodMouseDown);
     connect(imgCood, &ImageView::mouseMoved, this, &TfrmRenshu::imgCoodMouseMove);
+    imgCood->setFocusPolicy(Qt::StrongFocus);
+    imgCood->keyHandler = [this](int key, Qt::KeyboardModifiers modifiers) {
+        return imgCoodKeyPress(key, modifiers);
+    };
     connect(btnTeisei, &QPushButton::clicked, this, &TfrmRenshu::btnTeiseiClick);
     connect(Button1, &QPushButton::clicked, this, &TfrmRenshu::Button1Click);
     connect(btnEnd, &QPushButton::clicked, this, &TfrmRenshu::btnEndClick);
     setMouseTracking(true);
     installEventFilter(this);
+    NameForScreenReaders(this, {
+                                   {imgCood, QStringLiteral("練習の座標平面")},
+                                   {imgShiki, QStringLiteral("問題")},
+                                   {imgAns, QStringLiteral("答案")},
+                                   {lstRecord, QStringLiteral("採点")},
+                                   {edtCood, QStringLiteral("マウスの座標")},
+                               });
 }
 
 TfrmRenshu::~TfrmRenshu() = default;
@@ -131,6 +143,9 @@ void TfrmRenshu::Init(bool review) {
                   PlaneVariant::Main, Options(), typeset_, geometry_);
     if (error.isEmpty()) {
         imgCood->resize(imgCood->image().size());
+        PlaneKeys.Follow(PlaneKeys.Cursor, GridRange());
+        imgCood->setKeyCursor(geometry_.LatticeToPixel(PlaneKeys.Cursor));
+        imgCood->setFocus();  // a student may answer with the keys at once
     } else {
         ShowMessage(error);
     }
@@ -157,7 +172,42 @@ void TfrmRenshu::imgCoodMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers,
 }
 
 void TfrmRenshu::imgCoodMouseMove(QPoint pos) {
-    Apply(Session.Move(geometry_.PixelToLattice(pos)));
+    const LatticePoint p = geometry_.PixelToLattice(pos);
+    if (geometry_.InGrid(pos)) {
+        PlaneKeys.Follow(p, GridRange());
+        imgCood->setKeyCursor(geometry_.LatticeToPixel(PlaneKeys.Cursor));
+    }
+    Apply(Session.Move(p));
+}
+
+LatticeRange TfrmRenshu::GridRange() const {
+    return {geometry_.xMin, geometry_.xMax, geometry_.yMin, geometry_.yMax};
+}
+
+bool TfrmRenshu::imgCoodKeyPress(int key, Qt::KeyboardModifiers modifiers) {
+    const PlaneKeyAction action = PlaneKeys.Key(key, modifiers, GridRange());
+    const QPoint at = geometry_.LatticeToPixel(PlaneKeys.Cursor);
+    switch (action) {
+        case PlaneKeyAction::None:
+            return false;
+        case PlaneKeyAction::Move:
+            imgCoodMouseMove(at);
+            break;
+        case PlaneKeyAction::LeftClick:
+            imgCoodMouseDown(Qt::LeftButton, {}, at);
+            break;
+        case PlaneKeyAction::RightPress:
+            imgCoodMouseDown(Qt::RightButton, {}, at);
+            break;
+        case PlaneKeyAction::RightRelease:
+            break;  // the practice plane has no drags
+        case PlaneKeyAction::Cancel:
+            if (btnTeisei->isEnabled()) {
+                btnTeiseiClick();
+            }
+            break;
+    }
+    return true;
 }
 
 void TfrmRenshu::FormMouseMove() {

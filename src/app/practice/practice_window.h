@@ -10,6 +10,7 @@
 #include "display_options.h"
 #include "panel_text.h"
 #include "plane_geometry.h"
+#include "plane_keys.h"
 #include "practice_session.h"
 
 class ImageView;
@@ -45,6 +46,7 @@ class TfrmRenshu : public QDialog {
     QTimer timSecond;
 
     PracticeSession Session;
+    PlaneKeyboard PlaneKeys;  // the lattice cursor that keys move on the practice plane
     TfrmSeikai* frmSeikai = nullptr;
     TfrmAyamari* frmAyamari = nullptr;
     TfrmOwari* frmOwari = nullptr;
@@ -54,6 +56,9 @@ class TfrmRenshu : public QDialog {
     void Init(bool review);
     void imgCoodMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
     void imgCoodMouseMove(QPoint pos);
+    // Arrows move the lattice cursor as the mouse would move, Enter and Space place a point or
+    // an end, Esc takes the answer back as 訂正 does.
+    bool imgCoodKeyPress(int key, Qt::KeyboardModifiers modifiers);
     void FormMouseMove();
     void btnTeiseiClick();
     void Button1Click();
@@ -68,6 +73,7 @@ class TfrmRenshu : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    LatticeRange GridRange() const;
     void Apply(const PracticeEffects& effects);
     void Graded(const PracticeEffects& effects);
     void ShowQuestion();

@@ -80,6 +80,7 @@ class TfrmSetCood : public QDialog {
     // The values Cancel goes back to; taken at every showing. The unit-open window takes and
     // restores it too, because its preview loads each file's settings into the same store.
     void SaveSnapshot();
+    const PlaneSettings& Snapshot() const { return snapshot_; }
     // Puts the snapshot back into the store and the controls; counts as a change.
     void RestoreSnapshot();
     // Checks the values and redraws the main window with them. Returns whether they passed.

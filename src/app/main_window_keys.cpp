@@ -1,0 +1,113 @@
+// Drawing and choosing graphs with the keyboard alone: the plane's lattice cursor and the formula
+// list's keys. Every key ends in the same handlers as the mouse. And the names a screen reader
+// says for the controls.
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "accessible_names.h"
+#include "clickable_label.h"
+#include "image_view.h"
+#include "main_window.h"
+#include "shiki_list.h"
+
+LatticeRange TfrmMain::GridRange() const {
+    return {Geometry.xMin, Geometry.xMax, Geometry.yMin, Geometry.yMax};
+}
+
+void TfrmMain::ShowKeyCursor() {
+    if (GeometryValid) {
+        // The plane may have changed size since the cursor last moved.
+        PlaneKeys.Follow(PlaneKeys.Cursor, GridRange());
+        imgCood->setKeyCursor(Geometry.LatticeToPixel(PlaneKeys.Cursor));
+    }
+}
+
+bool TfrmMain::imgCoodKeyPress(int key, Qt::KeyboardModifiers modifiers) {
+    if (!GeometryValid) {
+        return false;
+    }
+    const PlaneKeyAction action = PlaneKeys.Key(key, modifiers, GridRange());
+    if (action == PlaneKeyAction::None) {
+        return false;
+    }
+    const QPoint at = Geometry.LatticeToPixel(PlaneKeys.Cursor);
+    switch (action) {
+        case PlaneKeyAction::Move:
+            imgCoodMouseMove(at);
+            break;
+        case PlaneKeyAction::LeftClick:
+            imgCoodMouseDown(Qt::LeftButton, {}, at);
+            imgCoodMouseUp(Qt::LeftButton, {}, at);
+            break;
+        case PlaneKeyAction::RightPress:
+            imgCoodMouseDown(Qt::RightButton, {}, at);
+            break;
+        case PlaneKeyAction::RightRelease:
+            imgCoodMouseUp(Qt::RightButton, {}, at);
+            break;
+        case PlaneKeyAction::Cancel:
+            if (Gesture.InProgress()) {
+                CancelGesture();
+            }
+            break;
+        case PlaneKeyAction::None:
+            break;
+    }
+    ShowKeyCursor();
+    return true;
+}
+
+bool TfrmMain::lstShikiKeyPress(int key, Qt::KeyboardModifiers modifiers) {
+    if (key == Qt::Key_Delete) {
+        if (!Table.Selected.none()) {
+            spdTeiseiClick();
+        }
+        return true;
+    }
+    if (!(modifiers & Qt::ControlModifier)) {
+        return false;
+    }
+    // The arrow buttons' moves of the selected graphs.
+    switch (key) {
+        case Qt::Key_Up:
+            MoveSelectedClick('U');
+            return true;
+        case Qt::Key_Down:
+            MoveSelectedClick('D');
+            return true;
+        case Qt::Key_Left:
+            MoveSelectedClick('L');
+            return true;
+        case Qt::Key_Right:
+            MoveSelectedClick('R');
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TfrmMain::lstShikiKeySelect() {
+    if (Table.LineCount > 0) {
+        RedrawAll();
+    }
+}
+
+void TfrmMain::NameControls() {
+    NameForScreenReaders(this, {
+                                   {imgCood, QStringLiteral("座標平面")},
+                                   {lstShiki, QStringLiteral("グラフの式の一覧")},
+                                   {lstMojiM, QStringLiteral("入力待ちの文字")},
+                                   {imgTable, QStringLiteral("値の表")},
+                                   {edtLineMode, QStringLiteral("線の種類")},
+                                   {edtCood, QStringLiteral("マウスの座標")},
+                                   {imgSample, QStringLiteral("線の見本")},
+                                   {lblHeniki, QStringLiteral("変域の端")},
+                                   {spnMaruRad, QStringLiteral("端の丸の大きさ")},
+                                   {btnUp, QStringLiteral("選んだグラフを上へ移動")},
+                                   {btnDown, QStringLiteral("選んだグラフを下へ移動")},
+                                   {btnLeft, QStringLiteral("選んだグラフを左へ移動")},
+                                   {btnRight, QStringLiteral("選んだグラフを右へ移動")},
+                               });
+}

@@ -1,0 +1,15 @@
+// Printing the plane: the print window, made on its first use.
+#include "dialogs.h"
+#include "image_view.h"
+#include "main_window.h"
+#include "print/print_window.h"
+#include "tangen_window.h"
+
+void TfrmMain::mnuPrintClick() {
+    if (frmPrint == nullptr) {
+        frmPrint = new TfrmPrint(*imgCood, *frmTangen->lblFileName,
+                                 std::make_unique<SystemPrinter>(), this);
+        SetHelpContext(frmPrint, 214);
+    }
+    ShowModal(*frmPrint);
+}

@@ -1,0 +1,75 @@
+// Undo and redo of the drawing: every redisplay notes whether the drawing changed, and a step
+// back or forward puts a whole snapshot back and redraws everything.
+#include <QAction>
+
+#include "main_window.h"
+#include "settings/plane_settings_window.h"
+#include "shiki_list.h"
+
+DrawingState TfrmMain::CurrentDrawing() const {
+    // While the settings window is open its boxes are only being tried out on the plane; the
+    // drawing's plane is the one the window will go back to on Cancel.
+    const bool tryingPlane = frmSetCood != nullptr && frmSetCood->isVisible();
+    return {Table, tryingPlane ? frmSetCood->Snapshot() : SetCoodSettings, Edit.ColorCycle};
+}
+
+void TfrmMain::NoteDrawingChange() {
+    History.Note(CurrentDrawing());
+    UpdateUndoCommands();
+}
+
+void TfrmMain::StartHistory() {
+    History.Reset(CurrentDrawing(), Edit.DataSaved);
+    UpdateUndoCommands();
+}
+
+void TfrmMain::NoteSaved() {
+    Edit.DataSaved = true;
+    History.MarkSaved(CurrentDrawing());
+}
+
+void TfrmMain::UpdateUndoCommands() {
+    mnuUndo->setEnabled(!LockState && History.CanUndo());
+    mnuRedo->setEnabled(!LockState && History.CanRedo());
+}
+
+void TfrmMain::mnuUndoClick() {
+    if (Edit.DrawState > DrawIdle) {
+        // As 訂正: the press only takes back the gesture in progress.
+        CancelGesture();
+        return;
+    }
+    if (!LockState && History.CanUndo()) {
+        RestoreDrawing(History.Undo());
+    }
+}
+
+void TfrmMain::mnuRedoClick() {
+    if (Edit.DrawState > DrawIdle) {
+        CancelGesture();
+        return;
+    }
+    if (!LockState && History.CanRedo()) {
+        RestoreDrawing(History.Redo());
+    }
+}
+
+void TfrmMain::RestoreDrawing(const DrawingState& state) {
+    Table = state.Table;
+    const bool keep = SetCoodSettings.chkKeep;
+    SetCoodSettings = state.Plane;
+    SetCoodSettings.chkKeep = keep;
+    Edit.ColorCycle = state.ColorCycle;
+    if (frmSetCood != nullptr) {
+        frmSetCood->ShowSettings();
+        frmSetCood->SaveSnapshot();
+    }
+    RefillShikiList();
+    ShowLineCount();
+    DispAllLine();  // with a selection, its panels too
+    if (Table.Selected.none()) {
+        ClearAllPanels();
+    }
+    Edit.DataSaved = History.AtSaved();
+    UpdateUndoCommands();
+}

@@ -1,0 +1,67 @@
+// The undo history.
+#include "undo_history.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Whether to keep the settings in the registry is a choice of one showing of the settings
+// window, not part of the drawing.
+bool SamePlane(PlaneSettings a, const PlaneSettings& b) {
+    a.chkKeep = b.chkKeep;
+    return a == b;
+}
+
+}  // namespace
+
+bool SameDrawing(const DrawingState& a, const DrawingState& b) {
+    const GraphTable& x = a.Table;
+    const GraphTable& y = b.Table;
+    return x.LineCount == y.LineCount &&
+           std::equal(x.LineTable.begin(), x.LineTable.begin() + x.LineCount,
+                      y.LineTable.begin()) &&
+           x.Memo == y.Memo && SamePlane(a.Plane, b.Plane);
+}
+
+void UndoHistory::Reset(const DrawingState& current, bool saved) {
+    undo_.clear();
+    redo_.clear();
+    current_ = {current, nextId_++};
+    savedId_ = saved ? current_.id : 0;
+}
+
+bool UndoHistory::Note(const DrawingState& current) {
+    if (SameDrawing(current_.state, current)) {
+        // Keeps the selection that goes with this state, so an undo back to it selects the
+        // graphs that were selected when the next change was made.
+        current_.state.Table.Selected = current.Table.Selected;
+        return false;
+    }
+    undo_.push_back(std::move(current_));
+    if (int(undo_.size()) > Limit) {
+        undo_.pop_front();
+    }
+    redo_.clear();
+    current_ = {current, nextId_++};
+    return true;
+}
+
+void UndoHistory::MarkSaved(const DrawingState& current) {
+    current_.state = current;
+    savedId_ = current_.id;
+}
+
+const DrawingState& UndoHistory::Undo() {
+    redo_.push_back(std::move(current_));
+    current_ = std::move(undo_.back());
+    undo_.pop_back();
+    return current_.state;
+}
+
+const DrawingState& UndoHistory::Redo() {
+    undo_.push_back(std::move(current_));
+    current_ = std::move(redo_.back());
+    redo_.pop_back();
+    return current_.state;
+}

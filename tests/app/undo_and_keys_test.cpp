@@ -1,0 +1,277 @@
+// Undo and redo as a user takes back slips: by Ctrl+Z and Ctrl+Y on the shown window, read back
+// from the list, the memo, the plane's pixels and the save prompt. Then drawing, choosing graphs
+// and answering a practice question with key events alone.
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "image_view.h"
+#include "practice/practice_window.h"
+#include "practice/result_dialogs.h"
+#include "settings/plane_settings_window.h"
+#include "shiki_list.h"
+#include "tangen_window.h"
+#include "window_fixture.h"
+
+namespace {
+
+class UndoTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    QPoint Px(int x, int y) const { return window->Geometry.LatticeToPixel({x, y}); }
+    void Click(int x, int y) {
+        QTest::mouseMove(window->imgCood, Px(x, y));
+        QTest::mouseClick(window->imgCood, Qt::LeftButton, {}, Px(x, y));
+    }
+    void Undo() { QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier); }
+    void Redo() { QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier); }
+    QStringList Rows() const {
+        QStringList rows;
+        for (int i = 0; i < window->lstShiki->count(); ++i) {
+            rows << window->lstShiki->item(i)->text();
+        }
+        return rows;
+    }
+};
+
+TEST_F(UndoTest, ThreeGraphsTwoUndosOneRedo) {
+    EXPECT_FALSE(window->mnuUndo->isEnabled());
+    Click(0, 0), Click(1, 2);  // y=2x
+    Click(0, 1), Click(3, 1);  // y=1
+    const QImage planeOfTwo = window->imgCood->image();
+    const QStringList memoOfTwo = window->Table.Memo;
+    Click(-2, 0), Click(-2, 3);  // x=-2
+    ASSERT_EQ(Rows(), (QStringList{"y=2x", "y =1", "x = -2"}));
+    Undo();
+    Undo();
+    EXPECT_EQ(Rows(), QStringList{"y=2x"});
+    EXPECT_TRUE(window->mnuRedo->isEnabled());
+    Redo();
+    EXPECT_EQ(Rows(), (QStringList{"y=2x", "y =1"}));
+    EXPECT_EQ(window->Table.Memo, memoOfTwo);
+    EXPECT_EQ(window->frmTangen->lblNline->text(), QStringLiteral("2"));
+    EXPECT_EQ(window->imgCood->image(), planeOfTwo);
+    EXPECT_FALSE(window->Edit.DataSaved);
+    // A new graph after the undo forgets the undone one; its colour is the one the third graph
+    // had, since the colour cycle went back with it.
+    Click(1, 1), Click(2, 3);
+    EXPECT_FALSE(window->mnuRedo->isEnabled());
+    EXPECT_EQ(window->Table.LineTable[2].Color, ColorCycleTable[2]);
+    EXPECT_TRUE(window->mnuUndo->isEnabled());
+    // The lock disables both commands and their keys.
+    window->btnLocked->click();
+    EXPECT_FALSE(window->mnuUndo->isEnabled());
+    Undo();
+    EXPECT_EQ(window->Table.LineCount, 3);
+}
+
+TEST_F(UndoTest, GestureInProgressIsAllThatCtrlZTakesBack) {
+    Click(0, 0), Click(1, 2);
+    Click(3, 3);  // a rubber band from (3,3)
+    ASSERT_EQ(window->Edit.DrawState, DrawRubberBand);
+    Undo();
+    EXPECT_EQ(window->Edit.DrawState, DrawIdle);
+    EXPECT_EQ(Rows(), QStringList{"y=2x"});
+    Undo();
+    EXPECT_EQ(Rows(), QStringList{});
+}
+
+TEST_F(UndoTest, EraseAllUndoneBringsEveryGraphBackInItsColour) {
+    Click(0, 0), Click(1, 2);
+    Click(0, 1), Click(3, 1);
+    const std::array<TLineSpec, 2> drawn{window->Table.LineTable[0], window->Table.LineTable[1]};
+    dialogs.answers = {Answer::Yes};
+    window->spdShoukyo->click();
+    ASSERT_EQ(window->Table.LineCount, 0);
+    Undo();
+    ASSERT_EQ(window->Table.LineCount, 2);
+    EXPECT_EQ(window->Table.LineTable[0], drawn[0]);
+    EXPECT_EQ(window->Table.LineTable[1], drawn[1]);
+    EXPECT_NE(drawn[0].Color, drawn[1].Color);
+    // y=2x is drawn in its own colour again, blue at x = 0.5.
+    const QPoint mid = window->Geometry.RealToPixel(0.5, 1.0);
+    bool inked = false;
+    for (int dy = -1; dy <= 1; ++dy) {
+        inked |= window->imgCood->image().pixel(mid + QPoint(0, dy)) == qRgb(0, 0, 255);
+    }
+    EXPECT_TRUE(inked);
+}
+
+TEST_F(UndoTest, BackAtTheSavedStateNothingIsAsked) {
+    QTemporaryDir dir;
+    window->frmTangen->lblFileName->setText(dir.filePath(QStringLiteral("u.lin")));
+    window->FirstSaveDialog = false;
+    Click(0, 0), Click(1, 2);
+    window->spdOverWrite->click();
+    ASSERT_TRUE(window->Edit.DataSaved);
+    Undo();
+    EXPECT_FALSE(window->Edit.DataSaved);
+    Redo();
+    EXPECT_TRUE(window->Edit.DataSaved);
+    EXPECT_EQ(window->AskSaveChanges(), Answer::No);
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+}
+
+TEST_F(UndoTest, PlaneSettingsAcceptedWithOkAreOneStep) {
+    Click(0, 0), Click(1, 2);
+    window->mnuSetCoodSize->trigger();
+    TfrmSetCood* settings = window->frmSetCood;
+    settings->edtDY->setText(QStringLiteral("8"));  // tried out on the plane: no step yet
+    settings->edtDX->setText(QStringLiteral("12"));
+    settings->btnOk->click();
+    ASSERT_EQ(window->SetCoodSettings.edtDX, QStringLiteral("12"));
+    Undo();
+    EXPECT_EQ(window->SetCoodSettings.edtDX, QStringLiteral("16"));
+    EXPECT_EQ(window->SetCoodSettings.edtDY, QStringLiteral("16"));
+    EXPECT_EQ(Rows(), QStringList{"y=2x"});
+}
+
+class KeysTest : public UndoTest {
+  protected:
+    void Key(QWidget* target, int key, int times = 1, Qt::KeyboardModifiers modifiers = {}) {
+        for (int i = 0; i < times; ++i) {
+            QTest::keyClick(target, Qt::Key(key), modifiers);
+        }
+    }
+    // Moves the plane's cursor from where it is to p with arrow keys.
+    void CursorTo(LatticePoint p) {
+        const LatticePoint from = window->PlaneKeys.Cursor;
+        Key(window->imgCood, p.X > from.X ? Qt::Key_Right : Qt::Key_Left, std::abs(p.X - from.X));
+        Key(window->imgCood, p.Y > from.Y ? Qt::Key_Up : Qt::Key_Down, std::abs(p.Y - from.Y));
+    }
+    void Enter() { Key(window->imgCood, Qt::Key_Return); }
+    void ShiftEnter() { Key(window->imgCood, Qt::Key_Return, 1, Qt::ShiftModifier); }
+};
+
+TEST_F(KeysTest, LineSegmentAndDragWithKeysAlone) {
+    window->imgCood->setFocus();
+    CursorTo({0, 0});
+    Enter();
+    CursorTo({1, 2});
+    EXPECT_EQ(window->edtCood->text(), QStringLiteral(" (  1,  2)"));
+    // The cursor's cross is shown over the plane, inverting it, and is not part of the picture.
+    const QPoint at = window->Geometry.LatticeToPixel({1, 2});
+    const QImage shown = window->imgCood->grab().toImage();
+    const QPoint armEnd = at + QPoint(ImageView::KeyCursorArm, 0);
+    const QPoint pastArm = at + QPoint(ImageView::KeyCursorArm + 1, 0);
+    EXPECT_EQ(shown.pixel(armEnd), ~window->imgCood->image().pixel(armEnd) | 0xFF000000);
+    EXPECT_EQ(shown.pixel(pastArm), window->imgCood->image().pixel(pastArm));
+    Enter();
+    ASSERT_EQ(Rows(), QStringList{"y=2x"});
+
+    window->spdSenbun->click();
+    window->imgCood->setFocus();
+    CursorTo({0, 1});
+    Enter();
+    CursorTo({2, 2});
+    Enter();  // the line y=1/2x+1 is fixed; now its domain
+    CursorTo({-2, 2});
+    Enter();
+    CursorTo({4, 2});
+    Key(window->imgCood, Qt::Key_Space);
+    ASSERT_EQ(window->Table.LineCount, 2);
+    EXPECT_EQ(window->Table.LineTable[1].D1.X, -2);
+    EXPECT_EQ(window->Table.LineTable[1].D2.X, 4);
+
+    // Home in the list selects y=2x; on the plane Shift+Enter grabs its end (1,2), the arrows
+    // drag it and Shift+Enter lets it go.
+    window->lstShiki->setFocus();
+    Key(window->lstShiki, Qt::Key_Home);
+    ASSERT_EQ(window->Table.Selected.to_ulong(), 0b01u);
+    window->imgCood->setFocus();
+    CursorTo({1, 2});
+    ShiftEnter();
+    CursorTo({1, 3});
+    ShiftEnter();
+    EXPECT_EQ(Rows()[0].trimmed(), QStringLiteral("y=3x"));
+
+    // Esc cancels a gesture in progress and nothing else.
+    window->SpdChokusen->click();
+    window->imgCood->setFocus();
+    Enter();
+    ASSERT_EQ(window->Edit.DrawState, DrawRubberBand);
+    Key(window->imgCood, Qt::Key_Escape);
+    EXPECT_EQ(window->Edit.DrawState, DrawIdle);
+    EXPECT_EQ(window->Table.LineCount, 2);
+}
+
+TEST_F(KeysTest, FormulaListKeysSelectMoveAndDelete) {
+    window->AddOrReplaceLine(Line(0, 0, 1, 2), -1);
+    window->AddOrReplaceLine(Line(0, 1, 3, 1), -1);
+    window->AddOrReplaceLine(Line(0, 0, 1, -1), -1);
+    window->lstShiki->setFocus();
+    window->lstShiki->setCurrentRow(0);
+    Key(window->lstShiki, Qt::Key_Down, 1, Qt::ShiftModifier);
+    EXPECT_EQ(window->Table.Selected.to_ulong(), 0b011u);
+    Key(window->lstShiki, Qt::Key_Right, 2, Qt::ControlModifier);
+    Key(window->lstShiki, Qt::Key_Down, 1, Qt::ControlModifier);
+    EXPECT_EQ(window->Table.LineTable[0].P1, (LatticePoint{2, -1}));
+    EXPECT_EQ(window->Table.LineTable[1].P1, (LatticePoint{2, 0}));
+    EXPECT_EQ(window->Table.LineTable[2].P1, (LatticePoint{0, 0}));  // not selected: stays
+    Key(window->lstShiki, Qt::Key_Delete);
+    ASSERT_EQ(window->Table.LineCount, 1);
+    EXPECT_EQ(window->Table.LineTable[0].P2, (LatticePoint{1, -1}));
+    Key(window->lstShiki, Qt::Key_A, 1, Qt::ControlModifier);
+    EXPECT_TRUE(window->Table.Selected.test(0));
+}
+
+TEST_F(KeysTest, APracticeQuestionAnsweredByKeys) {
+    window->AddOrReplaceLine(Line(-1, -2, 1, 2), -1);
+    QStringList shown;
+    dialogs.modalScript = [&](QDialog& dialog) -> int {
+        shown.append(dialog.metaObject()->className());
+        dialog.show();
+        if (auto* practice = dynamic_cast<TfrmRenshu*>(&dialog)) {
+            ImageView* plane = practice->imgCood;
+            EXPECT_EQ(practice->focusWidget(), plane);
+            practice->PlaneKeys.Cursor = {3, 3};
+            Key(plane, Qt::Key_Left, 3), Key(plane, Qt::Key_Down, 3);
+            Key(plane, Qt::Key_Return);  // (0,0)
+            Key(plane, Qt::Key_Right), Key(plane, Qt::Key_Up, 2);
+            Key(plane, Qt::Key_Return);  // (1,2): y=2x, right at once
+            return practice->result();
+        }
+        // Enter takes the default button: the next question, which ends this one-question test.
+        // Esc on the end dialog stops.
+        Key(&dialog, dynamic_cast<TfrmSeikai*>(&dialog) ? Qt::Key_Return : Qt::Key_Escape);
+        return dialog.result();
+    };
+    window->spdTestClick();
+    EXPECT_EQ(window->frmRenshu->Session.MarkString, QStringLiteral("O"));
+    // Enter on 正解 went on, so the run ended with every answer right.
+    EXPECT_EQ(shown, (QStringList{"TfrmRenshu", "TfrmSeikai", "TfrmHappy"}));
+}
+
+// Every control a student uses is named in Japanese for a screen reader.
+TEST_F(KeysTest, EveryControlHasAJapaneseAccessibleName) {
+    window->RunPractice({Line(0, 0, 1, 2)});  // unscripted: shown and left
+    for (QWidget* root : std::initializer_list<QWidget*>{window.get(), window->frmRenshu}) {
+        for (QWidget* control : root->findChildren<QWidget*>()) {
+            const bool used = control->focusPolicy() != Qt::NoFocus ||
+                              qobject_cast<ImageView*>(control) != nullptr;
+            // A spin box's own edit field is read out under the spin box's name.
+            const bool inSpinBox = qobject_cast<QAbstractSpinBox*>(control->parentWidget());
+            if (!used || inSpinBox || control->window() != root || !control->isVisibleTo(root)) {
+                continue;
+            }
+            const QString name = control->accessibleName();
+            EXPECT_TRUE(
+                std::any_of(name.begin(), name.end(), [](QChar c) { return c >= u'\u3000'; }))
+                << control->metaObject()->className() << " " << control->objectName().toStdString()
+                << " \"" << name.toStdString() << "\"";
+        }
+    }
+}
+
+}  // namespace
