@@ -1,10 +1,12 @@
 // Speed of drawing with the mouse on the main window with 100 graphs on the plane: one mouse move
 // of a rubber band, the click that commits the 100th graph up to the redrawn plane, list and
-// panels, and the undo history: taking a step, and an undo with its full redisplay.
+// panels, the undo history (taking a step, and an undo with its full redisplay), and the recovery
+// copy (its work on the window's thread, and its flush to disk on the writer thread).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QListWidget>
+#include <QTemporaryDir>
 
 #include "bench_application.h"
 #include "image_view.h"
@@ -101,5 +103,31 @@ void BM_UndoWithRedisplay(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_UndoWithRedisplay)->Unit(benchmark::kMillisecond);
+
+void BM_RecoveryCopyOnWindowThread(benchmark::State& state) {
+    auto window = WindowWithGraphs(100);
+    QTemporaryDir dir;
+    window->StartRecovery(dir.path());
+    for (auto _ : state) {
+        window->WriteRecoveryCopy();
+        state.PauseTiming();
+        window->Recovery->WaitForWrites();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RecoveryCopyOnWindowThread)->Unit(benchmark::kMicrosecond);
+
+void BM_RecoveryCopyToDisk(benchmark::State& state) {
+    auto window = WindowWithGraphs(100);
+    QTemporaryDir dir;
+    window->StartRecovery(dir.path());
+    for (auto _ : state) {
+        state.PauseTiming();
+        window->WriteRecoveryCopy();
+        state.ResumeTiming();
+        window->Recovery->WaitForWrites();  // the write, the flush to disk and the rename
+    }
+}
+BENCHMARK(BM_RecoveryCopyToDisk)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -47,7 +47,10 @@ int main(int argc, char* argv[]) {
     if (!folderProblem.isEmpty()) {
         ShowMessage(folderProblem);
     }
-    if (!fileToOpen.isEmpty() && frmMain.OpenFile(fileToOpen)) {
+    frmMain.StartRecovery(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // A drawing restored after a crash comes before a file named on the command line.
+    const bool restored = frmMain.OfferRecovery();
+    if (!restored && !fileToOpen.isEmpty() && frmMain.OpenFile(fileToOpen)) {
         frmMain.FirstSaveDialog = false;
     }
     return app.exec();

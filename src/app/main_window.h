@@ -4,7 +4,9 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
+#include <memory>
 
 #include "cursors.h"
 #include "dialogs.h"
@@ -19,6 +21,7 @@
 #include "plane_gesture.h"
 #include "plane_keys.h"
 #include "plane_settings.h"
+#include "recovery_copy.h"
 #include "tool_sample.h"
 #include "undo_history.h"
 #include "unit_catalog.h"
@@ -88,10 +91,11 @@ class TfrmMain : public QMainWindow {
     int ClickedRow = -1;
     CursorSlots Cursors;
     EndKindLabel EndKinds;  // lblHeniki's caption and whether the tool's ends are included
-    PlaneGesture Gesture{Table, Edit};  // the gesture states of the plane
-    LabelQueue MojiQueue;               // the labels lstMojiM shows, waiting to be placed
-    UndoHistory History;                // the drawing's undo and redo steps
-    PlaneKeyboard PlaneKeys;            // the lattice cursor that keys move on the plane
+    PlaneGesture Gesture{Table, Edit};        // the gesture states of the plane
+    LabelQueue MojiQueue;                     // the labels lstMojiM shows, waiting to be placed
+    UndoHistory History;                      // the drawing's undo and redo steps
+    PlaneKeyboard PlaneKeys;                  // the lattice cursor that keys move on the plane
+    std::unique_ptr<RecoveryStore> Recovery;  // none until StartRecovery, and in most tests
 
     // ---- controls: the tool bar ----
     QFrame* pnlMain;
@@ -291,6 +295,15 @@ class TfrmMain : public QMainWindow {
     void mnuRedoClick();
     void UpdateUndoCommands();
     void RestoreDrawing(const DrawingState& state);
+    // ---- the recovery copy of a drawing not saved ----
+    // Keeps recovery copies in the user's data folder from now on.
+    void StartRecovery(const QString& folder);
+    // At start-up: offers a copy left behind; true when the drawing was restored from it.
+    bool OfferRecovery();
+    // Writes the copy now, unless another unit's plane is shown (practice, the unit-open window).
+    void WriteRecoveryCopy();
+    void RemoveRecoveryCopy();
+    void CountChangeForRecovery();  // the tenth change since the last copy writes one
     void mnuClipBoardToClick();
     void mnuClearBitMapClick();
 
@@ -417,4 +430,6 @@ class TfrmMain : public QMainWindow {
     QString saveFolder_;  // where the save dialog opens next, and with which name
     QString saveName_;
     QElapsedTimer shownAt_;
+    QTimer recoveryTimer_;
+    int changesSinceCopy_ = 0;  // undo steps taken since the recovery copy was last written
 };

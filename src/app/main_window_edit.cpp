@@ -40,6 +40,7 @@ void TfrmMain::spdShoukyoClick() {
     // The drawing keeps its title and file name and becomes empty and unchanged.
     ClearDrawing(frmTangen->lblTangen->text(), frmTangen->lblFileName->text());
     NoteDrawingChange();
+    RemoveRecoveryCopy();  // an empty drawing has nothing to recover
 }
 
 void TfrmMain::pumCancelClick() {

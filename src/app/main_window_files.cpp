@@ -260,5 +260,10 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // A clean close: whatever was answered, nothing is left to recover.
+    RemoveRecoveryCopy();
+    if (Recovery) {
+        Recovery->WaitForWrites();
+    }
     QMainWindow::closeEvent(event);
 }

@@ -9,7 +9,8 @@ void TfrmMain::mnuPrintClick() {
     if (frmPrint == nullptr) {
         frmPrint = new TfrmPrint(*imgCood, *frmTangen->lblFileName,
                                  std::make_unique<SystemPrinter>(), this);
-        SetHelpContext(frmPrint, 214);
+        // The window has the printing topic; the menu item keeps the file commands' topic.
+        SetHelpContext(frmPrint, 107);
     }
     ShowModal(*frmPrint);
 }

@@ -14,18 +14,22 @@ DrawingState TfrmMain::CurrentDrawing() const {
 }
 
 void TfrmMain::NoteDrawingChange() {
-    History.Note(CurrentDrawing());
+    if (History.Note(CurrentDrawing())) {
+        CountChangeForRecovery();
+    }
     UpdateUndoCommands();
 }
 
 void TfrmMain::StartHistory() {
     History.Reset(CurrentDrawing(), Edit.DataSaved);
     UpdateUndoCommands();
+    RemoveRecoveryCopy();  // the drawing was replaced
 }
 
 void TfrmMain::NoteSaved() {
     Edit.DataSaved = true;
     History.MarkSaved(CurrentDrawing());
+    RemoveRecoveryCopy();
 }
 
 void TfrmMain::UpdateUndoCommands() {

@@ -390,20 +390,29 @@ QStringList GraphFileLines(const QString& unitTitle, const PlaneSettings& s, boo
     return lines;
 }
 
-QString WriteGraphFile(const QString& fileName, const QString& unitTitle,
-                       const PlaneSettings& settings, bool chkMaru, const QStringList& memo) {
-    const QString failed = fileName + QStringLiteral("の保存に失敗しました");
-    const QStringList lines = GraphFileLines(unitTitle, settings, chkMaru, memo);
-    QByteArray bytes;
+EncodedGraphFile EncodeGraphFile(const QStringList& lines) {
+    EncodedGraphFile out;
     for (int i = 0; i < lines.size(); ++i) {
         const EncodedText encoded = EncodeCp932(lines[i]);
         if (!encoded.ok()) {
-            return failed + QStringLiteral("\n%1行目：").arg(i + 1) +
-                   CannotEncodeMessage(encoded.badChar);
+            return {{},
+                    QStringLiteral("%1行目：").arg(i + 1) + CannotEncodeMessage(encoded.badChar)};
         }
-        bytes += encoded.bytes;
-        bytes += "\r\n";
+        out.bytes += encoded.bytes;
+        out.bytes += "\r\n";
     }
+    return out;
+}
+
+QString WriteGraphFile(const QString& fileName, const QString& unitTitle,
+                       const PlaneSettings& settings, bool chkMaru, const QStringList& memo) {
+    const QString failed = fileName + QStringLiteral("の保存に失敗しました");
+    const EncodedGraphFile encoded =
+        EncodeGraphFile(GraphFileLines(unitTitle, settings, chkMaru, memo));
+    if (!encoded.problem.isEmpty()) {
+        return failed + u'\n' + encoded.problem;
+    }
+    const QByteArray& bytes = encoded.bytes;
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         return failed;

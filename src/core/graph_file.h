@@ -3,6 +3,7 @@
 // The reader works on scratch copies: a file that cannot be read changes nothing.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -68,6 +69,13 @@ MemoContent ParseMemo(const QStringList& memo, int capacity = 100);
 // The complete text of a graph file in format 5 (lines without their endings).
 QStringList GraphFileLines(const QString& unitTitle, const PlaneSettings& settings, bool chkMaru,
                            const QStringList& memo);
+
+struct EncodedGraphFile {
+    QByteArray bytes;
+    QString problem;  // "N行目：" and the character Shift-JIS cannot hold; empty when encoded
+};
+// The bytes of a graph file's lines in Shift-JIS with CR LF.
+EncodedGraphFile EncodeGraphFile(const QStringList& lines);
 
 // Writes a graph file in format 5, replacing the old one atomically. Returns an empty string on
 // success, otherwise the message to show ("…の保存に失敗しました" and the reason).

@@ -1,0 +1,30 @@
+// A program that draws ten graphs on a plane of its own and then waits to be killed: the recovery
+// test kills it as a cut power would and starts again on its copy.
+#include <QApplication>
+#include <QStandardPaths>
+#include <cstdio>
+
+#include "main_window.h"
+#include "scripted_dialogs.h"
+
+int main(int argc, char** argv) {
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        return 2;
+    }
+    ScriptedDialogs dialogs;
+    TfrmMain window(QSize(1024, 768));
+    window.FormShow();
+    window.StartRecovery(QString::fromLocal8Bit(argv[1]));
+    window.SetCoodSettings.setDX(QStringLiteral("12"));
+    window.SetCoodSettings.setDY(QStringLiteral("8"));
+    // Ten changes: the tenth writes the copy.
+    for (int i = 0; i < 10; ++i) {
+        window.AddOrReplaceLine(NewLineSpec(window.Edit, {i - 5, 1}, {i - 4, i % 3}), -1);
+    }
+    window.Recovery->WaitForWrites();
+    std::puts(window.Recovery->HasCopy() ? "ready" : "no copy");
+    std::fflush(stdout);
+    return app.exec();
+}

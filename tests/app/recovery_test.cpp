@@ -1,0 +1,104 @@
+// The recovery copy as a classroom meets it: a program killed in the middle of a drawing, the next
+// start that offers it back, a second program running at the same time, No, and a damaged copy.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "main_window.h"
+#include "scripted_dialogs.h"
+#include "tangen_window.h"
+
+namespace {
+
+const QString Question = QStringLiteral("前回保存されなかった図があります。復元しますか？");
+
+// A program started on the recovery folder, with its answers scripted.
+struct Start {
+    ScriptedDialogs dialogs;
+    TfrmMain window{QSize(1024, 768)};
+
+    Start(const QString& folder, std::deque<Answer> answers = {}) {
+        dialogs.answers = std::move(answers);
+        window.FormShow();
+        window.StartRecovery(folder);
+    }
+};
+
+TEST(Recovery, AKilledDrawingIsOfferedAtTheNextStartAndNotToASecondProgram) {
+    QTemporaryDir dir;
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QStringLiteral(RECOVERY_CHILD), {dir.path()});
+    ASSERT_TRUE(child.waitForReadyRead(60000));
+    ASSERT_EQ(child.readAllStandardOutput().trimmed(), QByteArray("ready"));
+    {
+        // A second program running beside it neither offers nor takes the copy.
+        Start second(dir.path());
+        EXPECT_FALSE(second.window.OfferRecovery());
+        EXPECT_TRUE(second.dialogs.questions.isEmpty());
+    }
+    child.kill();  // SIGKILL: no clean close
+    ASSERT_TRUE(child.waitForFinished(10000));
+
+    Start next(dir.path(), {Answer::Yes});
+    ASSERT_TRUE(next.window.OfferRecovery());
+    EXPECT_EQ(next.dialogs.questions, QStringList{Question});
+    TfrmMain& w = next.window;
+    ASSERT_EQ(w.Table.LineCount, 10);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(w.Table.LineTable[i].Color, ColorCycleTable[i]) << i;
+        EXPECT_EQ(w.Table.LineTable[i].P2, (LatticePoint{i - 4, i % 3})) << i;
+    }
+    EXPECT_EQ(w.SetCoodSettings.edtDX, QStringLiteral("12"));
+    EXPECT_EQ(w.SetCoodSettings.edtDY, QStringLiteral("8"));
+    EXPECT_EQ(w.Geometry.unitY, 8);
+    EXPECT_FALSE(w.Edit.DataSaved);
+    EXPECT_TRUE(w.FirstSaveDialog);  // never saved: 上書き保存 asks for a name
+    EXPECT_TRUE(w.frmTangen->lblFileName->text().endsWith(QStringLiteral("Graph1.lin")));
+
+    // Saved, the drawing leaves nothing to recover.
+    w.FirstSaveDialog = false;
+    w.frmTangen->lblFileName->setText(dir.filePath(QStringLiteral("u.lin")));
+    w.spdOverWriteClick();
+    w.Recovery->WaitForWrites();
+    EXPECT_FALSE(w.Recovery->HasCopy());
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("u.lin"))));
+}
+
+TEST(Recovery, NoRemovesTheCopyAndADamagedOneIsSetAside) {
+    QTemporaryDir dir;
+    {
+        Start first(dir.path());
+        first.window.AddOrReplaceLine(NewLineSpec(first.window.Edit, {0, 0}, {1, 2}), -1);
+        first.window.WriteRecoveryCopy();
+        first.window.Recovery->WaitForWrites();
+        ASSERT_TRUE(first.window.Recovery->HasCopy());
+    }  // gone without a close, as after a crash
+    {
+        Start next(dir.path(), {Answer::No});
+        EXPECT_FALSE(next.window.OfferRecovery());
+        next.window.Recovery->WaitForWrites();
+        EXPECT_FALSE(next.window.Recovery->HasCopy());
+        EXPECT_EQ(next.window.Table.LineCount, 0);
+    }
+    QFile damaged(dir.filePath(QStringLiteral("recovery-1.tsr")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("TesmaraRecovery 1\nfile x\n");  // cut off in the header
+    damaged.close();
+    Start last(dir.path());
+    EXPECT_FALSE(last.window.OfferRecovery());
+    ASSERT_EQ(last.dialogs.messages.size(), 1);
+    EXPECT_TRUE(last.dialogs.messages[0].startsWith(
+        QStringLiteral("前回保存されなかった図を読めませんでした。")));
+    EXPECT_TRUE(last.dialogs.questions.isEmpty());
+    const QStringList aside =
+        QDir(dir.path()).entryList({QStringLiteral("recovery-1-*.damaged")}, QDir::Files);
+    EXPECT_EQ(aside.size(), 1);
+    EXPECT_FALSE(last.window.Recovery->HasCopy());
+}
+
+}  // namespace
