@@ -294,6 +294,7 @@ class TfrmMain : public QMainWindow {
     void mnuUndoClick();
     void mnuRedoClick();
     void UpdateUndoCommands();
+    void StepHistory(bool back);  // one undo step back, or one redo step forward
     void RestoreDrawing(const DrawingState& state);
     // ---- the recovery copy of a drawing not saved ----
     // Keeps recovery copies in the user's data folder from now on.

@@ -38,23 +38,21 @@ void TfrmMain::UpdateUndoCommands() {
 }
 
 void TfrmMain::mnuUndoClick() {
+    StepHistory(true);
+}
+
+void TfrmMain::mnuRedoClick() {
+    StepHistory(false);
+}
+
+void TfrmMain::StepHistory(bool back) {
     if (Edit.DrawState > DrawIdle) {
         // As 訂正: the press only takes back the gesture in progress.
         CancelGesture();
         return;
     }
-    if (!LockState && History.CanUndo()) {
-        RestoreDrawing(History.Undo());
-    }
-}
-
-void TfrmMain::mnuRedoClick() {
-    if (Edit.DrawState > DrawIdle) {
-        CancelGesture();
-        return;
-    }
-    if (!LockState && History.CanRedo()) {
-        RestoreDrawing(History.Redo());
+    if (!LockState && (back ? History.CanUndo() : History.CanRedo())) {
+        RestoreDrawing(back ? History.Undo() : History.Redo());
     }
 }
 
@@ -75,5 +73,8 @@ void TfrmMain::RestoreDrawing(const DrawingState& state) {
         ClearAllPanels();
     }
     Edit.DataSaved = History.AtSaved();
+    if (Edit.DataSaved) {
+        RemoveRecoveryCopy();  // back to what the file holds
+    }
     UpdateUndoCommands();
 }
