@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic fonts-urw-base35 qt6-translations-l10n
     desktop-file-utils shared-mime-info
+    poppler-utils  # pdftotext: the exporter tests read worksheets back as text
 )
 
 missing=()

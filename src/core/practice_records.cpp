@@ -108,6 +108,7 @@ PracticeRecords PracticeRecords::Read(const QString& recordsPath) {
         // The first section of a name is the one the ini file reads and writes.
         const QString key = SectionKey(section.name);
         if (!records.sections_.contains(key)) {
+            records.titles_.append(section.name);
             records.sections_.insert(key, std::move(section.lines));
         }
     }
@@ -144,4 +145,24 @@ QStringList PracticeRecords::DetailLines(const QString& unitTitle) const {
         details.append(found[number] ? values[number] : MissingRun);
     }
     return details;
+}
+
+std::vector<std::pair<int, QString>> PracticeRecords::Runs(const QString& unitTitle) const {
+    std::vector<std::pair<int, QString>> runs;
+    const QStringList* lines = Lines(unitTitle);
+    if (lines == nullptr) {
+        return runs;
+    }
+    for (const QString& line : *lines) {
+        if (const int number = LineRunNumber(line); number > 0) {
+            runs.emplace_back(number, IniLineValue(line));
+        }
+    }
+    // The first line of a number is the one the ini file reads.
+    std::stable_sort(runs.begin(), runs.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    runs.erase(std::unique(runs.begin(), runs.end(),
+                           [](const auto& a, const auto& b) { return a.first == b.first; }),
+               runs.end());
+    return runs;
 }

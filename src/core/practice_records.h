@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <utility>
+#include <vector>
 
 // Run numbers above this are not runs: a damaged file with a huge number must not make the
 // records window list millions of missing runs.
@@ -35,10 +37,15 @@ class PracticeRecords {
     int RunCount(const QString& unitTitle) const;
     // The values of runs 1 … RunCount in order, "?" for a number the section does not hold.
     QStringList DetailLines(const QString& unitTitle) const;
+    // The units' titles as the file writes them, in file order, each name once.
+    const QStringList& Titles() const { return titles_; }
+    // The runs the section holds, by number in increasing order, with their values.
+    std::vector<std::pair<int, QString>> Runs(const QString& unitTitle) const;
 
   private:
     const QStringList* Lines(const QString& unitTitle) const;
 
     QHash<QString, QStringList> sections_;  // "key=value" lines by case-folded title
+    QStringList titles_;
     QString error_;
 };

@@ -6,14 +6,18 @@
 
 #include "graph_file.h"
 
-enum class ExportMode { Json, Png, Pdf };
+enum class ExportMode { Json, Png, Pdf, Worksheet, Records, Chart };
 
 struct ExportRequest {
     ExportMode mode = ExportMode::Json;
-    QString input;
+    QString input;       // the first of inputs
+    QStringList inputs;  // graph files, or records files; one except for worksheets and records
     QString output;
     int defaultPlaneSize = 544;
-    QString error;  // non-empty: bad usage
+    bool blank = false;    // worksheet: the students' copy
+    bool answers = false;  // worksheet: the answers after the copies
+    QString unit;          // chart: the unit's title
+    QString error;         // non-empty: bad usage
 };
 
 ExportRequest ParseExportArgs(const QStringList& args);
@@ -22,3 +26,13 @@ QString ExportUsage();
 // Draws the file's plane into a PNG or a PDF page; returns the process exit status.
 int RunImageExport(int argc, char** argv, const ExportRequest& request,
                    const GraphFileContent& content);
+
+// The worksheets of the graph files in one PDF. Exit status 0 when every file was written, 1
+// when a file was left out (the others are still written) or nothing could be written.
+int RunWorksheetExport(int argc, char** argv, const ExportRequest& request);
+
+// The records files merged into one CSV table; statuses as for worksheets.
+int RunRecordsExport(const ExportRequest& request);
+
+// The records chart of one unit as a PNG or a one-page PDF; 1 when it cannot be made.
+int RunChartExport(int argc, char** argv, const ExportRequest& request);

@@ -1,5 +1,5 @@
-// tesmara-export: reads a graph file with the program's own reader and writes it out for
-// teachers' scripts and worksheets. Needs no display.
+// tesmara-export: reads graph files and records files with the program's own readers and writes
+// them out for teachers' scripts, worksheets and class records. Needs no display.
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
@@ -29,6 +29,17 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    switch (request.mode) {
+        case ExportMode::Worksheet:
+            return RunWorksheetExport(argc, argv, request);
+        case ExportMode::Records:
+            return RunRecordsExport(request);
+        case ExportMode::Chart:
+            return RunChartExport(argc, argv, request);
+        default:
+            break;
+    }
+
     // Files are read from the default plane settings, never from the user's registry.
     const GraphFileContent content = ReadGraphFile(request.input, PlaneSettings(), true);
     if (!content.notice.isEmpty()) {
@@ -52,6 +63,8 @@ int main(int argc, char** argv) {
         case ExportMode::Png:
         case ExportMode::Pdf:
             return RunImageExport(argc, argv, request, content);
+        default:
+            break;
     }
     return 2;
 }

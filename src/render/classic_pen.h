@@ -51,25 +51,39 @@ struct CanvasImage {
 // Makes a white image of the given size with a fresh canvas.
 CanvasImage MakeCanvasImage(int width, int height);
 
+// What the formula typesetter and the value table write on, in canvas pixels with the canvas's
+// state: a canvas image, or a printed page where text must stay text (worksheets).
+class TextSurface {
+  public:
+    virtual CanvasState& state() = 0;
+    // Text with its top-left corner at (x, y) in the state's font and font colour.
+    virtual void TextOut(int x, int y, const QString& text) = 0;
+    // A stroke in the state's pen that leaves out the pixel at to.
+    virtual void Line(QPoint from, QPoint to) = 0;
+
+  protected:
+    ~TextSurface() = default;
+};
+
 // Paints on a CanvasImage while it lives; reads the canvas state at every call.
-class ClassicCanvas {
+class ClassicCanvas final : public TextSurface {
   public:
     explicit ClassicCanvas(CanvasImage& target);
     ClassicCanvas(const ClassicCanvas&) = delete;
     ClassicCanvas& operator=(const ClassicCanvas&) = delete;
 
-    CanvasState& state() { return target_.state; }
+    CanvasState& state() override { return target_.state; }
     const QImage& image() const { return target_.image; }
 
     // Move-to from, line-to to: every pixel of the stroke except the one at to.
-    void Line(QPoint from, QPoint to);
+    void Line(QPoint from, QPoint to) override;
     // Ellipse and rectangle in the box (l, t)-(r, b): the pen outlines, the brush fills, and
     // column r and row b stay unpainted. An empty box draws nothing.
     void Ellipse(int l, int t, int r, int b);
     void Rectangle(int l, int t, int r, int b);
     // Text with its top-left corner at (x, y) in the font colour, on the brush colour when the
     // brush is solid. The pen mode does not apply to text.
-    void TextOut(int x, int y, const QString& text);
+    void TextOut(int x, int y, const QString& text) override;
     int TextWidth(const QString& text);
     // Fills the whole image with a colour, in copy mode.
     void Fill(int32_t color);

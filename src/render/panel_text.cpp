@@ -14,7 +14,7 @@ void ClearPanel(CanvasImage& image, int32_t color, int32_t panelTextColour) {
     image.state.FontColor = panelTextColour;
 }
 
-void SelectLetterFont(ClassicCanvas& canvas, QChar ch, TypesetState& typeset) {
+void SelectLetterFont(TextSurface& canvas, QChar ch, TypesetState& typeset) {
     CanvasState& s = canvas.state();
     if (ch.unicode() >= 65 && ch.unicode() <= 122) {
         typeset.PanelLineHeight = 15;
@@ -29,12 +29,12 @@ void SelectLetterFont(ClassicCanvas& canvas, QChar ch, TypesetState& typeset) {
     }
 }
 
-void PanelText(ClassicCanvas& canvas, const TypesetState& typeset, int column, int row,
+void PanelText(TextSurface& canvas, const TypesetState& typeset, int column, int row,
                const QString& text) {
     canvas.TextOut(column * PanelColumnWidth, row * typeset.PanelLineHeight + 1, text);
 }
 
-int PanelItem(ClassicCanvas& canvas, const TypesetState& typeset, const QString& top,
+int PanelItem(TextSurface& canvas, const TypesetState& typeset, const QString& top,
               const QString& bottom, int column) {
     if (top.isEmpty()) {
         return 0;
@@ -64,7 +64,7 @@ constexpr QChar FractionTerminator(0xFF65);  // the half-width "･"
 // Scans a formula and writes its items left to right.
 class FormulaWriter {
   public:
-    FormulaWriter(ClassicCanvas& canvas, TypesetState& typeset)
+    FormulaWriter(TextSurface& canvas, TypesetState& typeset)
         : canvas_(canvas), typeset_(typeset) {}
 
     void Write(const QString& text) {
@@ -100,7 +100,7 @@ class FormulaWriter {
         numerator_.clear();
     }
 
-    ClassicCanvas& canvas_;
+    TextSurface& canvas_;
     TypesetState& typeset_;
     int column_ = 1;
     bool pending_ = false;
@@ -110,17 +110,22 @@ class FormulaWriter {
 
 }  // namespace
 
+void TypesetFormula(TextSurface& surface, const QString& text, bool plain, int32_t textColour,
+                    TypesetState& typeset) {
+    surface.state().FontColor = textColour;
+    surface.state().FontSize = PanelFontSize;
+    if (plain || text.contains(u'す')) {
+        surface.TextOut(PanelColumnWidth, typeset.PanelLineHeight, text);
+        return;
+    }
+    FormulaWriter(surface, typeset).Write(text);
+}
+
 void WriteFormulaText(CanvasImage& image, const QString& text, bool plain, int32_t background,
                       int32_t panelTextColour, TypesetState& typeset) {
     ClearPanel(image, background, panelTextColour);
     ClassicCanvas canvas(image);
-    canvas.state().FontColor = panelTextColour;
-    canvas.state().FontSize = PanelFontSize;
-    if (plain || text.contains(u'す')) {
-        canvas.TextOut(PanelColumnWidth, typeset.PanelLineHeight, text);
-        return;
-    }
-    FormulaWriter(canvas, typeset).Write(text);
+    TypesetFormula(canvas, text, plain, panelTextColour, typeset);
 }
 
 void WriteFormulaPanel(CanvasImage& image, const TLineSpec& graph, int32_t background,

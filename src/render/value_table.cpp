@@ -15,7 +15,7 @@ int ValueTableColumns(const QImage& table) {
 
 namespace {
 
-void HeaderLetters(ClassicCanvas& canvas) {
+void HeaderLetters(TextSurface& canvas) {
     CanvasState& s = canvas.state();
     s.FontName = LetterFontName;
     s.FontItalic = true;
@@ -26,7 +26,7 @@ void HeaderLetters(ClassicCanvas& canvas) {
     s.FontItalic = false;
 }
 
-void DrawGrid(ClassicCanvas& canvas, int columns, int rowHeight, int height) {
+void DrawGrid(TextSurface& canvas, int columns, int rowHeight, int height) {
     CanvasState& s = canvas.state();
     s.PenColor = Silver;
     s.PenWidth = 1;
@@ -42,29 +42,32 @@ void DrawGrid(ClassicCanvas& canvas, int columns, int rowHeight, int height) {
 }  // namespace
 
 void ClearValueTable(CanvasImage& table) {
-    // Every text of the table sets its own colour, so the panel text colour plays no part.
-    ClearPanel(table, White, Black);
-    table.state.FontSize = ValueTableFontSize;
-    ClassicCanvas canvas(table);
-    DrawGrid(canvas, ValueTableColumns(table.image), table.image.height() / 3,
-             table.image.height());
-    HeaderLetters(canvas);
+    DrawValueTable(table, nullptr, false);
 }
 
 void DrawValueTable(CanvasImage& table, const TLineSpec* graph, bool showY) {
-    ClearValueTable(table);
+    // Every text of the table sets its own colour, so the panel text colour plays no part.
+    ClearPanel(table, White, Black);
+    ClassicCanvas canvas(table);
+    DrawValueTableOn(canvas, table.image.size(), graph, showY);
+}
+
+void DrawValueTableOn(TextSurface& surface, QSize size, const TLineSpec* graph, bool showY) {
+    surface.state().FontSize = ValueTableFontSize;
+    const int columns = size.width() / ValueColumnPitch;
+    const int rowHeight = size.height() / 3;
+    DrawGrid(surface, columns, rowHeight, size.height());
+    HeaderLetters(surface);
     if (graph == nullptr || graph->Kind >= KindLabel || graph->Kind < KindLine) {
         return;
     }
-    ClassicCanvas canvas(table);
-    const int rowHeight = table.image.height() / 3;
     int k = 1;
-    for (int x : ValueTableXs(*graph, ValueTableColumns(table.image))) {
-        ValueColumn(canvas, x, k++, *graph, showY, rowHeight);
+    for (int x : ValueTableXs(*graph, columns)) {
+        ValueColumn(surface, x, k++, *graph, showY, rowHeight);
     }
 }
 
-void ValueColumn(ClassicCanvas& canvas, int x, int k, const TLineSpec& graph, bool showY,
+void ValueColumn(TextSurface& canvas, int x, int k, const TLineSpec& graph, bool showY,
                  int rowHeight) {
     const QString t = FractionText(LineYAt(graph, x));
     const int slash = t.indexOf(u'/');
@@ -78,8 +81,7 @@ void ValueColumn(ClassicCanvas& canvas, int x, int k, const TLineSpec& graph, bo
     }
 }
 
-int StackedFraction(ClassicCanvas& canvas, const QString& top, const QString& bottom, int y,
-                    int x) {
+int StackedFraction(TextSurface& canvas, const QString& top, const QString& bottom, int y, int x) {
     if (top.isEmpty()) {
         return 0;
     }

@@ -1,6 +1,6 @@
 // The records window over a program folder, driven as a user would: units listed with their runs,
-// the runs of the unit clicked, erasing, and records files that are missing, damaged or cannot
-// be written.
+// the runs of the unit clicked with their chart, erasing, and records files that are missing,
+// damaged or cannot be written.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "practice/records_chart_view.h"
 #include "practice/records_window.h"
 #include "practice_records.h"
 #include "scripted_dialogs.h"
@@ -59,6 +60,19 @@ QString Counts(const QListWidget* list) {
 void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {}) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
                       list->visualItemRect(list->item(row)).center());
+}
+
+// "title: number seconds share|…" of the chart's series.
+QString Chart(const TfrmKiroku& window) {
+    const RecordsChartSeries& series = window.imgChart->series();
+    QStringList runs;
+    for (size_t i = 0; i < series.runNumbers.size(); ++i) {
+        runs.append(QStringLiteral("%1 %2 %3")
+                        .arg(series.runNumbers[i])
+                        .arg(series.totalSeconds[i])
+                        .arg(series.rightShare[i]));
+    }
+    return series.unitTitle + QStringLiteral(": ") + runs.join(u'|');
 }
 
 int ClosedWith(const QDialog& window) {
@@ -121,17 +135,21 @@ TEST_F(RecordsWindowTest, ListsTheUnitsAndShowsTheRunsOfTheUnitClicked) {
     EXPECT_EQ(Items(window.lstTitle),
               QStringLiteral("3回 比例|0回 一次関数|3回 比例|0回 ？|3回 傾き"));
     EXPECT_EQ(window.Titles().join(u'|'), QStringLiteral("比例|一次関数|比例|？|傾き"));
-    // Given: the row clicked. Expected: the memo, runs in number order, "?" for a missing one.
-    const std::pair<int, const char*> clicks[] = {
+    // Given: the row clicked. Expected: the memo, runs in number order, "?" for a missing one,
+    // and the chart's runs (number, seconds, share of O), which leave out values that do not
+    // read.
+    const std::tuple<int, const char*, const char*> clicks[] = {
         {2,
          "2024年11月05日 10:05 OOXO 03:12\n2024年11月08日 09:40 OOOO 02:05\n"
-         "2024年11月09日 08:00 XXXX 10:00"},
-        {4, "k1\n?\nk3"},
-        {1, "練習の記録はありません"},
+         "2024年11月09日 08:00 XXXX 10:00",
+         "比例: 1 192 0.75|2 125 1|3 600 0"},
+        {4, "k1\n?\nk3", "傾き: "},
+        {1, "練習の記録はありません", "一次関数: "},
     };
-    for (const auto& [row, memo] : clicks) {
+    for (const auto& [row, memo, chart] : clicks) {
         ClickRow(window.lstTitle, row);
         EXPECT_EQ(window.memDetail->toPlainText(), QString::fromUtf8(memo)) << row;
+        EXPECT_EQ(Chart(window), QString::fromUtf8(chart)) << row;
     }
     QTest::keyClick(window.lstTitle, Qt::Key_Up);
     EXPECT_TRUE(window.memDetail->toPlainText().startsWith(QStringLiteral("2024年11月05日")));
@@ -140,6 +158,7 @@ TEST_F(RecordsWindowTest, ListsTheUnitsAndShowsTheRunsOfTheUnitClicked) {
     window.btnReturn->click();
     EXPECT_EQ(ClosedWith(window), ModalOk);
     EXPECT_TRUE(window.memDetail->toPlainText().isEmpty());
+    EXPECT_EQ(Chart(window), QStringLiteral(": "));
     // A run recorded since the last showing is counted at the next one.
     ASSERT_EQ(AppendRecord(records, QStringLiteral("一次関数"), QStringLiteral("r")), "");
     window.show();

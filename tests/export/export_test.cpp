@@ -1,12 +1,20 @@
-// tesmara-export as a black box: its output for known files, its exit status for bad ones.
+// tesmara-export as a black box: its output for known files, its exit status for bad ones; the
+// worksheets read back as text with pdftotext, the class's records table, the records chart.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "equation_text.h"
 #include "export_args.h"
+#include "graph_file.h"
+#include "sjis_codec.h"
 
 namespace {
 
@@ -40,6 +48,41 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 }
 
 const QString Data = QStringLiteral(TEST_DATA_DIR);
+const QString Samples = QStringLiteral(SAMPLE_UNITS_DIR);
+
+int PageCount(const QByteArray& pdf) {
+    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "));
+}
+
+// The text of a PDF's pages (all for 0) as pdftotext reads it, from tools/install-deps.sh.
+QString PdfText(const QString& pdf, int page = 0) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    EXPECT_FALSE(tool.isEmpty()) << "pdftotext is missing: tools/install-deps.sh installs it";
+    QStringList args{QStringLiteral("-enc"), QStringLiteral("UTF-8")};
+    if (page > 0) {
+        args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
+             << QString::number(page);
+    }
+    QProcess p;
+    p.start(tool, args << pdf << QStringLiteral("-"));
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Whether one line of the text holds the wanted text. Text read back from a PDF has its runs of
+// blanks made one, as a PDF viewer's search does, so both sides are compared so.
+bool OnOneLine(const QString& text, const QString& wanted) {
+    const QString simple = wanted.simplified();
+    const QStringList lines = text.split(u'\n');
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const QString& line) { return line.simplified().contains(simple); });
+}
+
+GraphFileContent Sample(const char* name) {
+    return ReadGraphFile(Samples + u'/' + QLatin1String(name), PlaneSettings(), true);
+}
+
+const char* const SampleNames[] = {"bunsu.lin", "hirei.lin", "ichiji.lin", "senbun.lin", "ten.lin"};
 
 TEST(Exporter, JsonOfTheWorkedExample) {
     const ExportRun r = Export({"--json", Data + "/worked_example.lin"});
@@ -74,6 +117,15 @@ TEST(Exporter, BadUsageExitsWithTwo) {
         {"--png", "out.png"},
         {"--json", "a.lin", "b.lin"},
         {"--png", "o.png", "--default-size", "big", "a.lin"},
+        {"--worksheet", "o.pdf"},
+        {"--worksheet", "o.png", "a.lin"},
+        {"--worksheet", "o.pdf", "--answers", "a.lin"},
+        {"--worksheet", "o.pdf", "--blank", "--big", "a.lin"},
+        {"--records", "o.csv"},
+        {"--records", "--blank", "a.ini"},
+        {"--chart", "o.png", "a.ini"},
+        {"--chart", "o.svg", "--unit", "t", "a.ini"},
+        {"--chart", "o.png", "--unit", "t", "a.ini", "b.ini"},
     };
     for (const QStringList& args : cases) {
         const ExportRun r = Export(args);
@@ -82,13 +134,37 @@ TEST(Exporter, BadUsageExitsWithTwo) {
     }
 }
 
-TEST(Exporter, ParsesTheDefaultSize) {
-    const ExportRequest r = ParseExportArgs({"--png", "o.png", "--default-size", "320", "a.lin"});
-    EXPECT_TRUE(r.error.isEmpty());
-    EXPECT_EQ(r.mode, ExportMode::Png);
-    EXPECT_EQ(r.defaultPlaneSize, 320);
-    EXPECT_EQ(r.output, "o.png");
-    EXPECT_EQ(r.input, "a.lin");
+TEST(Exporter, ParsesTheModesOptions) {
+    struct Row {
+        QStringList args;
+        ExportMode mode;
+        const char* parsed;  // output, inputs, default size, blank, answers, unit
+    };
+    const Row rows[] = {
+        {{"--png", "o.png", "--default-size", "320", "a.lin"},
+         ExportMode::Png,
+         "o.png|a.lin|320|0|0|"},
+        {{"--worksheet", "o.PDF", "a.lin"}, ExportMode::Worksheet, "o.PDF|a.lin|544|0|0|"},
+        {{"--worksheet", "o.pdf", "a.lin", "--answers", "b.lin", "--blank"},
+         ExportMode::Worksheet,
+         "o.pdf|a.lin b.lin|544|1|1|"},
+        {{"--records", "o.csv", "a.ini", "b.ini", "c.ini"},
+         ExportMode::Records,
+         "o.csv|a.ini b.ini c.ini|544|0|0|"},
+        {{"--chart", "o.pdf", "--unit", "比例 y=ax", "a.ini"},
+         ExportMode::Chart,
+         "o.pdf|a.ini|544|0|0|比例 y=ax"},
+    };
+    for (const Row& row : rows) {
+        const ExportRequest r = ParseExportArgs(row.args);
+        EXPECT_EQ(r.error, QString());
+        EXPECT_EQ(r.mode, row.mode);
+        EXPECT_EQ(QStringList({r.output, r.inputs.join(u' '), QString::number(r.defaultPlaneSize),
+                               QString::number(r.blank), QString::number(r.answers), r.unit})
+                      .join(u'|'),
+                  QString::fromUtf8(row.parsed));
+        EXPECT_EQ(r.input, r.inputs.value(0));
+    }
 }
 
 TEST(Exporter, PngIsThePlaneAtTheDefaultSize) {
@@ -119,6 +195,143 @@ TEST(Exporter, PdfIsOnePage) {
         bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "),
         1)
         << "expected exactly one page";
+}
+
+TEST(Exporter, TheWorksheetOfASampleUnitIsOnePageWithItsTitleAndEveryListText) {
+    QTemporaryDir dir;
+    for (const char* name : SampleNames) {
+        SCOPED_TRACE(name);
+        const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+        const ExportRun r = Export({"--worksheet", pdf, Samples + u'/' + QLatin1String(name)});
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_EQ(r.err, QString());
+        EXPECT_EQ(PageCount(ReadFile(pdf)), 1);
+        const QString text = PdfText(pdf);
+        const GraphFileContent unit = Sample(name);
+        ASSERT_GT(unit.graphs.size(), 6u);
+        EXPECT_TRUE(OnOneLine(text, unit.title())) << text.toStdString();
+        for (const TLineSpec& g : unit.graphs) {
+            EXPECT_TRUE(OnOneLine(text, g.Text)) << g.Text.toStdString();
+        }
+    }
+}
+
+TEST(Exporter, TheStudentsCopyHasNoEquationAndTheAnswersFollowIt) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("copy.pdf"));
+    const QString file = Samples + QStringLiteral("/senbun.lin");
+    ExportRun r = Export({"--worksheet", pdf, "--blank", file});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const int copyPages = PageCount(ReadFile(pdf));
+    const QString copy = PdfText(pdf);
+    const GraphFileContent unit = Sample("senbun.lin");
+    EXPECT_TRUE(copy.contains(unit.title()));
+    EXPECT_TRUE(copy.contains(QStringLiteral("名前")));
+    for (const TLineSpec& g : unit.graphs) {
+        SCOPED_TRACE(g.Text.toStdString());
+        for (const QString& answer : {g.Text, GeneralFormText(g), XDomainText(g), YDomainText(g)}) {
+            EXPECT_FALSE(copy.simplified().contains(answer.simplified())) << answer.toStdString();
+        }
+    }
+
+    r = Export({"--worksheet", pdf, "--blank", "--answers", file});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    ASSERT_EQ(PageCount(ReadFile(pdf)), 2 * copyPages);
+    QString answers;
+    for (int page = copyPages + 1; page <= 2 * copyPages; ++page) {
+        answers += PdfText(pdf, page);
+    }
+    EXPECT_TRUE(answers.contains(QStringLiteral("解答")));
+    for (const TLineSpec& g : unit.graphs) {
+        EXPECT_TRUE(OnOneLine(answers, g.Text)) << g.Text.toStdString();
+    }
+}
+
+TEST(Exporter, SeveralUnitsMakeOnePdfEachOnItsOwnPageAndABadFileIsLeftOut) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("units.pdf"));
+    const QString bad = dir.filePath(QStringLiteral("bad.lin"));
+    WriteFile(bad, "t\r\n<<spec5\r\n-99\r\n-99\r\n");
+    const char* const names[] = {"hirei.lin", "ten.lin", "ichiji.lin"};
+    // Given: whether the bad file stands second. Expected: the status.
+    for (const bool withBad : {false, true}) {
+        SCOPED_TRACE(withBad);
+        QStringList args{"--worksheet", pdf};
+        for (const char* name : names) {
+            args << Samples + u'/' + QLatin1String(name);
+            if (withBad && args.size() == 3) {
+                args << bad;
+            }
+        }
+        const ExportRun r = Export(args);
+        EXPECT_EQ(r.status, withBad ? 1 : 0);
+        EXPECT_EQ(r.err.contains(bad), withBad) << r.err.toStdString();
+        ASSERT_EQ(PageCount(ReadFile(pdf)), 3);
+        for (int page = 1; page <= 3; ++page) {
+            const QString text = PdfText(pdf, page);
+            for (int unit = 0; unit < 3; ++unit) {
+                EXPECT_EQ(text.contains(Sample(names[unit]).title()), unit == page - 1)
+                    << page << " " << unit;
+            }
+        }
+    }
+}
+
+TEST(Exporter, RecordsOfSeveralComputersMakeOneCsvAndAMalformedFileIsNamedAndLeftOut) {
+    QTemporaryDir dir;
+    const QString csv = dir.filePath(QStringLiteral("class.csv"));
+    const QString pc1 = dir.filePath(QStringLiteral("pc1.ini"));
+    const QString pc2 = dir.filePath(QStringLiteral("pc2.ini"));
+    const QString bad = dir.filePath(QStringLiteral("pc3.ini"));
+    WriteFile(pc1,
+              EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n")).bytes);
+    WriteFile(pc2, EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月06日 09:00 OX 01:05\r\n"
+                                              "2=2024年11月07日 09:00 OO 00:45\r\n"))
+                       .bytes);
+    WriteFile(bad, EncodeCp932(QStringLiteral("[比例]\r\n1=きのう\r\n")).bytes);
+    // Given: the files. Expected: the status, and the rows' sources and run numbers.
+    const std::tuple<QStringList, int, const char*> rows[] = {
+        {{pc1, pc2}, 0, "pc1.ini 1|pc2.ini 1|pc2.ini 2"},
+        {{pc2, bad, pc1}, 1, "pc2.ini 1|pc2.ini 2|pc1.ini 1"},
+    };
+    for (const auto& [files, status, sources] : rows) {
+        const ExportRun r = Export(QStringList{"--records", csv} + files);
+        EXPECT_EQ(r.status, status);
+        EXPECT_EQ(r.err.contains(bad + QStringLiteral("の「比例」の1回目の記録が正しくありません")),
+                  status == 1)
+            << r.err.toStdString();
+        const QByteArray bytes = ReadFile(csv);
+        ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+        QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
+        EXPECT_EQ(lines.takeFirst(),
+                  QStringLiteral("記録ファイル,単元名,回,日付,時刻,結果,Oの数,Xの数,合計秒数"));
+        EXPECT_EQ(lines.takeLast(), QString());
+        QStringList seen;
+        for (const QString& line : lines) {
+            const QStringList fields = line.split(u',');
+            seen.append(QFileInfo(fields[0]).fileName() + u' ' + fields[2]);
+        }
+        EXPECT_EQ(seen.join(u'|'), QString::fromUtf8(sources));
+    }
+}
+
+TEST(Exporter, ChartOfAUnitsRecords) {
+    QTemporaryDir dir;
+    const QString records = dir.filePath(QStringLiteral("Record.ini"));
+    WriteFile(records, EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n"
+                                                  "2=2024年11月06日 09:00 OOOO 01:05\r\n"))
+                           .bytes);
+    const QString png = dir.filePath(QStringLiteral("chart.png"));
+    ExportRun r = Export({"--chart", png, "--unit", "比例", records});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(QImage(png).size(), QSize(800, 360));
+    const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
+    r = Export({"--chart", pdf, "--unit", "比例", records});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(PdfText(pdf).contains(QStringLiteral("「比例」の記録")));
+    r = Export({"--chart", png, "--unit", "一次関数", records});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("「一次関数」の練習の記録はありません")));
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include "dialogs.h"
 #include "fonts.h"
 #include "path_text.h"
+#include "practice/records_chart_view.h"
+#include "practice_run.h"
 
 namespace {
 
@@ -39,7 +41,8 @@ TfrmKiroku::TfrmKiroku(const QString& startDir, QWidget* parent)
     QFont font(PlainFontName);
     font.setPixelSize(14);
     setFont(font);
-    setFixedSize(640, 420);
+    // Taller than the list and memo need, for the chart below them.
+    setFixedSize(640, 660);
 
     Label1 = new QLabel(QStringLiteral("単元をクリックして下さい"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -65,8 +68,12 @@ TfrmKiroku::TfrmKiroku(const QString& startDir, QWidget* parent)
     memDetail->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memDetail->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    btnErase = MakeButton(this, "btnErase", QStringLiteral("記録消去"), QRect(16, 372, 100, 32));
-    btnReturn = MakeButton(this, "btnReturn", QStringLiteral("戻る"), QRect(524, 372, 100, 32));
+    imgChart = new RecordsChartView(this);
+    imgChart->setObjectName(QStringLiteral("imgChart"));
+    imgChart->setGeometry(16, 368, 608, 236);
+
+    btnErase = MakeButton(this, "btnErase", QStringLiteral("記録消去"), QRect(16, 616, 100, 32));
+    btnReturn = MakeButton(this, "btnReturn", QStringLiteral("戻る"), QRect(524, 616, 100, 32));
     connect(btnErase, &QPushButton::clicked, this, &TfrmKiroku::btnEraseClick);
     connect(btnReturn, &QPushButton::clicked, this, &TfrmKiroku::btnReturnClick);
 
@@ -97,6 +104,7 @@ QString TfrmKiroku::ListUnits() {
 void TfrmKiroku::FormShow() {
     // A run recorded since the last showing changes the counts, so the list is made afresh.
     memDetail->clear();
+    imgChart->setSeries({});
     if (const QString problem = ListUnits(); !problem.isEmpty()) {
         ShowMessage(problem);
     }
@@ -110,6 +118,8 @@ void TfrmKiroku::lstTitleClick() {
     const QStringList details = records_.DetailLines(titles_[row]);
     memDetail->setPlainText(details.isEmpty() ? QStringLiteral("練習の記録はありません")
                                               : details.join(u'\n'));
+    // Runs whose line does not read are left out of the chart; the memo still shows them.
+    imgChart->setSeries(ChartSeriesOf(titles_[row], ReadUnitRuns(records_, titles_[row]).runs));
 }
 
 void TfrmKiroku::btnEraseClick() {
@@ -138,11 +148,13 @@ void TfrmKiroku::btnEraseClick() {
         }
     }
     memDetail->clear();
+    imgChart->setSeries({});
     ListUnits();
 }
 
 void TfrmKiroku::btnReturnClick() {
     memDetail->clear();
+    imgChart->setSeries({});
     done(ModalOk);
 }
 

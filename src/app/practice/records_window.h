@@ -1,5 +1,6 @@
 // The records window frmKiroku ("実行記録"): lists the units of the "DATA" folder with the number
-// of their practice runs, shows the runs of the unit clicked, and erases the records of units.
+// of their practice runs, shows the runs of the unit clicked with a chart of their times and
+// shares of ○, and erases the records of units.
 #pragma once
 
 #include <QDialog>
@@ -11,6 +12,7 @@ class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class RecordsChartView;
 
 class TfrmKiroku : public QDialog {
     Q_OBJECT
@@ -21,6 +23,7 @@ class TfrmKiroku : public QDialog {
     QLabel* Label1;
     QListWidget* lstTitle;  // "n回 title", one line a unit file
     QPlainTextEdit* memDetail;
+    RecordsChartView* imgChart;  // the runs of the unit clicked, below the list and the memo
     QPushButton* btnErase;
     QPushButton* btnReturn;
 

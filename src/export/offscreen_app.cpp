@@ -1,0 +1,22 @@
+// The exporter's application object.
+#include "offscreen_app.h"
+
+#include <QFile>
+#include <cstdio>
+
+#include "fonts.h"
+
+OffscreenApplication::OffscreenApplication(int& argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir_.isValid()) {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir_.path()));
+    }
+    app_ = std::make_unique<QGuiApplication>(argc, argv);
+    InstallFontSubstitutions();
+}
+
+void PrintExportError(const QString& text) {
+    std::fputs((text + u'\n').toUtf8().constData(), stderr);
+}

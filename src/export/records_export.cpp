@@ -1,0 +1,106 @@
+// The records modes of tesmara-export: the class's records files as one CSV table, and one unit's
+// records chart as a picture.
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "export_args.h"
+#include "offscreen_app.h"
+#include "practice_records.h"
+#include "practice_run.h"
+#include "records_chart.h"
+#include "records_csv.h"
+
+namespace {
+
+bool WriteWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+}  // namespace
+
+int RunRecordsExport(const ExportRequest& request) {
+    const RecordsCsv csv = MergeRecordsCsv(request.inputs);
+    for (const QString& problem : csv.problems) {
+        PrintExportError(problem);
+    }
+    if (!WriteWhole(request.output, csv.bytes)) {
+        PrintExportError(request.output + QStringLiteral("の保存に失敗しました"));
+        return 1;
+    }
+    return csv.problems.isEmpty() ? 0 : 1;
+}
+
+int RunChartExport(int argc, char** argv, const ExportRequest& request) {
+    if (!QFileInfo::exists(request.input)) {
+        PrintExportError(request.input + QStringLiteral("が見つかりません"));
+        return 1;
+    }
+    const PracticeRecords records = PracticeRecords::Read(request.input);
+    if (!records.error().isEmpty()) {
+        PrintExportError(records.error());
+        return 1;
+    }
+    const UnitRuns unit = ReadUnitRuns(records, request.unit);
+    if (unit.badNumber > 0) {
+        PrintExportError(request.input + QStringLiteral("の「%1」の%2回目の記録が正しくありません")
+                                             .arg(request.unit)
+                                             .arg(unit.badNumber));
+        return 1;
+    }
+    if (unit.runs.empty()) {
+        PrintExportError(request.input +
+                         QStringLiteral("に「%1」の練習の記録はありません").arg(request.unit));
+        return 1;
+    }
+    OffscreenApplication app(argc, argv);
+    const RecordsChartSeries series = ChartSeriesOf(request.unit, unit.runs);
+    const QString failed = request.output + QStringLiteral("の保存に失敗しました");
+    // The chart is drawn in screen pixels; 800 × 360 is a page-wide chart at 96 dpi.
+    const QSizeF size(800, 360);
+    if (request.output.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
+        QImage image(size.toSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        DrawRecordsChart(painter, QRectF(QPointF(0, 0), size), series);
+        painter.end();
+        QSaveFile file(request.output);
+        if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+            PrintExportError(failed);
+            return 1;
+        }
+        return 0;
+    }
+    QSaveFile file(request.output);
+    if (!file.open(QIODevice::WriteOnly)) {
+        PrintExportError(failed);
+        return 1;
+    }
+    {
+        QPdfWriter pdf(&file);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        pdf.setResolution(300);
+        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        pdf.setTitle(request.unit);
+        pdf.setCreator(QStringLiteral("Tesmara"));
+        QPainter painter;
+        if (!painter.begin(&pdf)) {
+            PrintExportError(failed);
+            return 1;
+        }
+        // The same chart as the PNG, stretched over the page's width.
+        const qreal scale = pdf.width() / size.width();
+        painter.scale(scale, scale);
+        DrawRecordsChart(painter, QRectF(QPointF(0, 0), size), series);
+        painter.end();
+    }
+    if (!file.commit()) {
+        PrintExportError(failed);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,66 @@
+// The worksheet mode of tesmara-export: the worksheets of several units in one PDF.
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <vector>
+
+#include "export_args.h"
+#include "offscreen_app.h"
+#include "worksheet.h"
+
+int RunWorksheetExport(int argc, char** argv, const ExportRequest& request) {
+    OffscreenApplication app(argc, argv);
+    std::vector<WorksheetUnit> units;
+    bool leftOut = false;
+    for (const QString& input : request.inputs) {
+        // Files are read from the default plane settings, never from the user's registry.
+        const GraphFileContent content = ReadGraphFile(input, PlaneSettings(), true);
+        if (!content.notice.isEmpty()) {
+            PrintExportError(content.notice);
+        }
+        if (!content.ok() || !QFileInfo(content.fileName).isFile()) {
+            PrintExportError(content.ok() ? content.fileName + QStringLiteral("が見つかりません")
+                                          : content.error);
+            leftOut = true;
+            continue;
+        }
+        units.push_back(WorksheetUnitOf(content));
+    }
+    if (units.empty()) {
+        return 1;
+    }
+
+    // Written beside the old file and put in its place only when whole.
+    QSaveFile file(request.output);
+    const QString failed = request.output + QStringLiteral("の保存に失敗しました");
+    if (!file.open(QIODevice::WriteOnly)) {
+        PrintExportError(failed);
+        return 1;
+    }
+    WorksheetResult result;
+    {
+        QPdfWriter pdf(&file);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageOrientation(QPageLayout::Portrait);
+        pdf.setResolution(300);
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setTitle(units.front().title);
+        pdf.setCreator(QStringLiteral("Tesmara"));
+        QPainter painter;
+        if (!painter.begin(&pdf)) {
+            PrintExportError(failed);
+            return 1;
+        }
+        result = DrawWorksheets(painter, pdf, units, {request.blank, request.answers});
+        painter.end();
+    }
+    if (!file.commit()) {
+        PrintExportError(failed);
+        return 1;
+    }
+    for (const QString& message : result.messages) {
+        PrintExportError(message);
+    }
+    return leftOut || !result.messages.isEmpty() ? 1 : 0;
+}
