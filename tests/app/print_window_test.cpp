@@ -1,11 +1,15 @@
 // The print window: the preview page, the printer dialog once per showing, one job for each copy,
-// a real PDF page, and the menu command that opens the window on the main plane.
+// a real PDF page, the drawing's worksheet, and the menu command that opens the window on the
+// main plane.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBuffer>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -22,6 +26,11 @@
 #include "window_fixture.h"
 
 namespace {
+
+int PdfPageCount(const QByteArray& bytes) {
+    return int(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
+               bytes.count("/Type /Page "));
+}
 
 // A printer that logs what it is asked: "setup" or "cancel" for the dialog, "jam" for a job that
 // cannot start, and the side of each printed square. A page that is not the preview, not drawn
@@ -66,6 +75,23 @@ class LoggingPrinter final : public PrintTarget {
         log.append(entry);
     }
     void endJob() override { inJob = false; }
+    // Paints the job into an A4 PDF in memory and logs "pages N".
+    bool printPages(const std::function<void(QPainter&, QPagedPaintDevice&)>& paint) override {
+        if (jammed) {
+            log.append(QStringLiteral("jam"));
+            return false;
+        }
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&pdf);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            QPainter painter(&writer);
+            paint(painter, writer);
+        }
+        log.append(QStringLiteral("pages %1").arg(PdfPageCount(pdf.data())));
+        return true;
+    }
 };
 
 // A plane 301 pixels wide and 199 high, odd so that halving it rounds, with a colour in each
@@ -254,9 +280,7 @@ TEST(PrintWindowTest, PrintsOnePdfPageWithThePreviewOnIt) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF"));
-    EXPECT_EQ(
-        bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "),
-        1);
+    EXPECT_EQ(PdfPageCount(bytes), 1);
     // The page carries the 640 × 640 preview picture, and no other.
     EXPECT_EQ(bytes.count("/Subtype /Image"), 1);
     EXPECT_TRUE(bytes.contains("/Width 640"));
@@ -264,7 +288,39 @@ TEST(PrintWindowTest, PrintsOnePdfPageWithThePreviewOnIt) {
     EXPECT_TRUE(window.isVisible());
 }
 
+TEST(PrintWindowTest, PrintsTheDrawingsWorksheetAsOneJobPerCopy) {
+    PrintWindowParts parts;
+    TfrmPrint& window = *parts.window;
+    window.show();
+    std::vector<TLineSpec> graphs;
+    window.worksheetOfDrawing = [&] {
+        WorksheetUnit unit;
+        unit.title = QStringLiteral("比例");
+        unit.graphs = graphs;
+        return unit;
+    };
+    window.btnWorksheet->click();
+    EXPECT_EQ(parts.dialogs.messages, QStringList{QStringLiteral("印刷するグラフがありません")});
+    EXPECT_TRUE(parts.printer->log.isEmpty());
+
+    EditingState edit;
+    graphs = {NewLineSpec(edit, {0, 0}, {1, 2}), NewLineSpec(edit, {0, 1}, {3, 2})};
+    parts.printer->setups = {QSize(2480, 3508)};
+    parts.printer->copyCount = 2;
+    EXPECT_FALSE(window.chkAnswers->isEnabled());
+    window.btnWorksheet->click();
+    // The students' copy and, after it, the page of answers.
+    window.chkBlank->setChecked(true);
+    EXPECT_TRUE(window.chkAnswers->isEnabled());
+    window.chkAnswers->setChecked(true);
+    window.btnWorksheet->click();
+    EXPECT_EQ(parts.printer->log,
+              (QStringList{"setup", "pages 1", "pages 1", "pages 2", "pages 2"}));
+    EXPECT_EQ(parts.dialogs.messages.size(), 1);
+}
+
 TEST_F(MainWindowTest, PrintCommandOpensThePrintWindowOnThePlaneAndFileName) {
+    window->AddOrReplaceLine(Line(0, 0, 1, 2), -1);
     window->frmTangen->lblFileName->setText(QStringLiteral("DATA\\Graph2.lin"));
     QStringList shown;
     dialogs.modalScript = [&](QDialog& dialog) {
@@ -274,6 +330,9 @@ TEST_F(MainWindowTest, PrintCommandOpensThePrintWindowOnThePlaneAndFileName) {
         const QImage plane = window->imgCood->image();
         EXPECT_EQ(print.imgCoodX->image().copy(QRect(QPoint(50, 50), plane.size())), plane);
         EXPECT_EQ(QRect(dialog.pos(), dialog.size()), QRect(window->pos(), window->size()));
+        const WorksheetUnit unit = print.worksheetOfDrawing();
+        EXPECT_EQ(unit.graphs.size(), 1u);
+        EXPECT_EQ(unit.fileName, window->frmTangen->lblFileName->text());
         print.btnClose->click();
         return dialog.result();
     };

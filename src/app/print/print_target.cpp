@@ -39,3 +39,12 @@ void SystemPrinter::drawPage(const QImage& picture, const QRect& target) {
 void SystemPrinter::endJob() {
     painter_.end();
 }
+
+bool SystemPrinter::printPages(const std::function<void(QPainter&, QPagedPaintDevice&)>& paint) {
+    if (!painter_.begin(&printer_)) {
+        return false;
+    }
+    paint(painter_, printer_);
+    painter_.end();
+    return true;
+}

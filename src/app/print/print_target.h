@@ -7,7 +7,9 @@
 #include <QPrinter>
 #include <QRect>
 #include <QSize>
+#include <functional>
 
+class QPagedPaintDevice;
 class QWidget;
 
 class PrintTarget {
@@ -24,6 +26,9 @@ class PrintTarget {
     // Stretches a picture onto the page into the target rectangle.
     virtual void drawPage(const QImage& picture, const QRect& target) = 0;
     virtual void endJob() = 0;
+    // A job of as many pages as paint makes on the printer itself (a worksheet); false when the
+    // printer cannot take it.
+    virtual bool printPages(const std::function<void(QPainter&, QPagedPaintDevice&)>& paint) = 0;
 };
 
 // The printer chosen in Qt's print dialog, which also offers printing into a PDF file.
@@ -37,6 +42,7 @@ class SystemPrinter final : public PrintTarget {
     bool beginJob() override;
     void drawPage(const QImage& picture, const QRect& target) override;
     void endJob() override;
+    bool printPages(const std::function<void(QPainter&, QPagedPaintDevice&)>& paint) override;
 
     QPrinter& printer() { return printer_; }
 

@@ -2,6 +2,7 @@
 #include "print/print_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDateTime>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -102,6 +103,20 @@ TfrmPrint::TfrmPrint(const ImageView& plane, const QLabel& fileName,
     btnPrint = MakeButton(this, "btnPrint", QStringLiteral("印刷開始"));
     btnClose = MakeButton(this, "btnClose", QStringLiteral("閉じる"));
 
+    // A worksheet: the drawing as a unit, with every graph's equations, domains and table.
+    grpWorksheet = new QGroupBox(QStringLiteral("ワークシート"), this);
+    grpWorksheet->setObjectName(QStringLiteral("grpWorksheet"));
+    chkBlank = new QCheckBox(QStringLiteral("生徒用（答えを空欄にする）"), grpWorksheet);
+    chkBlank->setObjectName(QStringLiteral("chkBlank"));
+    chkAnswers = new QCheckBox(QStringLiteral("解答のページを付ける"), grpWorksheet);
+    chkAnswers->setObjectName(QStringLiteral("chkAnswers"));
+    chkAnswers->setEnabled(false);
+    btnWorksheet = MakeButton(grpWorksheet, "btnWorksheet", QStringLiteral("ワークシートの印刷"));
+    auto* worksheet = new QVBoxLayout(grpWorksheet);
+    worksheet->addWidget(chkBlank);
+    worksheet->addWidget(chkAnswers);
+    worksheet->addWidget(btnWorksheet);
+
     auto* controls = new QVBoxLayout;
     controls->addLayout(margins);
     controls->addSpacing(8);
@@ -111,6 +126,8 @@ TfrmPrint::TfrmPrint(const ImageView& plane, const QLabel& fileName,
     controls->addSpacing(16);
     controls->addWidget(btnSettei);
     controls->addWidget(btnPrint);
+    controls->addSpacing(16);
+    controls->addWidget(grpWorksheet);
     controls->addStretch();
     controls->addWidget(btnClose);
     auto* column = new QWidget(this);
@@ -148,6 +165,8 @@ TfrmPrint::TfrmPrint(const ImageView& plane, const QLabel& fileName,
     connect(btnSettei, &QPushButton::clicked, this, &TfrmPrint::btnSetteiClick);
     connect(btnPrint, &QPushButton::clicked, this, &TfrmPrint::btnPrintClick);
     connect(btnClose, &QPushButton::clicked, this, &TfrmPrint::btnCloseClick);
+    connect(btnWorksheet, &QPushButton::clicked, this, &TfrmPrint::btnWorksheetClick);
+    connect(chkBlank, &QCheckBox::toggled, chkAnswers, &QCheckBox::setEnabled);
 }
 
 TfrmPrint::~TfrmPrint() = default;
@@ -218,6 +237,38 @@ void TfrmPrint::btnPrintClick() {
     QApplication::restoreOverrideCursor();
     if (!started) {
         ShowMessage(QStringLiteral("印刷できません。プリンタ設定を確かめてください"));
+    }
+}
+
+void TfrmPrint::btnWorksheetClick() {
+    if (!worksheetOfDrawing) {
+        return;
+    }
+    const WorksheetUnit unit = worksheetOfDrawing();
+    if (unit.graphs.empty()) {
+        ShowMessage(QStringLiteral("印刷するグラフがありません"));
+        return;
+    }
+    if (!printerChosen && !ChoosePrinter()) {
+        return;
+    }
+    WorksheetOptions options;
+    options.blank = chkBlank->isChecked();
+    options.answers = options.blank && chkAnswers->isChecked();
+    QStringList problems;
+    bool started = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (int copy = 0; started && copy < printer_->copies(); ++copy) {
+        started = printer_->printPages([&](QPainter& painter, QPagedPaintDevice& device) {
+            problems = DrawWorksheets(painter, device, {&unit, 1}, options).messages;
+        });
+    }
+    QApplication::restoreOverrideCursor();
+    if (!started) {
+        ShowMessage(QStringLiteral("印刷できません。プリンタ設定を確かめてください"));
+    }
+    for (const QString& problem : problems) {
+        ShowMessage(problem);
     }
 }
 

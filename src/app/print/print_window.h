@@ -4,11 +4,14 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 #include "print/print_target.h"
+#include "worksheet.h"
 
 class ImageView;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -40,6 +43,13 @@ class TfrmPrint : public QDialog {
     QPushButton* btnSettei;
     QPushButton* btnPrint;
     QPushButton* btnClose;
+    QGroupBox* grpWorksheet;
+    QCheckBox* chkBlank;    // the students' copy: the answers left out, ruled boxes to fill in
+    QCheckBox* chkAnswers;  // with the students' copy: the filled pages after it
+    QPushButton* btnWorksheet;
+
+    // The drawing as a worksheet shows it; set by the owner before the window is used.
+    std::function<WorksheetUnit()> worksheetOfDrawing;
 
     // The print dialog has been confirmed since the window was last shown.
     bool printerChosen = false;
@@ -49,6 +59,8 @@ class TfrmPrint : public QDialog {
     void btnSetteiClick();
     void btnPrintClick();
     void btnCloseClick();
+    // Prints the drawing's worksheet on the chosen printer, one job for each copy.
+    void btnWorksheetClick();
 
   protected:
     void showEvent(QShowEvent* event) override;
