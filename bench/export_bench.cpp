@@ -12,8 +12,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "fonts.h"
 #include "graph_file.h"
+#include "gui_bench_application.h"
 #include "records_csv.h"
 #include "sjis_codec.h"
 #include "worksheet.h"
@@ -21,21 +21,6 @@
 namespace {
 
 const QString Hundred = QStringLiteral(BENCH_DATA_DIR "/hundred.lin");
-
-void EnsureApplication() {
-    // Kept to the end of the process on purpose: destroying it after main has returned is unsafe.
-    static QGuiApplication* app = nullptr;
-    if (app == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char name[] = "export_bench";
-        static char* argv[] = {name, nullptr};
-        app = new QGuiApplication(argc, argv);
-        InstallFontSubstitutions();
-    }
-}
 
 // 40 records files of 1,000 runs each, over 25 units of 8 questions.
 struct ClassRecords {
@@ -86,7 +71,7 @@ void BM_WorksheetOf100GraphsProcess(benchmark::State& state) {
 BENCHMARK(BM_WorksheetOf100GraphsProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_WorksheetOf100GraphsInProcess(benchmark::State& state) {
-    EnsureApplication();
+    GuiBenchApplication();
     const GraphFileContent content = ReadGraphFile(Hundred, PlaneSettings(), true);
     const WorksheetUnit unit = WorksheetUnitOf(content);
     int pages = 0;

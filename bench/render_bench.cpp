@@ -6,27 +6,11 @@
 #include <vector>
 
 #include "disp_all_line.h"
-#include "fonts.h"
+#include "gui_bench_application.h"
 #include "panel_text.h"
 #include "value_table.h"
 
 namespace {
-
-// Fonts need an application object; the benchmarks run without a display.
-void EnsureApplication() {
-    // Kept to the end of the process on purpose: destroying it after main has returned is unsafe.
-    static QGuiApplication* app = nullptr;
-    if (app == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char name[] = "render_bench";
-        static char* argv[] = {name, nullptr};
-        app = new QGuiApplication(argc, argv);
-        InstallFontSubstitutions();
-    }
-}
 
 // 100 graphs of every kind spread over the plane, each with a few of its own end kinds.
 std::vector<TLineSpec> HundredGraphs() {
@@ -60,7 +44,7 @@ std::vector<TLineSpec> HundredGraphs() {
 }
 
 void BM_DispAllLine100Graphs(benchmark::State& state) {
-    EnsureApplication();
+    GuiBenchApplication();
     const std::vector<TLineSpec> graphs = HundredGraphs();
     std::bitset<MaxGraphs> selected;
     for (int i = 0; i < MaxGraphs; i += 3) {
@@ -80,7 +64,7 @@ void BM_DispAllLine100Graphs(benchmark::State& state) {
 BENCHMARK(BM_DispAllLine100Graphs)->Unit(benchmark::kMicrosecond);
 
 void BM_WriteFormulaPanelLongSegment(benchmark::State& state) {
-    EnsureApplication();
+    GuiBenchApplication();
     CanvasImage panel = MakeCanvasImage(337, 65);
     TypesetState typeset;
     const QString text = QStringLiteral("y=-12/35･x-101/7 (-99≦x＜-98)");
@@ -92,7 +76,7 @@ void BM_WriteFormulaPanelLongSegment(benchmark::State& state) {
 BENCHMARK(BM_WriteFormulaPanelLongSegment)->Unit(benchmark::kMicrosecond);
 
 void BM_DrawValueTableFull(benchmark::State& state) {
-    EnsureApplication();
+    GuiBenchApplication();
     CanvasImage table = MakeCanvasImage(35 * 28, 57);  // a 1024-pixel window's widened table
     TLineSpec g;
     g.P1 = {1, 1};

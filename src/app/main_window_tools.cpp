@@ -15,7 +15,6 @@
 #include "main_window.h"
 #include "shiki_list.h"
 #include "tool_sample.h"
-#include "tool_texts.h"
 
 namespace {
 
@@ -36,7 +35,7 @@ QIcon ImageIcon(const ImageView* source) {
 
 void TfrmMain::SelectTool(int lineMode, QToolButton* button) {
     Edit.LineMode = lineMode;
-    edtLineMode->setText(ToolNameText(lineMode));
+    edtLineMode->setText(KindName(lineMode));
     for (QToolButton* tool : {SpdChokusen, spdSenbun, spdHanchokusen, spdTen, spdMoji}) {
         tool->setChecked(tool == button);
     }

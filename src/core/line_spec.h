@@ -37,6 +37,24 @@ struct TLineSpec {
     friend bool operator==(const TLineSpec&, const TLineSpec&) = default;
 };
 
+// The word for a kind of graph, as the tool bar and worksheets show it; empty for no kind.
+inline QString KindName(int32_t kind) {
+    switch (kind) {
+        case KindLine:
+            return QStringLiteral("直線");
+        case KindSegment:
+            return QStringLiteral("線分");
+        case KindRay:
+            return QStringLiteral("半直線");
+        case KindPoint:
+            return QStringLiteral("点");
+        case KindLabel:
+            return QStringLiteral("文字");
+        default:
+            return QString();
+    }
+}
+
 // Lines, segments and rays run through P1 and P2. A point's P2 holds its circle radius and a
 // label's its font size, so neither is ever vertical or horizontal.
 inline bool HasDirection(const TLineSpec& g) {

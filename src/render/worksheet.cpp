@@ -65,19 +65,6 @@ bool Numbered(const TLineSpec& g) {
     return HasDirection(g) || g.Kind == KindPoint;
 }
 
-QString KindWord(const TLineSpec& g) {
-    switch (g.Kind) {
-        case KindLine:
-            return QStringLiteral("直線");
-        case KindSegment:
-            return QStringLiteral("線分");
-        case KindRay:
-            return QStringLiteral("半直線");
-        default:
-            return QStringLiteral("点");
-    }
-}
-
 QSize TypesetSize(const QString& text) {
     PageSurface measure(nullptr);
     TypesetState typeset;
@@ -401,7 +388,7 @@ void DrawCard(QPainter& painter, const WorksheetCard& card, const TLineSpec& g, 
     DrawBadge(painter, QPointF(BadgeRadius + 1, BadgeRadius + 2), BadgeRadius, card.number,
               ColorFromBgr(g.Color));
     const QFont kindFont = PixelFont(PlainFontName, 15);
-    const QString kind = KindWord(g);
+    const QString kind = KindName(g.Kind);
     TextAt(painter, kindFont, QPointF(2 * BadgeRadius + 10, 5), kind, Qt::black);
     if (filled) {
         // The list text on one line, so that it can be searched for and copied from the page.
