@@ -64,19 +64,39 @@ void ShikiRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     if (list_->showText()) {
         // The text is written with an opaque background, so a selected row shows its highlight
         // behind the text and the padding only.
-        const QString text = PaddedRowText(index.data(Qt::DisplayRole).toString());
-        QRect textRect(row.left() + ShikiList::SampleWidth, row.top(),
-                       option.fontMetrics.horizontalAdvance(text), row.height());
+        const QStaticText& text = RowText(index.data(Qt::DisplayRole).toString(), option.font);
+        const QSize textSize = text.size().toSize();
+        const QRect textRect(row.left() + ShikiList::SampleWidth, row.top(), textSize.width(),
+                             row.height());
         painter->fillRect(textRect, selected ? palette.highlight() : palette.base());
         painter->setPen(selected ? palette.highlightedText().color() : palette.text().color());
         painter->setFont(option.font);
-        painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+        painter->drawStaticText(textRect.left(),
+                                textRect.top() + (row.height() - textSize.height()) / 2, text);
     }
     const GraphTable& table = list_->table();
     if (index.row() < table.LineCount) {
         paintRowSample(*painter, row, table.LineTable[index.row()]);
     }
     painter->restore();
+}
+
+const QStaticText& ShikiRowDelegate::RowText(const QString& equation, const QFont& font) const {
+    // Laying out Japanese text is the dearest part of a row; a redisplay after each edit repaints
+    // every visible row, mostly with texts it has laid out before.
+    if (font != textFont_ || textCache_.size() > 4 * MaxGraphs) {
+        textCache_.clear();
+        textFont_ = font;
+    }
+    auto found = textCache_.find(equation);
+    if (found == textCache_.end()) {
+        QStaticText text(PaddedRowText(equation));
+        text.setTextFormat(Qt::PlainText);
+        text.setPerformanceHint(QStaticText::AggressiveCaching);
+        text.prepare(QTransform(), font);
+        found = textCache_.insert(equation, text);
+    }
+    return *found;
 }
 
 QSize ShikiRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {

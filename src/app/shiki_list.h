@@ -2,7 +2,10 @@
 // multi-selection that is the graph selection, and a right press that the window handles itself.
 #pragma once
 
+#include <QFont>
+#include <QHash>
 #include <QListWidget>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 #include <functional>
 
@@ -58,6 +61,10 @@ class ShikiRowDelegate : public QStyledItemDelegate {
   private:
     // The short stroke of the graph in its colour and width, in the first 45 pixels of the row.
     void paintRowSample(QPainter& painter, const QRect& row, const TLineSpec& graph) const;
+    // A row's text laid out once for the list's font.
+    const QStaticText& RowText(const QString& equation, const QFont& font) const;
 
     ShikiList* list_;
+    mutable QHash<QString, QStaticText> textCache_;
+    mutable QFont textFont_;
 };
