@@ -17,6 +17,7 @@
 #include "settings/plane_settings_window.h"
 #include "shiki_list.h"
 #include "tangen_window.h"
+#include "units/tangen_open_window.h"
 #include "window_fixture.h"
 
 namespace {
@@ -256,7 +257,9 @@ TEST_F(KeysTest, APracticeQuestionAnsweredByKeys) {
 // Every control a student uses is named in Japanese for a screen reader.
 TEST_F(KeysTest, EveryControlHasAJapaneseAccessibleName) {
     window->RunPractice({Line(0, 0, 1, 2)});  // unscripted: shown and left
-    for (QWidget* root : std::initializer_list<QWidget*>{window.get(), window->frmRenshu}) {
+    window->mnuTangenOpenClick();
+    for (QWidget* root :
+         std::initializer_list<QWidget*>{window.get(), window->frmRenshu, window->frmTangenOpen}) {
         for (QWidget* control : root->findChildren<QWidget*>()) {
             const bool used = control->focusPolicy() != Qt::NoFocus ||
                               qobject_cast<ImageView*>(control) != nullptr;

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QStorageInfo>
 
+#include "accessible_names.h"
 #include "dialogs.h"
 #include "disp_all_line.h"
 #include "image_view.h"
@@ -102,6 +103,13 @@ TfrmTangenOpen::TfrmTangenOpen(const PlaneSettings& previewSettings, int default
     connect(radCai, &QRadioButton::clicked, this, &TfrmTangenOpen::radQueClick);
     connect(dcbDrive, &QComboBox::activated, this, &TfrmTangenOpen::dcbDriveChange);
     connect(dlbDrive, &QListWidget::itemClicked, this, &TfrmTangenOpen::dlbDriveClick);
+    NameForScreenReaders(this, {
+                                   {dcbDrive, QStringLiteral("ドライブ")},
+                                   {dlbDrive, QStringLiteral("フォルダ")},
+                                   {lstTitle, QStringLiteral("単元の一覧")},
+                                   {imgCood, QStringLiteral("単元の図")},
+                                   {edtDataFormat, QStringLiteral("データの形式")},
+                               });
 }
 
 void TfrmTangenOpen::SetMainGeometry(const QRect& mainWindow) {
