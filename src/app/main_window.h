@@ -432,5 +432,7 @@ class TfrmMain : public QMainWindow {
     QString saveName_;
     QElapsedTimer shownAt_;
     QTimer recoveryTimer_;
-    int changesSinceCopy_ = 0;  // undo steps taken since the recovery copy was last written
+    int changesSinceCopy_ = 0;
+    bool recoveryFailureShown_ =
+        false;  // undo steps taken since the recovery copy was last written
 };

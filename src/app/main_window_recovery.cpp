@@ -89,6 +89,14 @@ void TfrmMain::WriteRecoveryCopy() {
     if (!encoded.problem.isEmpty()) {
         return;  // texts are checked as they are typed; a save would say what is wrong
     }
+    if (Recovery->TakeWriteFailure() && !recoveryFailureShown_) {
+        // Said once: the drawing itself is safe until the program ends, and a save still works
+        // or says why not.
+        recoveryFailureShown_ = true;
+        ShowMessage(
+            QStringLiteral("保存していない図の控えを書けません。ディスクの空きを確かめて、"
+                           "図を保存してください"));
+    }
     Recovery->Write(EncodeRecoveryCopy({frmTangen->lblFileName->text(), FirstSaveDialog,
                                         QDateTime::currentDateTime(), encoded.bytes}));
     changesSinceCopy_ = 0;

@@ -108,12 +108,13 @@ void RecoveryStore::Write(const QByteArray& bytes) {
     if (!Claimed()) {
         return;
     }
-    writer_->start([path = CopyPath(), bytes] {
+    writer_->start([this, path = CopyPath(), bytes] {
         // QSaveFile flushes the new copy to disk before it renames it over the old one, so a
         // power cut leaves the old copy or the new one, never half of one.
         QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) {
-            file.commit();
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+            !file.commit()) {
+            writeFailed_ = true;
         }
     });
 }

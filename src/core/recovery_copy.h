@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <atomic>
 #include <memory>
 
 class QLockFile;
@@ -50,6 +51,8 @@ class RecoveryStore {
     void Write(const QByteArray& bytes);
     void Remove();
     void WaitForWrites();
+    // Whether a write has failed (a full disk, a folder gone) since the last call.
+    bool TakeWriteFailure() { return writeFailed_.exchange(false); }
 
   private:
     QString SlotPath(int slot, const char* suffix) const;
@@ -58,4 +61,5 @@ class RecoveryStore {
     int claimed_ = -1;
     std::unique_ptr<QLockFile> lock_;
     std::unique_ptr<QThreadPool> writer_;
+    std::atomic<bool> writeFailed_ = false;
 };

@@ -99,6 +99,16 @@ TEST(Recovery, NoRemovesTheCopyAndADamagedOneIsSetAside) {
         QDir(dir.path()).entryList({QStringLiteral("recovery-1-*.damaged")}, QDir::Files);
     EXPECT_EQ(aside.size(), 1);
     EXPECT_FALSE(last.window.Recovery->HasCopy());
+
+    // With its folder gone the copy cannot be written: said once, at the next copy, not at each.
+    ASSERT_TRUE(QDir(dir.path()).removeRecursively());
+    for (int i = 0; i < 3; ++i) {
+        last.window.WriteRecoveryCopy();
+        last.window.Recovery->WaitForWrites();
+    }
+    ASSERT_EQ(last.dialogs.messages.size(), 2);
+    EXPECT_TRUE(last.dialogs.messages[1].startsWith(
+        QStringLiteral("保存していない図の控えを書けません。")));
 }
 
 }  // namespace
