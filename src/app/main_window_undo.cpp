@@ -75,6 +75,8 @@ void TfrmMain::RestoreDrawing(const DrawingState& state) {
     Edit.DataSaved = History.AtSaved();
     if (Edit.DataSaved) {
         RemoveRecoveryCopy();  // back to what the file holds
+    } else {
+        CountChangeForRecovery();  // a step back or forward is a change the copy must follow
     }
     UpdateUndoCommands();
 }

@@ -111,4 +111,20 @@ TEST(Recovery, NoRemovesTheCopyAndADamagedOneIsSetAside) {
         QStringLiteral("保存していない図の控えを書けません。")));
 }
 
+TEST(Recovery, UndoAndRedoStepsAreChangesTheCopyFollows) {
+    QTemporaryDir dir;
+    Start s(dir.path(), {Answer::Yes});
+    s.window.AddOrReplaceLine(NewLineSpec(s.window.Edit, {0, 0}, {1, 2}), -1);
+    s.window.spdShoukyoClick();  // the copy goes with the graphs
+    // Taking the erase back and forth: the tenth step writes the copy, as ten edits would.
+    for (int i = 0; i < 9; ++i) {
+        i % 2 == 0 ? s.window.mnuUndoClick() : s.window.mnuRedoClick();
+    }
+    s.window.Recovery->WaitForWrites();
+    EXPECT_FALSE(s.window.Recovery->HasCopy());
+    s.window.mnuRedoClick();
+    s.window.Recovery->WaitForWrites();
+    EXPECT_TRUE(s.window.Recovery->HasCopy());
+}
+
 }  // namespace
