@@ -43,6 +43,12 @@ bool TfrmMain::imgCoodKeyPress(int key, Qt::KeyboardModifiers modifiers) {
             break;
         case PlaneKeyAction::RightPress:
             imgCoodMouseDown(Qt::RightButton, {}, at);
+            if (!Gesture.InProgress()) {
+                // Nothing was grabbed: the button goes up at once, so the next Shift+Enter is a
+                // press again rather than the release of nothing.
+                imgCoodMouseUp(Qt::RightButton, {}, at);
+                PlaneKeys.RightHeld = false;
+            }
             break;
         case PlaneKeyAction::RightRelease:
             imgCoodMouseUp(Qt::RightButton, {}, at);

@@ -191,6 +191,8 @@ TEST_F(KeysTest, LineSegmentAndDragWithKeysAlone) {
     Key(window->lstShiki, Qt::Key_Home);
     ASSERT_EQ(window->Table.Selected.to_ulong(), 0b01u);
     window->imgCood->setFocus();
+    CursorTo({2, 2});
+    ShiftEnter();  // no end of a selected graph here: nothing is held
     CursorTo({1, 2});
     ShiftEnter();
     CursorTo({1, 3});

@@ -198,9 +198,10 @@ bool TfrmRenshu::imgCoodKeyPress(int key, Qt::KeyboardModifiers modifiers) {
             break;
         case PlaneKeyAction::RightPress:
             imgCoodMouseDown(Qt::RightButton, {}, at);
+            PlaneKeys.RightHeld = false;  // the practice plane has no drags
             break;
         case PlaneKeyAction::RightRelease:
-            break;  // the practice plane has no drags
+            break;
         case PlaneKeyAction::Cancel:
             if (btnTeisei->isEnabled()) {
                 btnTeiseiClick();
