@@ -4,7 +4,6 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
-#include <QTimer>
 #include <array>
 #include <memory>
 
@@ -21,7 +20,7 @@
 #include "plane_gesture.h"
 #include "plane_keys.h"
 #include "plane_settings.h"
-#include "recovery_copy.h"
+#include "recovery_keeper.h"
 #include "tool_sample.h"
 #include "undo_history.h"
 #include "unit_catalog.h"
@@ -91,11 +90,11 @@ class TfrmMain : public QMainWindow {
     int ClickedRow = -1;
     CursorSlots Cursors;
     EndKindLabel EndKinds;  // lblHeniki's caption and whether the tool's ends are included
-    PlaneGesture Gesture{Table, Edit};        // the gesture states of the plane
-    LabelQueue MojiQueue;                     // the labels lstMojiM shows, waiting to be placed
-    UndoHistory History;                      // the drawing's undo and redo steps
-    PlaneKeyboard PlaneKeys;                  // the lattice cursor that keys move on the plane
-    std::unique_ptr<RecoveryStore> Recovery;  // none until StartRecovery, and in most tests
+    PlaneGesture Gesture{Table, Edit};         // the gesture states of the plane
+    LabelQueue MojiQueue;                      // the labels lstMojiM shows, waiting to be placed
+    UndoHistory History;                       // the drawing's undo and redo steps
+    PlaneKeyboard PlaneKeys;                   // the lattice cursor that keys move on the plane
+    std::unique_ptr<RecoveryKeeper> Recovery;  // none until StartRecovery, and in most tests
 
     // ---- controls: the tool bar ----
     QFrame* pnlMain;
@@ -305,6 +304,8 @@ class TfrmMain : public QMainWindow {
     void WriteRecoveryCopy();
     void RemoveRecoveryCopy();
     void CountChangeForRecovery();  // the tenth change since the last copy writes one
+    // The copy of the drawing as a save would write it, or nothing while it must wait.
+    std::optional<RecoveryCopy> RecoveryCopyOfDrawing() const;
     void mnuClipBoardToClick();
     void mnuClearBitMapClick();
 
@@ -431,8 +432,4 @@ class TfrmMain : public QMainWindow {
     QString saveFolder_;  // where the save dialog opens next, and with which name
     QString saveName_;
     QElapsedTimer shownAt_;
-    QTimer recoveryTimer_;
-    int changesSinceCopy_ = 0;
-    bool recoveryFailureShown_ =
-        false;  // undo steps taken since the recovery copy was last written
 };

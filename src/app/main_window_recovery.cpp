@@ -1,8 +1,7 @@
-// The recovery copy: while the drawing has changes it is written every 30 seconds and after every
-// tenth change, removed whenever the drawing is saved or replaced, and offered back at start-up.
+// The window's side of the recovery copy (RecoveryKeeper): what the copy holds, when the drawing
+// changed or was replaced, and the copy offered back at start-up.
 #include <QCheckBox>
 #include <QDateTime>
-#include <QFile>
 #include <QLabel>
 
 #include "dialogs.h"
@@ -13,46 +12,30 @@
 
 namespace {
 
-constexpr int RecoveryIntervalMs = 30 * 1000;
-constexpr int ChangesPerCopy = 10;
-
 const QString RecoveryQuestion = QStringLiteral("前回保存されなかった図があります。復元しますか？");
 
 }  // namespace
 
 void TfrmMain::StartRecovery(const QString& folder) {
-    auto store = std::make_unique<RecoveryStore>(folder);
-    if (!store->Claim()) {
-        return;  // the folder cannot be written: the program works on without copies
+    auto keeper = std::make_unique<RecoveryKeeper>([this] { return RecoveryCopyOfDrawing(); },
+                                                   [this] { return !Edit.DataSaved; });
+    if (keeper->Start(folder)) {
+        Recovery = std::move(keeper);
     }
-    Recovery = std::move(store);
-    recoveryTimer_.setInterval(RecoveryIntervalMs);
-    connect(&recoveryTimer_, &QTimer::timeout, this, [this] {
-        if (!Edit.DataSaved && changesSinceCopy_ > 0) {
-            WriteRecoveryCopy();
-        }
-    });
-    recoveryTimer_.start();
 }
 
 bool TfrmMain::OfferRecovery() {
     if (!Recovery || !Recovery->HasCopy()) {
         return false;
     }
-    QFile file(Recovery->CopyPath());
-    const QByteArray bytes =
-        file.open(QIODevice::ReadOnly) ? file.read(MaxGraphFileBytes + 4096) : QByteArray();
-    const RecoveryRead read = DecodeRecoveryCopy(bytes);
+    const RecoveryRead read = Recovery->ReadCopy();
     GraphFileContent content;
     if (read.ok) {
         content = ParseGraphFile(read.copy.graphFile, read.copy.fileName, SetCoodSettings,
                                  chkMaru->isChecked());
     }
     if (!read.ok || !content.ok() || content.graphs.empty()) {
-        // Never deleted unseen: the copy stays beside the others under a name of its own.
-        const QString aside = Recovery->SetAside();
-        ShowMessage(QStringLiteral("前回保存されなかった図を読めませんでした。") +
-                    (aside.isEmpty() ? QString() : aside + QStringLiteral("に残してあります。")));
+        Recovery->SetAsideDamaged();
         return false;
     }
     if (ConfirmYesNo(RecoveryQuestion) != Answer::Yes) {
@@ -69,14 +52,11 @@ bool TfrmMain::OfferRecovery() {
     return true;
 }
 
-void TfrmMain::WriteRecoveryCopy() {
-    if (!Recovery) {
-        return;
-    }
+std::optional<RecoveryCopy> TfrmMain::RecoveryCopyOfDrawing() const {
     // The plane settings then belong to another unit; the copy waits for the drawing's own.
     if ((frmRenshu != nullptr && frmRenshu->isVisible()) ||
         (frmTangenOpen != nullptr && frmTangenOpen->isVisible())) {
-        return;
+        return std::nullopt;
     }
     const DrawingState drawing = CurrentDrawing();
     const QString title = frmTangen->lblTangen->text();
@@ -87,29 +67,25 @@ void TfrmMain::WriteRecoveryCopy() {
     const EncodedGraphFile encoded =
         EncodeGraphFile(GraphFileLines(title, drawing.Plane, chkMaru->isChecked(), memo));
     if (!encoded.problem.isEmpty()) {
-        return;  // texts are checked as they are typed; a save would say what is wrong
+        return std::nullopt;  // texts are checked as they are typed; a save would say what is wrong
     }
-    if (Recovery->TakeWriteFailure() && !recoveryFailureShown_) {
-        // Said once: the drawing itself is safe until the program ends, and a save still works
-        // or says why not.
-        recoveryFailureShown_ = true;
-        ShowMessage(
-            QStringLiteral("保存していない図の控えを書けません。ディスクの空きを確かめて、"
-                           "図を保存してください"));
+    return RecoveryCopy{frmTangen->lblFileName->text(), FirstSaveDialog,
+                        QDateTime::currentDateTime(), encoded.bytes};
+}
+
+void TfrmMain::WriteRecoveryCopy() {
+    if (Recovery) {
+        Recovery->Write();
     }
-    Recovery->Write(EncodeRecoveryCopy({frmTangen->lblFileName->text(), FirstSaveDialog,
-                                        QDateTime::currentDateTime(), encoded.bytes}));
-    changesSinceCopy_ = 0;
 }
 
 void TfrmMain::CountChangeForRecovery() {
-    if (++changesSinceCopy_ >= ChangesPerCopy) {
-        WriteRecoveryCopy();
+    if (Recovery) {
+        Recovery->CountChange();
     }
 }
 
 void TfrmMain::RemoveRecoveryCopy() {
-    changesSinceCopy_ = 0;
     if (Recovery) {
         Recovery->Remove();
     }

@@ -1,0 +1,45 @@
+// Keeps the recovery copy of the main window's drawing: its locked slot in the user's data
+// folder, the copy every 30 seconds and after every tenth change, and the one message when a copy
+// cannot be written. The window says what the copy holds and when the drawing is replaced.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "recovery_copy.h"
+
+class RecoveryKeeper : public QObject {
+  public:
+    // copyOfDrawing gives the copy of the drawing as it is, or nothing while none may be written;
+    // drawingUnsaved tells whether the drawing has changes a file does not hold.
+    RecoveryKeeper(std::function<std::optional<RecoveryCopy>()> copyOfDrawing,
+                   std::function<bool()> drawingUnsaved, QObject* parent = nullptr);
+    ~RecoveryKeeper() override;
+
+    // Claims a slot in the folder and starts the timer; false when no copy can be kept there.
+    bool Start(const QString& folder);
+
+    bool HasCopy() const { return store_->HasCopy(); }
+    // The copy a program that ended without a clean close left in the slot.
+    RecoveryRead ReadCopy() const;
+    // A copy that does not read is said once and renamed, never deleted unseen.
+    void SetAsideDamaged();
+
+    void Write();
+    // One change of the drawing; the tenth since the last copy writes one.
+    void CountChange();
+    // The drawing was saved or replaced: nothing is left to recover.
+    void Remove();
+    void WaitForWrites() { store_->WaitForWrites(); }
+
+  private:
+    std::function<std::optional<RecoveryCopy>()> copyOfDrawing_;
+    std::function<bool()> drawingUnsaved_;
+    std::unique_ptr<RecoveryStore> store_;
+    QTimer timer_;
+    int changesSinceCopy_ = 0;  // changes since the copy was last written
+    bool failureShown_ = false;
+};
