@@ -7,18 +7,7 @@
 
 #include "dialogs.h"
 #include "graph_model.h"
-
-namespace {
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, QRect bounds) {
-    auto* label = new QLabel(text, parent);
-    // Titles and file names come from files: never markup.
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(bounds);
-    return label;
-}
-
-}  // namespace
+#include "window_parts.h"
 
 TfrmTangen::TfrmTangen(GraphTable& table, QWidget* parent) : QDialog(parent), table_(table) {
     setObjectName(QStringLiteral("frmTangen"));
@@ -28,13 +17,13 @@ TfrmTangen::TfrmTangen(GraphTable& table, QWidget* parent) : QDialog(parent), ta
     setFont(font);
     setFixedSize(480, 424);
 
-    Label4 = MakeLabel(this, QStringLiteral("単元名"), QRect(16, 16, 80, 24));
-    lblTangen = MakeLabel(this, QString(), QRect(104, 16, 360, 24));
-    Label5 = MakeLabel(this, QStringLiteral("ﾌｧｲﾙ名"), QRect(16, 48, 80, 24));
-    lblFileName = MakeLabel(this, QString(), QRect(104, 48, 360, 24));
-    Label2 = MakeLabel(this, QStringLiteral("ﾃﾞｰﾀ数"), QRect(16, 80, 80, 24));
-    lblNline = MakeLabel(this, QStringLiteral("0"), QRect(104, 80, 80, 24));
-    Label1 = MakeLabel(this, QStringLiteral("データ"), QRect(16, 112, 80, 24));
+    Label4 = MakePlainLabel(this, QStringLiteral("単元名"), QRect(16, 16, 80, 24));
+    lblTangen = MakePlainLabel(this, QString(), QRect(104, 16, 360, 24));
+    Label5 = MakePlainLabel(this, QStringLiteral("ﾌｧｲﾙ名"), QRect(16, 48, 80, 24));
+    lblFileName = MakePlainLabel(this, QString(), QRect(104, 48, 360, 24));
+    Label2 = MakePlainLabel(this, QStringLiteral("ﾃﾞｰﾀ数"), QRect(16, 80, 80, 24));
+    lblNline = MakePlainLabel(this, QStringLiteral("0"), QRect(104, 80, 80, 24));
+    Label1 = MakePlainLabel(this, QStringLiteral("データ"), QRect(16, 112, 80, 24));
 
     memFile = new QPlainTextEdit(this);
     memFile->setGeometry(16, 136, 448, 232);

@@ -20,23 +20,9 @@
 #include "practice/records_window.h"
 #include "practice/result_dialogs.h"
 #include "practice_records.h"
+#include "window_parts.h"
 
 namespace {
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, QRect bounds) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(bounds);
-    return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect bounds) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(bounds);
-    button->setAutoDefault(false);
-    return button;
-}
 
 GestureButton ToGestureButton(Qt::MouseButton button) {
     return button == Qt::RightButton
@@ -56,16 +42,16 @@ TfrmRenshu::TfrmRenshu(TfrmMain& main) : QDialog(&main), main_(main) {
     font.setPixelSize(15);
     setFont(font);
 
-    lblMess = MakeLabel(this, QString(), QRect(16, 12, 310, 22));
+    lblMess = MakePlainLabel(this, QString(), QRect(16, 12, 310, 22));
     lblMess->setObjectName(QStringLiteral("lblMess"));
     imgShiki = new ImageView(this);
     imgShiki->setObjectName(QStringLiteral("imgShiki"));
     imgShiki->setGeometry(16, 38, 298, 65);
-    Label2 = MakeLabel(this, QStringLiteral("答案"), QRect(16, 110, 100, 20));
+    Label2 = MakePlainLabel(this, QStringLiteral("答案"), QRect(16, 110, 100, 20));
     imgAns = new ImageView(this);
     imgAns->setObjectName(QStringLiteral("imgAns"));
     imgAns->setGeometry(16, 132, 298, 65);
-    Label1 = MakeLabel(this, QStringLiteral("採点"), QRect(16, 206, 100, 20));
+    Label1 = MakePlainLabel(this, QStringLiteral("採点"), QRect(16, 206, 100, 20));
     lstRecord = new QListWidget(this);
     lstRecord->setObjectName(QStringLiteral("lstRecord"));
     lstRecord->setGeometry(16, 228, 298, 290);
@@ -76,9 +62,10 @@ TfrmRenshu::TfrmRenshu(TfrmMain& main) : QDialog(&main), main_(main) {
     edtCood->setObjectName(QStringLiteral("edtCood"));
     edtCood->setGeometry(16, 528, 100, 24);
     edtCood->setReadOnly(true);
-    btnTeisei = MakeButton(this, "btnTeisei", QStringLiteral("やり直し"), QRect(16, 562, 94, 32));
-    Button1 = MakeButton(this, "Button1", QStringLiteral("ヒント"), QRect(118, 562, 94, 32));
-    btnEnd = MakeButton(this, "btnEnd", QStringLiteral("終了"), QRect(220, 562, 94, 32));
+    btnTeisei =
+        MakePlacedButton(this, "btnTeisei", QStringLiteral("やり直し"), QRect(16, 562, 94, 32));
+    Button1 = MakePlacedButton(this, "Button1", QStringLiteral("ヒント"), QRect(118, 562, 94, 32));
+    btnEnd = MakePlacedButton(this, "btnEnd", QStringLiteral("終了"), QRect(220, 562, 94, 32));
 
     imgCood = new ImageView(this);
     imgCood->setObjectName(QStringLiteral("imgCood"));

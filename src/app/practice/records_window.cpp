@@ -15,16 +15,9 @@
 #include "path_text.h"
 #include "practice/records_chart_view.h"
 #include "practice_run.h"
+#include "window_parts.h"
 
 namespace {
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect bounds) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(bounds);
-    button->setAutoDefault(false);
-    return button;
-}
 
 QFont FixedFont(int pixels) {
     QFont font(FixedFontName);
@@ -72,8 +65,10 @@ TfrmKiroku::TfrmKiroku(const QString& startDir, QWidget* parent)
     imgChart->setObjectName(QStringLiteral("imgChart"));
     imgChart->setGeometry(16, 368, 608, 236);
 
-    btnErase = MakeButton(this, "btnErase", QStringLiteral("記録消去"), QRect(16, 616, 100, 32));
-    btnReturn = MakeButton(this, "btnReturn", QStringLiteral("戻る"), QRect(524, 616, 100, 32));
+    btnErase =
+        MakePlacedButton(this, "btnErase", QStringLiteral("記録消去"), QRect(16, 616, 100, 32));
+    btnReturn =
+        MakePlacedButton(this, "btnReturn", QStringLiteral("戻る"), QRect(524, 616, 100, 32));
     connect(btnErase, &QPushButton::clicked, this, &TfrmKiroku::btnEraseClick);
     connect(btnReturn, &QPushButton::clicked, this, &TfrmKiroku::btnReturnClick);
 

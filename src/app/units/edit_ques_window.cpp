@@ -10,6 +10,7 @@
 #include "dialogs.h"
 #include "fonts.h"
 #include "path_text.h"
+#include "window_parts.h"
 
 namespace {
 
@@ -32,14 +33,6 @@ QListWidget* MakeList(QWidget* parent, const char* name, QRect bounds) {
     list->setObjectName(QLatin1String(name));
     list->setGeometry(bounds);
     return list;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect bounds) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(bounds);
-    button->setAutoDefault(false);
-    return button;
 }
 
 // The selected row, -1 when none; a row that only has the focus is not chosen.
@@ -69,14 +62,17 @@ TfrmEditQues::TfrmEditQues(UnitCatalog& catalog, const QString& startDir, QWidge
     lstTitle = MakeList(this, "lstTitle", QRect(352, 36, 216, 248));
     lblFileName = MakeLabel(this, "lblFileName", QString(), QRect(352, 290, 216, 20));
 
-    btnAdd = MakeButton(this, "btnAdd", QStringLiteral("<<=追　加　"), QRect(244, 64, 96, 30));
-    btnInsert = MakeButton(this, "btnInsert", QStringLiteral("<==挿　入"), QRect(244, 108, 96, 30));
-    btnCut = MakeButton(this, "btnCut", QStringLiteral("==>削　除"), QRect(244, 152, 96, 30));
-    btnHelp = MakeButton(this, "btnHelp", QStringLiteral("ヘルプ"), QRect(16, 326, 88, 30));
+    btnAdd =
+        MakePlacedButton(this, "btnAdd", QStringLiteral("<<=追　加　"), QRect(244, 64, 96, 30));
+    btnInsert =
+        MakePlacedButton(this, "btnInsert", QStringLiteral("<==挿　入"), QRect(244, 108, 96, 30));
+    btnCut = MakePlacedButton(this, "btnCut", QStringLiteral("==>削　除"), QRect(244, 152, 96, 30));
+    btnHelp = MakePlacedButton(this, "btnHelp", QStringLiteral("ヘルプ"), QRect(16, 326, 88, 30));
     // The program has no help topics yet.
     btnHelp->setEnabled(false);
-    btnOK = MakeButton(this, "btnOK", QStringLiteral("OK"), QRect(384, 326, 88, 30));
-    btnCancel = MakeButton(this, "btnCancel", QStringLiteral("ｷｬﾝｾﾙ"), QRect(480, 326, 88, 30));
+    btnOK = MakePlacedButton(this, "btnOK", QStringLiteral("OK"), QRect(384, 326, 88, 30));
+    btnCancel =
+        MakePlacedButton(this, "btnCancel", QStringLiteral("ｷｬﾝｾﾙ"), QRect(480, 326, 88, 30));
 
     connect(btnAdd, &QPushButton::clicked, this, &TfrmEditQues::btnAddClick);
     connect(btnInsert, &QPushButton::clicked, this, &TfrmEditQues::btnInsertClick);

@@ -16,15 +16,9 @@
 #include "image_view.h"
 #include "path_text.h"
 #include "plane.h"
+#include "window_parts.h"
 
 namespace {
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, QRect bounds) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setGeometry(bounds);
-    return label;
-}
 
 // The folder with "/" at its end, as the file names are put after it.
 QString WithSeparator(const QString& folder) {
@@ -50,7 +44,7 @@ TfrmTangenOpen::TfrmTangenOpen(const PlaneSettings& previewSettings, int default
     font.setPixelSize(14);
     setFont(font);
 
-    Label1 = MakeLabel(this, QStringLiteral("単元を選んでください"), QRect(16, 12, 260, 20));
+    Label1 = MakePlainLabel(this, QStringLiteral("単元を選んでください"), QRect(16, 12, 260, 20));
     lstTitle = new QListWidget(this);
     lstTitle->setObjectName(QStringLiteral("lstTitle"));
     lstTitle->setGeometry(16, 36, 260, 420);
@@ -73,10 +67,10 @@ TfrmTangenOpen::TfrmTangenOpen(const PlaneSettings& previewSettings, int default
     radCai->setObjectName(QStringLiteral("radCai"));
     radCai->setGeometry(288, 320, 150, 22);
 
-    Label2 = MakeLabel(this, QStringLiteral("ファイル名"), QRect(288, 352, 150, 20));
-    lblFileName = MakeLabel(this, QString(), QRect(288, 374, 150, 20));
+    Label2 = MakePlainLabel(this, QStringLiteral("ファイル名"), QRect(288, 352, 150, 20));
+    lblFileName = MakePlainLabel(this, QString(), QRect(288, 374, 150, 20));
     lblFileName->setObjectName(QStringLiteral("lblFileName"));
-    Format = MakeLabel(this, QStringLiteral("Format"), QRect(288, 404, 60, 20));
+    Format = MakePlainLabel(this, QStringLiteral("Format"), QRect(288, 404, 60, 20));
     edtDataFormat = new QLineEdit(this);
     edtDataFormat->setObjectName(QStringLiteral("edtDataFormat"));
     edtDataFormat->setGeometry(350, 402, 40, 24);
