@@ -38,7 +38,7 @@ class QMenu;
 class QSpinBox;
 class QToolButton;
 class ShikiList;
-class THelpWindow;
+class HelpDesk;
 class TfrmPrint;
 class TfrmVersion;
 class TfrmEditQues;
@@ -223,7 +223,7 @@ class TfrmMain : public QMainWindow {
     TfrmEditQues* frmEditQues = nullptr;
     TfrmRenshu* frmRenshu = nullptr;
     TfrmKiroku* frmKiroku = nullptr;
-    THelpWindow* frmHelp = nullptr;
+    HelpDesk* Help = nullptr;  // the help window and F1
     TfrmVersion* frmVersion = nullptr;
     TfrmPrint* frmPrint = nullptr;
 
@@ -272,12 +272,9 @@ class TfrmMain : public QMainWindow {
     void mnuSetCoodSizeClick();
     void mnuEditQuesClick();
     // ---- help and version ----
-    void ShowHelpTopic(int context);  // MainHelpContext: the contents
     void ShowHelpClick();
     void OnePointClick();
     void ShowAboutClick();
-    // The topic of what F1 was pressed on; without it, of the widget in focus.
-    void F1Help(const QObject* pressedOn = nullptr);
     void mnuPrintClick();
     void mnuClipBoardClick();
     // ---- undo and redo ----

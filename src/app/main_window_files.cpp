@@ -8,6 +8,7 @@
 
 #include "dialogs.h"
 #include "graph_file.h"
+#include "help/help_desk.h"
 #include "main_window.h"
 #include "settings/plane_settings_window.h"
 #include "tangen_window.h"
@@ -250,7 +251,8 @@ void TfrmMain::mnuEditQuesClick() {
         frmEditQues = new TfrmEditQues(Catalog, StartDir, this);
         SetHelpContext(frmEditQues, 112);
         frmEditQues->btnHelp->setEnabled(true);
-        connect(frmEditQues->btnHelp, &QPushButton::clicked, this, [this] { ShowHelpTopic(112); });
+        connect(frmEditQues->btnHelp, &QPushButton::clicked, this,
+                [this] { Help->ShowTopic(112); });
     }
     ShowModal(*frmEditQues);
 }

@@ -16,6 +16,7 @@
 #include <QToolButton>
 
 #include "clickable_label.h"
+#include "help/help_desk.h"
 #include "help/help_window.h"
 #include "image_view.h"
 #include "settings/label_window.h"
@@ -249,14 +250,14 @@ TEST_F(PlaneMouseTest, F1OpensTheTopicOfWhatHasTheFocus) {
     };
     for (const auto& [widget, topic] : rows) {
         widget->setFocus();
-        window->F1Help();
-        ASSERT_NE(window->frmHelp, nullptr);
-        EXPECT_TRUE(window->frmHelp->txtTopic->source().toString().endsWith(topic))
-            << topic << " " << window->frmHelp->txtTopic->source().toString().toStdString();
+        window->Help->ShowTopicOf(nullptr);
+        ASSERT_NE(window->Help->Window(), nullptr);
+        EXPECT_TRUE(window->Help->Window()->txtTopic->source().toString().endsWith(topic))
+            << topic << " " << window->Help->Window()->txtTopic->source().toString().toStdString();
     }
     window->OnePoint->trigger();
-    EXPECT_TRUE(window->frmHelp->txtTopic->source().toString().endsWith("230.html"));
-    EXPECT_EQ(window->frmHelp->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(window->Help->Window()->txtTopic->source().toString().endsWith("230.html"));
+    EXPECT_EQ(window->Help->Window()->windowModality(), Qt::NonModal);
 
     // F1 pressed in the real file-open dialog opens its topic, modal over the dialog so that it
     // can be read and closed.
@@ -267,9 +268,9 @@ TEST_F(PlaneMouseTest, F1OpensTheTopicOfWhatHasTheFocus) {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
         QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F1);
-        topicInDialog = window->frmHelp->txtTopic->source().toString();
-        modality = window->frmHelp->windowModality();
-        window->frmHelp->close();
+        topicInDialog = window->Help->Window()->txtTopic->source().toString();
+        modality = window->Help->Window()->windowModality();
+        window->Help->Window()->close();
         static_cast<QDialog*>(dialog)->reject();
     });
     const QString chosen = ChooseOpenFile(QDir::tempPath(), QString(), {"*.lin"});
