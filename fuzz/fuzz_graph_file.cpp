@@ -10,7 +10,7 @@ namespace {
 
 // Writes the content in format 5 and reads it back; false when the text cannot be encoded.
 bool Reread(const GraphFileContent& c, GraphFileContent* out) {
-    const QStringList lines = GraphFileLines(c.title(), c.settings, c.chkMaru, c.memo);
+    const QStringList lines = GraphFileLines(c.title(), c.settings, c.EndCircles, c.memo);
     const EncodedText encoded = EncodeCp932(lines.join("\r\n") + "\r\n");
     if (!encoded.ok()) {
         return false;

@@ -124,11 +124,11 @@ void TfrmMain::ShowFileInfo(const QString& unitTitle, const QString& fileName, i
 }
 
 int TfrmMain::PlaneWidthPx() const {
-    return PlaneSidePixels(SetCoodSettings.edtSizeX, DefaultPlaneSize);
+    return PlaneSidePixels(SetCoodSettings.SizeX, DefaultPlaneSize);
 }
 
 int TfrmMain::PlaneHeightPx() const {
-    return PlaneSidePixels(SetCoodSettings.edtSizeY, DefaultPlaneSize);
+    return PlaneSidePixels(SetCoodSettings.SizeY, DefaultPlaneSize);
 }
 
 void TfrmMain::FitToDesktop() {

@@ -165,7 +165,7 @@ void TfrmMain::ApplyFile(const GraphFileContent& content) {
     SetCoodSettings = content.settings;
     {
         const QSignalBlocker quiet(chkMaru);  // the redisplay below draws with it
-        chkMaru->setChecked(content.chkMaru);
+        chkMaru->setChecked(content.EndCircles);
     }
     LoadGraphs(Table, Edit, content.graphs, content.memo);
     RefillShikiList();

@@ -150,16 +150,16 @@ void TfrmMain::ClearDrawing(const QString& unitTitle, const QString& fileName) {
 
 DisplayOptions TfrmMain::CurrentDisplayOptions() const {
     DisplayOptions o;
-    o.chkMaru = chkMaru->isChecked();
-    o.chkTensen = chkTensen->isChecked();
-    o.chkHandle = chkHandle->isChecked();
-    o.chkJikuColor = chkJikuColor->isChecked();
-    o.chkShiki = chkShiki->isChecked();
-    o.chkHeniki = chkHeniki->isChecked();
-    o.chkKatamuki = chkKatamuki->isChecked();
-    o.chkDataTable = chkDataTable->isChecked();
-    o.chkKeishiki = chkKeishiki->isChecked();
-    o.spnMaruRad = spnMaruRad->value();
+    o.EndCircles = chkMaru->isChecked();
+    o.DottedExtensions = chkTensen->isChecked();
+    o.Handles = chkHandle->isChecked();
+    o.AxisColours = chkJikuColor->isChecked();
+    o.FormulaPanels = chkShiki->isChecked();
+    o.RangePanel = chkHeniki->isChecked();
+    o.SlopePanels = chkKatamuki->isChecked();
+    o.TableYRow = chkDataTable->isChecked();
+    o.SlopeInterceptForm = chkKeishiki->isChecked();
+    o.EndCircleRadius = spnMaruRad->value();
     o.DrawState = Edit.DrawState;
     o.LineWidth = Edit.LineWidth;
     o.bitmapPasted = bitmapPasted;

@@ -58,9 +58,9 @@ void TfrmMain::StepHistory(bool back) {
 
 void TfrmMain::RestoreDrawing(const DrawingState& state) {
     Table = state.Table;
-    const bool keep = SetCoodSettings.chkKeep;
+    const bool keep = SetCoodSettings.KeepInRegistry;
     SetCoodSettings = state.Plane;
-    SetCoodSettings.chkKeep = keep;
+    SetCoodSettings.KeepInRegistry = keep;
     Edit.ColorCycle = state.ColorCycle;
     if (frmSetCood != nullptr) {
         frmSetCood->ShowSettings();

@@ -116,11 +116,11 @@ QString ReadHeader(const QStringList& lines, int firstBodyLine, const QString& f
     if (s.trackedSizeY > 384) {
         s.setSizeY(QStringLiteral("384"));
     }
-    s.edtStartX = lines[4].trimmed();
-    s.edtStartY = lines[5].trimmed();
+    s.StartX = lines[4].trimmed();
+    s.StartY = lines[5].trimmed();
     s.setDX(lines[6].trimmed());
     s.setDY(lines[7].trimmed());
-    out->chkMaru = FlagValue(lines[8]);
+    out->EndCircles = FlagValue(lines[8]);
     if (firstBodyLine > 10) {
         int32_t x = 0, y = 0;
         if (QString e = spinLine(9, &x); !e.isEmpty()) {
@@ -133,7 +133,7 @@ QString ReadHeader(const QStringList& lines, int firstBodyLine, const QString& f
         s.setScaleNumberY(y);
     }
     if (firstBodyLine >= 14) {
-        s.chkXY = FlagValue(lines[11]);
+        s.AxisLetters = FlagValue(lines[11]);
     }
     if (firstBodyLine >= 16) {
         for (int i : {13, 14}) {
@@ -141,8 +141,8 @@ QString ReadHeader(const QStringList& lines, int firstBodyLine, const QString& f
                 return e;
             }
         }
-        s.edtEndX = lines[13].trimmed();
-        s.edtEndY = lines[14].trimmed();
+        s.EndX = lines[13].trimmed();
+        s.EndY = lines[14].trimmed();
     }
     if (firstBodyLine >= 18) {
         int32_t yohaku = 0;
@@ -150,7 +150,7 @@ QString ReadHeader(const QStringList& lines, int firstBodyLine, const QString& f
             return e;
         }
         s.setYohaku(yohaku);
-        s.chkMemori = FlagValue(lines[16]);
+        s.ScaleNumbers = FlagValue(lines[16]);
     }
     return QString();
 }
@@ -260,11 +260,11 @@ FixedFileName FixGraphFileName(const QString& name) {
 }
 
 GraphFileContent ParseGraphFile(const QByteArray& bytes, const QString& fileName,
-                                const PlaneSettings& settings, bool chkMaru, int capacity) {
+                                const PlaneSettings& settings, bool EndCircles, int capacity) {
     GraphFileContent out;
     out.fileName = fileName;
     out.settings = settings;
-    out.chkMaru = chkMaru;
+    out.EndCircles = EndCircles;
     out.formatShown = QStringLiteral("0");
 
     const DecodedText decoded = DecodeCp932(bytes);
@@ -332,11 +332,11 @@ MemoContent ParseMemo(const QStringList& memo, int capacity) {
     return out;
 }
 
-GraphFileContent ReadGraphFile(const QString& name, const PlaneSettings& settings, bool chkMaru,
+GraphFileContent ReadGraphFile(const QString& name, const PlaneSettings& settings, bool EndCircles,
                                int capacity) {
     GraphFileContent out;
     out.settings = settings;
-    out.chkMaru = chkMaru;
+    out.EndCircles = EndCircles;
     out.formatShown = QStringLiteral("0");
     if (name.isEmpty()) {
         return out;
@@ -361,30 +361,30 @@ GraphFileContent ReadGraphFile(const QString& name, const PlaneSettings& setting
         out.error = fixed.name + QStringLiteral("は大きすぎるため読み込めません");
         return out;
     }
-    GraphFileContent parsed = ParseGraphFile(bytes, fixed.name, settings, chkMaru, capacity);
+    GraphFileContent parsed = ParseGraphFile(bytes, fixed.name, settings, EndCircles, capacity);
     parsed.notice = fixed.message;
     return parsed;
 }
 
-QStringList GraphFileLines(const QString& unitTitle, const PlaneSettings& s, bool chkMaru,
+QStringList GraphFileLines(const QString& unitTitle, const PlaneSettings& s, bool EndCircles,
                            const QStringList& memo) {
     QStringList lines{unitTitle,
                       SpecMarker + u'5',
-                      s.edtSizeX,
-                      s.edtSizeY,
-                      s.edtStartX,
-                      s.edtStartY,
-                      s.edtDX,
-                      s.edtDY,
-                      FlagText(chkMaru),
-                      QString::number(s.spnScaleNumberX),
-                      QString::number(s.spnScaleNumberY),
-                      FlagText(s.chkXY),
+                      s.SizeX,
+                      s.SizeY,
+                      s.StartX,
+                      s.StartY,
+                      s.SpacingX,
+                      s.SpacingY,
+                      FlagText(EndCircles),
+                      QString::number(s.ScaleNumberX),
+                      QString::number(s.ScaleNumberY),
+                      FlagText(s.AxisLetters),
                       QStringLiteral("-----"),
-                      s.edtEndX,
-                      s.edtEndY,
-                      QString::number(s.spnYohaku),
-                      FlagText(s.chkMemori),
+                      s.EndX,
+                      s.EndY,
+                      QString::number(s.Margin),
+                      FlagText(s.ScaleNumbers),
                       QStringLiteral(">>")};
     lines.append(memo.mid(1));
     return lines;
@@ -405,10 +405,10 @@ EncodedGraphFile EncodeGraphFile(const QStringList& lines) {
 }
 
 QString WriteGraphFile(const QString& fileName, const QString& unitTitle,
-                       const PlaneSettings& settings, bool chkMaru, const QStringList& memo) {
+                       const PlaneSettings& settings, bool EndCircles, const QStringList& memo) {
     const QString failed = fileName + QStringLiteral("の保存に失敗しました");
     const EncodedGraphFile encoded =
-        EncodeGraphFile(GraphFileLines(unitTitle, settings, chkMaru, memo));
+        EncodeGraphFile(GraphFileLines(unitTitle, settings, EndCircles, memo));
     if (!encoded.problem.isEmpty()) {
         return failed + u'\n' + encoded.problem;
     }

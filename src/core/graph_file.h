@@ -43,7 +43,7 @@ struct GraphFileContent {
     QString formatShown;     // "0".."5": the format digit the open-unit window shows
     bool hasHeader = false;  // the settings below were read from the file
     PlaneSettings settings;  // the given settings with the file's header applied
-    bool chkMaru = true;     // the end-circle flag, from the header or as given
+    bool EndCircles = true;  // the end-circle flag, from the header or as given
     std::vector<TLineSpec> graphs;
     QStringList memo;  // the unit contents memo in six-line form: title, graph lines, extra lines
     bool ok() const { return error.isEmpty(); }
@@ -51,11 +51,11 @@ struct GraphFileContent {
 };
 
 // Reads a graph file. An empty name or a missing file gives no graphs and no error.
-GraphFileContent ReadGraphFile(const QString& name, const PlaneSettings& settings, bool chkMaru,
+GraphFileContent ReadGraphFile(const QString& name, const PlaneSettings& settings, bool EndCircles,
                                int capacity = 100);
 // The same on bytes already read; fileName is used in messages.
 GraphFileContent ParseGraphFile(const QByteArray& bytes, const QString& fileName,
-                                const PlaneSettings& settings, bool chkMaru, int capacity = 100);
+                                const PlaneSettings& settings, bool EndCircles, int capacity = 100);
 
 // The graphs of a unit contents memo as the user left it: line 0 the title, six lines a graph,
 // read as a file body is; trailing lines that make no whole graph are kept by the caller.
@@ -67,7 +67,7 @@ struct MemoContent {
 MemoContent ParseMemo(const QStringList& memo, int capacity = 100);
 
 // The complete text of a graph file in format 5 (lines without their endings).
-QStringList GraphFileLines(const QString& unitTitle, const PlaneSettings& settings, bool chkMaru,
+QStringList GraphFileLines(const QString& unitTitle, const PlaneSettings& settings, bool EndCircles,
                            const QStringList& memo);
 
 struct EncodedGraphFile {
@@ -80,4 +80,4 @@ EncodedGraphFile EncodeGraphFile(const QStringList& lines);
 // Writes a graph file in format 5, replacing the old one atomically. Returns an empty string on
 // success, otherwise the message to show ("…の保存に失敗しました" and the reason).
 QString WriteGraphFile(const QString& fileName, const QString& unitTitle,
-                       const PlaneSettings& settings, bool chkMaru, const QStringList& memo);
+                       const PlaneSettings& settings, bool EndCircles, const QStringList& memo);

@@ -76,8 +76,8 @@ bool ReadStart(const QString& text, int32_t cells, int32_t* start, QString* erro
 PlaneGeometryResult ComputePlaneGeometry(const PlaneSettings& settings, int32_t defaultPlaneSize) {
     PlaneGeometryResult result;
     PlaneGeometry& g = result.geometry;
-    if (!ReadSide(settings.edtSizeX, defaultPlaneSize, &g.sizeX, &result.error) ||
-        !ReadSide(settings.edtSizeY, defaultPlaneSize, &g.sizeY, &result.error)) {
+    if (!ReadSide(settings.SizeX, defaultPlaneSize, &g.sizeX, &result.error) ||
+        !ReadSide(settings.SizeY, defaultPlaneSize, &g.sizeY, &result.error)) {
         return result;
     }
     if (settings.trackedScaleX < 1 || settings.trackedScaleX > MaxPlaneSidePixels ||
@@ -85,17 +85,17 @@ PlaneGeometryResult ComputePlaneGeometry(const PlaneSettings& settings, int32_t 
         result.error = SpacingMessage;
         return result;
     }
-    if (settings.spnYohaku < 0 || settings.spnYohaku > MaxPlaneSidePixels) {
+    if (settings.Margin < 0 || settings.Margin > MaxPlaneSidePixels) {
         result.error = MarginMessage;
         return result;
     }
-    g.margin = settings.spnYohaku;
+    g.margin = settings.Margin;
     g.unitX = settings.trackedScaleX;
     g.unitY = settings.trackedScaleY;
     g.cellsX = ((g.sizeX - 2 * g.margin * g.unitX) / g.unitX) / 2 * 2;
     g.cellsY = ((g.sizeY - 2 * g.margin * g.unitY) / g.unitY) / 2 * 2;
-    if (!ReadStart(settings.edtStartX, g.cellsX, &g.xMin, &result.error) ||
-        !ReadStart(settings.edtStartY, g.cellsY, &g.yMin, &result.error)) {
+    if (!ReadStart(settings.StartX, g.cellsX, &g.xMin, &result.error) ||
+        !ReadStart(settings.StartY, g.cellsY, &g.yMin, &result.error)) {
         return result;
     }
     g.xMax = g.xMin + g.cellsX;

@@ -83,32 +83,32 @@ QString NotIntegerMessage(const QString& text) {
 }
 
 void PlaneSettings::setSizeX(const QString& text) {
-    edtSizeX = text;
+    SizeX = text;
     Track(text, &trackedSizeX);
 }
 void PlaneSettings::setSizeY(const QString& text) {
-    edtSizeY = text;
+    SizeY = text;
     Track(text, &trackedSizeY);
 }
 void PlaneSettings::setDX(const QString& text) {
-    edtDX = text;
+    SpacingX = text;
     Track(text, &trackedScaleX);
 }
 void PlaneSettings::setDY(const QString& text) {
-    edtDY = text;
+    SpacingY = text;
     Track(text, &trackedScaleY);
 }
 void PlaneSettings::setScaleNumberX(int v) {
-    spnScaleNumberX = std::clamp(v, 0, 20);
+    ScaleNumberX = std::clamp(v, 0, 20);
 }
 void PlaneSettings::setScaleNumberY(int v) {
-    spnScaleNumberY = std::clamp(v, 0, 20);
+    ScaleNumberY = std::clamp(v, 0, 20);
 }
 void PlaneSettings::setFontSize(int v) {
-    spnFontSize = std::clamp(v, 8, 20);
+    FontSize = std::clamp(v, 8, 20);
 }
 void PlaneSettings::setYohaku(int v) {
-    spnYohaku = std::clamp(v, 0, 5);
+    Margin = std::clamp(v, 0, 5);
 }
 
 PlaneSettings LoadPlaneSettings(QSettings& registry) {
@@ -117,35 +117,35 @@ PlaneSettings LoadPlaneSettings(QSettings& registry) {
     s.setSizeY(RegReadIntText(registry, "SizeY", "-99"));
     s.setDX(RegReadIntText(registry, "ScaleX", "16", 1));
     s.setDY(RegReadIntText(registry, "ScaleY", "16", 1));
-    s.edtStartX = RegReadIntText(registry, "StartX", "-99");
-    s.edtStartY = RegReadIntText(registry, "StartY", "-99");
+    s.StartX = RegReadIntText(registry, "StartX", "-99");
+    s.StartY = RegReadIntText(registry, "StartY", "-99");
     s.setScaleNumberX(RegReadInt(registry, "ScaleNumberX", 5));
     s.setScaleNumberY(RegReadInt(registry, "ScaleNumberY", 5));
-    s.edtEndX = RegReadIntText(registry, "EndX", "99");
-    s.edtEndY = RegReadIntText(registry, "EndY", "99");
+    s.EndX = RegReadIntText(registry, "EndX", "99");
+    s.EndY = RegReadIntText(registry, "EndY", "99");
     s.setFontSize(RegReadInt(registry, "FontSize", 12));
     s.setYohaku(RegReadInt(registry, "Yohaku", 1));
-    s.chkXY = RegReadInt(registry, "chkXY", 1) != 0;
-    s.chkMemori = RegReadInt(registry, "chkMemori", 1) != 0;
+    s.AxisLetters = RegReadInt(registry, "chkXY", 1) != 0;
+    s.ScaleNumbers = RegReadInt(registry, "chkMemori", 1) != 0;
     return s;
 }
 
 QList<std::pair<QString, QVariant>> PlaneRegistryValues(const PlaneSettings& s) {
     return {
-        {"ScaleX", s.edtDX},
-        {"ScaleY", s.edtDY},
-        {"chkXY", s.chkXY ? 1 : 0},
-        {"chkMemori", s.chkMemori ? 1 : 0},
-        {"ScaleNumberX", s.spnScaleNumberX},
-        {"ScaleNumberY", s.spnScaleNumberY},
-        {"SizeX", s.edtSizeX},
-        {"SizeY", s.edtSizeY},
-        {"StartX", s.edtStartX},
-        {"StartY", s.edtStartY},
-        {"EndX", s.edtEndX},
-        {"EndY", s.edtEndY},
-        {"FontSize", s.spnFontSize},
-        {"Yohaku", s.spnYohaku},
+        {"ScaleX", s.SpacingX},
+        {"ScaleY", s.SpacingY},
+        {"chkXY", s.AxisLetters ? 1 : 0},
+        {"chkMemori", s.ScaleNumbers ? 1 : 0},
+        {"ScaleNumberX", s.ScaleNumberX},
+        {"ScaleNumberY", s.ScaleNumberY},
+        {"SizeX", s.SizeX},
+        {"SizeY", s.SizeY},
+        {"StartX", s.StartX},
+        {"StartY", s.StartY},
+        {"EndX", s.EndX},
+        {"EndY", s.EndY},
+        {"FontSize", s.FontSize},
+        {"Yohaku", s.Margin},
     };
 }
 

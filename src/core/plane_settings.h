@@ -11,23 +11,23 @@
 class QSettings;
 
 struct PlaneSettings {
-    QString edtSizeX = QStringLiteral("-99");  // plane width in pixels; below 1: default size
-    QString edtSizeY = QStringLiteral("-99");
-    QString edtStartX =
+    QString SizeX = QStringLiteral("-99");  // plane width in pixels; below 1: default size
+    QString SizeY = QStringLiteral("-99");
+    QString StartX =
         QStringLiteral("-99");  // lattice x of the left grid edge; |v| >= 60: automatic
-    QString edtStartY = QStringLiteral("-99");
-    QString edtEndX = QStringLiteral("99");  // largest x with a scale number
-    QString edtEndY = QStringLiteral("99");
-    QString edtDX = QStringLiteral("16");  // pixels per lattice unit
-    QString edtDY = QStringLiteral("16");
-    int spnScaleNumberX = 5;  // 0..20
-    int spnScaleNumberY = 5;
-    int spnFontSize = 12;  // 8..20
-    int spnYohaku = 1;     // 0..5
-    bool chkXY = true;
-    bool chkMemori = true;
-    bool chkZahyou = true;
-    bool chkKeep = false;
+    QString StartY = QStringLiteral("-99");
+    QString EndX = QStringLiteral("99");  // largest x with a scale number
+    QString EndY = QStringLiteral("99");
+    QString SpacingX = QStringLiteral("16");  // pixels per lattice unit
+    QString SpacingY = QStringLiteral("16");
+    int ScaleNumberX = 5;  // 0..20
+    int ScaleNumberY = 5;
+    int FontSize = 12;  // 8..20
+    int Margin = 1;     // 0..5
+    bool AxisLetters = true;
+    bool ScaleNumbers = true;
+    bool Lattice = true;
+    bool KeepInRegistry = false;
     // Absolute values of the integers in the size and spacing boxes, updated when a box changes
     // to an integer text (empty counts as 0); a non-integer text leaves them as they were.
     int trackedSizeX = 99;

@@ -9,7 +9,7 @@ namespace {
 // Whether to keep the settings in the registry is a choice of one showing of the settings
 // window, not part of the drawing.
 bool SamePlane(PlaneSettings a, const PlaneSettings& b) {
-    a.chkKeep = b.chkKeep;
+    a.KeepInRegistry = b.KeepInRegistry;
     return a == b;
 }
 

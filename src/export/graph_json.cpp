@@ -12,26 +12,26 @@ void WriteSettings(JsonWriter& w, const GraphFileContent& c) {
     const PlaneSettings& s = c.settings;
     w.BeginObject();
     const std::pair<const char*, const QString*> texts[] = {
-        {"SizeX", &s.edtSizeX},   {"SizeY", &s.edtSizeY}, {"StartX", &s.edtStartX},
-        {"StartY", &s.edtStartY}, {"ScaleX", &s.edtDX},   {"ScaleY", &s.edtDY},
-        {"EndX", &s.edtEndX},     {"EndY", &s.edtEndY},
+        {"SizeX", &s.SizeX},   {"SizeY", &s.SizeY},     {"StartX", &s.StartX},
+        {"StartY", &s.StartY}, {"ScaleX", &s.SpacingX}, {"ScaleY", &s.SpacingY},
+        {"EndX", &s.EndX},     {"EndY", &s.EndY},
     };
     for (const auto& [key, value] : texts) {
         w.Key(QString::fromLatin1(key));
         w.String(*value);
     }
     w.Key("ScaleNumberX");
-    w.Number(s.spnScaleNumberX);
+    w.Number(s.ScaleNumberX);
     w.Key("ScaleNumberY");
-    w.Number(s.spnScaleNumberY);
+    w.Number(s.ScaleNumberY);
     w.Key("Yohaku");
-    w.Number(s.spnYohaku);
+    w.Number(s.Margin);
     w.Key("chkMaru");
-    w.Bool(c.chkMaru);
+    w.Bool(c.EndCircles);
     w.Key("chkXY");
-    w.Bool(s.chkXY);
+    w.Bool(s.AxisLetters);
     w.Key("chkMemori");
-    w.Bool(s.chkMemori);
+    w.Bool(s.ScaleNumbers);
     w.EndObject();
 }
 

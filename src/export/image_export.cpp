@@ -17,7 +17,7 @@ namespace {
 // nothing selected.
 bool DrawOpenedPlane(const GraphFileContent& content, int defaultPlaneSize, CanvasImage& plane) {
     DisplayOptions options;
-    options.chkMaru = content.chkMaru;
+    options.EndCircles = content.EndCircles;
     TypesetState typeset;
     PlaneGeometry geometry;
     const PlaneScene scene{content.settings, defaultPlaneSize, PlaneVariant::Main};

@@ -6,17 +6,17 @@
 #include <cstdint>
 
 struct DisplayOptions {
-    bool chkMaru = true;        // end circles
-    bool chkTensen = true;      // dotted extensions of segments and rays
-    bool chkHandle = true;      // handles on selected graphs
-    bool chkJikuColor = true;   // axis colours of the plane
-    bool chkShiki = true;       // equation and x-domain panels
-    bool chkHeniki = true;      // y-range panel
-    bool chkKatamuki = true;    // slope and intercept panels
-    bool chkDataTable = true;   // y row of the value table
-    bool chkKeishiki = true;    // y=ax+b display form
-    int32_t spnMaruRad = 5;     // end-circle radius in pixels
-    int32_t DrawState = 0;      // 1 while a rubber band follows the mouse
+    bool EndCircles = true;          // end circles
+    bool DottedExtensions = true;    // dotted extensions of segments and rays
+    bool Handles = true;             // handles on selected graphs
+    bool AxisColours = true;         // axis colours of the plane
+    bool FormulaPanels = true;       // equation and x-domain panels
+    bool RangePanel = true;          // y-range panel
+    bool SlopePanels = true;         // slope and intercept panels
+    bool TableYRow = true;           // y row of the value table
+    bool SlopeInterceptForm = true;  // y=ax+b display form
+    int32_t EndCircleRadius = 5;     // end-circle radius in pixels
+    int32_t DrawState = 0;           // 1 while a rubber band follows the mouse
     int32_t LineWidth = 1;      // width of the current tool, used by points, handles and markers
     bool bitmapPasted = false;  // a clipboard picture is shown on the plane
     int32_t PanelBackColour = 0x808000;  // teal, 0x00BBGGRR

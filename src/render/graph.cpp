@@ -44,7 +44,7 @@ void DrawSegment(GraphContext& ctx, TLineSpec& graph, QPoint q, QPoint r) {
     const QPoint s2 = ToPixel(ctx.geometry, OnGraph(graph, graph.D2));
     DrawStroke(ctx, graph, s1, s2);
     DrawEndCircles(ctx, graph);
-    if (ctx.options.chkTensen) {
+    if (ctx.options.DottedExtensions) {
         DottedStroke(ctx, graph, q, s1);
         DottedStroke(ctx, graph, s2, r);
     }
@@ -69,7 +69,7 @@ void DrawRay(GraphContext& ctx, TLineSpec& graph, QPointF e1, QPointF e2, QPoint
     }
     DrawStroke(ctx, graph, solidFrom, solidTo);
     DrawEndCircles(ctx, graph);
-    if (ctx.options.chkTensen) {
+    if (ctx.options.DottedExtensions) {
         DottedStroke(ctx, graph, dottedFrom, dottedTo);
     }
 }
@@ -216,10 +216,10 @@ EndFlags EndFill(const TLineSpec& graph, QStringList* messages) {
 }
 
 void DrawEndCircles(GraphContext& ctx, const TLineSpec& graph) {
-    if (!ctx.options.chkMaru) {
+    if (!ctx.options.EndCircles) {
         return;
     }
-    const int radius = ctx.options.spnMaruRad;
+    const int radius = ctx.options.EndCircleRadius;
     const PlaneGeometry& geo = ctx.geometry;
     switch (graph.Kind) {
         case KindLine:
@@ -272,7 +272,7 @@ void DrawLabel(GraphContext& ctx, const TLineSpec& graph, int32_t color, bool se
 }
 
 void DrawHandle(GraphContext& ctx, const TLineSpec& graph, int which) {
-    if (!ctx.options.chkHandle) {
+    if (!ctx.options.Handles) {
         return;
     }
     CanvasState& s = ctx.canvas.state();

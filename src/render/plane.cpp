@@ -2,16 +2,16 @@
 #include "plane.h"
 
 QPoint MainPlaneTopLeft(const MainWindowMetrics& w, QSize plane) {
-    const int top = w.pnlMainHeight - 28 +
-                    (w.formHeight - (w.pnlMainHeight + plane.height() + w.grpSetteiHeight)) / 2;
-    const int left =
-        w.lstShikiLeft + w.lstShikiWidth + (w.formWidth - (w.lstShikiWidth + plane.width())) / 2;
+    const int top = w.toolBarHeight - 28 +
+                    (w.formHeight - (w.toolBarHeight + plane.height() + w.settingsBoxHeight)) / 2;
+    const int left = w.formulaListLeft + w.formulaListWidth +
+                     (w.formWidth - (w.formulaListWidth + plane.width())) / 2;
     return QPoint(left, top);
 }
 
-int PreviewPlaneTop(const MainWindowMetrics& w, int imgCoodHeight) {
-    return (w.formHeight - w.pnlMainHeight - imgCoodHeight - w.grpSetteiHeight) / 2 +
-           w.pnlMainHeight - 28;
+int PreviewPlaneTop(const MainWindowMetrics& w, int planeHeight) {
+    return (w.formHeight - w.toolBarHeight - planeHeight - w.settingsBoxHeight) / 2 +
+           w.toolBarHeight - 28;
 }
 
 int ScaleNumberFontSize(int spacing, int fontSize) {
@@ -93,23 +93,23 @@ void DrawScaleNumbers(ClassicCanvas& canvas, const PlaneGeometry& g, const Plane
                       PlaneVariant variant, int endX, int endY, double offX) {
     CanvasState& s = canvas.state();
     const bool main = variant == PlaneVariant::Main;
-    if (settings.spnScaleNumberY > 0) {
+    if (settings.ScaleNumberY > 0) {
         if (main) {
-            s.FontSize = ScaleNumberFontSize(g.unitY, settings.spnFontSize);
+            s.FontSize = ScaleNumberFontSize(g.unitY, settings.FontSize);
         }
         for (int v = g.yMin; v <= g.yMax; ++v) {
-            if (v == 0 || Skipped(v, g.yMin, g.yMax, settings.spnScaleNumberY, endY)) {
+            if (v == 0 || Skipped(v, g.yMin, g.yMax, settings.ScaleNumberY, endY)) {
                 continue;
             }
             TextAtLattice(canvas, g, QString::asprintf("%3d", v), offX, v);
         }
     }
-    if (settings.spnScaleNumberX > 0) {
+    if (settings.ScaleNumberX > 0) {
         if (main) {
-            s.FontSize = ScaleNumberFontSize(g.unitX, settings.spnFontSize);
+            s.FontSize = ScaleNumberFontSize(g.unitX, settings.FontSize);
         }
         for (int v = g.xMin; v <= g.xMax; ++v) {
-            if (Skipped(v, g.xMin, g.xMax, settings.spnScaleNumberX, endX)) {
+            if (Skipped(v, g.xMin, g.xMax, settings.ScaleNumberX, endX)) {
                 continue;
             }
             TextAtLattice(canvas, g, QString::asprintf("%3d", v), v + offX, 0);
@@ -152,7 +152,7 @@ QString DrawPlane(CanvasImage& target, const PlaneSettings& settings, int32_t de
     int endX = 0;
     int endY = 0;
     QString error;
-    if (!ReadEnd(settings.edtEndX, &endX, &error) || !ReadEnd(settings.edtEndY, &endY, &error)) {
+    if (!ReadEnd(settings.EndX, &endX, &error) || !ReadEnd(settings.EndY, &endY, &error)) {
         return error;
     }
     geometry = computed.geometry;
@@ -167,20 +167,20 @@ QString DrawPlane(CanvasImage& target, const PlaneSettings& settings, int32_t de
     ClassicCanvas canvas(target);
     CanvasState& s = canvas.state();
     s.FontColor = Grey;
-    s.FontSize = settings.spnFontSize;
+    s.FontSize = settings.FontSize;
     s.FontItalic = false;
     s.FontName = PlainFontName;
-    if (settings.chkZahyou) {
-        DrawLattice(canvas, g, variant, ColoursFor(variant, options.chkJikuColor));
+    if (settings.Lattice) {
+        DrawLattice(canvas, g, variant, ColoursFor(variant, options.AxisColours));
         s.Mode = PenMode::Copy;
         s.FontColor = Black;
         s.BrushSolid = false;
-        const double offX = (12 - settings.spnFontSize) * 0.1 - 1.5;
-        if (settings.chkMemori) {
+        const double offX = (12 - settings.FontSize) * 0.1 - 1.5;
+        if (settings.ScaleNumbers) {
             DrawScaleNumbers(canvas, g, settings, variant, endX, endY, offX);
         }
-        const double offY = (settings.spnFontSize - 12) * 0.08;
-        if (settings.chkXY) {
+        const double offY = (settings.FontSize - 12) * 0.08;
+        if (settings.AxisLetters) {
             DrawAxisLetters(canvas, g, variant, typeset, offX, offY);
         }
     }

@@ -19,17 +19,17 @@ enum class PlaneVariant { Main, Preview };
 struct MainWindowMetrics {
     int formWidth = 1024;
     int formHeight = 740;
-    int pnlMainHeight = 40;
-    int grpSetteiHeight = 89;
-    int lstShikiLeft = 16;
-    int lstShikiWidth = 353;
+    int toolBarHeight = 40;
+    int settingsBoxHeight = 89;
+    int formulaListLeft = 16;
+    int formulaListWidth = 353;
 };
 
 // Where the main window puts imgCood once it has the plane's size: centred in the room right of
 // the formula list, and vertically between the tool bar and the settings group.
 QPoint MainPlaneTopLeft(const MainWindowMetrics& window, QSize plane);
 // The top the preview image gets, from the main window's imgCood height.
-int PreviewPlaneTop(const MainWindowMetrics& window, int imgCoodHeight);
+int PreviewPlaneTop(const MainWindowMetrics& window, int planeHeight);
 
 // Font size of the scale numbers in the main variant: spacing 4, 8, 16 give 8, 10, 12 points,
 // other spacings keep the settings' size.

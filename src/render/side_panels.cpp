@@ -6,12 +6,12 @@
 
 SidePanels MakeSidePanels(int tableWidth) {
     SidePanels p;
-    p.imgShiki = MakeCanvasImage(337, 65);
-    p.imgHenikiX = MakeCanvasImage(217, 65);
-    p.imgHenikiY = MakeCanvasImage(217, 65);
-    p.imgkatamuki = MakeCanvasImage(61, 65);
-    p.imgSeppen = MakeCanvasImage(61, 65);
-    p.imgTable = MakeCanvasImage(tableWidth, 57);
+    p.formula = MakeCanvasImage(337, 65);
+    p.xDomain = MakeCanvasImage(217, 65);
+    p.yRange = MakeCanvasImage(217, 65);
+    p.slope = MakeCanvasImage(61, 65);
+    p.intercept = MakeCanvasImage(61, 65);
+    p.valueTable = MakeCanvasImage(tableWidth, 57);
     return p;
 }
 
@@ -39,11 +39,11 @@ void WriteSlopePanels(CanvasImage& katamuki, CanvasImage& seppen, const TLineSpe
 }
 
 void ClearAllPanels(SidePanels& panels, const DisplayOptions& options) {
-    for (CanvasImage* panel : {&panels.imgShiki, &panels.imgkatamuki, &panels.imgSeppen,
-                               &panels.imgHenikiX, &panels.imgHenikiY}) {
+    for (CanvasImage* panel :
+         {&panels.formula, &panels.slope, &panels.intercept, &panels.xDomain, &panels.yRange}) {
         ClearPanel(*panel, options.PanelBackColour, options.PanelTextColour);
     }
-    ClearValueTable(panels.imgTable);
+    ClearValueTable(panels.valueTable);
 }
 
 void RefreshPanels(SidePanels& panels, const TLineSpec* current, const DisplayOptions& options,
@@ -52,18 +52,18 @@ void RefreshPanels(SidePanels& panels, const TLineSpec* current, const DisplayOp
         ClearAllPanels(panels, options);
         return;
     }
-    if (options.chkShiki) {
-        WriteFormulaPanel(panels.imgShiki, *current, options.PanelBackColour,
+    if (options.FormulaPanels) {
+        WriteFormulaPanel(panels.formula, *current, options.PanelBackColour,
                           options.PanelTextColour, typeset);
     }
-    if (options.chkKatamuki) {
-        WriteSlopePanels(panels.imgkatamuki, panels.imgSeppen, *current, options, typeset);
+    if (options.SlopePanels) {
+        WriteSlopePanels(panels.slope, panels.intercept, *current, options, typeset);
     }
-    DrawValueTable(panels.imgTable, current, options.chkDataTable);
-    if (options.chkShiki) {
-        WriteXDomainPanel(panels.imgHenikiX, *current, options, typeset);
+    DrawValueTable(panels.valueTable, current, options.TableYRow);
+    if (options.FormulaPanels) {
+        WriteXDomainPanel(panels.xDomain, *current, options, typeset);
     }
-    if (options.chkHeniki) {
-        WriteYRangePanel(panels.imgHenikiY, *current, options, typeset);
+    if (options.RangePanel) {
+        WriteYRangePanel(panels.yRange, *current, options, typeset);
     }
 }

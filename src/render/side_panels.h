@@ -8,12 +8,12 @@
 #include "panel_text.h"
 
 struct SidePanels {
-    CanvasImage imgShiki;
-    CanvasImage imgHenikiX;
-    CanvasImage imgHenikiY;
-    CanvasImage imgkatamuki;
-    CanvasImage imgSeppen;
-    CanvasImage imgTable;
+    CanvasImage formula;
+    CanvasImage xDomain;
+    CanvasImage yRange;
+    CanvasImage slope;
+    CanvasImage intercept;
+    CanvasImage valueTable;
 };
 
 // The panels at the sizes of the main window's design.

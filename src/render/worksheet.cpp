@@ -595,7 +595,7 @@ WorksheetUnit WorksheetUnitOf(const GraphFileContent& content, int defaultPlaneS
     unit.title = content.title();
     unit.fileName = content.fileName;
     unit.settings = content.settings;
-    unit.display.chkMaru = content.chkMaru;
+    unit.display.EndCircles = content.EndCircles;
     unit.graphs = content.graphs;
     unit.defaultPlaneSize = defaultPlaneSize;
     return unit;

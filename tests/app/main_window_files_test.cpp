@@ -176,7 +176,7 @@ TEST_F(FilesTest, OpeningGoodAndBadFiles) {
     window->mnuOpenFileClick();
     ASSERT_EQ(window->Table.LineCount, 2);
     EXPECT_EQ(window->lstShiki->item(1)->text(), QStringLiteral("y=1/2･x+1"));
-    EXPECT_EQ(window->SetCoodSettings.edtDY, QStringLiteral("8"));
+    EXPECT_EQ(window->SetCoodSettings.SpacingY, QStringLiteral("8"));
     EXPECT_FALSE(window->FirstSaveDialog);
     EXPECT_EQ(window->frmTangen->lblFileName->text(), Data("good.lin"));
     const QStringList memo = window->Table.Memo;
@@ -280,7 +280,7 @@ TEST_F(FilesTest, OpeningByTitleWithThePreview) {
     window->mnuTangenOpenClick();
     ASSERT_EQ(window->Table.LineCount, 2);
     EXPECT_EQ(window->frmTangen->lblTangen->text(), QStringLiteral("一次関数"));
-    EXPECT_EQ(window->SetCoodSettings.edtDY, QStringLiteral("8"));
+    EXPECT_EQ(window->SetCoodSettings.SpacingY, QStringLiteral("8"));
     EXPECT_FALSE(window->FirstSaveDialog);
 }
 

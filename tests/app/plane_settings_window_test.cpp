@@ -29,9 +29,9 @@ PlaneSettings Fixture() {
     s.setSizeX("320");
     s.setSizeY("256");
     s.setDY("8");
-    s.edtStartX = "-2";
-    s.edtEndX = "7";
-    s.edtEndY = "6";
+    s.StartX = "-2";
+    s.EndX = "7";
+    s.EndY = "6";
     s.setScaleNumberX(2);
     s.setScaleNumberY(3);
     return s;
@@ -39,10 +39,9 @@ PlaneSettings Fixture() {
 
 // Every field of a store as name=value, in a fixed order.
 QStringList Fields(const PlaneSettings& s) {
-    QStringList f{s.edtSizeX,  s.edtSizeY,  s.edtDX,   s.edtDY,
-                  s.edtStartX, s.edtStartY, s.edtEndX, s.edtEndY};
-    for (int n : {s.spnScaleNumberX, s.spnScaleNumberY, s.spnFontSize, s.spnYohaku, int(s.chkXY),
-                  int(s.chkMemori), int(s.chkZahyou), s.trackedScaleX, s.trackedScaleY}) {
+    QStringList f{s.SizeX, s.SizeY, s.SpacingX, s.SpacingY, s.StartX, s.StartY, s.EndX, s.EndY};
+    for (int n : {s.ScaleNumberX, s.ScaleNumberY, s.FontSize, s.Margin, int(s.AxisLetters),
+                  int(s.ScaleNumbers), int(s.Lattice), s.trackedScaleX, s.trackedScaleY}) {
         f.append(QString::number(n));
     }
     const QStringList names = QStringLiteral(
@@ -76,13 +75,13 @@ struct Harness {
     std::string State() const {
         const TfrmSetCood& w = window;
         PlaneSettings shown = settings;
-        std::tie(shown.edtSizeX, shown.edtSizeY, shown.edtDX, shown.edtDY, shown.edtStartX,
-                 shown.edtStartY, shown.edtEndX, shown.edtEndY) =
+        std::tie(shown.SizeX, shown.SizeY, shown.SpacingX, shown.SpacingY, shown.StartX,
+                 shown.StartY, shown.EndX, shown.EndY) =
             std::tuple(w.edtSizeX->text(), w.edtSizeY->text(), w.edtDX->text(), w.edtDY->text(),
                        w.edtStartX->text(), w.edtStartY->text(), w.edtEndX->text(),
                        w.edtEndY->text());
-        std::tie(shown.spnScaleNumberX, shown.spnScaleNumberY, shown.spnFontSize, shown.spnYohaku,
-                 shown.chkXY, shown.chkMemori, shown.chkZahyou) =
+        std::tie(shown.ScaleNumberX, shown.ScaleNumberY, shown.FontSize, shown.Margin,
+                 shown.AxisLetters, shown.ScaleNumbers, shown.Lattice) =
             std::tuple(w.spnScaleNumberX->value(), w.spnScaleNumberY->value(),
                        w.spnFontSize->value(), w.spnYohaku->value(), w.chkXY->isChecked(),
                        w.chkMemori->isChecked(), w.chkZahyou->isChecked());
@@ -262,7 +261,7 @@ TEST(PlaneSettingsWindowTest, ShowsAStoreWrittenFromOutside) {
     Harness h;
     h.settings.setSizeX("160");
     h.settings.setDY("4");
-    h.settings.chkMemori = false;
+    h.settings.ScaleNumbers = false;
     h.window.ShowSettings();
     h.window.SaveSnapshot();
     EXPECT_EQ(h.State(), "SizeX=160 DY=4 Memori=0 TrackY=4 r0");

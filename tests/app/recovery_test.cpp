@@ -53,8 +53,8 @@ TEST(Recovery, AKilledDrawingIsOfferedAtTheNextStartAndNotToASecondProgram) {
         EXPECT_EQ(w.Table.LineTable[i].Color, ColorCycleTable[i]) << i;
         EXPECT_EQ(w.Table.LineTable[i].P2, (LatticePoint{i - 4, i % 3})) << i;
     }
-    EXPECT_EQ(w.SetCoodSettings.edtDX, QStringLiteral("12"));
-    EXPECT_EQ(w.SetCoodSettings.edtDY, QStringLiteral("8"));
+    EXPECT_EQ(w.SetCoodSettings.SpacingX, QStringLiteral("12"));
+    EXPECT_EQ(w.SetCoodSettings.SpacingY, QStringLiteral("8"));
     EXPECT_EQ(w.Geometry.unitY, 8);
     EXPECT_FALSE(w.Edit.DataSaved);
     EXPECT_TRUE(w.FirstSaveDialog);  // never saved: 上書き保存 asks for a name

@@ -131,10 +131,10 @@ TEST_F(UndoTest, PlaneSettingsAcceptedWithOkAreOneStep) {
     settings->edtDY->setText(QStringLiteral("8"));  // tried out on the plane: no step yet
     settings->edtDX->setText(QStringLiteral("12"));
     settings->btnOk->click();
-    ASSERT_EQ(window->SetCoodSettings.edtDX, QStringLiteral("12"));
+    ASSERT_EQ(window->SetCoodSettings.SpacingX, QStringLiteral("12"));
     Undo();
-    EXPECT_EQ(window->SetCoodSettings.edtDX, QStringLiteral("16"));
-    EXPECT_EQ(window->SetCoodSettings.edtDY, QStringLiteral("16"));
+    EXPECT_EQ(window->SetCoodSettings.SpacingX, QStringLiteral("16"));
+    EXPECT_EQ(window->SetCoodSettings.SpacingY, QStringLiteral("16"));
     EXPECT_EQ(Rows(), QStringList{"y=2x"});
 }
 

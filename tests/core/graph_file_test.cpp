@@ -110,7 +110,7 @@ TEST(GraphFile, ReadsTheWorkedExample) {
     EXPECT_EQ(c.graphs[1].P2, (LatticePoint{5, 99}));
     EXPECT_EQ(c.memo, QStringList{WorkedExample[0]} + WorkedExample.mid(18));
     EXPECT_EQ(c.title(), QStringLiteral("新しい単元"));
-    EXPECT_EQ(GraphFileLines(c.title(), c.settings, c.chkMaru, c.memo), WorkedExample);
+    EXPECT_EQ(GraphFileLines(c.title(), c.settings, c.EndCircles, c.memo), WorkedExample);
 }
 
 TEST(GraphFile, WritesAndReadsBackTheSameDrawing) {
@@ -128,7 +128,7 @@ TEST(GraphFile, WritesAndReadsBackTheSameDrawing) {
     PlaneSettings settings;
     settings.setSizeX("320");
     settings.setScaleNumberX(2);
-    settings.chkMemori = false;
+    settings.ScaleNumbers = false;
     const QString path = dir.filePath("hirei.lin");
     ASSERT_EQ(WriteGraphFile(path, table.Memo[0], settings, false, table.Memo), QString());
 
@@ -145,7 +145,7 @@ TEST(GraphFile, WritesAndReadsBackTheSameDrawing) {
     ASSERT_EQ(back.graphs.size(), 1u);
     EXPECT_EQ(back.graphs[0], table.LineTable[0]);
     EXPECT_EQ(back.settings, settings);
-    EXPECT_FALSE(back.chkMaru);
+    EXPECT_FALSE(back.EndCircles);
     EXPECT_EQ(back.memo, table.Memo);
 }
 
@@ -154,8 +154,8 @@ TEST(GraphFile, OlderFormats) {
                                  "16711680,19", "(  2,  3)", "2,3", "5,99"};
     PlaneSettings start;
     start.setSizeX("256");
-    start.chkXY = false;
-    start.edtEndX = "7";
+    start.AxisLetters = false;
+    start.EndX = "7";
     start.setYohaku(3);
 
     struct Row {
@@ -186,12 +186,12 @@ TEST(GraphFile, OlderFormats) {
         EXPECT_EQ(c.memo[5], "0,0");
         const QString digit = r.header.isEmpty() ? QString() : r.header[0].mid(6);
         const bool hasHeader = !r.header.isEmpty();
-        EXPECT_EQ(c.settings.edtSizeX, hasHeader ? "320" : "256");
-        EXPECT_EQ(c.chkMaru, !hasHeader);
-        EXPECT_EQ(c.settings.spnScaleNumberX, digit == "1" || !hasHeader ? 5 : 2);
-        EXPECT_EQ(c.settings.chkXY, digit == "3" || digit == "4");
-        EXPECT_EQ(c.settings.edtEndX, digit == "4" ? "4" : "7");
-        EXPECT_EQ(c.settings.spnYohaku, 3);
+        EXPECT_EQ(c.settings.SizeX, hasHeader ? "320" : "256");
+        EXPECT_EQ(c.EndCircles, !hasHeader);
+        EXPECT_EQ(c.settings.ScaleNumberX, digit == "1" || !hasHeader ? 5 : 2);
+        EXPECT_EQ(c.settings.AxisLetters, digit == "3" || digit == "4");
+        EXPECT_EQ(c.settings.EndX, digit == "4" ? "4" : "7");
+        EXPECT_EQ(c.settings.Margin, 3);
     }
 }
 
@@ -207,8 +207,8 @@ TEST(GraphFile, LargeSizesAreLoadedAs384AndExtraLinesKept) {
     lines.append({"extra 1", "extra 2", "extra 3"});
     const GraphFileContent c = Parse(lines);
     ASSERT_TRUE(c.ok());
-    EXPECT_EQ(c.settings.edtSizeX, "384");
-    EXPECT_EQ(c.settings.edtSizeY, "-99");
+    EXPECT_EQ(c.settings.SizeX, "384");
+    EXPECT_EQ(c.settings.SizeY, "-99");
     EXPECT_EQ(c.graphs.size(), 2u);
     EXPECT_EQ(c.memo.size(), 1 + 12 + 3);
     EXPECT_EQ(c.memo.last(), "extra 3");
@@ -321,7 +321,7 @@ TEST(GraphFile, SampleUnitsRoundTripByteForByte) {
         ASSERT_TRUE(c.ok()) << c.error.toStdString();
         ASSERT_FALSE(c.graphs.empty());
         const QString copy = dir.filePath(unit);
-        ASSERT_EQ(WriteGraphFile(copy, c.title(), c.settings, c.chkMaru, c.memo), QString());
+        ASSERT_EQ(WriteGraphFile(copy, c.title(), c.settings, c.EndCircles, c.memo), QString());
         QFile original(samples.filePath(unit));
         QFile written(copy);
         ASSERT_TRUE(original.open(QIODevice::ReadOnly) && written.open(QIODevice::ReadOnly));

@@ -33,16 +33,16 @@ TEST(PlaneSettings, TrackedValuesFollowIntegerTextsOnly) {
     PlaneSettings s;
     s.setDX("-8");
     EXPECT_EQ(s.trackedScaleX, 8);
-    EXPECT_EQ(s.edtDX, "-8");
+    EXPECT_EQ(s.SpacingX, "-8");
     s.setDX("x");
     EXPECT_EQ(s.trackedScaleX, 8);
-    EXPECT_EQ(s.edtDX, "x");
+    EXPECT_EQ(s.SpacingX, "x");
     s.setSizeY("");
     EXPECT_EQ(s.trackedSizeY, 0);
     s.setFontSize(30);
-    EXPECT_EQ(s.spnFontSize, 20);
+    EXPECT_EQ(s.FontSize, 20);
     s.setYohaku(-1);
-    EXPECT_EQ(s.spnYohaku, 0);
+    EXPECT_EQ(s.Margin, 0);
 }
 
 TEST(PlaneSettings, EmptyRegistryGetsEveryDefaultWritten) {
@@ -57,7 +57,7 @@ TEST(PlaneSettings, EmptyRegistryGetsEveryDefaultWritten) {
     PlaneSettings changed = s;
     changed.setSizeX("320");
     changed.setScaleNumberY(2);
-    changed.chkXY = false;
+    changed.AxisLetters = false;
     SavePlaneSettings(registry, changed);
     EXPECT_EQ(LoadPlaneSettings(registry), changed);
 }
@@ -103,14 +103,14 @@ TEST(PlaneSettings, RegistryValuesThePlaneCannotUseFallBackToTheirDefaults) {
 TEST(PlaneSettings, SavingWritesTheFourteenValuesInTheirOrder) {
     PlaneSettings s;
     s.setDX("8");
-    s.chkXY = false;
+    s.AxisLetters = false;
     s.setScaleNumberY(3);
     s.setSizeX("320");
-    s.edtStartY = "-3";
-    s.edtEndX = "7";
+    s.StartY = "-3";
+    s.EndX = "7";
     s.setYohaku(0);
-    s.chkZahyou = false;  // neither the grid switch nor the keep box is stored
-    s.chkKeep = true;
+    s.Lattice = false;  // neither the grid switch nor the keep box is stored
+    s.KeepInRegistry = true;
     QStringList written;
     for (const auto& [name, value] : PlaneRegistryValues(s)) {
         written.append(name + u'=' + value.toString());

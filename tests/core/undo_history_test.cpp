@@ -42,7 +42,7 @@ TEST(UndoHistory, OnlyChangesOfGraphsMemoOrPlaneAreSteps) {
     DrawingState selected = base;
     selected.Table.Selected.set(1);
     DrawingState keep = base;
-    keep.Plane.chkKeep = !keep.Plane.chkKeep;
+    keep.Plane.KeepInRegistry = !keep.Plane.KeepInRegistry;
     DrawingState cycle = base;
     cycle.ColorCycle = 9;
     DrawingState memo = base;

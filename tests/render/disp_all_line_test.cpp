@@ -11,8 +11,8 @@ PlaneSettings Plane320() {
     PlaneSettings s;
     s.setSizeX(QStringLiteral("320"));
     s.setSizeY(QStringLiteral("320"));
-    s.chkMemori = false;
-    s.chkXY = false;
+    s.ScaleNumbers = false;
+    s.AxisLetters = false;
     return s;
 }
 
@@ -53,7 +53,7 @@ TEST(DispAllLine, DrawsEveryGraphAndReportsRefusedOnes) {
 
 TEST(DispAllLine, RefusedSettingsStopBeforeDrawing) {
     PlaneSettings settings = Plane320();
-    settings.edtStartX = QStringLiteral("abc");
+    settings.StartX = QStringLiteral("abc");
     CanvasImage plane = MakeCanvasImage(20, 20);
     PlaneGeometry geometry;
     TypesetState typeset;
@@ -72,20 +72,19 @@ TEST(SidePanels, RefreshFillsEachPanelWhoseBoxIsChecked) {
     TLineSpec g = Line({0, 1}, {2, 2}, Red);
     g.Text = QStringLiteral("y=1/2･x+1");
     RefreshPanels(panels, &g, options, typeset);
-    for (const CanvasImage* panel : {&panels.imgShiki, &panels.imgHenikiX, &panels.imgHenikiY,
-                                     &panels.imgkatamuki, &panels.imgSeppen}) {
+    for (const CanvasImage* panel :
+         {&panels.formula, &panels.xDomain, &panels.yRange, &panels.slope, &panels.intercept}) {
         EXPECT_EQ(Bgr(panel->image, 0, 0), Teal);
         EXPECT_GT(CountColour(panel->image, panel->image.rect(), White), 0);
     }
-    EXPECT_GT(CountColour(panels.imgTable.image, QRect(36, 0, 317, 19), Blue), 0);
+    EXPECT_GT(CountColour(panels.valueTable.image, QRect(36, 0, 317, 19), Blue), 0);
 
     ClearAllPanels(panels, options);
-    options.chkKatamuki = false;
-    options.chkHeniki = false;
+    options.SlopePanels = false;
+    options.RangePanel = false;
     RefreshPanels(panels, &g, options, typeset);
-    EXPECT_EQ(CountColour(panels.imgkatamuki.image, panels.imgkatamuki.image.rect(), Teal),
-              61 * 65);
-    EXPECT_EQ(CountColour(panels.imgHenikiY.image, panels.imgHenikiY.image.rect(), Teal), 217 * 65);
+    EXPECT_EQ(CountColour(panels.slope.image, panels.slope.image.rect(), Teal), 61 * 65);
+    EXPECT_EQ(CountColour(panels.yRange.image, panels.yRange.image.rect(), Teal), 217 * 65);
 }
 
 TEST(SidePanels, PointHasNoRangeSlopeOrIntercept) {
@@ -96,7 +95,7 @@ TEST(SidePanels, PointHasNoRangeSlopeOrIntercept) {
     options.PanelTextColour = Black;
     const TLineSpec point = Line({2, -3}, {5, 99}, Red, KindPoint);
     RefreshPanels(panels, &point, options, typeset);
-    for (const CanvasImage* panel : {&panels.imgHenikiY, &panels.imgkatamuki, &panels.imgSeppen}) {
+    for (const CanvasImage* panel : {&panels.yRange, &panels.slope, &panels.intercept}) {
         EXPECT_EQ(CountColour(panel->image, panel->image.rect(), White),
                   panel->image.width() * panel->image.height());
     }
@@ -110,8 +109,8 @@ TEST(SidePanels, NoCurrentGraphClearsEverything) {
     g.Text = QStringLiteral("y=1/2･x+1");
     RefreshPanels(panels, &g, options, typeset);
     RefreshPanels(panels, nullptr, options, typeset);
-    EXPECT_EQ(CountColour(panels.imgShiki.image, panels.imgShiki.image.rect(), Teal), 337 * 65);
-    EXPECT_EQ(CountColour(panels.imgTable.image, QRect(36, 0, 317, 19), Blue), 0);
+    EXPECT_EQ(CountColour(panels.formula.image, panels.formula.image.rect(), Teal), 337 * 65);
+    EXPECT_EQ(CountColour(panels.valueTable.image, QRect(36, 0, 317, 19), Blue), 0);
 }
 
 }  // namespace

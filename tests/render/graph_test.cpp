@@ -12,10 +12,10 @@ PlaneSettings Plane(int size, const char* start = "-99") {
     PlaneSettings s;
     s.setSizeX(QString::number(size));
     s.setSizeY(QString::number(size));
-    s.edtStartX = QString::fromLatin1(start);
-    s.edtStartY = QString::fromLatin1(start);
-    s.chkMemori = false;
-    s.chkXY = false;
+    s.StartX = QString::fromLatin1(start);
+    s.StartY = QString::fromLatin1(start);
+    s.ScaleNumbers = false;
+    s.AxisLetters = false;
     return s;
 }
 
@@ -152,8 +152,8 @@ TEST(DrawGraph, FilledEndsFollowTheEndKind) {
 
 TEST(DrawGraph, NoCirclesOrDotsWhenSwitchedOff) {
     DisplayOptions o;
-    o.chkMaru = false;
-    o.chkTensen = false;
+    o.EndCircles = false;
+    o.DottedExtensions = false;
     Scene s(o);
     TLineSpec g = Graph(KindSegment, {0, 0}, {1, 1});
     g.D1 = {1, 1};
@@ -189,7 +189,7 @@ TEST(DrawGraph, RayRunningLeftIsSolidOnTheLeft) {
     for (const LatticePoint direction : {LatticePoint{0, 0}, LatticePoint{2, 5}}) {
         SCOPED_TRACE(direction.Y);
         Scene s;
-        s.options.chkTensen = false;
+        s.options.DottedExtensions = false;
         TLineSpec g = Graph(KindRay, {2, 1}, {4, 2});
         g.D1 = {2, 1};
         g.D2 = direction;
@@ -206,7 +206,7 @@ TEST(DrawGraph, RayRunningLeftIsSolidOnTheLeft) {
 TEST(DrawGraph, VerticalRayRunsUpOrDown) {
     for (const bool up : {true, false}) {
         Scene s;
-        s.options.chkTensen = false;
+        s.options.DottedExtensions = false;
         TLineSpec g = Graph(KindRay, {3, 0}, {3, 1});
         g.D1 = {3, 1};
         g.D2 = up ? LatticePoint{3, 4} : LatticePoint{3, -4};
@@ -253,7 +253,7 @@ TEST(DrawGraph, SelectedGraphsGetHandles) {
         EXPECT_NE(s.At(c.x() + 4, c.y() - 2), Black);
     }
     Scene off;
-    off.options.chkHandle = false;
+    off.options.Handles = false;
     off.Draw(Graph(KindLine, {-2, -3}, {2, 3}), true);
     EXPECT_EQ(CountColour(off.plane.image, off.plane.image.rect(), Black), 0);
 }

@@ -11,7 +11,7 @@ PlaneSettings Settings(int size, int spacing, const char* startX = "-99") {
     s.setSizeY(QString::number(size));
     s.setDX(QString::number(spacing));
     s.setDY(QString::number(spacing));
-    s.edtStartX = QString::fromLatin1(startX);
+    s.StartX = QString::fromLatin1(startX);
     return s;
 }
 
@@ -102,9 +102,9 @@ TEST(PlaneGeometry, RefusesSettingsThatCannotBeDrawn) {
         QString message;
     };
     PlaneSettings notInteger = Settings(320, 16);
-    notInteger.edtSizeX = QStringLiteral("3a0");
+    notInteger.SizeX = QStringLiteral("3a0");
     PlaneSettings badStart = Settings(320, 16);
-    badStart.edtStartY = QStringLiteral("x");
+    badStart.StartY = QStringLiteral("x");
     PlaneSettings zeroSpacing = Settings(320, 16);
     zeroSpacing.setDX(QStringLiteral("0"));
     PlaneSettings hugeSide = Settings(320, 16);

@@ -63,7 +63,7 @@ TEST(DrawPlane, LatticeLineColoursInTheMainVariant) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         DisplayOptions o;
-        o.chkJikuColor = row.jikuColor;
+        o.AxisColours = row.jikuColor;
         const Drawn d = Draw(Plane320(), PlaneVariant::Main, o);
         // A vertical line, half a cell below the x axis where no horizontal line runs.
         EXPECT_EQ(Bgr(d.plane.image, Px(row.v), 168), row.colour);
@@ -81,7 +81,7 @@ TEST(DrawPlane, LatticeLineColoursInThePreviewVariant) {
     const Row rows[] = {{true, 5, Navy}, {true, 0, Red}, {false, 5, Grey}, {false, 0, Grey}};
     for (const Row& row : rows) {
         DisplayOptions o;
-        o.chkJikuColor = row.jikuColor;
+        o.AxisColours = row.jikuColor;
         const Drawn d = Draw(Plane320(), PlaneVariant::Preview, o);
         EXPECT_EQ(Bgr(d.plane.image, Px(row.v), 168), row.colour) << row.v;
     }
@@ -173,7 +173,7 @@ bool FarFrom(int v, std::initializer_list<int> written) {
 
 TEST(DrawPlane, YNumbersSkipTheEdgesZeroAndValuesOffTheStep) {
     PlaneSettings s = Plane320();
-    s.chkXY = false;
+    s.AxisLetters = false;
     s.setScaleNumberX(0);
     const Drawn d = Draw(s);
     for (int v = -9; v <= 9; ++v) {
@@ -183,7 +183,7 @@ TEST(DrawPlane, YNumbersSkipTheEdgesZeroAndValuesOffTheStep) {
 
 TEST(DrawPlane, XNumbersSkipTheEdgesAndValuesOffTheStepButNotZero) {
     PlaneSettings s = Plane320();
-    s.chkXY = false;
+    s.AxisLetters = false;
     s.setScaleNumberY(0);
     const Drawn d = Draw(s);
     for (const int v : {-5, 0, 5}) {
@@ -198,10 +198,10 @@ TEST(DrawPlane, XNumbersSkipTheEdgesAndValuesOffTheStepButNotZero) {
 
 TEST(DrawPlane, EndXLimitsTheXNumbersAndStepZeroHidesThem) {
     PlaneSettings s = Plane320();
-    s.chkXY = false;
+    s.AxisLetters = false;
     s.setScaleNumberX(1);
     s.setScaleNumberY(0);
-    s.edtEndX = QStringLiteral("3");
+    s.EndX = QStringLiteral("3");
     const Drawn d = Draw(s);
     for (int v = -8; v <= 3; ++v) {
         EXPECT_GT(XNumberInk(d.plane.image, v), 0) << v;
@@ -220,15 +220,15 @@ TEST(DrawPlane, EndXLimitsTheXNumbersAndStepZeroHidesThem) {
 
 TEST(DrawPlane, ScaleNumbersOnlyWhenAsked) {
     PlaneSettings s = Plane320();
-    s.chkMemori = false;
-    s.chkXY = false;
+    s.ScaleNumbers = false;
+    s.AxisLetters = false;
     const Drawn d = Draw(s);
     EXPECT_EQ(CountColour(d.plane.image, d.plane.image.rect(), Black), 0);
 }
 
 TEST(DrawPlane, AxisLettersBesideTheAxes) {
     PlaneSettings s = Plane320();
-    s.chkMemori = false;
+    s.ScaleNumbers = false;
     const Drawn d = Draw(s);
     // "x" at (xMax + 0.2, 0.5) = pixel (307, 152); "y" at (-0.4, yMax + 1.2) = pixel (154, -3).
     EXPECT_GT(CountColour(d.plane.image, QRect(307, 152, 13, 24), Black), 0);
@@ -239,7 +239,7 @@ TEST(DrawPlane, AxisLettersBesideTheAxes) {
 
 TEST(DrawPlane, PreviewWritesItsXRightOfTheGrid) {
     PlaneSettings s = Plane320();
-    s.chkMemori = false;
+    s.ScaleNumbers = false;
     const Drawn d = Draw(s, PlaneVariant::Preview);
     // Top-left at (gridRight + 2, gridTop + 144 - 8) = (306, 152).
     EXPECT_GT(CountColour(d.plane.image, QRect(306, 152, 14, 26), Black), 0);
@@ -248,7 +248,7 @@ TEST(DrawPlane, PreviewWritesItsXRightOfTheGrid) {
 
 TEST(DrawPlane, NothingButWhiteWithoutCoordinates) {
     PlaneSettings s = Plane320();
-    s.chkZahyou = false;
+    s.Lattice = false;
     const Drawn d = Draw(s);
     EXPECT_EQ(CountColour(d.plane.image, d.plane.image.rect(), White), 320 * 320);
 }
@@ -274,10 +274,10 @@ TEST(DrawPlane, SettingsThatAreNotIntegersStopTheDrawing) {
         const char* field;
         QString PlaneSettings::*member;
     };
-    const Row rows[] = {{"EndX", &PlaneSettings::edtEndX},
-                        {"EndY", &PlaneSettings::edtEndY},
-                        {"SizeX", &PlaneSettings::edtSizeX},
-                        {"StartX", &PlaneSettings::edtStartX}};
+    const Row rows[] = {{"EndX", &PlaneSettings::EndX},
+                        {"EndY", &PlaneSettings::EndY},
+                        {"SizeX", &PlaneSettings::SizeX},
+                        {"StartX", &PlaneSettings::StartX}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.field);
         PlaneSettings s = Plane320();

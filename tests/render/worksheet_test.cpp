@@ -155,7 +155,7 @@ TEST(PlanWorksheets, EachUnitStartsAPageAndTheAnswersFollowAllCopiesLaidOutAlike
 
 TEST(DrawWorksheets, PaintsEveryPlannedPageAndSaysWhichPlaneCannotBeDrawn) {
     WorksheetUnit units[] = {Lines(QStringLiteral("a"), 12), Lines(QStringLiteral("b"), 1)};
-    units[1].settings.edtSizeX = QStringLiteral("x");
+    units[1].settings.SizeX = QStringLiteral("x");
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);

@@ -199,10 +199,10 @@ TfrmSetCood::TfrmSetCood(PlaneSettings& settings, int defaultPlaneSize,
     follow(edtDX, [this](const QString& t) { settings_.setDX(t); });
     follow(edtDY, [this](const QString& t) { settings_.setDY(t); });
     // Starts and ends count as changes too, so that OK tests them before they can be kept.
-    follow(edtStartX, [this](const QString& t) { settings_.edtStartX = t; });
-    follow(edtStartY, [this](const QString& t) { settings_.edtStartY = t; });
-    follow(edtEndX, [this](const QString& t) { settings_.edtEndX = t; });
-    follow(edtEndY, [this](const QString& t) { settings_.edtEndY = t; });
+    follow(edtStartX, [this](const QString& t) { settings_.StartX = t; });
+    follow(edtStartY, [this](const QString& t) { settings_.StartY = t; });
+    follow(edtEndX, [this](const QString& t) { settings_.EndX = t; });
+    follow(edtEndY, [this](const QString& t) { settings_.EndY = t; });
 
     const auto followSpin = [this](QSpinBox* spin, auto write) {
         connect(spin, &QSpinBox::valueChanged, this, [this, write](int value) {
@@ -227,10 +227,10 @@ TfrmSetCood::TfrmSetCood(PlaneSettings& settings, int defaultPlaneSize,
             connect(check, &QCheckBox::clicked, this, [this] { btnTestClick(); });
         }
     };
-    followCheck(chkXY, &PlaneSettings::chkXY, true);
-    followCheck(chkMemori, &PlaneSettings::chkMemori, true);
-    followCheck(chkZahyou, &PlaneSettings::chkZahyou, true);
-    followCheck(chkKeep, &PlaneSettings::chkKeep, false);
+    followCheck(chkXY, &PlaneSettings::AxisLetters, true);
+    followCheck(chkMemori, &PlaneSettings::ScaleNumbers, true);
+    followCheck(chkZahyou, &PlaneSettings::Lattice, true);
+    followCheck(chkKeep, &PlaneSettings::KeepInRegistry, false);
 
     // The size buttons of an axis copy their caption, "無" standing for no size of its own.
     const std::pair<QPushButton*, QLineEdit*> sizeButtons[] = {
@@ -276,32 +276,32 @@ void TfrmSetCood::SaveSnapshot() {
 
 void TfrmSetCood::RestoreSnapshot() {
     // Whether to keep the settings is the user's choice of this showing, not part of them.
-    const bool keep = settings_.chkKeep;
+    const bool keep = settings_.KeepInRegistry;
     settings_ = snapshot_;
-    settings_.chkKeep = keep;
+    settings_.KeepInRegistry = keep;
     ShowSettings();
     settingsChanged = true;
 }
 
 bool TfrmSetCood::btnTestClick() {
     const PlaneSettings& s = settings_;
-    if (const QString e = FirstOf({NotIntegerInBox(s.edtSizeX, SizeCaption, HeadingX),
-                                   NotIntegerInBox(s.edtSizeY, SizeCaption, HeadingY)});
+    if (const QString e = FirstOf({NotIntegerInBox(s.SizeX, SizeCaption, HeadingX),
+                                   NotIntegerInBox(s.SizeY, SizeCaption, HeadingY)});
         !e.isEmpty()) {
         ShowMessage(e);
         return false;
     }
-    const int w = PlaneSidePixels(s.edtSizeX, defaultPlaneSize_);
-    const int h = PlaneSidePixels(s.edtSizeY, defaultPlaneSize_);
+    const int w = PlaneSidePixels(s.SizeX, defaultPlaneSize_);
+    const int h = PlaneSidePixels(s.SizeY, defaultPlaneSize_);
     if (w < MinPlaneSide || w > defaultPlaneSize_ || h < MinPlaneSide || h > defaultPlaneSize_) {
         ShowMessage(
             QStringLiteral("値の範囲は%1以上%2以下です").arg(MinPlaneSide).arg(defaultPlaneSize_));
-        edtSizeX->setText(snapshot_.edtSizeX);
-        edtSizeY->setText(snapshot_.edtSizeY);
+        edtSizeX->setText(snapshot_.SizeX);
+        edtSizeY->setText(snapshot_.SizeY);
         return false;
     }
-    if (const QString e = FirstOf({NotIntegerInBox(s.edtDX, IntervalCaption, HeadingX),
-                                   NotIntegerInBox(s.edtDY, IntervalCaption, HeadingY)});
+    if (const QString e = FirstOf({NotIntegerInBox(s.SpacingX, IntervalCaption, HeadingX),
+                                   NotIntegerInBox(s.SpacingY, IntervalCaption, HeadingY)});
         !e.isEmpty()) {
         ShowMessage(e);
         return false;
@@ -309,16 +309,16 @@ bool TfrmSetCood::btnTestClick() {
     // The signed values: a spacing of -8 is refused although the plane would draw it as 8.
     int dx = 0;
     int dy = 0;
-    ParseSettingInt(s.edtDX, &dx);
-    ParseSettingInt(s.edtDY, &dy);
+    ParseSettingInt(s.SpacingX, &dx);
+    ParseSettingInt(s.SpacingY, &dy);
     if (dx < MinSpacing || dx > MaxSpacing || dy < MinSpacing || dy > MaxSpacing) {
         ShowMessage(QStringLiteral("値の範囲は%1以上%2以下です").arg(MinSpacing).arg(MaxSpacing));
         return false;
     }
-    if (const QString e = FirstOf({NotIntegerInBox(s.edtStartX, StartCaption, HeadingX),
-                                   NotIntegerInBox(s.edtStartY, StartCaption, HeadingY),
-                                   NotIntegerInBox(s.edtEndX, EndCaption, HeadingX),
-                                   NotIntegerInBox(s.edtEndY, EndCaption, HeadingY)});
+    if (const QString e = FirstOf({NotIntegerInBox(s.StartX, StartCaption, HeadingX),
+                                   NotIntegerInBox(s.StartY, StartCaption, HeadingY),
+                                   NotIntegerInBox(s.EndX, EndCaption, HeadingX),
+                                   NotIntegerInBox(s.EndY, EndCaption, HeadingY)});
         !e.isEmpty()) {
         ShowMessage(e);
         return false;
@@ -358,22 +358,22 @@ void TfrmSetCood::btnCancelClick() {
 
 void TfrmSetCood::ShowSettings() {
     showingSettings_ = true;
-    edtSizeX->setText(settings_.edtSizeX);
-    edtSizeY->setText(settings_.edtSizeY);
-    edtDX->setText(settings_.edtDX);
-    edtDY->setText(settings_.edtDY);
-    edtStartX->setText(settings_.edtStartX);
-    edtStartY->setText(settings_.edtStartY);
-    edtEndX->setText(settings_.edtEndX);
-    edtEndY->setText(settings_.edtEndY);
-    spnScaleNumberX->setValue(settings_.spnScaleNumberX);
-    spnScaleNumberY->setValue(settings_.spnScaleNumberY);
-    spnFontSize->setValue(settings_.spnFontSize);
-    spnYohaku->setValue(settings_.spnYohaku);
-    chkXY->setChecked(settings_.chkXY);
-    chkMemori->setChecked(settings_.chkMemori);
-    chkZahyou->setChecked(settings_.chkZahyou);
-    chkKeep->setChecked(settings_.chkKeep);
+    edtSizeX->setText(settings_.SizeX);
+    edtSizeY->setText(settings_.SizeY);
+    edtDX->setText(settings_.SpacingX);
+    edtDY->setText(settings_.SpacingY);
+    edtStartX->setText(settings_.StartX);
+    edtStartY->setText(settings_.StartY);
+    edtEndX->setText(settings_.EndX);
+    edtEndY->setText(settings_.EndY);
+    spnScaleNumberX->setValue(settings_.ScaleNumberX);
+    spnScaleNumberY->setValue(settings_.ScaleNumberY);
+    spnFontSize->setValue(settings_.FontSize);
+    spnYohaku->setValue(settings_.Margin);
+    chkXY->setChecked(settings_.AxisLetters);
+    chkMemori->setChecked(settings_.ScaleNumbers);
+    chkZahyou->setChecked(settings_.Lattice);
+    chkKeep->setChecked(settings_.KeepInRegistry);
     showingSettings_ = false;
 }
 
