@@ -24,7 +24,8 @@ std::unique_ptr<TfrmMain> WindowWithGraphs(int count) {
     for (int i = 0; i < count; ++i) {
         const int kind = i % 3;  // lines, segments and rays
         window->Edit.LineMode = kind;
-        TLineSpec g = NewLineSpec(window->Edit, {i % 13 - 6, i % 7 - 3}, {i % 13 - 4, i % 5});
+        TLineSpec g = NewLineSpec(window->Edit, window->Doc.Table(), {i % 13 - 6, i % 7 - 3},
+                                  {i % 13 - 4, i % 5});
         g.D1 = {g.P1.X - 2, 0};
         g.D2 = {g.P1.X + 3, 0};
         window->AddOrReplaceLine(g, -1);
@@ -66,7 +67,7 @@ void BM_ClickCommitsTheHundredthGraph(benchmark::State& state) {
         window->imgCoodMouseDown(Qt::LeftButton, {}, second);
         QApplication::processEvents();
         state.PauseTiming();
-        if (window->Table.LineCount != 100) {
+        if (window->Doc.Table().LineCount != 100) {
             state.SkipWithError("the 100th graph was not added");
             break;
         }
@@ -80,12 +81,14 @@ BENCHMARK(BM_ClickCommitsTheHundredthGraph)->Unit(benchmark::kMillisecond);
 void BM_TakeUndoStep(benchmark::State& state) {
     auto window = WindowWithGraphs(100);
     // Two drawings that differ in the last graph's colour, noted in turn: each note is a step.
-    DrawingState a = window->CurrentDrawing();
+    DrawingState a = window->Doc.State();
     DrawingState b = a;
     b.Table.LineTable[99].Color ^= 0x00FF00;
+    UndoHistory history;
+    history.Reset(a, true);
     bool toA = false;
     for (auto _ : state) {
-        window->History.Note(toA ? a : b);
+        history.Note(toA ? a : b);
         toA = !toA;
     }
 }

@@ -51,7 +51,7 @@ int main(int argc, char* argv[]) {
     // A drawing restored after a crash comes before a file named on the command line.
     const bool restored = frmMain.OfferRecovery();
     if (!restored && !fileToOpen.isEmpty() && frmMain.OpenFile(fileToOpen)) {
-        frmMain.FirstSaveDialog = false;
+        frmMain.Doc.SetFirstSaveDialog(false);
     }
     return app.exec();
 }

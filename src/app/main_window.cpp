@@ -1,6 +1,7 @@
 // The main window's creation, first showing and the routines that tie it to the other windows.
 #include "main_window.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -8,6 +9,7 @@
 #include <QListWidget>
 #include <QScreen>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStorageInfo>
 #include <QTimer>
 
@@ -41,7 +43,9 @@ TfrmMain::TfrmMain(QSize screen) {
     CreateToolBar();
     CreateBody();
     CreateMenus();
-    frmTangen = new TfrmTangen(Table, this);
+    frmTangen = new TfrmTangen(Doc.Table(), this);
+    Doc.Listen([this](DrawingChanges changes) { FollowDrawing(changes); });
+    Undo.StepTaken = [this] { CountChangeForRecovery(); };
     ConnectHandlers();
     ConnectHelp();
     NameControls();
@@ -82,8 +86,8 @@ void TfrmMain::FormCreate(QSize screen) {
 
     // The plane settings window and the preview's hidden copy both start from the registry.
     QSettings registry(QStringLiteral("Kelvane"), QStringLiteral("Morin1"));
-    SetCoodSettings = LoadPlaneSettings(registry);
-    SetCood2Settings = SetCoodSettings;
+    SetCood2Settings = LoadPlaneSettings(registry);
+    Doc.SetPlane(SetCood2Settings);
 }
 
 void TfrmMain::ReadCatalog() {
@@ -101,13 +105,12 @@ void TfrmMain::FormShow() {
     shown_ = true;
     bitmapPasted = false;
     ClearDrawing(QStringLiteral("Kelvane"), StartDir + QStringLiteral("Graph1.lin"));
-    SaveFileName = frmTangen->lblFileName->text();
+    SaveFileName = Doc.FileName();
     lstShiki->setCursor(Cursors[CursorArrow]);
     LockState = true;
     btnLockedClick();
     SetShikiForm(1);
-    FirstSaveDialog = true;
-    StartHistory();
+    Doc.SetFirstSaveDialog(true);
     imgCood->setFocus();  // the keys draw at once, as the mouse does
 }
 
@@ -116,19 +119,50 @@ void TfrmMain::InitLoop() {
     Gesture.Reset();
 }
 
-void TfrmMain::ShowFileInfo(const QString& unitTitle, const QString& fileName, int count) {
-    frmTangen->lblTangen->setText(unitTitle);
-    frmTangen->lblFileName->setText(fileName);
-    frmTangen->lblNline->setText(QString::number(count));
-    setWindowTitle(QStringLiteral("Kelvane Tesmara   ：   ") + fileName);
+void TfrmMain::ShowFileInfo() {
+    frmTangen->lblTangen->setText(Doc.Title());
+    frmTangen->lblFileName->setText(Doc.FileName());
+    frmTangen->lblNline->setText(QString::number(Doc.Table().LineCount));
+    setWindowTitle(QStringLiteral("Kelvane Tesmara   ：   ") + Doc.FileName());
+}
+
+void TfrmMain::FollowDrawing(DrawingChanges changes) {
+    if ((changes & ChangedPlane) != 0) {
+        // Whether to keep the values in the registry is the settings window's own choice.
+        const bool keep = shownPlane_.KeepInRegistry;
+        shownPlane_ = Doc.Plane();
+        shownPlane_.KeepInRegistry = keep;
+        if (frmSetCood != nullptr) {
+            frmSetCood->ShowSettings();
+            if (frmSetCood->isVisible()) {
+                frmSetCood->SaveSnapshot();  // Cancel there goes back to the drawing's plane
+            }
+        }
+    }
+    if ((changes & ChangedEndCircles) != 0) {
+        // The redisplay that follows the change draws with them.
+        const QSignalBlocker quietCheck(chkMaru);
+        const QSignalBlocker quietSpin(spnMaruRad);
+        chkMaru->setChecked(Doc.EndCircles());
+        spnMaruRad->setValue(Doc.EndCircleRadius());
+    }
+    if ((changes & ChangedNames) != 0) {
+        ShowFileInfo();
+    }
+    if ((changes & DrawingReplaced) != 0) {
+        RemoveRecoveryCopy();
+    } else if ((changes & ChangedSaved) != 0 && Doc.Saved()) {
+        RemoveRecoveryCopy();  // the file holds the drawing
+    }
+    UpdateUndoCommands();
 }
 
 int TfrmMain::PlaneWidthPx() const {
-    return PlaneSidePixels(SetCoodSettings.SizeX, DefaultPlaneSize);
+    return PlaneSidePixels(shownPlane_.SizeX, DefaultPlaneSize);
 }
 
 int TfrmMain::PlaneHeightPx() const {
-    return PlaneSidePixels(SetCoodSettings.SizeY, DefaultPlaneSize);
+    return PlaneSidePixels(shownPlane_.SizeY, DefaultPlaneSize);
 }
 
 void TfrmMain::FitToDesktop() {
@@ -195,18 +229,17 @@ void TfrmMain::mnuExitClick() {
 }
 
 void TfrmMain::mnuShowTangenClick() {
-    const QStringList before = Table.Memo;
     ShowModal(*frmTangen);
-    if (Table.Memo != before) {
-        AcceptEditedMemo(before);
+    if (const std::optional<QStringList> edited = frmTangen->TakeEditedMemo()) {
+        AcceptEditedMemo(*edited);
     }
 }
 
-void TfrmMain::AcceptEditedMemo(const QStringList& before) {
+void TfrmMain::AcceptEditedMemo(const QStringList& edited) {
     // What was typed becomes the drawing only when it reads as a unit would.
     QString problem;
-    for (int i = 0; i < Table.Memo.size() && problem.isEmpty(); ++i) {
-        const EncodedText encoded = EncodeCp932(Table.Memo[i]);
+    for (int i = 0; i < edited.size() && problem.isEmpty(); ++i) {
+        const EncodedText encoded = EncodeCp932(edited[i]);
         if (!encoded.ok()) {
             problem = QStringLiteral("単元の内容の%1行目：").arg(i + 1) +
                       CannotEncodeMessage(encoded.badChar);
@@ -214,20 +247,23 @@ void TfrmMain::AcceptEditedMemo(const QStringList& before) {
     }
     MemoContent content;
     if (problem.isEmpty()) {
-        content = ParseMemo(Table.Memo);
+        content = ParseMemo(edited);
         problem = content.error;
     }
     if (!problem.isEmpty()) {
-        ShowMessage(problem);
-        Table.Memo = before;  // the memo goes back to the drawing's own lines
+        ShowMessage(problem);  // the drawing keeps its own memo
         return;
     }
-    LoadGraphs(Table, Edit, content.graphs, Table.Memo);
+    {
+        const Drawing::Batch oneChange(Doc);
+        Doc.Update([&](GraphTable& t) { LoadGraphs(t, content.graphs, edited); });
+        Doc.MarkUnsaved();
+    }
+    Gesture.Reset();
     RefillShikiList();
     ShowLineCount();
     DispAllLine();
     ClearAllPanels();
-    Edit.DataSaved = false;
 }
 
 void TfrmMain::mnuReDisplayClick() {

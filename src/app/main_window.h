@@ -10,6 +10,7 @@
 #include "cursors.h"
 #include "dialogs.h"
 #include "display_options.h"
+#include "drawing.h"
 #include "graph_file.h"
 #include "graph_model.h"
 #include "help/help_context.h"
@@ -62,15 +63,14 @@ class TfrmMain : public QMainWindow {
     ~TfrmMain() override;
 
     // ---- state shared with the other windows ----
-    GraphTable Table;   // LineTable, LineCount, the selection and the unit contents memo
-    EditingState Edit;  // LineMode, LineWidth, ColorCycle, DrawState, DataSaved, ...
+    Drawing Doc;        // the graphs with memo and selection, plane, end circles, title, file
+    EditingState Edit;  // LineMode, LineWidth, FixedColor, DrawState, the display form, ...
     QString StartDir;   // the current folder at start-up, with a trailing separator
     MainLayout Layout;  // positions computed from the screen size
     int DefaultPlaneSize = 0;
     int TableCols = 0;
     UnitCatalog Catalog;  // UnitNames / UnitFiles / CatalogIndex of "Index.ini"
     bool OnCdRom = false;
-    bool FirstSaveDialog = true;
     bool SaveDialogUnset = true;  // the save dialog still starts in DATA with "Graph1.lin"
     QString NewUnitTitle;
     bool TestMode = false;      // a test of the current drawing runs: nothing is recorded
@@ -82,7 +82,6 @@ class TfrmMain : public QMainWindow {
     TypesetState Typeset;  // PanelLineHeight of the panel typesetter
     int32_t PanelBackColour = 0x808000;
     int32_t PanelTextColour = 0xFFFFFF;
-    PlaneSettings SetCoodSettings;   // the plane settings window's values: drive the main plane
     PlaneSettings SetCood2Settings;  // as read at start-up: drive the unit-open window's preview
     PlaneGeometry Geometry;  // of the plane as last drawn, with unitX / unitY (16 at start-up)
     bool GeometryValid = false;
@@ -90,9 +89,9 @@ class TfrmMain : public QMainWindow {
     int ClickedRow = -1;
     CursorSlots Cursors;
     EndKindLabel EndKinds;  // lblHeniki's caption and whether the tool's ends are included
-    PlaneGesture Gesture{Table, Edit};         // the gesture states of the plane
+    PlaneGesture Gesture{Doc, Edit};           // the gesture states of the plane
     LabelQueue MojiQueue;                      // the labels lstMojiM shows, waiting to be placed
-    UndoHistory History;                       // the drawing's undo and redo steps
+    DrawingUndo Undo{Doc};                     // the drawing's undo and redo steps
     PlaneKeyboard PlaneKeys;                   // the lattice cursor that keys move on the plane
     std::unique_ptr<RecoveryKeeper> Recovery;  // none until StartRecovery, and in most tests
 
@@ -243,16 +242,16 @@ class TfrmMain : public QMainWindow {
     void ClearAllPanels();
     void RedrawAll();
     void ClearDrawing(const QString& unitTitle, const QString& fileName);
-    void ShowFileInfo(const QString& unitTitle, const QString& fileName, int count);
+    void ShowFileInfo();
     int PlaneWidthPx() const;
     int PlaneHeightPx() const;
 
     // ---- handlers ----
     void mnuExitClick();
     void mnuShowTangenClick();
-    // Takes the memo the user edited in the unit contents window, or refuses it and puts back
-    // the lines it had before.
-    void AcceptEditedMemo(const QStringList& before);
+    // Takes the memo the user edited in the unit contents window into the drawing, or refuses
+    // it with a message and leaves the drawing as it was.
+    void AcceptEditedMemo(const QStringList& edited);
 
     // ---- files and units ----
     QString DataFolder() const;  // StartDir + "DATA/"
@@ -265,7 +264,8 @@ class TfrmMain : public QMainWindow {
     void mnuOpenFileClick();
     // Reads a graph file into the drawing; false (with its message) when nothing was read.
     bool OpenFile(const QString& path);
-    void ApplyFile(const GraphFileContent& content);
+    // The file's drawing replaces the drawing; saved: the file holds it as it is.
+    void ApplyFile(const GraphFileContent& content, bool saved = true);
     void spdOverWriteClick();
     void mnuSaveClick();
     void mnuTangenOpenClick();
@@ -278,20 +278,12 @@ class TfrmMain : public QMainWindow {
     void mnuPrintClick();
     void mnuClipBoardClick();
     // ---- undo and redo ----
-    // The drawing as undo keeps it: the plane is the one last accepted, not one being tried out
-    // in the settings window.
-    DrawingState CurrentDrawing() const;
-    // Takes an undo step if the drawing changed since the last one.
-    void NoteDrawingChange();
-    // A new history at the drawing as it is (after opening, 新規作成 and at start-up).
-    void StartHistory();
-    // The file now holds the drawing as it is.
-    void NoteSaved();
     void mnuUndoClick();
     void mnuRedoClick();
     void UpdateUndoCommands();
     void StepHistory(bool back);  // one undo step back, or one redo step forward
-    void RestoreDrawing(const DrawingState& state);
+    // The list, plane and panels after an undo or redo step put a whole drawing back.
+    void ShowRestoredDrawing();
     // ---- the recovery copy of a drawing not saved ----
     // Keeps recovery copies in the user's data folder from now on.
     void StartRecovery(const QString& folder);
@@ -309,7 +301,8 @@ class TfrmMain : public QMainWindow {
     // ---- practice and test ----
     void spdRenshuClick();
     void spdTestClick();
-    void RunPractice(const std::vector<TLineSpec>& questions);
+    // Practises (or tests) these questions on the given plane; the drawing is left alone.
+    void RunPractice(const std::vector<TLineSpec>& questions, const PlaneSettings& plane);
     void ShowRecords();
     void mnuReDisplayClick();
     void SpdChokusenClick();
@@ -360,6 +353,7 @@ class TfrmMain : public QMainWindow {
     void chkHenikiClick();
     void chkKatamukiClick();
     void chkDataTableClick();
+    void chkMaruClick();
     void chkRedrawClick();  // chkJikuColor, chkMaru, chkHandle
     void chkTensenClick();
     void chkRanColorClick();
@@ -377,6 +371,13 @@ class TfrmMain : public QMainWindow {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // What the window shows of the drawing follows its announcements: the plane on screen and
+    // the settings window, the end-circle controls, the unit contents window's labels and the
+    // caption, the undo commands and the recovery copy.
+    void FollowDrawing(DrawingChanges changes);
+    // The plane drawn on screen: the drawing's, or the values the settings window is trying.
+    PlaneSettings shownPlane_;
+
     // Builders, each in its own file.
     void CreateToolBar();
     void CreateBody();

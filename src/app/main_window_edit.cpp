@@ -24,28 +24,32 @@ void TfrmMain::spdTeiseiClick() {
         CancelGesture();
         return;
     }
-    DeleteSelected(Table);
+    Doc.Update([](GraphTable& t) { DeleteSelected(t); });
+    Doc.MarkUnsaved();
+    Gesture.Reset();
     RefillShikiList();
     ShowLineCount();
     DispAllLine();
     ClearAllPanels();
-    MarkChanged(Edit);
-    ClearAllPanels();
 }
 
 void TfrmMain::spdShoukyoClick() {
-    if (Table.LineCount > 0 &&
+    if (Doc.Table().LineCount > 0 &&
         ConfirmYesNo(QStringLiteral("全部削除してもいいですか？")) != Answer::Yes) {
         return;
     }
-    // The drawing keeps its title and file name and becomes empty and unchanged.
-    ClearDrawing(frmTangen->lblTangen->text(), frmTangen->lblFileName->text());
-    NoteDrawingChange();
-    RemoveRecoveryCopy();  // an empty drawing has nothing to recover
+    // The drawing keeps its title and file name and becomes empty and unchanged; an empty
+    // drawing has nothing to recover.
+    ForgetGesture(Edit);
+    Doc.EraseGraphs();
+    paintPlane();
+    ClearAllPanels();
+    RefillShikiList();
+    ShowLineCount();
 }
 
 void TfrmMain::pumCancelClick() {
-    Table.Selected.reset();
+    Doc.SetSelection({});
     PushSelectionToList();
     DispAllLine();
     ClearAllPanels();
@@ -56,9 +60,11 @@ void TfrmMain::btnKaijoClick() {
 }
 
 void TfrmMain::mnuSelectAllClick() {
-    for (int i = 0; i < Table.LineCount; ++i) {
-        Table.Selected.set(i);
-    }
+    Doc.Update([](GraphTable& t) {
+        for (int i = 0; i < t.LineCount; ++i) {
+            t.Selected.set(i);
+        }
+    });
     PushSelectionToList();
     DispAllLine();
 }
@@ -68,17 +74,17 @@ void TfrmMain::BitBtn1Click() {
 }
 
 void TfrmMain::WidthClick(int width) {
-    if (Table.LineCount == 0) {
+    if (Doc.Table().LineCount == 0) {
         return;
     }
-    SetSelectedWidth(Table, Edit, width);
+    Doc.Update([&](GraphTable& t) { SetSelectedWidth(t, width); });
     lstShiki->viewport()->update();
     DispAllLine();
 }
 
 void TfrmMain::lstShikiClick(Qt::KeyboardModifiers modifiers) {
     const int row = lstShiki->currentRow();
-    if (row < 0 || row >= Table.LineCount) {
+    if (row < 0 || row >= Doc.Table().LineCount) {
         return;
     }
     RedrawAll();
@@ -86,7 +92,7 @@ void TfrmMain::lstShikiClick(Qt::KeyboardModifiers modifiers) {
     if (modifiers & Qt::ControlModifier) {
         ClearAllPanels();  // the selection grew by the clicked line
     } else if (!(modifiers & Qt::ShiftModifier)) {
-        SelectOnly(Table, row);
+        Doc.SelectOnly(row);
         PushSelectionToList();
     }
     DispAllLine();
@@ -101,8 +107,8 @@ void TfrmMain::lstShikiRightPress(int row, QPoint pos) {
         return;
     }
     // With several lines selected the popup works on all of them; otherwise on the pressed one.
-    if (Table.Selected.count() < 2) {
-        SelectOnly(Table, row);
+    if (Doc.Table().Selected.count() < 2) {
+        Doc.SelectOnly(row);
         PushSelectionToList();
         RedrawAll();
     }
@@ -110,22 +116,23 @@ void TfrmMain::lstShikiRightPress(int row, QPoint pos) {
 }
 
 void TfrmMain::ShowLineCount() {
-    frmTangen->lblNline->setText(QString::number(Table.LineCount));
+    frmTangen->lblNline->setText(QString::number(Doc.Table().LineCount));
 }
 
 void TfrmMain::RefillShikiList() {
     syncingSelection_ = true;
     // Rows are kept and only their texts set, so an undo of one graph does not rebuild 100 rows.
-    while (lstShiki->count() > Table.LineCount) {
+    const GraphTable& table = Doc.Table();
+    while (lstShiki->count() > table.LineCount) {
         delete lstShiki->takeItem(lstShiki->count() - 1);
     }
-    for (int i = 0; i < Table.LineCount; ++i) {
+    for (int i = 0; i < table.LineCount; ++i) {
         if (i < lstShiki->count()) {
-            if (lstShiki->item(i)->text() != Table.LineTable[i].Text) {
-                lstShiki->item(i)->setText(Table.LineTable[i].Text);
+            if (lstShiki->item(i)->text() != table.LineTable[i].Text) {
+                lstShiki->item(i)->setText(table.LineTable[i].Text);
             }
         } else {
-            lstShiki->addItem(Table.LineTable[i].Text);
+            lstShiki->addItem(table.LineTable[i].Text);
         }
     }
     syncingSelection_ = false;
@@ -137,7 +144,7 @@ void TfrmMain::PushSelectionToList() {
     // One selection change for the whole list: row by row, 100 rows cost a millisecond.
     QItemSelection selection;
     for (int i = 0; i < lstShiki->count() && i < MaxGraphs; ++i) {
-        if (Table.Selected.test(i)) {
+        if (Doc.Table().Selected.test(i)) {
             const QModelIndex row = lstShiki->model()->index(i, 0);
             selection.select(row, row);
         }
@@ -150,10 +157,11 @@ void TfrmMain::PullSelectionFromList() {
     if (syncingSelection_) {
         return;
     }
-    Table.Selected.reset();
+    std::bitset<MaxGraphs> selected;
     for (int i = 0; i < lstShiki->count() && i < MaxGraphs; ++i) {
         if (lstShiki->item(i)->isSelected()) {
-            Table.Selected.set(i);
+            selected.set(i);
         }
     }
+    Doc.SetSelection(selected);
 }

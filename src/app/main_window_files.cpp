@@ -30,12 +30,11 @@ QString TfrmMain::DataFolder() const {
 }
 
 bool TfrmMain::WriteDrawing(const QString& fileName, const QString& unitTitle) {
-    QStringList memo = Table.Memo;
+    QStringList memo = Doc.Table().Memo;
     if (memo.isEmpty()) {
         memo.append(unitTitle);
     }
-    const QString error =
-        WriteGraphFile(fileName, unitTitle, SetCoodSettings, chkMaru->isChecked(), memo);
+    const QString error = WriteGraphFile(fileName, unitTitle, Doc.Plane(), Doc.EndCircles(), memo);
     if (!error.isEmpty()) {
         ShowMessage(error);
         return false;
@@ -49,7 +48,7 @@ bool TfrmMain::AskUnitTitle() {
         SetHelpContext(frmNewWork, 1211);
     }
     frmNewWork->SetFolder(DataFolder());
-    frmNewWork->SetCurrentTitle(frmTangen->lblTangen->text());
+    frmNewWork->SetCurrentTitle(Doc.Title());
     if (ShowModal(*frmNewWork) != ModalOk) {
         return false;
     }
@@ -89,17 +88,13 @@ Answer TfrmMain::SaveWithName(const QString& unitTitle) {
         if (!WriteDrawing(fixed.name, unitTitle)) {
             return Answer::Cancel;
         }
-        if (!Table.Memo.isEmpty()) {
-            Table.Memo[0] = unitTitle;
-        }
-        NoteSaved();
-        ShowFileInfo(unitTitle, fixed.name, Table.LineCount);
+        Doc.MarkSaved(unitTitle, fixed.name);
         return Answer::Yes;
     }
 }
 
 bool TfrmMain::SaveAs() {
-    if (Table.LineCount == 0) {
+    if (Doc.Table().LineCount == 0) {
         ShowMessage(NoDataMessage);
         return false;
     }
@@ -107,7 +102,7 @@ bool TfrmMain::SaveAs() {
 }
 
 Answer TfrmMain::AskSaveChanges() {
-    if (!NeedsSaving(Table, Edit)) {
+    if (!Doc.NeedsSaving()) {
         return Answer::No;
     }
     const Answer save = ConfirmYesNoCancel(QStringLiteral("現在のデータを保存しますか"));
@@ -123,9 +118,8 @@ Answer TfrmMain::AskSaveChanges() {
 void TfrmMain::mnuNewFileClick() {
     if (AskSaveChanges() != Answer::Cancel) {
         ClearDrawing(NewUnitTitleText, StartDir + QStringLiteral("Graph1.lin"));
-        StartHistory();
     }
-    FirstSaveDialog = true;
+    Doc.SetFirstSaveDialog(true);
 }
 
 void TfrmMain::mnuOpenFileClick() {
@@ -136,12 +130,12 @@ void TfrmMain::mnuOpenFileClick() {
     }
     // Only a file that was read makes the next overwrite save write without asking.
     if (OpenFile(chosen)) {
-        FirstSaveDialog = false;
+        Doc.SetFirstSaveDialog(false);
     }
 }
 
 bool TfrmMain::OpenFile(const QString& path) {
-    const GraphFileContent content = ReadGraphFile(path, SetCoodSettings, chkMaru->isChecked());
+    const GraphFileContent content = ReadGraphFile(path, Doc.Plane(), Doc.EndCircles());
     if (!content.notice.isEmpty()) {
         ShowMessage(content.notice);
     }
@@ -161,41 +155,29 @@ bool TfrmMain::OpenFile(const QString& path) {
     return true;
 }
 
-void TfrmMain::ApplyFile(const GraphFileContent& content) {
-    SetCoodSettings = content.settings;
-    {
-        const QSignalBlocker quiet(chkMaru);  // the redisplay below draws with it
-        chkMaru->setChecked(content.EndCircles);
-    }
-    LoadGraphs(Table, Edit, content.graphs, content.memo);
+void TfrmMain::ApplyFile(const GraphFileContent& content, bool saved) {
+    Gesture.Reset();
+    // The overwrite save writes to the file that was read, whatever name was typed.
+    Doc.Load(content.title(), content.fileName, content.settings, content.EndCircles,
+             content.graphs, content.memo, saved);
     RefillShikiList();
     DispAllLine();
     ClearAllPanels();
-    // The overwrite save writes to the file that was read, whatever name was typed.
-    ShowFileInfo(content.title(), content.fileName, Table.LineCount);
-    MarkSaved(Edit);
-    if (frmSetCood != nullptr) {
-        frmSetCood->ShowSettings();
-        if (frmSetCood->isVisible()) {
-            frmSetCood->SaveSnapshot();  // Cancel there goes back to the file's plane
-        }
-    }
-    StartHistory();
 }
 
 void TfrmMain::spdOverWriteClick() {
-    if (Table.LineCount == 0) {
+    if (Doc.Table().LineCount == 0) {
         ShowMessage(NoDataMessage);
         return;
     }
-    if (FirstSaveDialog) {
+    if (Doc.FirstSaveDialog()) {
         if (SaveAs()) {
-            FirstSaveDialog = false;
+            Doc.SetFirstSaveDialog(false);
         }
         return;
     }
-    if (WriteDrawing(frmTangen->lblFileName->text(), frmTangen->lblTangen->text())) {
-        NoteSaved();
+    if (WriteDrawing(Doc.FileName(), Doc.Title())) {
+        Doc.MarkSaved();
     }
 }
 
@@ -210,7 +192,7 @@ void TfrmMain::mnuTangenOpenClick() {
     frmTangenOpen->SetMainGeometry(geometry());
     if (ShowModal(*frmTangenOpen) != ModalOk) {
         DispAllLine();
-        if (Table.LineCount > 0) {
+        if (Doc.Table().LineCount > 0) {
             RefreshPanels();
         }
         return;
@@ -222,23 +204,24 @@ void TfrmMain::mnuTangenOpenClick() {
         return;
     }
     if (OpenFile(frmTangenOpen->SelectedPath())) {
-        FirstSaveDialog = false;
+        Doc.SetFirstSaveDialog(false);
     }
 }
 
 void TfrmMain::mnuSetCoodSizeClick() {
     if (frmSetCood == nullptr) {
         frmSetCood = new TfrmSetCood(
-            SetCoodSettings, DefaultPlaneSize,
+            shownPlane_, DefaultPlaneSize,
             [this] {
                 DispAllLine();
-                if (CurrentIndex(Table) >= 0) {
+                if (CurrentIndex(Doc.Table()) >= 0) {
                     RefreshPanels();
                 }
             },
             this);
-        // Settings accepted with OK are one undo step; tried out, they are none.
-        connect(frmSetCood, &QDialog::finished, this, &TfrmMain::NoteDrawingChange);
+        // Settings accepted with OK become the drawing's plane, one undo step; tried out, they
+        // are only shown. Cancel has put the drawing's own back already.
+        connect(frmSetCood, &QDialog::finished, this, [this] { Doc.SetPlane(shownPlane_); });
     }
     // Shown beside the main window, which stays usable; showing it again brings it forward.
     frmSetCood->show();

@@ -18,7 +18,7 @@
 
 bool TfrmMain::AddOrReplaceLine(const TLineSpec& spec, int index) {
     int changed = -1;
-    const AddResult result = AddOrReplaceGraph(Table, Edit, spec, index, &changed);
+    const AddResult result = Doc.AddOrReplaceGraph(Edit, spec, index, &changed);
     if (result == AddResult::TableFull) {
         ShowMessage(TableFullMessage);
         return false;
@@ -28,7 +28,7 @@ bool TfrmMain::AddOrReplaceLine(const TLineSpec& spec, int index) {
 }
 
 void TfrmMain::ShowStoredGraph(AddResult result, int changed) {
-    const QString& text = Table.LineTable[changed].Text;
+    const QString& text = Doc.Table().LineTable[changed].Text;
     syncingSelection_ = true;
     if (result == AddResult::Added) {
         lstShiki->addItem(text);
@@ -51,16 +51,17 @@ void TfrmMain::ShowStoredGraph(AddResult result, int changed) {
 void TfrmMain::RefreshListTexts(const std::vector<int>& rows) {
     for (int i : rows) {
         if (QListWidgetItem* item = lstShiki->item(i)) {
-            item->setText(Table.LineTable[i].Text);
+            item->setText(Doc.Table().LineTable[i].Text);
         }
     }
 }
 
 void TfrmMain::ShowPanelsOf(int index) {
-    if (index < 0 || index >= Table.LineCount) {
+    const GraphTable& table = Doc.Table();
+    if (index < 0 || index >= table.LineCount) {
         return;
     }
-    const TLineSpec& graph = Table.LineTable[index];
+    const TLineSpec& graph = table.LineTable[index];
     if (chkShiki->isChecked()) {
         paintFormulaPanel(graph);
         paintXDomainPanel(graph);
@@ -76,10 +77,10 @@ void TfrmMain::ShowPanelsOf(int index) {
 
 void TfrmMain::DispAllLine() {
     Edit.DrawState = DrawIdle;
-    const PlaneScene scene{SetCoodSettings, DefaultPlaneSize, PlaneVariant::Main,
+    const PlaneScene scene{shownPlane_, DefaultPlaneSize, PlaneVariant::Main,
                            bitmapPasted ? &PastedPicture : nullptr};
-    const DispAllLineResult result =
-        ::DispAllLine(imgCood->canvas(), scene, CurrentDisplayOptions(), Typeset, Geometry, Table);
+    const DispAllLineResult result = ::DispAllLine(
+        imgCood->canvas(), scene, CurrentDisplayOptions(), Typeset, Geometry, Doc.Table());
     if (result.planeDrawn) {
         GeometryValid = true;
         placePlane();
@@ -94,21 +95,19 @@ void TfrmMain::DispAllLine() {
         // The panels of the current graph follow; the last selected graph's equation stays in
         // its panel only when the equation box is off and the refresh leaves the panel alone.
         if (!chkShiki->isChecked()) {
-            paintFormulaPanel(Table.LineTable[result.lastSelected]);
+            paintFormulaPanel(Doc.Table().LineTable[result.lastSelected]);
         }
         RefreshPanels();
     }
-    // Every change of the drawing is redisplayed: here it becomes an undo step.
-    NoteDrawingChange();
 }
 
 void TfrmMain::RefreshPanels() {
-    const int current = CurrentIndex(Table);
+    const int current = CurrentIndex(Doc.Table());
     if (current < 0) {
         ClearAllPanels();
         return;
     }
-    const TLineSpec& graph = Table.LineTable[current];
+    const TLineSpec& graph = Doc.Table().LineTable[current];
     if (chkShiki->isChecked()) {
         paintFormulaPanel(graph);
     }
@@ -139,18 +138,18 @@ void TfrmMain::RedrawAll() {
 void TfrmMain::ClearDrawing(const QString& unitTitle, const QString& fileName) {
     // Empties the table and the selection, restarts the colour cycle, marks the drawing saved and
     // leaves the title as the memo's only line.
-    ClearGraphs(Table, Edit, unitTitle);
+    ForgetGesture(Edit);
+    Doc.Clear(unitTitle, fileName);
     paintPlane();
     ClearAllPanels();
     RefillShikiList();
-    ShowFileInfo(unitTitle, fileName, Table.LineCount);
 }
 
 // ---- where the drawing library paints ----
 
 DisplayOptions TfrmMain::CurrentDisplayOptions() const {
     DisplayOptions o;
-    o.EndCircles = chkMaru->isChecked();
+    o.EndCircles = Doc.EndCircles();
     o.DottedExtensions = chkTensen->isChecked();
     o.Handles = chkHandle->isChecked();
     o.AxisColours = chkJikuColor->isChecked();
@@ -159,7 +158,7 @@ DisplayOptions TfrmMain::CurrentDisplayOptions() const {
     o.SlopePanels = chkKatamuki->isChecked();
     o.TableYRow = chkDataTable->isChecked();
     o.SlopeInterceptForm = chkKeishiki->isChecked();
-    o.EndCircleRadius = spnMaruRad->value();
+    o.EndCircleRadius = Doc.EndCircleRadius();
     o.DrawState = Edit.DrawState;
     o.LineWidth = Edit.LineWidth;
     o.bitmapPasted = bitmapPasted;
@@ -180,7 +179,7 @@ void TfrmMain::placePlane() {
 }
 
 void TfrmMain::paintPlane() {
-    const QString error = DrawPlane(imgCood->canvas(), SetCoodSettings, DefaultPlaneSize,
+    const QString error = DrawPlane(imgCood->canvas(), shownPlane_, DefaultPlaneSize,
                                     PlaneVariant::Main, CurrentDisplayOptions(), Typeset, Geometry);
     if (!error.isEmpty()) {
         ShowMessage(error);
@@ -214,8 +213,9 @@ void TfrmMain::paintSlopeInterceptPanels(const TLineSpec& graph) {
 }
 
 void TfrmMain::paintValueTable(int index) {
+    const GraphTable& table = Doc.Table();
     const TLineSpec* graph =
-        index >= 0 && index < Table.LineCount ? &Table.LineTable[index] : nullptr;
+        index >= 0 && index < table.LineCount ? &table.LineTable[index] : nullptr;
     DrawValueTable(imgTable->canvas(), graph, chkDataTable->isChecked());
     imgTable->update();
 }
@@ -226,8 +226,9 @@ void TfrmMain::clearValueTable() {
 }
 
 void TfrmMain::paintToolSample() {
-    const ToolSample tool{Edit.LineMode, Edit.LineWidth, CurrentEndKind(Edit), NextColor(Edit)};
-    ::RedrawToolSample(imgSample->canvas(), tool, spnMaruRad->value(), PanelTextColour);
+    const ToolSample tool{Edit.LineMode, Edit.LineWidth, CurrentEndKind(Edit),
+                          NextColor(Edit, Doc.Table())};
+    ::RedrawToolSample(imgSample->canvas(), tool, Doc.EndCircleRadius(), PanelTextColour);
     imgSample->update();
 }
 

@@ -67,7 +67,7 @@ bool TfrmMain::imgCoodKeyPress(int key, Qt::KeyboardModifiers modifiers) {
 
 bool TfrmMain::lstShikiKeyPress(int key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_Delete) {
-        if (!Table.Selected.none()) {
+        if (!Doc.Table().Selected.none()) {
             spdTeiseiClick();
         }
         return true;
@@ -95,7 +95,7 @@ bool TfrmMain::lstShikiKeyPress(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void TfrmMain::lstShikiKeySelect() {
-    if (Table.LineCount > 0) {
+    if (Doc.Table().LineCount > 0) {
         RedrawAll();
     }
 }

@@ -171,7 +171,7 @@ void TfrmMain::CreateBody() {
     pnlTable->setGeometry(design::PnlTable);
     imgTable = MakeImage(pnlTable, "imgTable", QRect(0, 3, 353, 57));
 
-    lstShiki = Named(new ShikiList(Table, body), "lstShiki");
+    lstShiki = Named(new ShikiList(Doc.Table(), body), "lstShiki");
     lstShiki->setGeometry(16, 112, 353, 81);
     lstShiki->setFont(PixelFont(QStringLiteral("ＭＳ ゴシック"), 19));
     lstShiki->setToolTip(QStringLiteral("右クリックが使えます"));

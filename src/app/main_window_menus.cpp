@@ -176,7 +176,7 @@ void TfrmMain::ConnectHandlers() {
     connect(chkKatamuki, &QCheckBox::toggled, this, &TfrmMain::chkKatamukiClick);
     connect(chkDataTable, &QCheckBox::toggled, this, &TfrmMain::chkDataTableClick);
     connect(chkJikuColor, &QCheckBox::toggled, this, &TfrmMain::chkRedrawClick);
-    connect(chkMaru, &QCheckBox::toggled, this, &TfrmMain::chkRedrawClick);
+    connect(chkMaru, &QCheckBox::toggled, this, &TfrmMain::chkMaruClick);
     connect(chkHandle, &QCheckBox::toggled, this, &TfrmMain::chkRedrawClick);
     connect(chkTensen, &QCheckBox::toggled, this, &TfrmMain::chkTensenClick);
     connect(chkRanColor, &QCheckBox::toggled, this, &TfrmMain::chkRanColorClick);

@@ -14,12 +14,13 @@
 #include "shiki_list.h"
 
 void TfrmMain::MoveSelectedClick(char direction) {
-    RefreshListTexts(MoveSelected(Table, Edit, direction));
+    RefreshListTexts(Doc.Update([&](GraphTable& t) { return MoveSelected(t, Edit, direction); }));
     DispAllLine();
 }
 
 void TfrmMain::ChangeSlopeInterceptClick(int step) {
-    const SlopeStepResult result = ChangeSlopeIntercept(Table, Edit, step);
+    const SlopeStepResult result =
+        Doc.Update([&](GraphTable& t) { return ChangeSlopeIntercept(t, Edit, step); });
     if (result.lastLooked < 0 && !result.message.isEmpty()) {
         ShowMessage(result.message);  // nothing to step
         return;
@@ -49,7 +50,8 @@ void TfrmMain::Recolour(bool selectedOnly) {
     if (!colour) {
         return;
     }
-    RecolorGraphs(Table, Edit, *colour, selectedOnly);
+    Edit.FixedColor = *colour;  // new graphs take it too
+    Doc.Update([&](GraphTable& t) { RecolorGraphs(t, *colour, selectedOnly); });
     DispAllLine();
     lstShiki->viewport()->update();
     RefreshPanels();
@@ -69,8 +71,8 @@ void TfrmMain::mnuSetSenshuClick() {
 }
 
 void TfrmMain::spdMojiClick() {
-    if (Table.Selected.any()) {
-        Table.Selected.reset();
+    if (Doc.Table().Selected.any()) {
+        Doc.SetSelection({});
         PushSelectionToList();
         DispAllLine();
     }
@@ -121,15 +123,17 @@ void TfrmMain::RestoreTool() {
 }
 
 void TfrmMain::mnuMoveMojiClick() {
-    if (Table.LineCount == 0 || CurrentIndex(Table) < 0) {
+    if (Doc.Table().LineCount == 0 || CurrentIndex(Doc.Table()) < 0) {
         return;
     }
     if (frmMoveMoji == nullptr) {
         frmMoveMoji = new TfrmMoveMoji([this](char direction) { MoveSelectedClick(direction); },
                                        [this] {
-                                           for (int i = 0; i < Table.LineCount; ++i) {
-                                               ReplaceGraphLines(Table, Table.LineTable[i], i);
-                                           }
+                                           Doc.Update([](GraphTable& t) {
+                                               for (int i = 0; i < t.LineCount; ++i) {
+                                                   ReplaceGraphLines(t, t.LineTable[i], i);
+                                               }
+                                           });
                                        },
                                        this);
     }

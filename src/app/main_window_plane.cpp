@@ -37,7 +37,7 @@ void TfrmMain::imgCoodMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, Q
         MojiQueue.current = lstMojiM->currentRow();
     }
     ApplyGesture(Gesture.Press(ToGestureButton(button), Geometry.PixelToLattice(pos),
-                               Geometry.InGrid(pos), spnMaruRad->value(), MojiQueue));
+                               Geometry.InGrid(pos), Doc.EndCircleRadius(), MojiQueue));
 }
 
 void TfrmMain::imgCoodMouseMove(QPoint pos) {

@@ -1,6 +1,7 @@
 // Practice and test: choosing a unit to practise, trying the current drawing as a test, and the
-// records window.
-#include <QLabel>
+// records window. A practice is given its questions and the unit's plane; the drawing, its undo
+// history and its recovery copy stay as they were.
+#include <QCheckBox>
 #include <QRadioButton>
 
 #include "dialogs.h"
@@ -8,12 +9,9 @@
 #include "main_window.h"
 #include "practice/practice_window.h"
 #include "practice/records_window.h"
-#include "tangen_window.h"
 #include "units/tangen_open_window.h"
 
 void TfrmMain::spdRenshuClick() {
-    // The units practised bring their own planes; the drawing gets its own back at the end.
-    const PlaneSettings drawingPlane = SetCoodSettings;
     if (frmTangenOpen == nullptr) {
         frmTangenOpen = new TfrmTangenOpen(SetCood2Settings, DefaultPlaneSize, StartDir, this);
     }
@@ -37,43 +35,56 @@ void TfrmMain::spdRenshuClick() {
         }
         SelectedUnitTitle = frmTangenOpen->SelectedUnitTitle;
         SelectedUnitFile = frmTangenOpen->SelectedUnitFile;
-        SetCoodSettings = frmTangenOpen->Questions.settings;
-        DispAllLine();
         TestMode = false;
-        RunPractice(questions);
+        RunPractice(questions, frmTangenOpen->Questions.settings);
     }
-    SetCoodSettings = drawingPlane;
     DispAllLine();
-    if (Table.LineCount > 0) {
+    if (Doc.Table().LineCount > 0) {
         RefreshPanels();
     }
 }
 
 void TfrmMain::spdTestClick() {
-    if (FileExtOf(frmTangen->lblFileName->text()) != QStringLiteral(".lin")) {
+    if (FileExtOf(Doc.FileName()) != QStringLiteral(".lin")) {
         ShowMessage(QStringLiteral("ファイルの拡張子が.linｑｕｅではありません"));
         return;
     }
-    if (Table.LineCount == 0) {
+    const GraphTable& table = Doc.Table();
+    if (table.LineCount == 0) {
         ShowMessage(QStringLiteral("テストするデータがありません"));
         return;
     }
     TestMode = true;
-    const std::vector<TLineSpec> questions(Table.LineTable.begin(),
-                                           Table.LineTable.begin() + Table.LineCount);
+    const std::vector<TLineSpec> questions(table.LineTable.begin(),
+                                           table.LineTable.begin() + table.LineCount);
     if (const QString problem = UntestableMessage(questions); !problem.isEmpty()) {
         ShowMessage(problem);
         return;
     }
-    RunPractice(questions);
+    RunPractice(questions, shownPlane_);
 }
 
-void TfrmMain::RunPractice(const std::vector<TLineSpec>& questions) {
+void TfrmMain::RunPractice(const std::vector<TLineSpec>& questions, const PlaneSettings& plane) {
     if (frmRenshu == nullptr) {
-        frmRenshu = new TfrmRenshu(*this);
+        frmRenshu = new TfrmRenshu(this);
         SetHelpContext(frmRenshu, 220);
     }
-    frmRenshu->Session.SetQuestions(questions);
+    PracticeSetup setup;
+    setup.questions = questions;
+    setup.plane = plane;
+    setup.defaultPlaneSize = DefaultPlaneSize;
+    setup.options = CurrentDisplayOptions();
+    setup.form = Edit.Form;
+    setup.mainGeometry = geometry();
+    setup.mainFrame = frameGeometry();
+    setup.recordsFile = StartDir + QStringLiteral("Record.ini");
+    setup.onCdRom = OnCdRom;
+    setup.testMode = TestMode;
+    setup.unitTitle = SelectedUnitTitle;
+    setup.unitFile = SelectedUnitFile;
+    setup.showRecords = [this] { ShowRecords(); };
+    setup.dottedExtensionsOn = [this] { chkTensen->setChecked(true); };
+    frmRenshu->SetUp(std::move(setup));
     ShowModal(*frmRenshu);
 }
 

@@ -9,17 +9,18 @@
 
 void TfrmMain::mnuPrintClick() {
     if (frmPrint == nullptr) {
-        frmPrint = new TfrmPrint(*imgCood, *frmTangen->lblFileName,
-                                 std::make_unique<SystemPrinter>(), this);
+        frmPrint = new TfrmPrint(
+            *imgCood, [this] { return Doc.FileName(); }, std::make_unique<SystemPrinter>(), this);
         // The window has the printing topic; the menu item keeps the file commands' topic.
         SetHelpContext(frmPrint, 107);
         frmPrint->worksheetOfDrawing = [this] {
             WorksheetUnit unit;
-            unit.title = frmTangen->lblTangen->text();
-            unit.fileName = frmTangen->lblFileName->text();
-            unit.settings = SetCoodSettings;
+            const GraphTable& table = Doc.Table();
+            unit.title = Doc.Title();
+            unit.fileName = Doc.FileName();
+            unit.settings = shownPlane_;
             unit.display = CurrentDisplayOptions();
-            unit.graphs.assign(Table.LineTable.begin(), Table.LineTable.begin() + Table.LineCount);
+            unit.graphs.assign(table.LineTable.begin(), table.LineTable.begin() + table.LineCount);
             unit.defaultPlaneSize = DefaultPlaneSize;
             return unit;
         };

@@ -97,7 +97,7 @@ void TfrmMain::RedrawToolSample() {
 
 void TfrmMain::imgSampleClick() {
     if (Edit.FixedColor == AutomaticColor) {
-        ++Edit.ColorCycle;
+        Doc.AdvanceColorCycle();
         RedrawToolSample();
     }
 }
@@ -112,7 +112,7 @@ void TfrmMain::imgTableClick() {
         imgTable->resize(NarrowImage, imgTable->height());
         pnlTable->resize(NarrowImage + 2, pnlTable->height());
     }
-    paintValueTable(CurrentIndex(Table));
+    paintValueTable(CurrentIndex(Doc.Table()));
 }
 
 void TfrmMain::SetUsable(QWidget* control, bool usable) {
@@ -149,7 +149,7 @@ void TfrmMain::SetShikiForm(int form) {
 }
 
 void TfrmMain::btnHyoujunClick() {
-    if (Table.Selected.none()) {
+    if (Doc.Table().Selected.none()) {
         ShowMessage(QStringLiteral("グラフの式を選択してください"));
         return;
     }
@@ -157,7 +157,7 @@ void TfrmMain::btnHyoujunClick() {
 }
 
 void TfrmMain::btnIppanClick() {
-    if (Table.Selected.none()) {
+    if (Doc.Table().Selected.none()) {
         ShowMessage(QStringLiteral("グラフの式を選択してください"));
         return;
     }
@@ -166,14 +166,15 @@ void TfrmMain::btnIppanClick() {
 
 void TfrmMain::chkKeishikiClick() {
     Edit.Form = chkKeishiki->isChecked() ? EquationForm::Standard : EquationForm::General;
-    if (Table.LineCount == 0) {
+    if (Doc.Table().LineCount == 0) {
         return;
     }
     // Only the selected graphs are rewritten; the others keep the form they were made in.
-    const std::vector<int> rewritten = RewriteSelectedTexts(Table, Edit);
+    const std::vector<int> rewritten =
+        Doc.Update([&](GraphTable& t) { return RewriteSelectedTexts(t, Edit); });
     RefreshListTexts(rewritten);
     if (!rewritten.empty()) {
-        paintFormulaPanel(Table.LineTable[rewritten.back()]);
+        paintFormulaPanel(Doc.Table().LineTable[rewritten.back()]);
     }
 }
 
@@ -192,18 +193,18 @@ void TfrmMain::chkHenikiClick() {
         clearPanel(imgHenikiY);
         return;
     }
-    if (const int current = CurrentIndex(Table); current >= 0) {
-        paintYDomainPanel(Table.LineTable[current]);
+    if (const int current = CurrentIndex(Doc.Table()); current >= 0) {
+        paintYDomainPanel(Doc.Table().LineTable[current]);
     }
 }
 
 void TfrmMain::chkKatamukiClick() {
-    const int current = CurrentIndex(Table);
+    const int current = CurrentIndex(Doc.Table());
     if (current < 0) {
         return;
     }
     if (chkKatamuki->isChecked()) {
-        paintSlopeInterceptPanels(Table.LineTable[current]);
+        paintSlopeInterceptPanels(Doc.Table().LineTable[current]);
     } else {
         clearPanel(imgkatamuki);
         clearPanel(imgSeppen);
@@ -211,7 +212,12 @@ void TfrmMain::chkKatamukiClick() {
 }
 
 void TfrmMain::chkDataTableClick() {
-    paintValueTable(CurrentIndex(Table));
+    paintValueTable(CurrentIndex(Doc.Table()));
+}
+
+void TfrmMain::chkMaruClick() {
+    Doc.SetEndCircles(chkMaru->isChecked());
+    chkRedrawClick();
 }
 
 void TfrmMain::chkRedrawClick() {
@@ -236,6 +242,7 @@ void TfrmMain::chkRanColorClick() {
 }
 
 void TfrmMain::spnMaruRadChange() {
+    Doc.SetEndCircleRadius(spnMaruRad->value());
     DispAllLine();
     lstShiki->setMaruRad(spnMaruRad->value());
 }

@@ -4,12 +4,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <utility>
 
 #include "dialogs.h"
 #include "graph_model.h"
 #include "window_parts.h"
 
-TfrmTangen::TfrmTangen(GraphTable& table, QWidget* parent) : QDialog(parent), table_(table) {
+TfrmTangen::TfrmTangen(const GraphTable& table, QWidget* parent) : QDialog(parent), table_(table) {
     setObjectName(QStringLiteral("frmTangen"));
     setWindowTitle(QStringLiteral("単元の内容"));
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
@@ -38,6 +39,7 @@ TfrmTangen::TfrmTangen(GraphTable& table, QWidget* parent) : QDialog(parent), ta
 }
 
 void TfrmTangen::FormShow() {
+    edited_.reset();
     shownText_ = table_.Memo.join(u'\n');
     memFile->setPlainText(shownText_);
 }
@@ -47,7 +49,7 @@ void TfrmTangen::btnReturnClick() {
 }
 
 void TfrmTangen::done(int result) {
-    // However the window is closed, what was typed stays in the memo for the next save.
+    // However the window is closed, what was typed is offered to the drawing.
     StoreMemo();
     QDialog::done(result);
 }
@@ -60,7 +62,11 @@ void TfrmTangen::showEvent(QShowEvent* event) {
 void TfrmTangen::StoreMemo() {
     const QString text = memFile->toPlainText();
     if (text != shownText_) {
-        table_.Memo = text.split(u'\n');
+        edited_ = text.split(u'\n');
         shownText_ = text;
     }
+}
+
+std::optional<QStringList> TfrmTangen::TakeEditedMemo() {
+    return std::exchange(edited_, std::nullopt);
 }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
+#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -12,7 +14,7 @@ struct GraphTable;
 class TfrmTangen : public QDialog {
     Q_OBJECT
   public:
-    TfrmTangen(GraphTable& table, QWidget* parent = nullptr);
+    TfrmTangen(const GraphTable& table, QWidget* parent = nullptr);
 
     QLabel* Label4;
     QLabel* lblTangen;
@@ -26,6 +28,9 @@ class TfrmTangen : public QDialog {
 
     // Loads the memo of the graph table into memFile.
     void FormShow();
+    // What the user typed, once, when it differs from the memo shown; the drawing decides
+    // whether to take it.
+    std::optional<QStringList> TakeEditedMemo();
     void btnReturnClick();
     void done(int result) override;
 
@@ -33,9 +38,10 @@ class TfrmTangen : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    // Puts what the user typed into memFile back into the graph table's memo.
+    // Keeps what the user typed into memFile for TakeEditedMemo.
     void StoreMemo();
 
-    GraphTable& table_;
+    const GraphTable& table_;
     QString shownText_;  // the memo as loaded, to tell whether the user changed it
+    std::optional<QStringList> edited_;
 };

@@ -17,7 +17,7 @@ void Shift(LatticePoint& p, int dx, int dy) {
 
 }  // namespace
 
-std::vector<int> MoveSelected(GraphTable& t, EditingState& s, char direction) {
+std::vector<int> MoveSelected(GraphTable& t, const EditingState& s, char direction) {
     int dx = 0;
     int dy = 0;
     switch (direction) {
@@ -54,13 +54,10 @@ std::vector<int> MoveSelected(GraphTable& t, EditingState& s, char direction) {
         Rewrite(t, s, i);
         changed.push_back(i);
     }
-    if (!changed.empty()) {
-        s.DataSaved = false;
-    }
     return changed;
 }
 
-SlopeStepResult ChangeSlopeIntercept(GraphTable& t, EditingState& s, int step) {
+SlopeStepResult ChangeSlopeIntercept(GraphTable& t, const EditingState& s, int step) {
     SlopeStepResult result;
     if (t.LineCount == 0) {
         result.message = NothingToMoveMessage;
@@ -104,14 +101,10 @@ SlopeStepResult ChangeSlopeIntercept(GraphTable& t, EditingState& s, int step) {
         Rewrite(t, s, i);
         result.changed.push_back(i);
     }
-    if (!result.changed.empty()) {
-        s.DataSaved = false;
-    }
     return result;
 }
 
-bool RecolorGraphs(GraphTable& t, EditingState& s, int32_t chosen, bool selectedOnly) {
-    s.FixedColor = chosen;
+bool RecolorGraphs(GraphTable& t, int32_t chosen, bool selectedOnly) {
     bool any = false;
     for (int i = 0; i < t.LineCount; ++i) {
         if (selectedOnly && !t.Selected.test(i)) {
@@ -123,15 +116,12 @@ bool RecolorGraphs(GraphTable& t, EditingState& s, int32_t chosen, bool selected
         any = true;
     }
     if (chosen == AutomaticColor && t.LineCount > 0) {
-        s.ColorCycle = t.LineCount;
-    }
-    if (any) {
-        s.DataSaved = false;
+        t.ColorCycle = t.LineCount;
     }
     return any;
 }
 
-bool SetSelectedWidth(GraphTable& t, EditingState& s, int32_t width) {
+bool SetSelectedWidth(GraphTable& t, int32_t width) {
     bool any = false;
     for (int i = 0; i < t.LineCount; ++i) {
         if (t.Selected.test(i)) {
@@ -140,24 +130,17 @@ bool SetSelectedWidth(GraphTable& t, EditingState& s, int32_t width) {
             any = true;
         }
     }
-    if (any) {
-        s.DataSaved = false;
-    }
     return any;
 }
 
-std::vector<int> RewriteSelectedTexts(GraphTable& t, EditingState& s) {
+std::vector<int> RewriteSelectedTexts(GraphTable& t, const EditingState& s) {
     std::vector<int> rewritten;
     for (int i = 0; i < t.LineCount; ++i) {
         if (!t.Selected.test(i)) {
             continue;
         }
-        const QString before = t.LineTable[i].Text;
         Rewrite(t, s, i);
         rewritten.push_back(i);
-        if (t.LineTable[i].Text != before) {
-            s.DataSaved = false;
-        }
     }
     return rewritten;
 }

@@ -5,12 +5,11 @@
 
 #include "graph_file.h"
 
-int32_t NextColor(EditingState& s) {
+int32_t NextColor(const EditingState& s, const GraphTable& t) {
     if (s.FixedColor != AutomaticColor) {
         return s.FixedColor;
     }
-    s.ColorCycle = ((s.ColorCycle % 16) + 16) % 16;
-    return ColorCycleTable[s.ColorCycle];
+    return ColorCycleTable[((t.ColorCycle % 16) + 16) % 16];
 }
 
 int32_t CurrentEndKind(const EditingState& s) {
@@ -23,12 +22,13 @@ int32_t CurrentEndKind(const EditingState& s) {
     return 0;
 }
 
-TLineSpec NewLineSpec(EditingState& s, LatticePoint first, LatticePoint second) {
+TLineSpec NewLineSpec(const EditingState& s, const GraphTable& t, LatticePoint first,
+                      LatticePoint second) {
     TLineSpec spec;
     spec.Kind = s.LineMode;
     spec.Width = s.LineWidth;
     spec.EndKind = CurrentEndKind(s);
-    spec.Color = NextColor(s);
+    spec.Color = NextColor(s, t);
     spec.P1 = first;
     spec.P2 = second;
     spec.Attr = 0;
@@ -98,7 +98,7 @@ AddResult AddOrReplaceGraph(GraphTable& t, EditingState& s, const TLineSpec& spe
         t.LineTable[t.LineCount] = spec;
         ++t.LineCount;
         if (s.FixedColor == AutomaticColor) {
-            ++s.ColorCycle;
+            t.ColorCycle = ((t.ColorCycle % 16) + 16) % 16 + 1;
         }
         index = t.LineCount - 1;
         result = AddResult::Added;
@@ -107,7 +107,8 @@ AddResult AddOrReplaceGraph(GraphTable& t, EditingState& s, const TLineSpec& spe
         ReplaceGraphLines(t, spec, index);
         result = AddResult::Replaced;
     }
-    MarkChanged(s);
+    s.EditIndex = -1;
+    s.DrawState = DrawIdle;
     SelectOnly(t, index);
     if (changedIndex) {
         *changedIndex = index;
@@ -118,7 +119,7 @@ AddResult AddOrReplaceGraph(GraphTable& t, EditingState& s, const TLineSpec& spe
 AddResult Kakutei(GraphTable& t, EditingState& s, int index, int* changedIndex) {
     const QString keptText = s.WorkSpec.Text;
     if (index < 0) {
-        s.WorkSpec = NewLineSpec(s, s.WorkSpec.P1, s.LastPos);
+        s.WorkSpec = NewLineSpec(s, t, s.WorkSpec.P1, s.LastPos);
     } else if (s.GrabEnd == 1) {
         s.WorkSpec = CopyLineSpec(s.LastPos, s.WorkSpec.P2, t.LineTable[index], s.Form);
         if (s.WorkSpec.Kind == KindLabel) {
@@ -172,39 +173,17 @@ int DeleteSelected(GraphTable& t) {
     return deleted;
 }
 
-void ClearGraphs(GraphTable& t, EditingState& s, const QString& unitTitle) {
-    s.WorkSpec.P2 = {99, 99};
-    s.LastPos = {99, 99};
-    s.ColorCycle = 0;
-    s.DrawState = DrawIdle;
-    s.EditIndex = -1;
-    t.LineCount = 0;
-    t.Selected.reset();
-    MarkSaved(s);
-    t.Memo = QStringList{unitTitle};
-}
-
-void LoadGraphs(GraphTable& t, EditingState& s, const std::vector<TLineSpec>& graphs,
-                const QStringList& memo) {
+void LoadGraphs(GraphTable& t, const std::vector<TLineSpec>& graphs, const QStringList& memo) {
     t.LineCount = std::min(int(graphs.size()), MaxGraphs);
     std::copy_n(graphs.begin(), t.LineCount, t.LineTable.begin());
     t.Selected.reset();
     t.Memo = memo;
+}
+
+void ForgetGesture(EditingState& s) {
+    s.WorkSpec.P2 = {99, 99};
+    s.LastPos = {99, 99};
     s.DrawState = DrawIdle;
     s.EditIndex = -1;
     s.GrabEnd = 0;
-}
-
-void MarkSaved(EditingState& s) {
-    s.DataSaved = true;
-}
-
-void MarkChanged(EditingState& s) {
-    s.DataSaved = false;
-    s.EditIndex = -1;
-    s.DrawState = DrawIdle;
-}
-
-bool NeedsSaving(const GraphTable& t, const EditingState& s) {
-    return t.LineCount > 0 && !s.DataSaved;
 }

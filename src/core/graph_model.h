@@ -20,6 +20,9 @@ struct GraphTable {
     // The unit contents memo: line 0 the unit title, lines 6i+1..6i+6 graph i in file form.
     // Lines after the last whole graph (from a file, or typed by the user) are kept.
     QStringList Memo;
+    // The automatic colour of the next graph is ColorCycleTable[ColorCycle mod 16]; it goes back
+    // with the graphs on undo.
+    int32_t ColorCycle = 0;
 };
 
 // Values of EditingState::DrawState.
@@ -36,20 +39,19 @@ struct EditingState {
     int32_t SegmentEndKind = 0;
     int32_t RayEndKind = 0;
     int32_t FixedColor = AutomaticColor;
-    int32_t ColorCycle = 0;
     int32_t DrawState = DrawIdle;
     int32_t EditIndex = -1;  // graph whose endpoint is dragged
     int32_t GrabEnd = 0;     // 0 none, 1 P1, 2 P2
     TLineSpec WorkSpec;
     LatticePoint LastPos;
-    bool DataSaved = true;
     EquationForm Form = EquationForm::Standard;  // the display form chosen with the form buttons
 };
 
-// Colour for the next graph. Wraps ColorCycle into 0..15 but does not advance it.
-int32_t NextColor(EditingState& s);
+// Colour for the next graph: the fixed colour, or the table's colour cycle wrapped into 0..15.
+int32_t NextColor(const EditingState& s, const GraphTable& t);
 int32_t CurrentEndKind(const EditingState& s);
-TLineSpec NewLineSpec(EditingState& s, LatticePoint first, LatticePoint second);
+TLineSpec NewLineSpec(const EditingState& s, const GraphTable& t, LatticePoint first,
+                      LatticePoint second);
 TLineSpec CopyLineSpec(LatticePoint first, LatticePoint second, const TLineSpec& source,
                        EquationForm form);
 
@@ -61,9 +63,9 @@ void ReplaceGraphLines(GraphTable& t, const TLineSpec& spec, int index);
 enum class AddResult { Added, Replaced, TableFull };
 inline const QString TableFullMessage = QStringLiteral("これ以上登録できません");
 
-// Adds spec (index < 0) or replaces graph index, selects only that graph and marks the drawing
-// changed. Adding to a table of 100 graphs changes nothing and returns TableFull. The index of
-// the added or replaced graph is stored in *changedIndex.
+// Adds spec (index < 0) or replaces graph index, selects only that graph and ends the gesture.
+// Adding to a table of 100 graphs changes nothing and returns TableFull. The index of the added or
+// replaced graph is stored in *changedIndex.
 AddResult AddOrReplaceGraph(GraphTable& t, EditingState& s, const TLineSpec& spec, int index,
                             int* changedIndex = nullptr);
 
@@ -77,14 +79,9 @@ int CurrentIndex(const GraphTable& t);  // first selected, else the last graph, 
 // Deletes the selected graphs, keeping the order of the rest; returns how many were deleted.
 int DeleteSelected(GraphTable& t);
 
-// An empty drawing with this unit title: the memo holds only the title.
-void ClearGraphs(GraphTable& t, EditingState& s, const QString& unitTitle);
+// The graphs and memo of a file or of an edited memo become the table; nothing is selected. At
+// most 100 graphs are taken.
+void LoadGraphs(GraphTable& t, const std::vector<TLineSpec>& graphs, const QStringList& memo);
 
-// The graphs and memo of a file or of an edited memo become the drawing; nothing is selected and
-// no gesture is left pending. At most 100 graphs are taken.
-void LoadGraphs(GraphTable& t, EditingState& s, const std::vector<TLineSpec>& graphs,
-                const QStringList& memo);
-
-void MarkSaved(EditingState& s);
-void MarkChanged(EditingState& s);
-bool NeedsSaving(const GraphTable& t, const EditingState& s);
+// No gesture is left pending, and the positions it remembers are forgotten.
+void ForgetGesture(EditingState& s);

@@ -69,9 +69,9 @@ GestureEffects PlaneGesture::PressIdle(GestureButton button, LatticePoint p, int
         // Grab an endpoint of a selected graph for dragging.
         DownPos = p;
         edit_.EditIndex = -1;
-        for (int i = 0; i < table_.LineCount; ++i) {
-            const TLineSpec& graph = table_.LineTable[i];
-            if (!table_.Selected.test(i) || !IsEndpointOf(graph, p)) {
+        for (int i = 0; i < drawing_.Table().LineCount; ++i) {
+            const TLineSpec& graph = drawing_.Table().LineTable[i];
+            if (!drawing_.Table().Selected.test(i) || !IsEndpointOf(graph, p)) {
                 continue;
             }
             edit_.WorkSpec = graph;
@@ -94,7 +94,7 @@ GestureEffects PlaneGesture::PressIdle(GestureButton button, LatticePoint p, int
         case KindSegment:
         case KindRay:
             out.cursor = CursorArrow;
-            edit_.WorkSpec = NewLineSpec(edit_, p, {0, 0});
+            edit_.WorkSpec = NewLineSpec(edit_, drawing_.Table(), p, {0, 0});
             edit_.WorkSpec.D1 = {-99, 99};
             out.marks.push_back({PlaneMark::Shape::FirstPoint, p, {}});
             FirstMarkShown = true;
@@ -103,7 +103,7 @@ GestureEffects PlaneGesture::PressIdle(GestureButton button, LatticePoint p, int
             edit_.GrabEnd = 2;
             break;
         case KindPoint:
-            edit_.WorkSpec = NewLineSpec(edit_, p, {maruRad, 99});
+            edit_.WorkSpec = NewLineSpec(edit_, drawing_.Table(), p, {maruRad, 99});
             Store(edit_.WorkSpec, -1, out);
             ResetInto(out);
             break;
@@ -207,7 +207,7 @@ void PlaneGesture::Commit(GestureEffects& out) {
 void PlaneGesture::CommitLine(LatticePoint p, GestureEffects& out) {
     edit_.LastPos = p;
     int changed = -1;
-    const AddResult result = Kakutei(table_, edit_, edit_.EditIndex, &changed);
+    const AddResult result = drawing_.Kakutei(edit_, edit_.EditIndex, &changed);
     if (result == AddResult::TableFull) {
         out.messages.append(TableFullMessage);
     } else {
@@ -220,7 +220,7 @@ void PlaneGesture::CommitLine(LatticePoint p, GestureEffects& out) {
 
 void PlaneGesture::Store(const TLineSpec& spec, int index, GestureEffects& out) {
     int changed = -1;
-    const AddResult result = AddOrReplaceGraph(table_, edit_, spec, index, &changed);
+    const AddResult result = drawing_.AddOrReplaceGraph(edit_, spec, index, &changed);
     if (result == AddResult::TableFull) {
         out.messages.append(TableFullMessage);
         return;
@@ -233,7 +233,7 @@ void PlaneGesture::Store(const TLineSpec& spec, int index, GestureEffects& out) 
 void PlaneGesture::PlaceLabel(LatticePoint p, LabelQueue& labels, GestureEffects& out) {
     const int i = labels.current;
     const int size = i < labels.sizes.size() ? labels.sizes[i] : 12;
-    TLineSpec label = NewLineSpec(edit_, p, {size, -99});
+    TLineSpec label = NewLineSpec(edit_, drawing_.Table(), p, {size, -99});
     label.D2 = {size, 0};  // drawn at the size it was queued with
     label.Text = labels.texts[i];
     Store(label, -1, out);
@@ -289,15 +289,17 @@ GestureEffects PlaneGesture::Release(GestureButton button, bool ctrl, LatticePoi
     TLineSpec& work = edit_.WorkSpec;
     if (p == DownPos) {
         // A click without a drag chooses the selection: the first graph with an end there.
-        if (!ctrl) {
-            table_.Selected.reset();
-        }
-        for (int n = 0; n < table_.LineCount; ++n) {
-            if (IsEndpointOf(table_.LineTable[n], p)) {
-                table_.Selected.set(n);
-                break;
+        drawing_.Update([&](GraphTable& t) {
+            if (!ctrl) {
+                t.Selected.reset();
             }
-        }
+            for (int n = 0; n < t.LineCount; ++n) {
+                if (IsEndpointOf(t.LineTable[n], p)) {
+                    t.Selected.set(n);
+                    break;
+                }
+            }
+        });
         out.selectionChanged = true;
         out.redisplay = true;
         ResetInto(out);

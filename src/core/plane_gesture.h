@@ -1,5 +1,5 @@
 // The drawing gestures on the coordinate plane: what a press, a move or a release of the mouse at a
-// lattice point does to the graph table and the editing state, and what the window must then draw,
+// lattice point does to the drawing and the editing state, and what the window must then draw,
 // say and show. The plane widget only turns mouse events into lattice points and forwards them.
 #pragma once
 
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cursor_slot.h"
+#include "drawing.h"
 #include "graph_model.h"
 #include "label_queue.h"
 
@@ -53,7 +54,7 @@ inline const QString BadDirectionMessage = QStringLiteral("領域が不適当で
 
 class PlaneGesture {
   public:
-    PlaneGesture(GraphTable& table, EditingState& edit) : table_(table), edit_(edit) {}
+    PlaneGesture(Drawing& drawing, EditingState& edit) : drawing_(drawing), edit_(edit) {}
 
     // A press at lattice point p. insideGrid: the press lies in the grid rectangle (the label
     // tool accepts presses anywhere on the plane image). maruRad is the end-circle radius a new
@@ -94,7 +95,7 @@ class PlaneGesture {
     // A domain end on WorkSpec's line: on a vertical line the clicked y on the line itself.
     LatticePoint OnLine(LatticePoint p) const;
 
-    GraphTable& table_;
+    Drawing& drawing_;
     EditingState& edit_;
 };
 

@@ -65,3 +65,45 @@ const DrawingState& UndoHistory::Redo() {
     redo_.pop_back();
     return current_.state;
 }
+
+DrawingUndo::DrawingUndo(Drawing& drawing) : drawing_(drawing) {
+    history_.Reset(drawing_.State(), drawing_.Saved());
+    drawing_.Listen([this](DrawingChanges changes) { Follow(changes); });
+}
+
+void DrawingUndo::Follow(DrawingChanges changes) {
+    if ((changes & DrawingStepped) != 0) {
+        return;  // the step itself moved the history
+    }
+    if ((changes & DrawingReplaced) != 0) {
+        history_.Reset(drawing_.State(), drawing_.Saved());
+        return;
+    }
+    if ((changes & DrawingWritten) != 0) {
+        history_.MarkSaved(drawing_.State());
+        return;
+    }
+    constexpr DrawingChanges noted =
+        ChangedGraphs | ChangedMemo | ChangedPlane | ChangedColorCycle | ChangedSelection;
+    if ((changes & noted) != 0 && history_.Note(drawing_.State()) && StepTaken) {
+        StepTaken();
+    }
+}
+
+bool DrawingUndo::Undo() {
+    if (!history_.CanUndo()) {
+        return false;
+    }
+    const DrawingState& state = history_.Undo();
+    drawing_.Restore(state, history_.AtSaved());
+    return true;
+}
+
+bool DrawingUndo::Redo() {
+    if (!history_.CanRedo()) {
+        return false;
+    }
+    const DrawingState& state = history_.Redo();
+    drawing_.Restore(state, history_.AtSaved());
+    return true;
+}

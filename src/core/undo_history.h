@@ -1,19 +1,12 @@
-// The drawing's history for undo and redo: snapshots of the graph table (with its memo and
-// selection), the plane settings and the colour cycle, taken whenever the drawing has changed.
+// The drawing's history for undo and redo: snapshots of the graph table (with its memo,
+// selection and colour cycle) and the plane settings, taken whenever the drawing has changed.
 #pragma once
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 
-#include "graph_model.h"
-#include "plane_settings.h"
-
-// The drawing as undo puts it back.
-struct DrawingState {
-    GraphTable Table;
-    PlaneSettings Plane;
-    int32_t ColorCycle = 0;
-};
+#include "drawing.h"
 
 // Whether two states show the same drawing: the graphs, the memo and the plane. The selection
 // and the colour cycle only go along with a change; alone they are not one.
@@ -51,4 +44,28 @@ class UndoHistory {
     Step current_;
     int64_t nextId_ = 1;
     int64_t savedId_ = 0;
+};
+
+// The undo history of one drawing, kept by following its announcements: a change of the graphs,
+// the memo, the plane or the colour cycle is a step when the drawing differs from the last one;
+// a new drawing starts a new history; a save moves the saved mark.
+class DrawingUndo {
+  public:
+    explicit DrawingUndo(Drawing& drawing);
+
+    bool CanUndo() const { return history_.CanUndo(); }
+    bool CanRedo() const { return history_.CanRedo(); }
+    int UndoCount() const { return history_.UndoCount(); }
+    // One step back or forward into the drawing; false when there is none.
+    bool Undo();
+    bool Redo();
+
+    // Called when a change became an undo step.
+    std::function<void()> StepTaken;
+
+  private:
+    void Follow(DrawingChanges changes);
+
+    Drawing& drawing_;
+    UndoHistory history_;
 };

@@ -89,8 +89,8 @@ TEST_F(FilesTest, SavingUnderATitleThenOverwriting) {
     ASSERT_FALSE(saved.isEmpty());
     EXPECT_TRUE(saved.startsWith(EncodeCp932(QStringLiteral("一次関数\r\n<<spec5\r\n")).bytes));
     EXPECT_EQ(saved.count("\r\n"), 18 + 6);
-    EXPECT_TRUE(window->Edit.DataSaved);
-    EXPECT_FALSE(window->FirstSaveDialog);
+    EXPECT_TRUE(window->Doc.Saved());
+    EXPECT_FALSE(window->Doc.FirstSaveDialog());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kelvane Tesmara   ：   ") + Data("first.lin"));
     EXPECT_EQ(window->frmTangen->lblTangen->text(), QStringLiteral("一次関数"));
 
@@ -124,7 +124,7 @@ TEST_F(FilesTest, AFailedWriteKeepsTheOldFileAndTheDrawingUnsaved) {
     ASSERT_FALSE(dialogs.messages.isEmpty());
     EXPECT_EQ(dialogs.messages.last(), longName + QStringLiteral("の保存に失敗しました"));
     EXPECT_EQ(Bytes(longName), QByteArray("old contents"));
-    EXPECT_FALSE(window->Edit.DataSaved);
+    EXPECT_FALSE(window->Doc.Saved());
     EXPECT_EQ(window->windowTitle(), caption);
     // Within the save prompt a failed write counts as Cancel: nothing is replaced.
     AnswerTitle(QStringLiteral("単元"));
@@ -141,9 +141,9 @@ TEST_F(FilesTest, SavePromptAndCloseQuery) {
     EXPECT_EQ(dialogs.questions, QStringList{QStringLiteral("現在のデータを保存しますか")});
     dialogs.answers = {Answer::No};
     window->mnuNewFileClick();
-    EXPECT_EQ(window->Table.LineCount, 0);
+    EXPECT_EQ(window->Doc.Table().LineCount, 0);
     EXPECT_EQ(window->frmTangen->lblTangen->text(), QStringLiteral("新しい単元"));
-    EXPECT_TRUE(window->FirstSaveDialog);
+    EXPECT_TRUE(window->Doc.FirstSaveDialog());
     EXPECT_EQ(dialogs.messages, QStringList{});
     window->spdOverWriteClick();
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("保存するﾃﾞｰﾀがありません")});
@@ -170,17 +170,17 @@ TEST_F(FilesTest, OpeningGoodAndBadFiles) {
 
     // A cancelled open of a new drawing keeps the next overwrite save asking for a name.
     window->mnuOpenFileClick();
-    EXPECT_TRUE(window->FirstSaveDialog);
+    EXPECT_TRUE(window->Doc.FirstSaveDialog());
 
     dialogs.files = {Data("good")};  // typed without its extension
     window->mnuOpenFileClick();
-    ASSERT_EQ(window->Table.LineCount, 2);
+    ASSERT_EQ(window->Doc.Table().LineCount, 2);
     EXPECT_EQ(window->lstShiki->item(1)->text(), QStringLiteral("y=1/2･x+1"));
-    EXPECT_EQ(window->SetCoodSettings.SpacingY, QStringLiteral("8"));
-    EXPECT_FALSE(window->FirstSaveDialog);
+    EXPECT_EQ(window->Doc.Plane().SpacingY, QStringLiteral("8"));
+    EXPECT_FALSE(window->Doc.FirstSaveDialog());
     EXPECT_EQ(window->frmTangen->lblFileName->text(), Data("good.lin"));
-    const QStringList memo = window->Table.Memo;
-    const PlaneSettings settings = window->SetCoodSettings;
+    const QStringList memo = window->Doc.Table().Memo;
+    const PlaneSettings settings = window->Doc.Plane();
     struct Row {
         const char* file;
         const char* message;  // after the path
@@ -196,16 +196,16 @@ TEST_F(FilesTest, OpeningGoodAndBadFiles) {
         EXPECT_FALSE(window->OpenFile(Data(QString::fromUtf8(r.file))));
         EXPECT_EQ(dialogs.messages,
                   QStringList{Data(QString::fromUtf8(r.file)) + QString::fromUtf8(r.message)});
-        EXPECT_EQ(window->Table.Memo, memo);
-        EXPECT_EQ(window->Table.LineCount, 2);
+        EXPECT_EQ(window->Doc.Table().Memo, memo);
+        EXPECT_EQ(window->Doc.Table().LineCount, 2);
         EXPECT_EQ(window->lstShiki->count(), 2);
-        EXPECT_EQ(window->SetCoodSettings, settings);
+        EXPECT_EQ(window->Doc.Plane(), settings);
     }
 }
 
 TEST_F(FilesTest, EditedUnitContentsAreTakenOnlyWhenTheyRead) {
     window->AddOrReplaceLine(Line(1, 3, 3, -1), -1);
-    MarkSaved(window->Edit);
+    window->Doc.MarkSaved();
     auto typeMemo = [&](const QString& text) {
         dialogs.modalScript = [&, text](QDialog& dialog) {
             dialog.show();
@@ -215,28 +215,28 @@ TEST_F(FilesTest, EditedUnitContentsAreTakenOnlyWhenTheyRead) {
         };
         window->mnuShowTangenClick();
     };
-    const QStringList before = window->Table.Memo;
+    const QStringList before = window->Doc.Table().Memo;
     typeMemo(QStringLiteral("単元\n255,16\ny=x\n0,0\n1,1\n0,0\n0,x"));
     EXPECT_EQ(dialogs.messages.last(),
               QStringLiteral("単元の内容の7行目が正しくありません：「0,x」は整数ではありません"));
-    EXPECT_EQ(window->Table.Memo, before);
+    EXPECT_EQ(window->Doc.Table().Memo, before);
     typeMemo(QStringLiteral("単元\n255,16\ny=x\n0,0\n1,1\n0,0\n0,0\n☃"));
     EXPECT_TRUE(dialogs.messages.last().startsWith(QStringLiteral("単元の内容の8行目：")));
-    EXPECT_EQ(window->Table.Memo, before);
-    EXPECT_TRUE(window->Edit.DataSaved);
+    EXPECT_EQ(window->Doc.Table().Memo, before);
+    EXPECT_TRUE(window->Doc.Saved());
     // A memo that reads replaces the drawing; a trailing line that makes no graph stays.
     typeMemo(QStringLiteral("単元\n255,16\ny=x\n0,0\n1,1\n0,0\n0,0\nメモ"));
-    EXPECT_EQ(window->Table.LineCount, 1);
+    EXPECT_EQ(window->Doc.Table().LineCount, 1);
     EXPECT_EQ(window->lstShiki->item(0)->text(), QStringLiteral("y=x"));
-    EXPECT_EQ(window->Table.Memo.last(), QStringLiteral("メモ"));
-    EXPECT_FALSE(window->Edit.DataSaved);
+    EXPECT_EQ(window->Doc.Table().Memo.last(), QStringLiteral("メモ"));
+    EXPECT_FALSE(window->Doc.Saved());
 }
 
 TEST_F(FilesTest, OpeningByTitleWithThePreview) {
     WriteBytes(Data("a.lin"), UnitFile(QStringLiteral("比例"), {{0, 0, 1, 2}}));
     WriteBytes(Data("b.lin"), UnitFile(QStringLiteral("一次関数"), {{0, 1, 2, 2}, {0, 0, 1, 1}}));
     WriteBytes(Data("c.cai"), UnitFile(QStringLiteral("CAIの単元"), {{0, 0, 1, 3}}));
-    const PlaneSettings settings = window->SetCoodSettings;
+    const PlaneSettings settings = window->Doc.Plane();
     int step = 0;
     dialogs.modalScript = [&](QDialog& dialog) {
         auto* open = dynamic_cast<TfrmTangenOpen*>(&dialog);
@@ -275,13 +275,13 @@ TEST_F(FilesTest, OpeningByTitleWithThePreview) {
         return dialog.result();
     };
     window->mnuTangenOpenClick();
-    EXPECT_EQ(window->Table.LineCount, 0);
-    EXPECT_EQ(window->SetCoodSettings, settings);  // a previewed unit leaves the plane alone
+    EXPECT_EQ(window->Doc.Table().LineCount, 0);
+    EXPECT_EQ(window->Doc.Plane(), settings);  // a previewed unit leaves the plane alone
     window->mnuTangenOpenClick();
-    ASSERT_EQ(window->Table.LineCount, 2);
+    ASSERT_EQ(window->Doc.Table().LineCount, 2);
     EXPECT_EQ(window->frmTangen->lblTangen->text(), QStringLiteral("一次関数"));
-    EXPECT_EQ(window->SetCoodSettings.SpacingY, QStringLiteral("8"));
-    EXPECT_FALSE(window->FirstSaveDialog);
+    EXPECT_EQ(window->Doc.Plane().SpacingY, QStringLiteral("8"));
+    EXPECT_FALSE(window->Doc.FirstSaveDialog());
 }
 
 }  // namespace

@@ -38,28 +38,29 @@ QPoint RowCentre(const QListWidget* list, int row) {
 TEST_F(MainWindowTest, AddedGraphIsListedSelectedAndCounted) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     window->AddOrReplaceLine(Line(1, 3, 3, -1), -1);
-    EXPECT_EQ(window->Table.LineCount, 2);
+    EXPECT_EQ(window->Doc.Table().LineCount, 2);
     EXPECT_EQ(ListTexts(window->lstShiki), (QStringList{"y=1/2･x+1", "y=-2x+5"}));
     EXPECT_EQ(SelectedRows(window->lstShiki), QList<int>{1});
     EXPECT_EQ(window->lstShiki->currentRow(), 1);
     EXPECT_EQ(window->frmTangen->lblNline->text(), QStringLiteral("2"));
-    EXPECT_EQ(window->Table.Memo.size(), 13);
-    EXPECT_EQ(window->Table.Memo[7], QStringLiteral("255,16"));
-    EXPECT_EQ(window->Edit.ColorCycle, 2);
-    EXPECT_FALSE(window->Edit.DataSaved);
+    EXPECT_EQ(window->Doc.Table().Memo.size(), 13);
+    EXPECT_EQ(window->Doc.Table().Memo[7], QStringLiteral("255,16"));
+    EXPECT_EQ(window->Doc.Table().ColorCycle, 2);
+    EXPECT_FALSE(window->Doc.Saved());
 }
 
 TEST_F(MainWindowTest, ReplacedGraphKeepsItsPlaceAndColour) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     window->AddOrReplaceLine(Line(0, 0, 1, 1), -1);
-    TLineSpec moved = CopyLineSpec({1, 3}, {3, -1}, window->Table.LineTable[0], window->Edit.Form);
+    TLineSpec moved =
+        CopyLineSpec({1, 3}, {3, -1}, window->Doc.Table().LineTable[0], window->Edit.Form);
     window->AddOrReplaceLine(moved, 0);
-    EXPECT_EQ(window->Table.LineCount, 2);
+    EXPECT_EQ(window->Doc.Table().LineCount, 2);
     EXPECT_EQ(ListTexts(window->lstShiki), (QStringList{"y=-2x+5", "y=x"}));
-    EXPECT_EQ(window->Table.Memo.mid(1, 6),
+    EXPECT_EQ(window->Doc.Table().Memo.mid(1, 6),
               (QStringList{"16711680,16", "y=-2x+5", "1,3", "3,-1", "0,0", "0,0"}));
     EXPECT_EQ(SelectedRows(window->lstShiki), QList<int>{0});
-    EXPECT_EQ(window->Edit.ColorCycle, 2);
+    EXPECT_EQ(window->Doc.Table().ColorCycle, 2);
 }
 
 TEST_F(MainWindowTest, HundredthGraphIsAcceptedAndTheNextRefused) {
@@ -67,20 +68,20 @@ TEST_F(MainWindowTest, HundredthGraphIsAcceptedAndTheNextRefused) {
         ASSERT_TRUE(window->AddOrReplaceLine(Line(0, i, 1, i + 1), -1)) << i;
     }
     EXPECT_TRUE(dialogs.messages.isEmpty());
-    const QStringList memo = window->Table.Memo;
-    const int colourCycle = window->Edit.ColorCycle;
+    const QStringList memo = window->Doc.Table().Memo;
+    const int colourCycle = window->Doc.Table().ColorCycle;
     EXPECT_FALSE(window->AddOrReplaceLine(Line(5, 5, 6, 7), -1));
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("これ以上登録できません")});
-    EXPECT_EQ(window->Table.Memo, memo);
-    EXPECT_EQ(window->Edit.ColorCycle, colourCycle);
+    EXPECT_EQ(window->Doc.Table().Memo, memo);
+    EXPECT_EQ(window->Doc.Table().ColorCycle, colourCycle);
     // A replacement does not grow the full table and is taken.
     EXPECT_TRUE(window->AddOrReplaceLine(Line(5, 5, 6, 7), 3));
     EXPECT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(window->Table.LineCount, MaxGraphs);
+    EXPECT_EQ(window->Doc.Table().LineCount, MaxGraphs);
     EXPECT_EQ(window->lstShiki->count(), MaxGraphs);
     EXPECT_EQ(window->lstShiki->item(3)->text(), QStringLiteral("y=2x-5"));
-    EXPECT_EQ(window->Table.Memo.size(), memo.size());
-    EXPECT_EQ(window->Edit.ColorCycle, colourCycle);
+    EXPECT_EQ(window->Doc.Table().Memo.size(), memo.size());
+    EXPECT_EQ(window->Doc.Table().ColorCycle, colourCycle);
     EXPECT_EQ(window->frmTangen->lblNline->text(), QStringLiteral("100"));
 }
 
@@ -88,13 +89,13 @@ TEST_F(MainWindowTest, ClearDrawingLeavesOnlyTheTitle) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     window->AddOrReplaceLine(Line(1, 3, 3, -1), -1);
     window->ClearDrawing(QStringLiteral("比例"), QStringLiteral("/tmp/x.lin"));
-    EXPECT_EQ(window->Table.Memo, QStringList{QStringLiteral("比例")});
+    EXPECT_EQ(window->Doc.Table().Memo, QStringList{QStringLiteral("比例")});
     EXPECT_EQ(window->frmTangen->lblNline->text(), QStringLiteral("0"));
     EXPECT_EQ(window->frmTangen->lblTangen->text(), QStringLiteral("比例"));
     EXPECT_EQ(window->lstShiki->count(), 0);
-    EXPECT_EQ(window->Table.LineCount, 0);
-    EXPECT_EQ(window->Edit.ColorCycle, 0);
-    EXPECT_TRUE(window->Edit.DataSaved);
+    EXPECT_EQ(window->Doc.Table().LineCount, 0);
+    EXPECT_EQ(window->Doc.Table().ColorCycle, 0);
+    EXPECT_TRUE(window->Doc.Saved());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kelvane Tesmara   ：   /tmp/x.lin"));
 }
 
@@ -103,31 +104,31 @@ TEST_F(MainWindowTest, CorrectDeletesTheSelectedGraphs) {
     window->AddOrReplaceLine(Line(1, 3, 3, -1), -1);
     window->AddOrReplaceLine(Line(0, 0, 1, 1), -1);
     window->lstShiki->item(0)->setSelected(true);  // rows 0 and 2 selected
-    EXPECT_TRUE(window->Table.Selected.test(0));
-    MarkSaved(window->Edit);
+    EXPECT_TRUE(window->Doc.Table().Selected.test(0));
+    window->Doc.MarkSaved();
     QTest::mouseClick(window->spdTeisei, Qt::LeftButton);
-    EXPECT_EQ(window->Table.LineCount, 1);
+    EXPECT_EQ(window->Doc.Table().LineCount, 1);
     EXPECT_EQ(ListTexts(window->lstShiki), QStringList{"y=-2x+5"});
-    EXPECT_EQ(window->Table.Memo.size(), 7);
-    EXPECT_EQ(window->Table.Memo[2], QStringLiteral("y=-2x+5"));
+    EXPECT_EQ(window->Doc.Table().Memo.size(), 7);
+    EXPECT_EQ(window->Doc.Table().Memo[2], QStringLiteral("y=-2x+5"));
     EXPECT_EQ(window->frmTangen->lblNline->text(), QStringLiteral("1"));
-    EXPECT_FALSE(window->Edit.DataSaved);
+    EXPECT_FALSE(window->Doc.Saved());
 }
 
 TEST_F(MainWindowTest, CorrectWithNothingSelectedStillMarksTheDrawingChanged) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     window->pumCancelClick();
-    MarkSaved(window->Edit);
+    window->Doc.MarkSaved();
     window->spdTeiseiClick();
-    EXPECT_EQ(window->Table.LineCount, 1);
-    EXPECT_FALSE(window->Edit.DataSaved);
+    EXPECT_EQ(window->Doc.Table().LineCount, 1);
+    EXPECT_FALSE(window->Doc.Saved());
 }
 
 TEST_F(MainWindowTest, CorrectDuringAGestureCancelsItAndDeletesNothing) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     window->Edit.DrawState = DrawAwaitFirstEnd;
     window->mnuTetsei->trigger();
-    EXPECT_EQ(window->Table.LineCount, 1);
+    EXPECT_EQ(window->Doc.Table().LineCount, 1);
     EXPECT_EQ(window->Edit.DrawState, DrawIdle);
 }
 
@@ -136,26 +137,26 @@ TEST_F(MainWindowTest, EraseAllAsksAndNoKeepsEverything) {
     dialogs.answers = {Answer::No};
     QTest::mouseClick(window->spdShoukyo, Qt::LeftButton);
     EXPECT_EQ(dialogs.questions, QStringList{QStringLiteral("全部削除してもいいですか？")});
-    EXPECT_EQ(window->Table.LineCount, 1);
+    EXPECT_EQ(window->Doc.Table().LineCount, 1);
     EXPECT_EQ(window->lstShiki->count(), 1);
 }
 
 TEST_F(MainWindowTest, EraseAllWithYesKeepsTheTitleAndFileName) {
-    window->ShowFileInfo(QStringLiteral("一次関数"), QStringLiteral("DATA/ichiji.lin"), 0);
+    window->Doc.Clear(QStringLiteral("一次関数"), QStringLiteral("DATA/ichiji.lin"));
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     dialogs.answers = {Answer::Yes};
     window->mnuShoukyo->trigger();
-    EXPECT_EQ(window->Table.LineCount, 0);
+    EXPECT_EQ(window->Doc.Table().LineCount, 0);
     EXPECT_EQ(window->lstShiki->count(), 0);
-    EXPECT_EQ(window->Table.Memo, QStringList{QStringLiteral("一次関数")});
+    EXPECT_EQ(window->Doc.Table().Memo, QStringList{QStringLiteral("一次関数")});
     EXPECT_EQ(window->frmTangen->lblFileName->text(), QStringLiteral("DATA/ichiji.lin"));
-    EXPECT_TRUE(window->Edit.DataSaved);
+    EXPECT_TRUE(window->Doc.Saved());
 }
 
 TEST_F(MainWindowTest, EraseAllOfAnEmptyDrawingAsksNothing) {
     window->spdShoukyoClick();
     EXPECT_TRUE(dialogs.questions.isEmpty());
-    EXPECT_EQ(window->Table.Memo, QStringList{QStringLiteral("Kelvane")});
+    EXPECT_EQ(window->Doc.Table().Memo, QStringList{QStringLiteral("Kelvane")});
 }
 
 TEST_F(MainWindowTest, SelectAllAndDeselect) {
@@ -163,13 +164,13 @@ TEST_F(MainWindowTest, SelectAllAndDeselect) {
         window->AddOrReplaceLine(Line(0, i, 1, i + 1), -1);
     }
     window->mnuSelectAll->trigger();
-    EXPECT_EQ(window->Table.Selected.count(), 3u);
+    EXPECT_EQ(window->Doc.Table().Selected.count(), 3u);
     EXPECT_EQ(SelectedRows(window->lstShiki), (QList<int>{0, 1, 2}));
     QTest::mouseClick(window->btnKaijo, Qt::LeftButton);
-    EXPECT_TRUE(window->Table.Selected.none());
+    EXPECT_TRUE(window->Doc.Table().Selected.none());
     EXPECT_TRUE(SelectedRows(window->lstShiki).isEmpty());
     QTest::mouseClick(window->BitBtn1, Qt::LeftButton);
-    EXPECT_EQ(window->Table.Selected.count(), 3u);
+    EXPECT_EQ(window->Doc.Table().Selected.count(), 3u);
 }
 
 TEST_F(MainWindowTest, ListClicksChooseTheSelection) {
@@ -179,12 +180,12 @@ TEST_F(MainWindowTest, ListClicksChooseTheSelection) {
     ShikiList* list = window->lstShiki;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, 0));
     EXPECT_EQ(SelectedRows(list), QList<int>{0});
-    EXPECT_TRUE(window->Table.Selected.test(0));
-    EXPECT_EQ(window->Table.Selected.count(), 1u);
+    EXPECT_TRUE(window->Doc.Table().Selected.test(0));
+    EXPECT_EQ(window->Doc.Table().Selected.count(), 1u);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, RowCentre(list, 2));
     EXPECT_EQ(SelectedRows(list), (QList<int>{0, 2}));
-    EXPECT_EQ(window->Table.Selected.count(), 2u);
-    EXPECT_EQ(CurrentIndex(window->Table), 0);
+    EXPECT_EQ(window->Doc.Table().Selected.count(), 2u);
+    EXPECT_EQ(CurrentIndex(window->Doc.Table()), 0);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, 1));
     EXPECT_EQ(SelectedRows(list), QList<int>{1});
 }
@@ -227,9 +228,9 @@ TEST_F(MainWindowTest, PopupWidthsChangeTheSelectedGraphs) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     window->AddOrReplaceLine(Line(1, 3, 3, -1), -1);  // selected
     window->W3->trigger();
-    EXPECT_EQ(window->Table.LineTable[0].Width, 1);
-    EXPECT_EQ(window->Table.LineTable[1].Width, 3);
-    EXPECT_EQ(window->Table.Memo[7], QStringLiteral("255,48"));
+    EXPECT_EQ(window->Doc.Table().LineTable[0].Width, 1);
+    EXPECT_EQ(window->Doc.Table().LineTable[1].Width, 3);
+    EXPECT_EQ(window->Doc.Table().Memo[7], QStringLiteral("255,48"));
     EXPECT_EQ(window->Edit.LineWidth, 1);
 }
 
@@ -237,7 +238,7 @@ TEST_F(MainWindowTest, PopupDeleteAndDeselect) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     window->AddOrReplaceLine(Line(1, 3, 3, -1), -1);  // selected
     window->pumCancel->trigger();
-    EXPECT_TRUE(window->Table.Selected.none());
+    EXPECT_TRUE(window->Doc.Table().Selected.none());
     window->lstShiki->item(0)->setSelected(true);
     window->pumDelete->trigger();
     EXPECT_EQ(ListTexts(window->lstShiki), QStringList{"y=-2x+5"});

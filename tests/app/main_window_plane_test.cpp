@@ -70,7 +70,7 @@ TEST_F(PlaneMouseTest, SegmentWithChosenEndsByMouse) {
     Click(-1, 3);
     ASSERT_EQ(window->lstShiki->count(), 1);
     EXPECT_EQ(Row(0), QStringLiteral("y=2x (-1≦x＜2)"));
-    EXPECT_EQ(window->Table.Memo.size(), 7);
+    EXPECT_EQ(window->Doc.Table().Memo.size(), 7);
     EXPECT_EQ(window->frmTangen->lblNline->text(), QStringLiteral("1"));
     // Solid in the first colour (blue) on the segment, at x = 0.5 between the ends.
     const QPoint mid = window->Geometry.RealToPixel(0.5, 1.0);
@@ -79,7 +79,7 @@ TEST_F(PlaneMouseTest, SegmentWithChosenEndsByMouse) {
         inked |= At(mid + QPoint(0, dy)) == qRgb(0, 0, 255);
     }
     EXPECT_TRUE(inked);
-    EXPECT_FALSE(window->Edit.DataSaved);
+    EXPECT_FALSE(window->Doc.Saved());
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
@@ -87,7 +87,7 @@ TEST_F(PlaneMouseTest, PointsLinesDragsAndMessages) {
     window->spdTen->click();
     Click(3, -2);
     EXPECT_EQ(Row(0), QStringLiteral("(  3, -2)"));
-    EXPECT_EQ(window->Table.LineTable[0].P2, (LatticePoint{5, 99}));
+    EXPECT_EQ(window->Doc.Table().LineTable[0].P2, (LatticePoint{5, 99}));
     window->SpdChokusen->click();
     Click(0, 0);
     Click(0, 0);
@@ -105,8 +105,7 @@ TEST_F(PlaneMouseTest, PointsLinesDragsAndMessages) {
     EXPECT_EQ(window->lstShiki->count(), 2);
     // A right click on the point's place selects the point only.
     RightDrag({0, 0}, {0, 0});
-    window->Table.Selected.set(0);
-    window->Table.Selected.reset(1);
+    window->Doc.SetSelection(0b1);
     RightDrag({3, -2}, {3, -2});
     EXPECT_TRUE(window->lstShiki->item(0)->isSelected());
     EXPECT_FALSE(window->lstShiki->item(1)->isSelected());
@@ -115,17 +114,16 @@ TEST_F(PlaneMouseTest, PointsLinesDragsAndMessages) {
 TEST_F(PlaneMouseTest, ArrowsStepsAndColoursMarkTheDrawingUnsaved) {
     window->AddOrReplaceLine(Line(0, 0, 2, 1), -1);
     window->AddOrReplaceLine(Line(3, 0, 3, 5), -1);
-    window->Table.Selected.reset();
-    window->Table.Selected.set(0);
-    MarkSaved(window->Edit);
+    window->Doc.SetSelection(0b1);
+    window->Doc.MarkSaved();
     window->btnUp->click();
     EXPECT_EQ(Row(0), QStringLiteral("y=1/2･x+1"));
-    EXPECT_FALSE(window->Edit.DataSaved);
+    EXPECT_FALSE(window->Doc.Saved());
     window->btnKatamukiUp->click();
     EXPECT_EQ(Row(0), QStringLiteral("y=x+1"));
     window->btnSeppenDw->click();
     EXPECT_EQ(Row(0), QStringLiteral("y=x"));
-    window->Table.Selected.set(1);
+    window->Doc.SetSelection(window->Doc.Table().Selected | std::bitset<MaxGraphs>(1u << 1));
     window->btnKatamukiDw->click();
     EXPECT_EQ(dialogs.messages.last(),
               QStringLiteral("x = 3は１次関数ではないので\n傾きや切片がありません"));
@@ -133,11 +131,11 @@ TEST_F(PlaneMouseTest, ArrowsStepsAndColoursMarkTheDrawingUnsaved) {
     // Recolour the selection; all graphs back to automatic colours with white.
     dialogs.colours = {0x00FF00, 0xFFFFFF};
     window->mnuChangeColor->trigger();
-    EXPECT_EQ(window->Table.LineTable[0].Color, 0x00FF00);
-    EXPECT_EQ(window->Table.LineTable[1].Color, 0x00FF00);
+    EXPECT_EQ(window->Doc.Table().LineTable[0].Color, 0x00FF00);
+    EXPECT_EQ(window->Doc.Table().LineTable[1].Color, 0x00FF00);
     window->spdLineColor->click();
-    EXPECT_EQ(window->Table.LineTable[1].Color, ColorCycleTable[1]);
-    EXPECT_EQ(window->Edit.ColorCycle, 2);
+    EXPECT_EQ(window->Doc.Table().LineTable[1].Color, ColorCycleTable[1]);
+    EXPECT_EQ(window->Doc.Table().ColorCycle, 2);
     // Not while a band follows the mouse.
     window->SpdChokusen->click();
     Click(5, 5);
@@ -169,7 +167,7 @@ TEST_F(PlaneMouseTest, LabelsFromTheLabelWindowArePlacedByClicks) {
     QTest::mouseClick(window->imgCood, Qt::LeftButton, {}, Px(2, 2));
     ASSERT_EQ(window->lstShiki->count(), 2);
     EXPECT_EQ(Row(0), QStringLiteral("Ａ"));
-    EXPECT_EQ(window->Table.LineTable[1].D2.X, 20);
+    EXPECT_EQ(window->Doc.Table().LineTable[1].D2.X, 20);
     EXPECT_FALSE(window->lstMojiM->isVisible());
     EXPECT_EQ(window->Edit.LineMode, KindSegment);  // the earlier tool is back
     EXPECT_TRUE(window->spdSenbun->isChecked());
@@ -231,7 +229,7 @@ TEST_F(PlaneMouseTest, ClipboardCopiesPastesAndClearsThePicture) {
         return ink;
     };
     ASSERT_TRUE(inkNear({4, 8}));
-    window->Table.Selected.set(0);
+    window->Doc.SetSelection(window->Doc.Table().Selected | std::bitset<MaxGraphs>(1u << 0));
     window->btnRight->click();
     window->btnRight->click();
     EXPECT_TRUE(inkNear({6, 8}));

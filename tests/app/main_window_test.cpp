@@ -191,10 +191,10 @@ TEST_F(MainWindowTest, FirstShowingStartsAnEmptyUnlockedDrawing) {
     EXPECT_EQ(window->StartDir, QDir::currentPath() + QStringLiteral("/"));
     EXPECT_EQ(window->frmTangen->lblTangen->text(), QStringLiteral("Kelvane"));
     EXPECT_EQ(window->frmTangen->lblNline->text(), QStringLiteral("0"));
-    EXPECT_EQ(window->Table.Memo, QStringList{QStringLiteral("Kelvane")});
+    EXPECT_EQ(window->Doc.Table().Memo, QStringList{QStringLiteral("Kelvane")});
     EXPECT_FALSE(window->LockState);
-    EXPECT_TRUE(window->FirstSaveDialog);
-    EXPECT_TRUE(window->Edit.DataSaved);
+    EXPECT_TRUE(window->Doc.FirstSaveDialog());
+    EXPECT_TRUE(window->Doc.Saved());
     EXPECT_EQ(window->Edit.Form, EquationForm::Standard);
     EXPECT_EQ(window->grpShiki->title(), QStringLiteral("グラフの式（１次関数 ｙ＝ａｘ＋ｂの形）"));
     EXPECT_EQ(window->edtLineMode->text(), QStringLiteral("直線"));

@@ -107,15 +107,15 @@ TEST_F(MainWindowTest, SegmentToolKeepsAGestureGoing) {
 
 TEST_F(MainWindowTest, SampleClickTakesTheNextAutomaticColour) {
     QTest::mouseClick(window->imgSample, Qt::LeftButton);
-    EXPECT_EQ(window->Edit.ColorCycle, 1);
+    EXPECT_EQ(window->Doc.Table().ColorCycle, 1);
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
-    EXPECT_EQ(window->Table.LineTable[0].Color, ColorCycleTable[1]);
+    EXPECT_EQ(window->Doc.Table().LineTable[0].Color, ColorCycleTable[1]);
 }
 
 TEST_F(MainWindowTest, SampleClickKeepsAFixedColour) {
     window->Edit.FixedColor = 0x123456;
     window->imgSampleClick();
-    EXPECT_EQ(window->Edit.ColorCycle, 0);
+    EXPECT_EQ(window->Doc.Table().ColorCycle, 0);
 }
 
 TEST_F(MainWindowTest, LockDisablesExactlyTheListedControls) {
@@ -136,7 +136,7 @@ TEST_F(MainWindowTest, LockDisablesExactlyTheListedControls) {
     // A line can still be drawn and deleted.
     EXPECT_TRUE(window->AddOrReplaceLine(Line(0, 1, 2, 2), -1));
     window->spdTeiseiClick();
-    EXPECT_EQ(window->Table.LineCount, 0);
+    EXPECT_EQ(window->Doc.Table().LineCount, 0);
 }
 
 TEST_F(MainWindowTest, UnlockingEnablesTheLockedCommandsAgain) {
@@ -183,14 +183,14 @@ TEST_F(MainWindowTest, GeneralFormRewritesOnlyTheSelectedGraphs) {
               QStringLiteral("グラフの式（２元１次方程式 ａｘ＋ｂｙ＝ｃの形）"));
     EXPECT_FALSE(window->chkKeishiki->isChecked());
     EXPECT_EQ(window->Edit.Form, EquationForm::General);
-    EXPECT_EQ(window->Table.LineTable[0].Text, QStringLiteral("y=1/2･x+1"));
-    EXPECT_EQ(window->Table.LineTable[1].Text, QStringLiteral("2x+y=5"));
+    EXPECT_EQ(window->Doc.Table().LineTable[0].Text, QStringLiteral("y=1/2･x+1"));
+    EXPECT_EQ(window->Doc.Table().LineTable[1].Text, QStringLiteral("2x+y=5"));
     EXPECT_EQ(window->lstShiki->item(1)->text(), QStringLiteral("2x+y=5"));
-    EXPECT_EQ(window->Table.Memo[8], QStringLiteral("2x+y=5"));
-    EXPECT_TRUE(window->Table.Selected.test(1));
+    EXPECT_EQ(window->Doc.Table().Memo[8], QStringLiteral("2x+y=5"));
+    EXPECT_TRUE(window->Doc.Table().Selected.test(1));
     // New graphs take the chosen form.
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
-    EXPECT_EQ(window->Table.LineTable[2].Text, QStringLiteral("-x+2y=2"));
+    EXPECT_EQ(window->Doc.Table().LineTable[2].Text, QStringLiteral("-x+2y=2"));
 }
 
 TEST_F(MainWindowTest, FormButtonsShowWhichFormIsChosen) {

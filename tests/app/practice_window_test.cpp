@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,7 +50,7 @@ class PracticeTest : public MainWindowTest {
 };
 
 TEST_F(PracticeTest, AStudentPractisesAUnitAndTheRunIsRecorded) {
-    const PlaneSettings drawingPlane = window->SetCoodSettings;
+    const PlaneSettings drawingPlane = window->Doc.Plane();
     int unitChoices = 0;
     dialogs.modalScript = [&](QDialog& dialog) -> int {
         shown.append(dialog.objectName().isEmpty() ? dialog.windowTitle() : dialog.objectName());
@@ -87,7 +88,7 @@ TEST_F(PracticeTest, AStudentPractisesAUnitAndTheRunIsRecorded) {
     const QString records = ReadSjis(dir.filePath(QStringLiteral("Record.ini")));
     EXPECT_TRUE(records.startsWith(QStringLiteral("[比例の練習]\r\n1=")));
     EXPECT_TRUE(records.contains(QStringLiteral(" XO 00:0"))) << records.toStdString();
-    EXPECT_EQ(window->SetCoodSettings, drawingPlane);  // the unit's plane does not stay
+    EXPECT_EQ(window->Doc.Plane(), drawingPlane);  // the unit's plane does not stay
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
@@ -110,10 +111,60 @@ TEST_F(PracticeTest, ATeacherTestsTheDrawingWithoutARecord) {
     EXPECT_TRUE(happy);
     EXPECT_TRUE(window->TestMode);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Record.ini"))));
-    window->frmTangen->lblFileName->setText(QStringLiteral("unit.cai"));
+    window->Doc.MarkSaved(window->Doc.Title(), QStringLiteral("unit.cai"));
     window->spdTestClick();
     EXPECT_EQ(dialogs.messages.last(),
               QStringLiteral("ファイルの拡張子が.linｑｕｅではありません"));
+}
+
+TEST_F(PracticeTest, APractisedUnitLeavesTheDrawingItsHistoryAndItsCopyAsTheyWere) {
+    QTemporaryDir copies;
+    window->StartRecovery(copies.path());
+    // Nine changes on the drawing's own plane of spacing 16, the last an undo: had the practice
+    // counted as a change, it would be the tenth and write the copy with the unit's plane.
+    for (int i = 0; i < 8; ++i) {
+        window->AddOrReplaceLine(Line(0, i, 1, i + 2), -1);
+    }
+    window->mnuUndoClick();
+    const DrawingState before = window->Doc.State();
+    const QImage planeBefore = window->imgCood->image();
+    int choices = 0;
+    dialogs.modalScript = [&](QDialog& dialog) -> int {
+        if (auto* open = dynamic_cast<TfrmTangenOpen*>(&dialog)) {
+            dialog.show();
+            if (choices++ > 0) {
+                return ModalCancel;
+            }
+            open->lstTitle->setCurrentRow(0);
+            open->lstTitleClick();
+            open->btnOKClick();
+            return dialog.result();
+        }
+        auto& practice = dynamic_cast<TfrmRenshu&>(dialog);
+        dialog.show();
+        EXPECT_EQ(practice.Geometry().unitY, 8);
+        practice.btnEnd->click();
+        return practice.result();
+    };
+    window->spdRenshuClick();
+    window->Recovery->WaitForWrites();
+    EXPECT_FALSE(window->Recovery->HasCopy());
+    EXPECT_EQ(window->Doc.Plane(), before.Plane);
+    EXPECT_EQ(window->Doc.Table().Memo, before.Table.Memo);
+    EXPECT_EQ(window->imgCood->image(), planeBefore);
+    EXPECT_FALSE(window->Doc.Saved());
+    // The history is the drawing's own: its redo step is kept, and its undo steps lead back to
+    // the empty drawing on spacing 16, which the file holds.
+    ASSERT_TRUE(window->mnuRedo->isEnabled());
+    window->mnuRedoClick();
+    EXPECT_EQ(window->Doc.Table().LineCount, 8);
+    for (int i = 0; i < 8; ++i) {
+        window->mnuUndoClick();
+    }
+    EXPECT_EQ(window->Doc.Table().LineCount, 0);
+    EXPECT_FALSE(window->mnuUndo->isEnabled());
+    EXPECT_EQ(window->Geometry.unitY, 16);
+    EXPECT_TRUE(window->Doc.Saved());
 }
 
 }  // namespace

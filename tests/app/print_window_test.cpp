@@ -127,15 +127,14 @@ QRect BoundsOf(const QImage& image, Test test) {
 struct PrintWindowParts {
     PrintWindowParts() {
         plane.setImage(QuarteredPlane());
-        fileName.setText(QStringLiteral("DATA\\比例と一次関数.lin"));
         auto owned = std::make_unique<LoggingPrinter>();
         printer = owned.get();
-        window = std::make_unique<TfrmPrint>(plane, fileName, std::move(owned));
+        window = std::make_unique<TfrmPrint>(
+            plane, [] { return QStringLiteral("DATA\\比例と一次関数.lin"); }, std::move(owned));
         printer->preview = &window->imgCoodX->image();
     }
     ScriptedDialogs dialogs;
     ImageView plane;
-    QLabel fileName;
     LoggingPrinter* printer;
     std::unique_ptr<TfrmPrint> window;
 };
@@ -253,12 +252,12 @@ TEST(PrintWindowTest, PrintsOnePdfPageWithThePreviewOnIt) {
     const QString pdf = dir.filePath(QStringLiteral("グラフ.pdf"));
     ImageView plane;
     plane.setImage(QuarteredPlane());
-    QLabel fileName(QStringLiteral("Graph1.lin"));
     auto owned = std::make_unique<SystemPrinter>();
     QPrinter& printer = owned->printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    TfrmPrint window(plane, fileName, std::move(owned));
+    TfrmPrint window(
+        plane, [] { return QStringLiteral("Graph1.lin"); }, std::move(owned));
     window.show();
     EXPECT_EQ(window.lblPWidth->text(), QStringLiteral("W：") + QString::number(printer.width()));
     // The user confirms Qt's print dialog as soon as it is open.
@@ -304,7 +303,7 @@ TEST(PrintWindowTest, PrintsTheDrawingsWorksheetAsOneJobPerCopy) {
     EXPECT_TRUE(parts.printer->log.isEmpty());
 
     EditingState edit;
-    graphs = {NewLineSpec(edit, {0, 0}, {1, 2}), NewLineSpec(edit, {0, 1}, {3, 2})};
+    graphs = {NewLineSpec(edit, {}, {0, 0}, {1, 2}), NewLineSpec(edit, {}, {0, 1}, {3, 2})};
     parts.printer->setups = {QSize(2480, 3508)};
     parts.printer->copyCount = 2;
     EXPECT_FALSE(window.chkAnswers->isEnabled());
@@ -321,7 +320,7 @@ TEST(PrintWindowTest, PrintsTheDrawingsWorksheetAsOneJobPerCopy) {
 
 TEST_F(MainWindowTest, PrintCommandOpensThePrintWindowOnThePlaneAndFileName) {
     window->AddOrReplaceLine(Line(0, 0, 1, 2), -1);
-    window->frmTangen->lblFileName->setText(QStringLiteral("DATA\\Graph2.lin"));
+    window->Doc.MarkSaved(window->Doc.Title(), QStringLiteral("DATA\\Graph2.lin"));
     QStringList shown;
     dialogs.modalScript = [&](QDialog& dialog) {
         auto& print = dynamic_cast<TfrmPrint&>(dialog);
@@ -338,7 +337,7 @@ TEST_F(MainWindowTest, PrintCommandOpensThePrintWindowOnThePlaneAndFileName) {
     };
     window->mnuPrint->trigger();
     TfrmPrint* first = window->frmPrint;
-    window->frmTangen->lblFileName->setText(QStringLiteral("DATA\\Graph3.lin"));
+    window->Doc.MarkSaved(window->Doc.Title(), QStringLiteral("DATA\\Graph3.lin"));
     window->mnuPrint->trigger();
     EXPECT_EQ(window->frmPrint, first);
     EXPECT_EQ(shown, (QStringList{"DATA\\Graph2.lin  ", "DATA\\Graph3.lin  "}));

@@ -17,11 +17,14 @@ int main(int argc, char** argv) {
     TfrmMain window(QSize(1024, 768));
     window.FormShow();
     window.StartRecovery(QString::fromLocal8Bit(argv[1]));
-    window.SetCoodSettings.setDX(QStringLiteral("12"));
-    window.SetCoodSettings.setDY(QStringLiteral("8"));
-    // Ten changes: the tenth writes the copy.
-    for (int i = 0; i < 10; ++i) {
-        window.AddOrReplaceLine(NewLineSpec(window.Edit, {i - 5, 1}, {i - 4, i % 3}), -1);
+    PlaneSettings plane = window.Doc.Plane();
+    plane.setDX(QStringLiteral("12"));
+    plane.setDY(QStringLiteral("8"));
+    // Ten changes, the plane and nine graphs: the tenth writes the copy.
+    window.Doc.SetPlane(plane);
+    for (int i = 0; i < 9; ++i) {
+        window.AddOrReplaceLine(
+            NewLineSpec(window.Edit, window.Doc.Table(), {i - 5, 1}, {i - 4, i % 3}), -1);
     }
     window.Recovery->WaitForWrites();
     std::puts(window.Recovery->HasCopy() ? "ready" : "no copy");

@@ -48,22 +48,21 @@ TEST(Recovery, AKilledDrawingIsOfferedAtTheNextStartAndNotToASecondProgram) {
     ASSERT_TRUE(next.window.OfferRecovery());
     EXPECT_EQ(next.dialogs.questions, QStringList{Question});
     TfrmMain& w = next.window;
-    ASSERT_EQ(w.Table.LineCount, 10);
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(w.Table.LineTable[i].Color, ColorCycleTable[i]) << i;
-        EXPECT_EQ(w.Table.LineTable[i].P2, (LatticePoint{i - 4, i % 3})) << i;
+    ASSERT_EQ(w.Doc.Table().LineCount, 9);
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(w.Doc.Table().LineTable[i].Color, ColorCycleTable[i]) << i;
+        EXPECT_EQ(w.Doc.Table().LineTable[i].P2, (LatticePoint{i - 4, i % 3})) << i;
     }
-    EXPECT_EQ(w.SetCoodSettings.SpacingX, QStringLiteral("12"));
-    EXPECT_EQ(w.SetCoodSettings.SpacingY, QStringLiteral("8"));
+    EXPECT_EQ(w.Doc.Plane().SpacingX, QStringLiteral("12"));
+    EXPECT_EQ(w.Doc.Plane().SpacingY, QStringLiteral("8"));
     EXPECT_EQ(w.Geometry.unitY, 8);
-    EXPECT_FALSE(w.Edit.DataSaved);
-    EXPECT_TRUE(w.FirstSaveDialog);  // never saved: 上書き保存 asks for a name
+    EXPECT_FALSE(w.Doc.Saved());
+    EXPECT_TRUE(w.Doc.FirstSaveDialog());  // never saved: 上書き保存 asks for a name
     EXPECT_TRUE(w.frmTangen->lblFileName->text().endsWith(QStringLiteral("Graph1.lin")));
 
     // Saved, the drawing leaves nothing to recover.
-    w.FirstSaveDialog = false;
-    w.frmTangen->lblFileName->setText(dir.filePath(QStringLiteral("u.lin")));
-    w.spdOverWriteClick();
+    next.dialogs.files.push_back(dir.filePath(QStringLiteral("u.lin")));
+    EXPECT_EQ(w.SaveWithName(QStringLiteral("復元した図")), Answer::Yes);
     w.Recovery->WaitForWrites();
     EXPECT_FALSE(w.Recovery->HasCopy());
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("u.lin"))));
@@ -73,7 +72,8 @@ TEST(Recovery, NoRemovesTheCopyAndADamagedOneIsSetAside) {
     QTemporaryDir dir;
     {
         Start first(dir.path());
-        first.window.AddOrReplaceLine(NewLineSpec(first.window.Edit, {0, 0}, {1, 2}), -1);
+        first.window.AddOrReplaceLine(
+            NewLineSpec(first.window.Edit, first.window.Doc.Table(), {0, 0}, {1, 2}), -1);
         first.window.WriteRecoveryCopy();
         first.window.Recovery->WaitForWrites();
         ASSERT_TRUE(first.window.Recovery->HasCopy());
@@ -83,7 +83,7 @@ TEST(Recovery, NoRemovesTheCopyAndADamagedOneIsSetAside) {
         EXPECT_FALSE(next.window.OfferRecovery());
         next.window.Recovery->WaitForWrites();
         EXPECT_FALSE(next.window.Recovery->HasCopy());
-        EXPECT_EQ(next.window.Table.LineCount, 0);
+        EXPECT_EQ(next.window.Doc.Table().LineCount, 0);
     }
     QFile damaged(dir.filePath(QStringLiteral("recovery-1.tsr")));
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
@@ -114,7 +114,7 @@ TEST(Recovery, NoRemovesTheCopyAndADamagedOneIsSetAside) {
 TEST(Recovery, UndoAndRedoStepsAreChangesTheCopyFollows) {
     QTemporaryDir dir;
     Start s(dir.path(), {Answer::Yes});
-    s.window.AddOrReplaceLine(NewLineSpec(s.window.Edit, {0, 0}, {1, 2}), -1);
+    s.window.AddOrReplaceLine(NewLineSpec(s.window.Edit, s.window.Doc.Table(), {0, 0}, {1, 2}), -1);
     s.window.spdShoukyoClick();  // the copy goes with the graphs
     // Taking the erase back and forth: the tenth step writes the copy, as ten edits would.
     for (int i = 0; i < 9; ++i) {

@@ -23,7 +23,7 @@ TEST_F(TangenWindowTest, MenuShowsItModallyWithTheMemo) {
     window->mnuShowTangen->trigger();
     EXPECT_EQ(dialogs.modalWindows, QStringList{QStringLiteral("単元の内容")});
     EXPECT_EQ(shownMemo, QStringLiteral("Kelvane\n16711680,16\ny=1/2･x+1\n0,1\n2,2\n0,0\n0,0"));
-    EXPECT_EQ(window->Table.Memo.size(), 7);
+    EXPECT_EQ(window->Doc.Table().Memo.size(), 7);
 }
 
 TEST_F(TangenWindowTest, TypedTextGoesBackIntoTheMemo) {
@@ -37,7 +37,7 @@ TEST_F(TangenWindowTest, TypedTextGoesBackIntoTheMemo) {
     };
     window->mnuShowTangenClick();
     EXPECT_EQ(result, ModalOk);
-    EXPECT_EQ(window->Table.Memo,
+    EXPECT_EQ(window->Doc.Table().Memo,
               (QStringList{QStringLiteral("比例の単元"), QStringLiteral("メモの行")}));
 }
 
@@ -49,23 +49,29 @@ TEST_F(TangenWindowTest, ClosingByTheCloseButtonKeepsTypedTextToo) {
         return int(ModalCancel);
     };
     window->mnuShowTangenClick();
-    EXPECT_EQ(window->Table.Memo, (QStringList{QStringLiteral("Kelvane"), QStringLiteral("追加")}));
+    EXPECT_EQ(window->Doc.Table().Memo,
+              (QStringList{QStringLiteral("Kelvane"), QStringLiteral("追加")}));
 }
 
 TEST_F(TangenWindowTest, UntouchedMemoStaysAsItWas) {
-    window->Table.Memo = QStringList{QStringLiteral("title"), QString(), QStringLiteral("x")};
+    window->Doc.Update([](GraphTable& t) {
+        t.Memo = QStringList{QStringLiteral("title"), QString(), QStringLiteral("x")};
+    });
     dialogs.modalScript = [&](QDialog& dialog) {
         dialog.show();
         window->frmTangen->btnReturn->click();
         return dialog.result();
     };
     window->mnuShowTangenClick();
-    EXPECT_EQ(window->Table.Memo,
+    EXPECT_EQ(window->Doc.Table().Memo,
               (QStringList{QStringLiteral("title"), QString(), QStringLiteral("x")}));
 }
 
 TEST_F(TangenWindowTest, LabelsShowTheFileInfoAsPlainText) {
-    window->ShowFileInfo(QStringLiteral("<b>x</b>"), QStringLiteral("DATA/a.lin"), 3);
+    window->Doc.Clear(QStringLiteral("<b>x</b>"), QStringLiteral("DATA/a.lin"));
+    for (int i = 0; i < 3; ++i) {
+        window->AddOrReplaceLine(Line(0, i, 1, i + 1), -1);
+    }
     TfrmTangen* tangen = window->frmTangen;
     EXPECT_EQ(tangen->lblTangen->text(), QStringLiteral("<b>x</b>"));
     EXPECT_EQ(tangen->lblTangen->textFormat(), Qt::PlainText);

@@ -51,7 +51,7 @@ TEST_F(UndoTest, ThreeGraphsTwoUndosOneRedo) {
     Click(0, 0), Click(1, 2);  // y=2x
     Click(0, 1), Click(3, 1);  // y=1
     const QImage planeOfTwo = window->imgCood->image();
-    const QStringList memoOfTwo = window->Table.Memo;
+    const QStringList memoOfTwo = window->Doc.Table().Memo;
     Click(-2, 0), Click(-2, 3);  // x=-2
     ASSERT_EQ(Rows(), (QStringList{"y=2x", "y =1", "x = -2"}));
     Undo();
@@ -60,21 +60,21 @@ TEST_F(UndoTest, ThreeGraphsTwoUndosOneRedo) {
     EXPECT_TRUE(window->mnuRedo->isEnabled());
     Redo();
     EXPECT_EQ(Rows(), (QStringList{"y=2x", "y =1"}));
-    EXPECT_EQ(window->Table.Memo, memoOfTwo);
+    EXPECT_EQ(window->Doc.Table().Memo, memoOfTwo);
     EXPECT_EQ(window->frmTangen->lblNline->text(), QStringLiteral("2"));
     EXPECT_EQ(window->imgCood->image(), planeOfTwo);
-    EXPECT_FALSE(window->Edit.DataSaved);
+    EXPECT_FALSE(window->Doc.Saved());
     // A new graph after the undo forgets the undone one; its colour is the one the third graph
     // had, since the colour cycle went back with it.
     Click(1, 1), Click(2, 3);
     EXPECT_FALSE(window->mnuRedo->isEnabled());
-    EXPECT_EQ(window->Table.LineTable[2].Color, ColorCycleTable[2]);
+    EXPECT_EQ(window->Doc.Table().LineTable[2].Color, ColorCycleTable[2]);
     EXPECT_TRUE(window->mnuUndo->isEnabled());
     // The lock disables both commands and their keys.
     window->btnLocked->click();
     EXPECT_FALSE(window->mnuUndo->isEnabled());
     Undo();
-    EXPECT_EQ(window->Table.LineCount, 3);
+    EXPECT_EQ(window->Doc.Table().LineCount, 3);
 }
 
 TEST_F(UndoTest, GestureInProgressIsAllThatCtrlZTakesBack) {
@@ -91,14 +91,15 @@ TEST_F(UndoTest, GestureInProgressIsAllThatCtrlZTakesBack) {
 TEST_F(UndoTest, EraseAllUndoneBringsEveryGraphBackInItsColour) {
     Click(0, 0), Click(1, 2);
     Click(0, 1), Click(3, 1);
-    const std::array<TLineSpec, 2> drawn{window->Table.LineTable[0], window->Table.LineTable[1]};
+    const std::array<TLineSpec, 2> drawn{window->Doc.Table().LineTable[0],
+                                         window->Doc.Table().LineTable[1]};
     dialogs.answers = {Answer::Yes};
     window->spdShoukyo->click();
-    ASSERT_EQ(window->Table.LineCount, 0);
+    ASSERT_EQ(window->Doc.Table().LineCount, 0);
     Undo();
-    ASSERT_EQ(window->Table.LineCount, 2);
-    EXPECT_EQ(window->Table.LineTable[0], drawn[0]);
-    EXPECT_EQ(window->Table.LineTable[1], drawn[1]);
+    ASSERT_EQ(window->Doc.Table().LineCount, 2);
+    EXPECT_EQ(window->Doc.Table().LineTable[0], drawn[0]);
+    EXPECT_EQ(window->Doc.Table().LineTable[1], drawn[1]);
     EXPECT_NE(drawn[0].Color, drawn[1].Color);
     // y=2x is drawn in its own colour again, blue at x = 0.5.
     const QPoint mid = window->Geometry.RealToPixel(0.5, 1.0);
@@ -111,15 +112,15 @@ TEST_F(UndoTest, EraseAllUndoneBringsEveryGraphBackInItsColour) {
 
 TEST_F(UndoTest, BackAtTheSavedStateNothingIsAsked) {
     QTemporaryDir dir;
-    window->frmTangen->lblFileName->setText(dir.filePath(QStringLiteral("u.lin")));
-    window->FirstSaveDialog = false;
+    window->Doc.MarkSaved(window->Doc.Title(), dir.filePath(QStringLiteral("u.lin")));
+    window->Doc.SetFirstSaveDialog(false);
     Click(0, 0), Click(1, 2);
     window->spdOverWrite->click();
-    ASSERT_TRUE(window->Edit.DataSaved);
+    ASSERT_TRUE(window->Doc.Saved());
     Undo();
-    EXPECT_FALSE(window->Edit.DataSaved);
+    EXPECT_FALSE(window->Doc.Saved());
     Redo();
-    EXPECT_TRUE(window->Edit.DataSaved);
+    EXPECT_TRUE(window->Doc.Saved());
     EXPECT_EQ(window->AskSaveChanges(), Answer::No);
     EXPECT_TRUE(dialogs.questions.isEmpty());
 }
@@ -131,10 +132,10 @@ TEST_F(UndoTest, PlaneSettingsAcceptedWithOkAreOneStep) {
     settings->edtDY->setText(QStringLiteral("8"));  // tried out on the plane: no step yet
     settings->edtDX->setText(QStringLiteral("12"));
     settings->btnOk->click();
-    ASSERT_EQ(window->SetCoodSettings.SpacingX, QStringLiteral("12"));
+    ASSERT_EQ(window->Doc.Plane().SpacingX, QStringLiteral("12"));
     Undo();
-    EXPECT_EQ(window->SetCoodSettings.SpacingX, QStringLiteral("16"));
-    EXPECT_EQ(window->SetCoodSettings.SpacingY, QStringLiteral("16"));
+    EXPECT_EQ(window->Doc.Plane().SpacingX, QStringLiteral("16"));
+    EXPECT_EQ(window->Doc.Plane().SpacingY, QStringLiteral("16"));
     EXPECT_EQ(Rows(), QStringList{"y=2x"});
 }
 
@@ -181,15 +182,15 @@ TEST_F(KeysTest, LineSegmentAndDragWithKeysAlone) {
     Enter();
     CursorTo({4, 2});
     Key(window->imgCood, Qt::Key_Space);
-    ASSERT_EQ(window->Table.LineCount, 2);
-    EXPECT_EQ(window->Table.LineTable[1].D1.X, -2);
-    EXPECT_EQ(window->Table.LineTable[1].D2.X, 4);
+    ASSERT_EQ(window->Doc.Table().LineCount, 2);
+    EXPECT_EQ(window->Doc.Table().LineTable[1].D1.X, -2);
+    EXPECT_EQ(window->Doc.Table().LineTable[1].D2.X, 4);
 
     // Home in the list selects y=2x; on the plane Shift+Enter grabs its end (1,2), the arrows
     // drag it and Shift+Enter lets it go.
     window->lstShiki->setFocus();
     Key(window->lstShiki, Qt::Key_Home);
-    ASSERT_EQ(window->Table.Selected.to_ulong(), 0b01u);
+    ASSERT_EQ(window->Doc.Table().Selected.to_ulong(), 0b01u);
     window->imgCood->setFocus();
     CursorTo({2, 2});
     ShiftEnter();  // no end of a selected graph here: nothing is held
@@ -206,7 +207,7 @@ TEST_F(KeysTest, LineSegmentAndDragWithKeysAlone) {
     ASSERT_EQ(window->Edit.DrawState, DrawRubberBand);
     Key(window->imgCood, Qt::Key_Escape);
     EXPECT_EQ(window->Edit.DrawState, DrawIdle);
-    EXPECT_EQ(window->Table.LineCount, 2);
+    EXPECT_EQ(window->Doc.Table().LineCount, 2);
 }
 
 TEST_F(KeysTest, FormulaListKeysSelectMoveAndDelete) {
@@ -216,17 +217,17 @@ TEST_F(KeysTest, FormulaListKeysSelectMoveAndDelete) {
     window->lstShiki->setFocus();
     window->lstShiki->setCurrentRow(0);
     Key(window->lstShiki, Qt::Key_Down, 1, Qt::ShiftModifier);
-    EXPECT_EQ(window->Table.Selected.to_ulong(), 0b011u);
+    EXPECT_EQ(window->Doc.Table().Selected.to_ulong(), 0b011u);
     Key(window->lstShiki, Qt::Key_Right, 2, Qt::ControlModifier);
     Key(window->lstShiki, Qt::Key_Down, 1, Qt::ControlModifier);
-    EXPECT_EQ(window->Table.LineTable[0].P1, (LatticePoint{2, -1}));
-    EXPECT_EQ(window->Table.LineTable[1].P1, (LatticePoint{2, 0}));
-    EXPECT_EQ(window->Table.LineTable[2].P1, (LatticePoint{0, 0}));  // not selected: stays
+    EXPECT_EQ(window->Doc.Table().LineTable[0].P1, (LatticePoint{2, -1}));
+    EXPECT_EQ(window->Doc.Table().LineTable[1].P1, (LatticePoint{2, 0}));
+    EXPECT_EQ(window->Doc.Table().LineTable[2].P1, (LatticePoint{0, 0}));  // not selected: stays
     Key(window->lstShiki, Qt::Key_Delete);
-    ASSERT_EQ(window->Table.LineCount, 1);
-    EXPECT_EQ(window->Table.LineTable[0].P2, (LatticePoint{1, -1}));
+    ASSERT_EQ(window->Doc.Table().LineCount, 1);
+    EXPECT_EQ(window->Doc.Table().LineTable[0].P2, (LatticePoint{1, -1}));
     Key(window->lstShiki, Qt::Key_A, 1, Qt::ControlModifier);
-    EXPECT_TRUE(window->Table.Selected.test(0));
+    EXPECT_TRUE(window->Doc.Table().Selected.test(0));
 }
 
 TEST_F(KeysTest, APracticeQuestionAnsweredByKeys) {
@@ -258,7 +259,7 @@ TEST_F(KeysTest, APracticeQuestionAnsweredByKeys) {
 
 // Every control a student uses is named in Japanese for a screen reader.
 TEST_F(KeysTest, EveryControlHasAJapaneseAccessibleName) {
-    window->RunPractice({Line(0, 0, 1, 2)});  // unscripted: shown and left
+    window->RunPractice({Line(0, 0, 1, 2)}, window->Doc.Plane());  // unscripted: shown and left
     window->mnuTangenOpenClick();
     for (QWidget* root :
          std::initializer_list<QWidget*>{window.get(), window->frmRenshu, window->frmTangenOpen}) {

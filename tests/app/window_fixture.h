@@ -18,7 +18,7 @@ class MainWindowTest : public ::testing::Test {
 
     // A line from (x1,y1) to (x2,y2) made with the current tool, as a click-click would make it.
     TLineSpec Line(int x1, int y1, int x2, int y2) {
-        return NewLineSpec(window->Edit, {x1, y1}, {x2, y2});
+        return NewLineSpec(window->Edit, window->Doc.Table(), {x1, y1}, {x2, y2});
     }
 
     ScriptedDialogs dialogs;  // installed before the window exists, removed after it is gone

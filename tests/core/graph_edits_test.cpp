@@ -1,6 +1,7 @@
 // Moving, slope and intercept steps, recolouring, widths and form rewrites of selected graphs.
 #include <gtest/gtest.h>
 
+#include "drawing.h"
 #include "graph_edits.h"
 
 namespace {
@@ -18,21 +19,30 @@ TLineSpec Graph(int kind, LatticePoint p1, LatticePoint p2, LatticePoint d1 = {}
     return g;
 }
 
-struct Drawing {
-    GraphTable table;
+// A saved drawing of these graphs, none selected; edits run through the drawing, which marks
+// itself unsaved when a graph changed.
+struct Sheet {
+    Drawing doc;
     EditingState edit;
-    explicit Drawing(std::initializer_list<TLineSpec> graphs) {
-        ClearGraphs(table, edit, QStringLiteral("単元"));
+    explicit Sheet(std::initializer_list<TLineSpec> graphs) {
+        doc.Clear(QStringLiteral("単元"), QStringLiteral("u.lin"));
         for (const TLineSpec& g : graphs) {
-            AddOrReplaceGraph(table, edit, g, -1);
+            doc.AddOrReplaceGraph(edit, g, -1);
         }
-        table.Selected.reset();
-        MarkSaved(edit);
+        doc.SetSelection({});
+        doc.MarkSaved();
     }
+    const GraphTable& table() const { return doc.Table(); }
     void Select(std::initializer_list<int> rows) {
+        std::bitset<MaxGraphs> selected;
         for (int i : rows) {
-            table.Selected.set(i);
+            selected.set(i);
         }
+        doc.SetSelection(selected);
+    }
+    template <class Edit>
+    auto Run(Edit edit) {
+        return doc.Update(edit);
     }
 };
 
@@ -69,23 +79,24 @@ TEST(GraphEdits, MovingShiftsTheStoredPointsOfEachKind) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.text);
-        Drawing d{r.g, Graph(KindLine, {0, 5}, {1, 7})};
+        Sheet d{r.g, Graph(KindLine, {0, 5}, {1, 7})};
         d.Select({0});
-        EXPECT_EQ(MoveSelected(d.table, d.edit, r.direction), std::vector<int>{0});
-        const TLineSpec& g = d.table.LineTable[0];
+        EXPECT_EQ(d.Run([&](GraphTable& t) { return MoveSelected(t, d.edit, r.direction); }),
+                  std::vector<int>{0});
+        const TLineSpec& g = d.table().LineTable[0];
         EXPECT_EQ(g.P1, r.p1);
         EXPECT_EQ(g.P2, r.p2);
         EXPECT_EQ(g.D1, r.d1);
         EXPECT_EQ(g.D2, r.d2);
         EXPECT_EQ(g.Text, QString::fromUtf8(r.text));
-        EXPECT_EQ(d.table.Memo[2], g.Text);
-        EXPECT_EQ(d.table.Memo[3], QStringLiteral("%1,%2").arg(r.p1.X).arg(r.p1.Y));
-        EXPECT_EQ(d.table.LineTable[1].P1, (LatticePoint{0, 5}));  // not selected
-        EXPECT_FALSE(d.edit.DataSaved);
+        EXPECT_EQ(d.table().Memo[2], g.Text);
+        EXPECT_EQ(d.table().Memo[3], QStringLiteral("%1,%2").arg(r.p1.X).arg(r.p1.Y));
+        EXPECT_EQ(d.table().LineTable[1].P1, (LatticePoint{0, 5}));  // not selected
+        EXPECT_FALSE(d.doc.Saved());
     }
-    Drawing none{Graph(KindLine, {0, 0}, {2, 1})};
-    EXPECT_TRUE(MoveSelected(none.table, none.edit, 'U').empty());
-    EXPECT_TRUE(none.edit.DataSaved);
+    Sheet none{Graph(KindLine, {0, 0}, {2, 1})};
+    EXPECT_TRUE(none.Run([&](GraphTable& t) { return MoveSelected(t, none.edit, 'U'); }).empty());
+    EXPECT_TRUE(none.doc.Saved());
 }
 
 TEST(GraphEdits, SlopeAndInterceptStepTheWayTheArrowsPoint) {
@@ -104,85 +115,91 @@ TEST(GraphEdits, SlopeAndInterceptStepTheWayTheArrowsPoint) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.text);
-        Drawing d{Graph(KindLine, r.p1, r.p2)};
+        Sheet d{Graph(KindLine, r.p1, r.p2)};
         d.Select({0});
-        const SlopeStepResult result = ChangeSlopeIntercept(d.table, d.edit, r.step);
+        const SlopeStepResult result =
+            d.Run([&](GraphTable& t) { return ChangeSlopeIntercept(t, d.edit, r.step); });
         EXPECT_EQ(result.message, QString());
-        EXPECT_EQ(d.table.LineTable[0].P1, r.newP1);
-        EXPECT_EQ(d.table.LineTable[0].P2, r.newP2);
-        EXPECT_EQ(d.table.LineTable[0].Text, QString::fromUtf8(r.text));
+        EXPECT_EQ(d.table().LineTable[0].P1, r.newP1);
+        EXPECT_EQ(d.table().LineTable[0].P2, r.newP2);
+        EXPECT_EQ(d.table().LineTable[0].Text, QString::fromUtf8(r.text));
         EXPECT_EQ(result.lastLooked, 0);
-        EXPECT_FALSE(d.edit.DataSaved);
+        EXPECT_FALSE(d.doc.Saved());
     }
 }
 
 TEST(GraphEdits, SlopeStepsSkipPointsAndStopAtAVerticalGraph) {
-    Drawing d{Graph(KindPoint, {3, 1}, {3, 99}), Graph(KindLine, {0, 0}, {1, 1}),
-              Graph(KindLine, {3, 0}, {3, 5}), Graph(KindLine, {0, 2}, {1, 4})};
+    Sheet d{Graph(KindPoint, {3, 1}, {3, 99}), Graph(KindLine, {0, 0}, {1, 1}),
+            Graph(KindLine, {3, 0}, {3, 5}), Graph(KindLine, {0, 2}, {1, 4})};
     d.Select({0, 1, 2, 3});
-    const SlopeStepResult result = ChangeSlopeIntercept(d.table, d.edit, InterceptUp);
+    const SlopeStepResult result =
+        d.Run([&](GraphTable& t) { return ChangeSlopeIntercept(t, d.edit, InterceptUp); });
     EXPECT_EQ(result.message,
               QStringLiteral("x = 3は１次関数ではないので\n傾きや切片がありません"));
     EXPECT_EQ(result.changed, std::vector<int>{1});
     EXPECT_EQ(result.lastLooked, 2);
-    EXPECT_EQ(d.table.LineTable[0].P1, (LatticePoint{3, 1}));  // the point stays
-    EXPECT_EQ(d.table.LineTable[1].Text, QStringLiteral("y=x+1"));
-    EXPECT_EQ(d.table.LineTable[3].Text, QStringLiteral("y=2x+2"));  // after the stop
+    EXPECT_EQ(d.table().LineTable[0].P1, (LatticePoint{3, 1}));  // the point stays
+    EXPECT_EQ(d.table().LineTable[1].Text, QStringLiteral("y=x+1"));
+    EXPECT_EQ(d.table().LineTable[3].Text, QStringLiteral("y=2x+2"));  // after the stop
 
-    Drawing empty{};
-    EXPECT_EQ(ChangeSlopeIntercept(empty.table, empty.edit, SlopeUp).message, NothingToMoveMessage);
-    Drawing unselected{Graph(KindLine, {0, 0}, {1, 1})};
-    EXPECT_EQ(ChangeSlopeIntercept(unselected.table, unselected.edit, SlopeUp).message,
-              ChooseGraphToMoveMessage);
-    EXPECT_TRUE(unselected.edit.DataSaved);
+    Sheet empty{};
+    EXPECT_EQ(empty.Run([&](GraphTable& t) { return ChangeSlopeIntercept(t, empty.edit, SlopeUp); })
+                  .message,
+              NothingToMoveMessage);
+    Sheet unselected{Graph(KindLine, {0, 0}, {1, 1})};
+    EXPECT_EQ(
+        unselected
+            .Run([&](GraphTable& t) { return ChangeSlopeIntercept(t, unselected.edit, SlopeUp); })
+            .message,
+        ChooseGraphToMoveMessage);
+    EXPECT_TRUE(unselected.doc.Saved());
 }
 
 TEST(GraphEdits, RecolouringWithWhiteRestartsTheAutomaticColours) {
-    Drawing d{};
+    Sheet d{};
     for (int i = 0; i < 20; ++i) {
         TLineSpec g = Graph(KindLine, {0, i}, {1, i + 1});
         g.Color = 0x123456;
-        AddOrReplaceGraph(d.table, d.edit, g, -1);
+        d.doc.AddOrReplaceGraph(d.edit, g, -1);
     }
-    d.table.Selected.reset();
-    EXPECT_TRUE(RecolorGraphs(d.table, d.edit, AutomaticColor, false));
-    EXPECT_EQ(d.table.LineTable[15].Color, ColorCycleTable[15]);
-    EXPECT_EQ(d.table.LineTable[16].Color, ColorCycleTable[0]);
-    EXPECT_EQ(d.table.LineTable[19].Color, ColorCycleTable[3]);
-    EXPECT_EQ(d.table.Memo[1 + 6 * 19], QStringLiteral("%1,16").arg(ColorCycleTable[3]));
-    EXPECT_EQ(NextColor(d.edit), ColorCycleTable[4]);
+    d.doc.SetSelection({});
+    EXPECT_TRUE(d.Run([&](GraphTable& t) { return RecolorGraphs(t, AutomaticColor, false); }));
+    EXPECT_EQ(d.table().LineTable[15].Color, ColorCycleTable[15]);
+    EXPECT_EQ(d.table().LineTable[16].Color, ColorCycleTable[0]);
+    EXPECT_EQ(d.table().LineTable[19].Color, ColorCycleTable[3]);
+    EXPECT_EQ(d.table().Memo[1 + 6 * 19], QStringLiteral("%1,16").arg(ColorCycleTable[3]));
+    EXPECT_EQ(NextColor(d.edit, d.table()), ColorCycleTable[4]);
 
-    // A fixed colour for the selected graphs only; new graphs take it too.
+    // A fixed colour for the selected graphs only.
     d.Select({2, 17});
-    RecolorGraphs(d.table, d.edit, 0x0000FF, true);
-    EXPECT_EQ(d.table.LineTable[2].Color, 0x0000FF);
-    EXPECT_EQ(d.table.LineTable[17].Color, 0x0000FF);
-    EXPECT_EQ(d.table.LineTable[3].Color, ColorCycleTable[3]);
-    EXPECT_EQ(NextColor(d.edit), 0x0000FF);
+    d.Run([&](GraphTable& t) { return RecolorGraphs(t, 0x0000FF, true); });
+    EXPECT_EQ(d.table().LineTable[2].Color, 0x0000FF);
+    EXPECT_EQ(d.table().LineTable[17].Color, 0x0000FF);
+    EXPECT_EQ(d.table().LineTable[3].Color, ColorCycleTable[3]);
 
-    Drawing empty{};
-    EXPECT_FALSE(RecolorGraphs(empty.table, empty.edit, 0x00FF00, false));
-    EXPECT_EQ(empty.edit.FixedColor, 0x00FF00);
-    EXPECT_TRUE(empty.edit.DataSaved);
+    Sheet empty{};
+    EXPECT_FALSE(empty.Run([&](GraphTable& t) { return RecolorGraphs(t, 0x00FF00, false); }));
+    EXPECT_TRUE(empty.doc.Saved());
 }
 
 TEST(GraphEdits, WidthsAndFormRewritesChangeOnlyTheSelection) {
-    Drawing d{Graph(KindLine, {0, 1}, {2, 2}), Graph(KindLine, {0, 0}, {1, 2})};
+    Sheet d{Graph(KindLine, {0, 1}, {2, 2}), Graph(KindLine, {0, 0}, {1, 2})};
     d.Select({1});
-    EXPECT_TRUE(SetSelectedWidth(d.table, d.edit, 3));
-    EXPECT_EQ(d.table.LineTable[1].Width, 3);
-    EXPECT_EQ(d.table.LineTable[0].Width, 1);
-    EXPECT_EQ(d.table.Memo[7], QStringLiteral("%1,48").arg(d.table.LineTable[1].Color));
-    MarkSaved(d.edit);
+    EXPECT_TRUE(d.Run([&](GraphTable& t) { return SetSelectedWidth(t, 3); }));
+    EXPECT_EQ(d.table().LineTable[1].Width, 3);
+    EXPECT_EQ(d.table().LineTable[0].Width, 1);
+    EXPECT_EQ(d.table().Memo[7], QStringLiteral("%1,48").arg(d.table().LineTable[1].Color));
+    d.doc.MarkSaved();
     d.edit.Form = EquationForm::General;
-    EXPECT_EQ(RewriteSelectedTexts(d.table, d.edit), std::vector<int>{1});
-    EXPECT_EQ(d.table.LineTable[1].Text, QStringLiteral("-2x+y=0"));
-    EXPECT_EQ(d.table.LineTable[0].Text, QStringLiteral("y=1/2･x+1"));
-    EXPECT_FALSE(d.edit.DataSaved);
+    EXPECT_EQ(d.Run([&](GraphTable& t) { return RewriteSelectedTexts(t, d.edit); }),
+              std::vector<int>{1});
+    EXPECT_EQ(d.table().LineTable[1].Text, QStringLiteral("-2x+y=0"));
+    EXPECT_EQ(d.table().LineTable[0].Text, QStringLiteral("y=1/2･x+1"));
+    EXPECT_FALSE(d.doc.Saved());
     // The form already shown rewrites nothing new, and leaves the drawing saved.
-    MarkSaved(d.edit);
-    RewriteSelectedTexts(d.table, d.edit);
-    EXPECT_TRUE(d.edit.DataSaved);
+    d.doc.MarkSaved();
+    d.Run([&](GraphTable& t) { return RewriteSelectedTexts(t, d.edit); });
+    EXPECT_TRUE(d.doc.Saved());
 }
 
 }  // namespace

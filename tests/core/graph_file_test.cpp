@@ -117,10 +117,10 @@ TEST(GraphFile, WritesAndReadsBackTheSameDrawing) {
     QTemporaryDir dir;
     GraphTable table;
     EditingState state;
-    ClearGraphs(table, state, QStringLiteral("比例のグラフ"));
+    table.Memo = QStringList{QStringLiteral("比例のグラフ")};
     state.LineMode = KindSegment;
     state.SegmentEndKind = 1;
-    TLineSpec seg = NewLineSpec(state, {0, 0}, {1, 2});
+    TLineSpec seg = NewLineSpec(state, table, {0, 0}, {1, 2});
     seg.D1 = {-1, -2};
     seg.D2 = {2, 4};
     seg.Text = EquationText(seg, state.Form);

@@ -1,140 +1,140 @@
 // The graph table, its selection and memo, the colour cycle and the table limit.
 #include <gtest/gtest.h>
 
+#include "drawing.h"
 #include "graph_model.h"
 
 namespace {
 
-struct Drawing {
-    GraphTable table;
+struct Sheet {
+    Drawing doc;
     EditingState state;
-    Drawing() { ClearGraphs(table, state, QStringLiteral("Kelvane")); }
+    Sheet() { doc.Clear(QStringLiteral("Kelvane"), QStringLiteral("Graph1.lin")); }
+    const GraphTable& table() const { return doc.Table(); }
 
     int AddLine(LatticePoint p1, LatticePoint p2) {
         int index = -1;
-        AddOrReplaceGraph(table, state, NewLineSpec(state, p1, p2), -1, &index);
+        doc.AddOrReplaceGraph(state, NewLineSpec(state, doc.Table(), p1, p2), -1, &index);
         return index;
     }
 };
 
 TEST(GraphModel, AutomaticColoursCycleThroughTheTable) {
-    Drawing d;
+    Sheet d;
     for (int i = 0; i < 17; ++i) {
         d.AddLine({0, 0}, {1, i + 1});
     }
     for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(d.table.LineTable[i].Color, ColorCycleTable[i]) << i;
+        EXPECT_EQ(d.table().LineTable[i].Color, ColorCycleTable[i]) << i;
     }
-    EXPECT_EQ(d.table.LineTable[16].Color, ColorCycleTable[0]);
-    EXPECT_EQ(d.state.ColorCycle, 1);
+    EXPECT_EQ(d.table().LineTable[16].Color, ColorCycleTable[0]);
+    EXPECT_EQ(d.table().ColorCycle, 1);
 }
 
 TEST(GraphModel, FixedColourDoesNotAdvanceTheCycle) {
-    Drawing d;
+    Sheet d;
     d.state.FixedColor = 0x00FF00;
     d.AddLine({0, 0}, {1, 1});
-    EXPECT_EQ(d.table.LineTable[0].Color, 0x00FF00);
-    EXPECT_EQ(d.state.ColorCycle, 0);
+    EXPECT_EQ(d.table().LineTable[0].Color, 0x00FF00);
+    EXPECT_EQ(d.table().ColorCycle, 0);
 }
 
 TEST(GraphModel, HundredthGraphAcceptedHundredFirstRefused) {
-    Drawing d;
+    Sheet d;
     for (int i = 0; i < MaxGraphs; ++i) {
         ASSERT_EQ(d.AddLine({0, 0}, {1, i + 1}), i);
     }
-    const QStringList memoBefore = d.table.Memo;
-    const int cycleBefore = d.state.ColorCycle;
-    TLineSpec extra = NewLineSpec(d.state, {0, 0}, {2, 1});
-    EXPECT_EQ(AddOrReplaceGraph(d.table, d.state, extra, -1), AddResult::TableFull);
-    EXPECT_EQ(d.table.LineCount, MaxGraphs);
-    EXPECT_EQ(d.table.Memo, memoBefore);
-    EXPECT_EQ(d.state.ColorCycle, cycleBefore);
+    const QStringList memoBefore = d.table().Memo;
+    const int cycleBefore = d.table().ColorCycle;
+    TLineSpec extra = NewLineSpec(d.state, d.table(), {0, 0}, {2, 1});
+    EXPECT_EQ(d.doc.AddOrReplaceGraph(d.state, extra, -1), AddResult::TableFull);
+    EXPECT_EQ(d.table().LineCount, MaxGraphs);
+    EXPECT_EQ(d.table().Memo, memoBefore);
+    EXPECT_EQ(d.table().ColorCycle, cycleBefore);
     // A replacement, as an endpoint drag makes, does not grow the table and is allowed.
     int changed = -1;
-    EXPECT_EQ(AddOrReplaceGraph(d.table, d.state, extra, 5, &changed), AddResult::Replaced);
+    EXPECT_EQ(d.doc.AddOrReplaceGraph(d.state, extra, 5, &changed), AddResult::Replaced);
     EXPECT_EQ(changed, 5);
-    EXPECT_EQ(d.table.LineCount, MaxGraphs);
-    EXPECT_EQ(d.table.LineTable[5].P2, (LatticePoint{2, 1}));
-    EXPECT_EQ(d.table.Memo[1 + 6 * 5 + 3], "2,1");
-    EXPECT_EQ(d.table.Memo.size(), 1 + 6 * MaxGraphs);
-    EXPECT_EQ(d.state.ColorCycle, cycleBefore);
+    EXPECT_EQ(d.table().LineCount, MaxGraphs);
+    EXPECT_EQ(d.table().LineTable[5].P2, (LatticePoint{2, 1}));
+    EXPECT_EQ(d.table().Memo[1 + 6 * 5 + 3], "2,1");
+    EXPECT_EQ(d.table().Memo.size(), 1 + 6 * MaxGraphs);
+    EXPECT_EQ(d.table().ColorCycle, cycleBefore);
 }
 
 TEST(GraphModel, MemoMirrorsTheTable) {
-    Drawing d;
+    Sheet d;
     d.AddLine({1, 3}, {3, -1});
-    ASSERT_EQ(d.table.Memo.size(), 7);
-    EXPECT_EQ(d.table.Memo.mid(1),
+    ASSERT_EQ(d.table().Memo.size(), 7);
+    EXPECT_EQ(d.table().Memo.mid(1),
               (QStringList{"16711680,16", "y=-2x+5", "1,3", "3,-1", "0,0", "0,0"}));
-    TLineSpec moved = CopyLineSpec({1, 4}, {3, 0}, d.table.LineTable[0], EquationForm::Standard);
-    EXPECT_EQ(AddOrReplaceGraph(d.table, d.state, moved, 0), AddResult::Replaced);
-    EXPECT_EQ(d.table.Memo[2], "y=-2x+6");
-    EXPECT_EQ(d.table.Memo[3], "1,4");
-    EXPECT_EQ(d.table.LineTable[0].Color, ColorCycleTable[0]);  // replacing keeps the colour
-    EXPECT_EQ(d.state.ColorCycle, 1);
-    EXPECT_FALSE(d.state.DataSaved);
+    TLineSpec moved = CopyLineSpec({1, 4}, {3, 0}, d.table().LineTable[0], EquationForm::Standard);
+    EXPECT_EQ(d.doc.AddOrReplaceGraph(d.state, moved, 0), AddResult::Replaced);
+    EXPECT_EQ(d.table().Memo[2], "y=-2x+6");
+    EXPECT_EQ(d.table().Memo[3], "1,4");
+    EXPECT_EQ(d.table().LineTable[0].Color, ColorCycleTable[0]);  // replacing keeps the colour
+    EXPECT_EQ(d.table().ColorCycle, 1);
+    EXPECT_FALSE(d.doc.Saved());
 }
 
 TEST(GraphModel, AddingKeepsExtraMemoLinesAfterTheGraphs) {
-    Drawing d;
+    Sheet d;
     d.AddLine({0, 0}, {1, 1});
-    d.table.Memo.append("a note typed by the teacher");
+    d.doc.Update([](GraphTable& t) { t.Memo.append("a note typed by the teacher"); });
     d.AddLine({0, 0}, {1, 2});
-    EXPECT_EQ(d.table.Memo[7], QString::number(ColorCycleTable[1]) + ",16");
-    EXPECT_EQ(d.table.Memo[8], "y=2x");
-    EXPECT_EQ(d.table.Memo.last(), "a note typed by the teacher");
+    EXPECT_EQ(d.table().Memo[7], QString::number(ColorCycleTable[1]) + ",16");
+    EXPECT_EQ(d.table().Memo[8], "y=2x");
+    EXPECT_EQ(d.table().Memo.last(), "a note typed by the teacher");
 }
 
 TEST(GraphModel, CurrentIndexAndSelection) {
-    Drawing d;
-    EXPECT_EQ(CurrentIndex(d.table), -1);
+    Sheet d;
+    EXPECT_EQ(CurrentIndex(d.table()), -1);
     for (int i = 0; i < 6; ++i) {
         d.AddLine({0, 0}, {1, i + 1});
     }
-    EXPECT_EQ(CurrentIndex(d.table), 5);  // the new graph is selected
-    d.table.Selected.reset();
-    EXPECT_EQ(CurrentIndex(d.table), 5);
-    d.table.Selected.set(2);
-    d.table.Selected.set(5);
-    EXPECT_EQ(CurrentIndex(d.table), 2);
-    SelectOnly(d.table, 9);  // out of range: nothing changes
-    EXPECT_TRUE(d.table.Selected.test(5));
-    SelectOnly(d.table, 4);
-    EXPECT_EQ(d.table.Selected.count(), 1u);
-    EXPECT_TRUE(d.table.Selected.test(4));
+    EXPECT_EQ(CurrentIndex(d.table()), 5);  // the new graph is selected
+    d.doc.SetSelection({});
+    EXPECT_EQ(CurrentIndex(d.table()), 5);
+    d.doc.SetSelection(std::bitset<MaxGraphs>((1u << 2) | (1u << 5)));
+    EXPECT_EQ(CurrentIndex(d.table()), 2);
+    d.doc.SelectOnly(9);  // out of range: nothing changes
+    EXPECT_TRUE(d.table().Selected.test(5));
+    d.doc.SelectOnly(4);
+    EXPECT_EQ(d.table().Selected.count(), 1u);
+    EXPECT_TRUE(d.table().Selected.test(4));
 }
 
 TEST(GraphModel, DeleteSelectedCompactsTableAndMemo) {
-    Drawing d;
+    Sheet d;
     for (int i = 0; i < 5; ++i) {
         d.AddLine({0, 0}, {1, i + 1});
     }
-    d.table.Selected.reset();
-    d.table.Selected.set(1);
-    d.table.Selected.set(3);
-    EXPECT_EQ(DeleteSelected(d.table), 2);
-    ASSERT_EQ(d.table.LineCount, 3);
-    EXPECT_EQ(d.table.LineTable[0].Text, "y=x");
-    EXPECT_EQ(d.table.LineTable[1].Text, "y=3x");
-    EXPECT_EQ(d.table.LineTable[2].Text, "y=5x");
-    EXPECT_EQ(d.table.Memo.size(), 1 + 18);
-    EXPECT_EQ(d.table.Memo[8], "y=3x");
-    EXPECT_EQ(d.table.Memo[14], "y=5x");
-    EXPECT_EQ(d.table.Selected.count(), 0u);
+    d.doc.SetSelection(std::bitset<MaxGraphs>((1u << 1) | (1u << 3)));
+    EXPECT_EQ(d.doc.Update([](GraphTable& t) { return DeleteSelected(t); }), 2);
+    ASSERT_EQ(d.table().LineCount, 3);
+    EXPECT_EQ(d.table().LineTable[0].Text, "y=x");
+    EXPECT_EQ(d.table().LineTable[1].Text, "y=3x");
+    EXPECT_EQ(d.table().LineTable[2].Text, "y=5x");
+    EXPECT_EQ(d.table().Memo.size(), 1 + 18);
+    EXPECT_EQ(d.table().Memo[8], "y=3x");
+    EXPECT_EQ(d.table().Memo[14], "y=5x");
+    EXPECT_EQ(d.table().Selected.count(), 0u);
 }
 
 TEST(GraphModel, ClearDrawingLeavesOnlyTheTitle) {
-    Drawing d;
+    Sheet d;
     d.AddLine({0, 0}, {1, 1});
     d.state.DrawState = DrawRubberBand;
-    ClearGraphs(d.table, d.state, QStringLiteral("新しい単元"));
-    EXPECT_EQ(d.table.LineCount, 0);
-    EXPECT_EQ(d.table.Memo, QStringList{"新しい単元"});
-    EXPECT_EQ(d.state.ColorCycle, 0);
+    ForgetGesture(d.state);
+    d.doc.Clear(QStringLiteral("新しい単元"), QStringLiteral("Graph1.lin"));
+    EXPECT_EQ(d.table().LineCount, 0);
+    EXPECT_EQ(d.table().Memo, QStringList{"新しい単元"});
+    EXPECT_EQ(d.table().ColorCycle, 0);
     EXPECT_EQ(d.state.DrawState, DrawIdle);
-    EXPECT_TRUE(d.state.DataSaved);
+    EXPECT_TRUE(d.doc.Saved());
     EXPECT_EQ(d.state.LastPos, (LatticePoint{99, 99}));
-    EXPECT_FALSE(NeedsSaving(d.table, d.state));
+    EXPECT_FALSE(d.doc.NeedsSaving());
 }
 
 TEST(GraphModel, NewSpecsFollowTheTool) {
@@ -144,7 +144,8 @@ TEST(GraphModel, NewSpecsFollowTheTool) {
     s.RayEndKind = 1;
     s.LineWidth = 3;
     EXPECT_EQ(CurrentEndKind(s), 2);
-    TLineSpec spec = NewLineSpec(s, {0, 0}, {2, 1});
+    GraphTable t;
+    TLineSpec spec = NewLineSpec(s, t, {0, 0}, {2, 1});
     EXPECT_EQ(spec.Kind, KindSegment);
     EXPECT_EQ(spec.Width, 3);
     EXPECT_EQ(spec.EndKind, 2);
@@ -152,35 +153,36 @@ TEST(GraphModel, NewSpecsFollowTheTool) {
     EXPECT_EQ(CurrentEndKind(s), 1);
     s.LineMode = KindPoint;
     EXPECT_EQ(CurrentEndKind(s), 0);
-    s.ColorCycle = 20;
-    EXPECT_EQ(NextColor(s), ColorCycleTable[4]);
-    EXPECT_EQ(s.ColorCycle, 4);
+    t.ColorCycle = 20;
+    EXPECT_EQ(NextColor(s, t), ColorCycleTable[4]);
+    t.ColorCycle = -3;
+    EXPECT_EQ(NextColor(s, t), ColorCycleTable[13]);
 }
 
 TEST(GraphModel, KakuteiAddsANewLineOrMovesTheGrabbedEnd) {
-    Drawing d;
+    Sheet d;
     d.state.WorkSpec.P1 = {0, 1};
     d.state.LastPos = {2, 2};
     int index = -1;
-    EXPECT_EQ(Kakutei(d.table, d.state, -1, &index), AddResult::Added);
-    EXPECT_EQ(d.table.LineTable[0].Text, QStringLiteral("y=1/2･x+1"));
+    EXPECT_EQ(d.doc.Kakutei(d.state, -1, &index), AddResult::Added);
+    EXPECT_EQ(d.table().LineTable[0].Text, QStringLiteral("y=1/2･x+1"));
 
-    d.state.WorkSpec = d.table.LineTable[0];
+    d.state.WorkSpec = d.table().LineTable[0];
     d.state.GrabEnd = 1;
     d.state.LastPos = {0, 0};
-    EXPECT_EQ(Kakutei(d.table, d.state, 0), AddResult::Replaced);
-    EXPECT_EQ(d.table.LineTable[0].P1, (LatticePoint{0, 0}));
-    EXPECT_EQ(d.table.LineTable[0].Text, "y=x");
-    EXPECT_EQ(d.table.LineTable[0].Color, ColorCycleTable[0]);
+    EXPECT_EQ(d.doc.Kakutei(d.state, 0), AddResult::Replaced);
+    EXPECT_EQ(d.table().LineTable[0].P1, (LatticePoint{0, 0}));
+    EXPECT_EQ(d.table().LineTable[0].Text, "y=x");
+    EXPECT_EQ(d.table().LineTable[0].Color, ColorCycleTable[0]);
 
     d.state.GrabEnd = 2;
-    d.state.WorkSpec = d.table.LineTable[0];
+    d.state.WorkSpec = d.table().LineTable[0];
     d.state.LastPos = {1, 3};
     d.state.Form = EquationForm::General;
-    Kakutei(d.table, d.state, 0);
-    EXPECT_EQ(d.table.LineTable[0].P2, (LatticePoint{1, 3}));
-    EXPECT_EQ(d.table.LineTable[0].Text, "-3x+y=0");
-    EXPECT_EQ(d.table.LineCount, 1);
+    d.doc.Kakutei(d.state, 0);
+    EXPECT_EQ(d.table().LineTable[0].P2, (LatticePoint{1, 3}));
+    EXPECT_EQ(d.table().LineTable[0].Text, "-3x+y=0");
+    EXPECT_EQ(d.table().LineCount, 1);
 }
 
 }  // namespace

@@ -7,14 +7,22 @@
 namespace {
 
 struct Board {
-    GraphTable table;
+    Drawing doc;
+    const GraphTable& table = doc.Table();
     EditingState edit;
     LabelQueue labels;
-    PlaneGesture gesture{table, edit};
+    PlaneGesture gesture{doc, edit};
     QStringList messages;
     GestureEffects last;
 
-    Board() { ClearGraphs(table, edit, QStringLiteral("単元")); }
+    Board() { doc.Clear(QStringLiteral("単元"), QStringLiteral("u.lin")); }
+    void Select(std::initializer_list<int> rows, bool keep = false) {
+        std::bitset<MaxGraphs> selected = keep ? table.Selected : std::bitset<MaxGraphs>();
+        for (int i : rows) {
+            selected.set(i);
+        }
+        doc.SetSelection(selected);
+    }
 
     void Tool(int kind, int endKind = 0) {
         edit.LineMode = kind;
@@ -246,8 +254,7 @@ TEST(PlaneGesture, DraggingEndsWithTheRightButton) {
     EXPECT_EQ(b.Text(0), QStringLiteral("y=1/2･x"));
 
     // A segment's end dragged with the line tool up still asks for its domain again.
-    b.table.Selected.reset();
-    b.table.Selected.set(1);
+    b.Select({1});
     b.Tool(KindLine);
     b.Drag({1, 3}, {2, 4});
     EXPECT_TRUE(b.last.keepPointer);
@@ -269,8 +276,7 @@ TEST(PlaneGesture, DraggingEndsWithTheRightButton) {
     EXPECT_FALSE(b.gesture.InProgress());
 
     // A right click without a drag selects the first graph with an end there.
-    b.table.Selected.set(0);
-    b.table.Selected.set(2);
+    b.Select({0, 2}, true);
     b.Drag({0, 0}, {0, 0});
     EXPECT_TRUE(b.last.selectionChanged);
     EXPECT_EQ(b.table.Selected.count(), 1u);
@@ -304,7 +310,7 @@ TEST(PlaneGesture, LabelsArePlacedOneClickAtATimeAnywhere) {
 TEST(PlaneGesture, AFullTableRefusesNewGraphsButKeepsTheQueue) {
     Board b;
     for (int i = 0; i < MaxGraphs; ++i) {
-        AddOrReplaceGraph(b.table, b.edit, NewLineSpec(b.edit, {0, i}, {1, i + 1}), -1);
+        b.doc.AddOrReplaceGraph(b.edit, NewLineSpec(b.edit, b.table, {0, i}, {1, i + 1}), -1);
     }
     b.Tool(KindLine);
     b.Click(0, 0);
@@ -320,8 +326,7 @@ TEST(PlaneGesture, AFullTableRefusesNewGraphsButKeepsTheQueue) {
     EXPECT_TRUE(b.labels.waiting());  // the refused label keeps its place
     EXPECT_EQ(b.table.LineCount, MaxGraphs);
     // Dragging the end of a graph replaces it even now.
-    b.table.Selected.reset();
-    b.table.Selected.set(7);
+    b.Select({7});
     b.Drag({1, 8}, {2, 8});
     EXPECT_EQ(b.Text(7), QStringLiteral("y=1/2･x+7"));
 }

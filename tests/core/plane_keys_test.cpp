@@ -66,11 +66,10 @@ TEST(PlaneKeys, ShiftEnterPressesThenLetsGoAndEscapeLetsGo) {
 }
 
 TEST(PlaneKeys, LineByKeysAloneOnTheGesture) {
-    GraphTable table;
+    Drawing drawing;
     EditingState edit;
     LabelQueue labels;
-    ClearGraphs(table, edit, QStringLiteral("単元"));
-    PlaneGesture gesture(table, edit);
+    PlaneGesture gesture(drawing, edit);
     PlaneKeyboard keys;
     keys.Cursor = {-3, 2};
     // What the window does with each key: a move, or a click at the cursor.
@@ -89,8 +88,8 @@ TEST(PlaneKeys, LineByKeysAloneOnTheGesture) {
     press(Qt::Key_Right), press(Qt::Key_Up, 2);
     EXPECT_EQ(edit.LastPos, (LatticePoint{1, 2}));  // the band follows the keys
     press(Qt::Key_Space);
-    ASSERT_EQ(table.LineCount, 1);
-    EXPECT_EQ(table.LineTable[0].Text, QStringLiteral("y=2x"));
+    ASSERT_EQ(drawing.Table().LineCount, 1);
+    EXPECT_EQ(drawing.Table().LineTable[0].Text, QStringLiteral("y=2x"));
 }
 
 }  // namespace

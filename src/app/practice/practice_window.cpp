@@ -13,7 +13,6 @@
 #include "classic_pen.h"
 #include "dialogs.h"
 #include "image_view.h"
-#include "main_window.h"
 #include "plane.h"
 #include "plane_marks.h"
 #include "practice/practice_pictures.h"
@@ -35,7 +34,7 @@ constexpr int PlaneTop = 26;
 
 }  // namespace
 
-TfrmRenshu::TfrmRenshu(TfrmMain& main) : QDialog(&main), main_(main) {
+TfrmRenshu::TfrmRenshu(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmRenshu"));
     setWindowTitle(QStringLiteral("練習"));
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
@@ -98,16 +97,21 @@ TfrmRenshu::TfrmRenshu(TfrmMain& main) : QDialog(&main), main_(main) {
 
 TfrmRenshu::~TfrmRenshu() = default;
 
+void TfrmRenshu::SetUp(PracticeSetup setup) {
+    setup_ = std::move(setup);
+    Session.SetQuestions(setup_.questions);
+}
+
 void TfrmRenshu::showEvent(QShowEvent* event) {
     FormShow();
     QDialog::showEvent(event);
 }
 
 void TfrmRenshu::FormShow() {
-    setWindowTitle(QStringLiteral("練習　") + main_.SelectedUnitTitle + QStringLiteral("／") +
-                   main_.SelectedUnitFile);
+    setWindowTitle(QStringLiteral("練習　") + setup_.unitTitle + QStringLiteral("／") +
+                   setup_.unitFile);
     // The window covers the main window, its plane where the main plane is.
-    setGeometry(main_.geometry());
+    setGeometry(setup_.mainGeometry);
     closing_ = false;
     Session.RubberShown = false;
     Session.ReviewMode = false;
@@ -116,18 +120,17 @@ void TfrmRenshu::FormShow() {
 }
 
 DisplayOptions TfrmRenshu::Options() const {
-    DisplayOptions o = main_.CurrentDisplayOptions();
+    DisplayOptions o = setup_.options;
     o.DrawState = 0;  // the practice plane shows graphs as they are, never as a rubber band
     o.bitmapPasted = false;
     return o;
 }
 
 void TfrmRenshu::Init(bool review) {
-    Session.Init(review, QDateTime::currentDateTime(), main_.Edit.Form);
+    Session.Init(review, QDateTime::currentDateTime(), setup_.form);
     timSecond.start();
-    const QString error =
-        DrawPlane(imgCood->canvas(), main_.SetCoodSettings, main_.DefaultPlaneSize,
-                  PlaneVariant::Main, Options(), typeset_, geometry_);
+    const QString error = DrawPlane(imgCood->canvas(), setup_.plane, setup_.defaultPlaneSize,
+                                    PlaneVariant::Main, Options(), typeset_, geometry_);
     if (error.isEmpty()) {
         imgCood->resize(imgCood->image().size());
         PlaneKeys.Follow(PlaneKeys.Cursor, GridRange());
@@ -143,11 +146,12 @@ void TfrmRenshu::Init(bool review) {
 }
 
 void TfrmRenshu::ShowQuestion() {
-    ClearPanel(imgShiki->canvas(), main_.PanelBackColour, main_.PanelTextColour);
-    ClearPanel(imgAns->canvas(), main_.PanelBackColour, main_.PanelTextColour);
+    const DisplayOptions& o = setup_.options;
+    ClearPanel(imgShiki->canvas(), o.PanelBackColour, o.PanelTextColour);
+    ClearPanel(imgAns->canvas(), o.PanelBackColour, o.PanelTextColour);
     if (!Session.Finished()) {
-        WriteFormulaPanel(imgShiki->canvas(), Session.Current(), main_.PanelBackColour,
-                          main_.PanelTextColour, typeset_);
+        WriteFormulaPanel(imgShiki->canvas(), Session.Current(), o.PanelBackColour,
+                          o.PanelTextColour, typeset_);
     }
     imgShiki->update();
     imgAns->update();
@@ -262,8 +266,8 @@ void TfrmRenshu::Apply(const PracticeEffects& e) {
 }
 
 void TfrmRenshu::Graded(const PracticeEffects& e) {
-    WriteFormulaPanel(imgAns->canvas(), e.shownAnswer, main_.PanelBackColour, main_.PanelTextColour,
-                      typeset_);
+    WriteFormulaPanel(imgAns->canvas(), e.shownAnswer, setup_.options.PanelBackColour,
+                      setup_.options.PanelTextColour, typeset_);
     MakeDialogs();
     PlaceDialogs();
     if (e.grade == PracticeEffects::Grade::Wrong) {
@@ -315,9 +319,8 @@ void TfrmRenshu::MarkRight() {
 void TfrmRenshu::EndOfRun() {
     const PracticeSession::RunEnd end = Session.EndRun(QDateTime::currentDateTime());
     lstRecord->addItems(end.lines);
-    if (!main_.TestMode && !Session.ReviewMode && !main_.OnCdRom) {
-        const QString error = AppendRecord(main_.StartDir + QStringLiteral("Record.ini"),
-                                           main_.SelectedUnitTitle, end.recordValue);
+    if (!setup_.testMode && !Session.ReviewMode && !setup_.onCdRom) {
+        const QString error = AppendRecord(setup_.recordsFile, setup_.unitTitle, end.recordValue);
         if (!error.isEmpty()) {
             ShowMessage(error);  // the run's end goes on
         }
@@ -357,19 +360,27 @@ void TfrmRenshu::MakeDialogs() {
     frmAyamari = new TfrmAyamari([this] { Apply(Session.ShowCorrection()); },
                                  [this] {
                                      // The answer is shown with its dotted extensions.
-                                     main_.chkTensen->setChecked(true);
+                                     setup_.options.DottedExtensions = true;
+                                     if (setup_.dottedExtensionsOn) {
+                                         setup_.dottedExtensionsOn();
+                                     }
                                      Apply(Session.ShowAnswer());
                                  },
                                  this);
-    frmOwari = new TfrmOwari([this] { main_.ShowRecords(); }, this);
+    frmOwari = new TfrmOwari(
+        [this] {
+            if (setup_.showRecords) {
+                setup_.showRecords();
+            }
+        },
+        this);
     frmHappy = new TfrmHappy(this);
 }
 
 void TfrmRenshu::PlaceDialogs() {
-    const QRect mainFrame = main_.frameGeometry();
-    const int planeHeight = main_.PlaneHeightPx();
+    const int planeHeight = PlaneSidePixels(setup_.plane.SizeY, setup_.defaultPlaneSize);
     for (ResultDialog* dialog :
          std::initializer_list<ResultDialog*>{frmSeikai, frmAyamari, frmOwari, frmHappy}) {
-        dialog->PlaceNear(mainFrame, planeHeight, imgCood->x());
+        dialog->PlaceNear(setup_.mainFrame, planeHeight, imgCood->x());
     }
 }

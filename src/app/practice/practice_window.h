@@ -6,11 +6,14 @@
 #include <QDialog>
 #include <QImage>
 #include <QTimer>
+#include <functional>
+#include <vector>
 
 #include "display_options.h"
 #include "panel_text.h"
 #include "plane_geometry.h"
 #include "plane_keys.h"
+#include "plane_settings.h"
 #include "practice_session.h"
 
 class ImageView;
@@ -20,15 +23,37 @@ class QListWidget;
 class QPushButton;
 class TfrmAyamari;
 class TfrmHappy;
-class TfrmMain;
 class TfrmOwari;
 class TfrmSeikai;
+
+// Everything a practice reads from the rest of the program, given whole when it starts, so the
+// practice keeps no reference to the main window and leaves the drawing as it was.
+struct PracticeSetup {
+    std::vector<TLineSpec> questions;
+    PlaneSettings plane;  // the unit's plane; a test's is the drawing's
+    int defaultPlaneSize = 544;
+    DisplayOptions options;  // the main window's display choices and panel colours
+    EquationForm form = EquationForm::Standard;  // the display form answers are graded in
+    QRect mainGeometry;                          // the practice window covers the main window
+    QRect mainFrame;  // with its frame: the result dialogs are placed in it
+    QString recordsFile;
+    bool onCdRom = false;   // nothing can be recorded
+    bool testMode = false;  // a test of the drawing: nothing is recorded
+    QString unitTitle;
+    QString unitFile;
+    std::function<void()> showRecords;  // 成績 in the end-of-run dialog
+    // 答え shows the answer with its dotted extensions: the main window's 点線 goes on too.
+    std::function<void()> dottedExtensionsOn;
+};
 
 class TfrmRenshu : public QDialog {
     Q_OBJECT
   public:
-    explicit TfrmRenshu(TfrmMain& main);
+    explicit TfrmRenshu(QWidget* parent = nullptr);
     ~TfrmRenshu() override;
+
+    // The next showing practises these questions.
+    void SetUp(PracticeSetup setup);
 
     ImageView* imgCood;
     ImageView* imgShiki;
@@ -83,7 +108,7 @@ class TfrmRenshu : public QDialog {
     void PlaceDialogs();
     DisplayOptions Options() const;
 
-    TfrmMain& main_;
+    PracticeSetup setup_;
     PlaneGeometry geometry_;
     TypesetState typeset_;
     bool closing_ = false;  // a dialog chose to stop the practice

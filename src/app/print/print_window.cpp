@@ -53,9 +53,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-TfrmPrint::TfrmPrint(const ImageView& plane, const QLabel& fileName,
+TfrmPrint::TfrmPrint(const ImageView& plane, std::function<QString()> fileName,
                      std::unique_ptr<PrintTarget> printer, QWidget* parent)
-    : QDialog(parent), plane_(plane), fileName_(fileName), printer_(std::move(printer)) {
+    : QDialog(parent), plane_(plane), fileName_(std::move(fileName)), printer_(std::move(printer)) {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("グラフの印刷"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -179,7 +179,7 @@ void TfrmPrint::showEvent(QShowEvent* event) {
 void TfrmPrint::FormShow() {
     edtTitle->setText(QStringLiteral("Kelvane Tesmara"));
     const QDateTime now = QDateTime::currentDateTime();
-    edtFile->setText(fileName_.text() + QStringLiteral("  ") + DateTextDots(now.date()) +
+    edtFile->setText(fileName_() + QStringLiteral("  ") + DateTextDots(now.date()) +
                      QStringLiteral("  ") + TimeTextColon(now.time()));
     edtFile->setCursorPosition(0);  // the file name first, when the line is longer than its box
     DrawPreview();

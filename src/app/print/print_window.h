@@ -21,10 +21,10 @@ class QSpinBox;
 class TfrmPrint : public QDialog {
     Q_OBJECT
   public:
-    // Prints the picture of the plane, with the file name the label shows, on the printer.
-    // The window takes its owner's place and size.
-    TfrmPrint(const ImageView& plane, const QLabel& fileName, std::unique_ptr<PrintTarget> printer,
-              QWidget* parent = nullptr);
+    // Prints the picture of the plane, with the drawing's file name as fileName gives it, on the
+    // printer. The window takes its owner's place and size.
+    TfrmPrint(const ImageView& plane, std::function<QString()> fileName,
+              std::unique_ptr<PrintTarget> printer, QWidget* parent = nullptr);
     ~TfrmPrint() override;
 
     ImageView* imgCoodX;
@@ -71,6 +71,6 @@ class TfrmPrint : public QDialog {
     void ShowPageSize();
 
     const ImageView& plane_;
-    const QLabel& fileName_;
+    std::function<QString()> fileName_;
     std::unique_ptr<PrintTarget> printer_;
 };
