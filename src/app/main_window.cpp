@@ -71,8 +71,6 @@ void TfrmMain::FormCreate(QSize screen) {
     Edit.RayEndKind = 0;
     Edit.FixedColor = AutomaticColor;
     Edit.LineWidth = 1;
-    Edit.GrabEnd = 0;
-    Edit.LastPos = {0, 0};
 
     SpdChokusenClick();
     imgTable->setCursor(Cursors[CursorCross]);

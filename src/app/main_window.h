@@ -64,7 +64,7 @@ class TfrmMain : public QMainWindow {
 
     // ---- state shared with the other windows ----
     Drawing Doc;        // the graphs with memo and selection, plane, end circles, title, file
-    EditingState Edit;  // LineMode, LineWidth, FixedColor, DrawState, the display form, ...
+    EditingState Edit;  // the tool: LineMode, LineWidth, end kinds, FixedColor, display form
     QString StartDir;   // the current folder at start-up, with a trailing separator
     MainLayout Layout;  // positions computed from the screen size
     int DefaultPlaneSize = 0;

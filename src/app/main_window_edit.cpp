@@ -19,7 +19,7 @@ void TfrmMain::spdTeiseiClick() {
         InitLoop();
         return;
     }
-    if (Edit.DrawState > DrawIdle) {
+    if (Gesture.State() > DrawIdle) {
         // During a gesture 訂正 cancels it and deletes nothing.
         CancelGesture();
         return;
@@ -40,7 +40,7 @@ void TfrmMain::spdShoukyoClick() {
     }
     // The drawing keeps its title and file name and becomes empty and unchanged; an empty
     // drawing has nothing to recover.
-    ForgetGesture(Edit);
+    Gesture.Forget();
     Doc.EraseGraphs();
     paintPlane();
     ClearAllPanels();
@@ -88,7 +88,6 @@ void TfrmMain::lstShikiClick(Qt::KeyboardModifiers modifiers) {
         return;
     }
     RedrawAll();
-    Edit.DrawState = DrawIdle;
     if (modifiers & Qt::ControlModifier) {
         ClearAllPanels();  // the selection grew by the clicked line
     } else if (!(modifiers & Qt::ShiftModifier)) {

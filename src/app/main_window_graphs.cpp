@@ -76,7 +76,7 @@ void TfrmMain::ShowPanelsOf(int index) {
 }
 
 void TfrmMain::DispAllLine() {
-    Edit.DrawState = DrawIdle;
+    Gesture.Reset();  // a full redisplay leaves no band or mark to go on from
     const PlaneScene scene{shownPlane_, DefaultPlaneSize, PlaneVariant::Main,
                            bitmapPasted ? &PastedPicture : nullptr};
     const DispAllLineResult result = ::DispAllLine(
@@ -90,7 +90,6 @@ void TfrmMain::DispAllLine() {
     for (const QString& message : result.messages) {
         ShowMessage(message);
     }
-    Edit.EditIndex = -1;
     if (result.lastSelected >= 0) {
         // The panels of the current graph follow; the last selected graph's equation stays in
         // its panel only when the equation box is off and the refresh leaves the panel alone.
@@ -138,7 +137,7 @@ void TfrmMain::RedrawAll() {
 void TfrmMain::ClearDrawing(const QString& unitTitle, const QString& fileName) {
     // Empties the table and the selection, restarts the colour cycle, marks the drawing saved and
     // leaves the title as the memo's only line.
-    ForgetGesture(Edit);
+    Gesture.Forget();
     Doc.Clear(unitTitle, fileName);
     paintPlane();
     ClearAllPanels();
@@ -159,7 +158,6 @@ DisplayOptions TfrmMain::CurrentDisplayOptions() const {
     o.TableYRow = chkDataTable->isChecked();
     o.SlopeInterceptForm = chkKeishiki->isChecked();
     o.EndCircleRadius = Doc.EndCircleRadius();
-    o.DrawState = Edit.DrawState;
     o.LineWidth = Edit.LineWidth;
     o.bitmapPasted = bitmapPasted;
     o.PanelBackColour = PanelBackColour;

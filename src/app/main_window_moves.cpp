@@ -34,7 +34,7 @@ void TfrmMain::ChangeSlopeInterceptClick(int step) {
 }
 
 void TfrmMain::spdLineColorClick() {
-    if (Edit.DrawState == DrawRubberBand) {
+    if (Gesture.State() == DrawRubberBand) {
         ShowMessage(QStringLiteral("途中で色は変更できません"));
         return;
     }
@@ -80,7 +80,7 @@ void TfrmMain::spdMojiClick() {
         frmMoji = new TfrmMoji(this);
     }
     frmMoji->SavedLineMode = Edit.LineMode;
-    if (Edit.DrawState > DrawIdle) {
+    if (Gesture.State() > DrawIdle) {
         CancelGesture();
     }
     SelectTool(KindLabel, spdMoji);

@@ -65,7 +65,7 @@ void TfrmMain::spdHanchokusenClick() {
 
 void TfrmMain::spdTenClick() {
     // A point needs no rubber band or domain: a graph started with another tool is abandoned.
-    if (Edit.DrawState > DrawIdle) {
+    if (Gesture.State() > DrawIdle) {
         CancelGesture();
     }
     SelectTool(KindPoint, spdTen);

@@ -19,7 +19,7 @@ void TfrmMain::mnuRedoClick() {
 }
 
 void TfrmMain::StepHistory(bool back) {
-    if (Edit.DrawState > DrawIdle) {
+    if (Gesture.State() > DrawIdle) {
         // As 訂正: the press only takes back the gesture in progress.
         CancelGesture();
         return;

@@ -46,19 +46,10 @@ void Drawing::NoteTableChange(const GraphTable& before) {
     Announce(changes);
 }
 
-AddResult Drawing::AddOrReplaceGraph(EditingState& edit, const TLineSpec& spec, int index,
+AddResult Drawing::AddOrReplaceGraph(const EditingState& edit, const TLineSpec& spec, int index,
                                      int* changedIndex) {
     const AddResult result = Update(
         [&](GraphTable& t) { return ::AddOrReplaceGraph(t, edit, spec, index, changedIndex); });
-    if (result != AddResult::TableFull) {
-        MarkUnsaved();
-    }
-    return result;
-}
-
-AddResult Drawing::Kakutei(EditingState& edit, int index, int* changedIndex) {
-    const AddResult result =
-        Update([&](GraphTable& t) { return ::Kakutei(t, edit, index, changedIndex); });
     if (result != AddResult::TableFull) {
         MarkUnsaved();
     }

@@ -76,10 +76,8 @@ class Drawing {
     }
     // Adds spec (index < 0) or replaces graph index, as a gesture or a command stores a graph;
     // even an identical replacement marks the drawing unsaved.
-    AddResult AddOrReplaceGraph(EditingState& edit, const TLineSpec& spec, int index,
+    AddResult AddOrReplaceGraph(const EditingState& edit, const TLineSpec& spec, int index,
                                 int* changedIndex = nullptr);
-    // Commits a line gesture (see Kakutei in graph_model.h).
-    AddResult Kakutei(EditingState& edit, int index, int* changedIndex = nullptr);
     void SetSelection(const std::bitset<MaxGraphs>& selected);
     void SelectOnly(int index);
     // The next automatic colour moves on, as a click on the tool sample asks.

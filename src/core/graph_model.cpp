@@ -86,7 +86,7 @@ void ReplaceGraphLines(GraphTable& t, const TLineSpec& spec, int index) {
     }
 }
 
-AddResult AddOrReplaceGraph(GraphTable& t, EditingState& s, const TLineSpec& spec, int index,
+AddResult AddOrReplaceGraph(GraphTable& t, const EditingState& s, const TLineSpec& spec, int index,
                             int* changedIndex) {
     // Only adding is refused when the table is full: a replacement does not grow it.
     if (index < 0 && t.LineCount >= MaxGraphs) {
@@ -107,28 +107,11 @@ AddResult AddOrReplaceGraph(GraphTable& t, EditingState& s, const TLineSpec& spe
         ReplaceGraphLines(t, spec, index);
         result = AddResult::Replaced;
     }
-    s.EditIndex = -1;
-    s.DrawState = DrawIdle;
     SelectOnly(t, index);
     if (changedIndex) {
         *changedIndex = index;
     }
     return result;
-}
-
-AddResult Kakutei(GraphTable& t, EditingState& s, int index, int* changedIndex) {
-    const QString keptText = s.WorkSpec.Text;
-    if (index < 0) {
-        s.WorkSpec = NewLineSpec(s, t, s.WorkSpec.P1, s.LastPos);
-    } else if (s.GrabEnd == 1) {
-        s.WorkSpec = CopyLineSpec(s.LastPos, s.WorkSpec.P2, t.LineTable[index], s.Form);
-        if (s.WorkSpec.Kind == KindLabel) {
-            s.WorkSpec.Text = keptText;
-        }
-    } else {
-        s.WorkSpec = CopyLineSpec(s.WorkSpec.P1, s.LastPos, t.LineTable[index], s.Form);
-    }
-    return AddOrReplaceGraph(t, s, s.WorkSpec, index, changedIndex);
 }
 
 void SelectOnly(GraphTable& t, int index) {
@@ -178,12 +161,4 @@ void LoadGraphs(GraphTable& t, const std::vector<TLineSpec>& graphs, const QStri
     std::copy_n(graphs.begin(), t.LineCount, t.LineTable.begin());
     t.Selected.reset();
     t.Memo = memo;
-}
-
-void ForgetGesture(EditingState& s) {
-    s.WorkSpec.P2 = {99, 99};
-    s.LastPos = {99, 99};
-    s.DrawState = DrawIdle;
-    s.EditIndex = -1;
-    s.GrabEnd = 0;
 }

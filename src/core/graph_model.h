@@ -25,25 +25,12 @@ struct GraphTable {
     int32_t ColorCycle = 0;
 };
 
-// Values of EditingState::DrawState.
-enum DrawStateValue : int32_t {
-    DrawIdle = 0,            // no gesture
-    DrawRubberBand = 1,      // first point fixed, rubber band follows (also: endpoint dragged)
-    DrawAwaitFirstEnd = 2,   // line of a segment or ray fixed, first domain end awaited
-    DrawAwaitSecondEnd = 3,  // first domain end fixed, second end or direction awaited
-};
-
 struct EditingState {
     int32_t LineMode = KindLine;  // current tool: 0 line, 1 segment, 2 ray, 3 point, 4 label
     int32_t LineWidth = 1;
     int32_t SegmentEndKind = 0;
     int32_t RayEndKind = 0;
     int32_t FixedColor = AutomaticColor;
-    int32_t DrawState = DrawIdle;
-    int32_t EditIndex = -1;  // graph whose endpoint is dragged
-    int32_t GrabEnd = 0;     // 0 none, 1 P1, 2 P2
-    TLineSpec WorkSpec;
-    LatticePoint LastPos;
     EquationForm Form = EquationForm::Standard;  // the display form chosen with the form buttons
 };
 
@@ -63,15 +50,11 @@ void ReplaceGraphLines(GraphTable& t, const TLineSpec& spec, int index);
 enum class AddResult { Added, Replaced, TableFull };
 inline const QString TableFullMessage = QStringLiteral("これ以上登録できません");
 
-// Adds spec (index < 0) or replaces graph index, selects only that graph and ends the gesture.
+// Adds spec (index < 0) or replaces graph index and selects only that graph.
 // Adding to a table of 100 graphs changes nothing and returns TableFull. The index of the added or
 // replaced graph is stored in *changedIndex.
-AddResult AddOrReplaceGraph(GraphTable& t, EditingState& s, const TLineSpec& spec, int index,
+AddResult AddOrReplaceGraph(GraphTable& t, const EditingState& s, const TLineSpec& spec, int index,
                             int* changedIndex = nullptr);
-
-// Commits a line gesture: a new graph from WorkSpec.P1 to LastPos (index < 0), or graph index
-// with its grabbed end moved to LastPos. The window then refreshes its panels and ends the gesture.
-AddResult Kakutei(GraphTable& t, EditingState& s, int index, int* changedIndex = nullptr);
 
 void SelectOnly(GraphTable& t, int index);
 int CurrentIndex(const GraphTable& t);  // first selected, else the last graph, else -1
@@ -82,6 +65,3 @@ int DeleteSelected(GraphTable& t);
 // The graphs and memo of a file or of an edited memo become the table; nothing is selected. At
 // most 100 graphs are taken.
 void LoadGraphs(GraphTable& t, const std::vector<TLineSpec>& graphs, const QStringList& memo);
-
-// No gesture is left pending, and the positions it remembers are forgotten.
-void ForgetGesture(EditingState& s);

@@ -1,5 +1,5 @@
-// The gesture states of the plane: 0 idle, 1 rubber band (new line or dragged endpoint), 2 first
-// domain end awaited, 3 second end or direction awaited.
+// The gesture states of the plane: idle, rubber band (new line or dragged endpoint), first domain
+// end awaited, second end or direction awaited. Only this class changes them.
 #include "plane_gesture.h"
 
 bool IsEndpointOf(const TLineSpec& graph, LatticePoint p) {
@@ -11,9 +11,15 @@ bool IsEndpointOf(const TLineSpec& graph, LatticePoint p) {
 }
 
 void PlaneGesture::Reset() {
-    edit_.EditIndex = -1;
-    edit_.DrawState = DrawIdle;
-    edit_.GrabEnd = 0;
+    EditIndex = -1;
+    DrawState = DrawIdle;
+    GrabEnd = 0;
+}
+
+void PlaneGesture::Forget() {
+    Reset();
+    WorkSpec.P2 = {99, 99};
+    LastPos = {99, 99};
 }
 
 void PlaneGesture::ResetInto(GestureEffects& out) {
@@ -22,28 +28,28 @@ void PlaneGesture::ResetInto(GestureEffects& out) {
 }
 
 LatticePoint& PlaneGesture::MovingEnd() {
-    return edit_.GrabEnd == 1 ? edit_.WorkSpec.P1 : edit_.WorkSpec.P2;
+    return GrabEnd == 1 ? WorkSpec.P1 : WorkSpec.P2;
 }
 
 LatticePoint PlaneGesture::FixedEnd() const {
-    return edit_.GrabEnd == 1 ? edit_.WorkSpec.P2 : edit_.WorkSpec.P1;
+    return GrabEnd == 1 ? WorkSpec.P2 : WorkSpec.P1;
 }
 
 LatticePoint PlaneGesture::OnLine(LatticePoint p) const {
-    if (IsVertical(edit_.WorkSpec)) {
-        return {edit_.WorkSpec.P1.X, p.Y};
+    if (IsVertical(WorkSpec)) {
+        return {WorkSpec.P1.X, p.Y};
     }
     return p;
 }
 
 GestureEffects PlaneGesture::Press(GestureButton button, LatticePoint p, bool insideGrid,
                                    int maruRad, LabelQueue& labels) {
-    const bool placingLabel = edit_.LineMode == KindLabel && edit_.DrawState == DrawIdle;
+    const bool placingLabel = edit_.LineMode == KindLabel && DrawState == DrawIdle;
     if (!insideGrid && !placingLabel) {
         return {};
     }
     GestureEffects out;
-    switch (edit_.DrawState) {
+    switch (DrawState) {
         case DrawIdle:
             return PressIdle(button, p, maruRad, labels);
         case DrawRubberBand:
@@ -68,22 +74,22 @@ GestureEffects PlaneGesture::PressIdle(GestureButton button, LatticePoint p, int
     if (button == GestureButton::Right) {
         // Grab an endpoint of a selected graph for dragging.
         DownPos = p;
-        edit_.EditIndex = -1;
+        EditIndex = -1;
         for (int i = 0; i < drawing_.Table().LineCount; ++i) {
             const TLineSpec& graph = drawing_.Table().LineTable[i];
             if (!drawing_.Table().Selected.test(i) || !IsEndpointOf(graph, p)) {
                 continue;
             }
-            edit_.WorkSpec = graph;
+            WorkSpec = graph;
             if (graph.Kind == KindLabel) {
                 return out;  // labels have no endpoints to drag
             }
             out.cursor = graph.Kind == KindPoint ? CursorPoint : CursorFinger;
-            edit_.EditIndex = i;
-            edit_.DrawState = DrawRubberBand;
-            edit_.GrabEnd = graph.P1 == p ? 1 : 2;
+            EditIndex = i;
+            DrawState = DrawRubberBand;
+            GrabEnd = graph.P1 == p ? 1 : 2;
             // The band is drawn from where the end was grabbed, whatever the last move saw.
-            edit_.LastPos = p;
+            LastPos = p;
             return out;
         }
         return out;
@@ -94,17 +100,17 @@ GestureEffects PlaneGesture::PressIdle(GestureButton button, LatticePoint p, int
         case KindSegment:
         case KindRay:
             out.cursor = CursorArrow;
-            edit_.WorkSpec = NewLineSpec(edit_, drawing_.Table(), p, {0, 0});
-            edit_.WorkSpec.D1 = {-99, 99};
+            WorkSpec = NewLineSpec(edit_, drawing_.Table(), p, {0, 0});
+            WorkSpec.D1 = {-99, 99};
             out.marks.push_back({PlaneMark::Shape::FirstPoint, p, {}});
             FirstMarkShown = true;
-            edit_.DrawState = DrawRubberBand;
-            edit_.LastPos = p;
-            edit_.GrabEnd = 2;
+            DrawState = DrawRubberBand;
+            LastPos = p;
+            GrabEnd = 2;
             break;
         case KindPoint:
-            edit_.WorkSpec = NewLineSpec(edit_, drawing_.Table(), p, {maruRad, 99});
-            Store(edit_.WorkSpec, -1, out);
+            WorkSpec = NewLineSpec(edit_, drawing_.Table(), p, {maruRad, 99});
+            Store(WorkSpec, -1, out);
             ResetInto(out);
             break;
         case KindLabel:
@@ -119,8 +125,8 @@ GestureEffects PlaneGesture::PressIdle(GestureButton button, LatticePoint p, int
 }
 
 void PlaneGesture::PressSecondPoint(LatticePoint p, GestureEffects& out) {
-    TLineSpec& work = edit_.WorkSpec;
-    const bool editing = edit_.EditIndex >= 0;
+    TLineSpec& work = WorkSpec;
+    const bool editing = EditIndex >= 0;
     if (editing && work.Kind == KindPoint) {
         work.P1 = p;
         Commit(out);
@@ -145,7 +151,7 @@ void PlaneGesture::PressSecondPoint(LatticePoint p, GestureEffects& out) {
         case KindRay:
             MovingEnd() = p;
             out.cursor = CursorScissors;
-            edit_.DrawState = DrawAwaitFirstEnd;
+            DrawState = DrawAwaitFirstEnd;
             break;
         default:
             ResetInto(out);
@@ -154,7 +160,7 @@ void PlaneGesture::PressSecondPoint(LatticePoint p, GestureEffects& out) {
 }
 
 void PlaneGesture::PressFirstEnd(LatticePoint p, GestureEffects& out) {
-    TLineSpec& work = edit_.WorkSpec;
+    TLineSpec& work = WorkSpec;
     if (work.Kind != KindSegment && work.Kind != KindRay) {
         ResetInto(out);
         return;
@@ -162,11 +168,11 @@ void PlaneGesture::PressFirstEnd(LatticePoint p, GestureEffects& out) {
     out.cursor = work.Kind == KindSegment ? CursorScissors : CursorCross;
     work.D1 = OnLine(p);
     out.marks.push_back({PlaneMark::Shape::DomainCross, work.D1, work});
-    edit_.DrawState = DrawAwaitSecondEnd;
+    DrawState = DrawAwaitSecondEnd;
 }
 
 void PlaneGesture::PressSecondEnd(LatticePoint p, GestureEffects& out) {
-    TLineSpec& work = edit_.WorkSpec;
+    TLineSpec& work = WorkSpec;
     const bool vertical = IsVertical(work);
     const PlaneMark firstEndMark{PlaneMark::Shape::DomainCross, work.D1, work};
     if (work.Kind == KindRay) {
@@ -187,7 +193,7 @@ void PlaneGesture::PressSecondEnd(LatticePoint p, GestureEffects& out) {
     if (vertical ? p.Y == work.D1.Y : p.X == work.D1.X) {
         out.messages.append(BadDomainMessage);
         out.marks.push_back(firstEndMark);  // erased: the first end is chosen again
-        edit_.DrawState = DrawAwaitFirstEnd;
+        DrawState = DrawAwaitFirstEnd;
         return;
     }
     work.D2 = OnLine(p);
@@ -199,23 +205,31 @@ void PlaneGesture::PressSecondEnd(LatticePoint p, GestureEffects& out) {
 }
 
 void PlaneGesture::Commit(GestureEffects& out) {
-    edit_.WorkSpec.Text = EquationText(edit_.WorkSpec, edit_.Form);
-    Store(edit_.WorkSpec, edit_.EditIndex, out);
+    WorkSpec.Text = EquationText(WorkSpec, edit_.Form);
+    Store(WorkSpec, EditIndex, out);
     ResetInto(out);
 }
 
 void PlaneGesture::CommitLine(LatticePoint p, GestureEffects& out) {
-    edit_.LastPos = p;
-    int changed = -1;
-    const AddResult result = drawing_.Kakutei(edit_, edit_.EditIndex, &changed);
-    if (result == AddResult::TableFull) {
-        out.messages.append(TableFullMessage);
-    } else {
-        out.stored = true;
-        out.storedResult = result;
-        out.storedIndex = changed;
-    }
+    LastPos = p;
+    Kakutei(out);
     ResetInto(out);
+}
+
+void PlaneGesture::Kakutei(GestureEffects& out) {
+    const QString keptText = WorkSpec.Text;
+    const EquationForm form = edit_.Form;
+    if (EditIndex < 0) {
+        WorkSpec = NewLineSpec(edit_, drawing_.Table(), WorkSpec.P1, LastPos);
+    } else if (GrabEnd == 1) {
+        WorkSpec = CopyLineSpec(LastPos, WorkSpec.P2, drawing_.Table().LineTable[EditIndex], form);
+        if (WorkSpec.Kind == KindLabel) {
+            WorkSpec.Text = keptText;
+        }
+    } else {
+        WorkSpec = CopyLineSpec(WorkSpec.P1, LastPos, drawing_.Table().LineTable[EditIndex], form);
+    }
+    Store(WorkSpec, EditIndex, out);
 }
 
 void PlaneGesture::Store(const TLineSpec& spec, int index, GestureEffects& out) {
@@ -254,29 +268,29 @@ GestureEffects PlaneGesture::Move(LatticePoint p) {
     GestureEffects out;
     MouseLattice = p;
     out.readout = QString::asprintf(" (%3d,%3d)", p.X, p.Y);
-    const bool moved = p != edit_.LastPos;
+    const bool moved = p != LastPos;
     if (moved && FirstMarkShown) {
-        out.marks.push_back({PlaneMark::Shape::FirstPoint, edit_.WorkSpec.P1, {}});
+        out.marks.push_back({PlaneMark::Shape::FirstPoint, WorkSpec.P1, {}});
         FirstMarkShown = false;
     }
-    if (moved && edit_.DrawState == DrawRubberBand) {
+    if (moved && DrawState == DrawRubberBand) {
         // Erase the band at its old end, then draw it at the new one.
-        TLineSpec band = edit_.WorkSpec;
-        LatticePoint& end = edit_.GrabEnd == 1 ? band.P1 : band.P2;
-        for (LatticePoint at : {edit_.LastPos, p}) {
+        TLineSpec band = WorkSpec;
+        LatticePoint& end = GrabEnd == 1 ? band.P1 : band.P2;
+        for (LatticePoint at : {LastPos, p}) {
             end = at;
             if (band.P1 != band.P2) {
                 out.marks.push_back({PlaneMark::Shape::RubberBand, at, band});
             }
         }
     }
-    edit_.LastPos = p;
+    LastPos = p;
     return out;
 }
 
 GestureEffects PlaneGesture::Release(GestureButton button, bool ctrl, LatticePoint p,
                                      bool insideGrid) {
-    if (button == GestureButton::Left || edit_.EditIndex < 0 || edit_.DrawState != DrawRubberBand) {
+    if (button == GestureButton::Left || EditIndex < 0 || DrawState != DrawRubberBand) {
         return {};
     }
     if (!insideGrid) {
@@ -285,8 +299,8 @@ GestureEffects PlaneGesture::Release(GestureButton button, bool ctrl, LatticePoi
     GestureEffects out;
     out.cursor = CursorPencil;
     MovingEnd() = p;
-    edit_.DrawState = DrawIdle;
-    TLineSpec& work = edit_.WorkSpec;
+    DrawState = DrawIdle;
+    TLineSpec& work = WorkSpec;
     if (p == DownPos) {
         // A click without a drag chooses the selection: the first graph with an end there.
         drawing_.Update([&](GraphTable& t) {
@@ -321,7 +335,7 @@ GestureEffects PlaneGesture::Release(GestureButton button, bool ctrl, LatticePoi
             out.cursor = CursorScissors;
             out.keepPointer = true;
             out.pointerAt = p;
-            edit_.DrawState = DrawAwaitFirstEnd;
+            DrawState = DrawAwaitFirstEnd;
             break;
         case KindPoint:
             Commit(out);

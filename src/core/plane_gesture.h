@@ -14,6 +14,14 @@
 
 enum class GestureButton { Left, Middle, Right };
 
+// The states of a gesture on the plane.
+enum DrawStateValue : int32_t {
+    DrawIdle = 0,            // no gesture
+    DrawRubberBand = 1,      // first point fixed, rubber band follows (also: endpoint dragged)
+    DrawAwaitFirstEnd = 2,   // line of a segment or ray fixed, first domain end awaited
+    DrawAwaitSecondEnd = 3,  // first domain end fixed, second end or direction awaited
+};
+
 // A marker drawn on the plane in the inverting pen; drawing the same marker again removes it.
 struct PlaneMark {
     enum class Shape {
@@ -54,7 +62,8 @@ inline const QString BadDirectionMessage = QStringLiteral("領域が不適当で
 
 class PlaneGesture {
   public:
-    PlaneGesture(Drawing& drawing, EditingState& edit) : drawing_(drawing), edit_(edit) {}
+    // The gesture stores its graphs in the drawing with the tool that edit holds.
+    PlaneGesture(Drawing& drawing, const EditingState& edit) : drawing_(drawing), edit_(edit) {}
 
     // A press at lattice point p. insideGrid: the press lies in the grid rectangle (the label
     // tool accepts presses anywhere on the plane image). maruRad is the end-circle radius a new
@@ -69,9 +78,12 @@ class PlaneGesture {
     // mouse leaving over the bare window).
     GestureEffects Cancel();
 
-    bool InProgress() const { return edit_.DrawState > DrawIdle || edit_.EditIndex >= 0; }
-    // InitLoop: back to idle, the pencil cursor.
+    DrawStateValue State() const { return DrawState; }
+    bool InProgress() const { return DrawState > DrawIdle || EditIndex >= 0; }
+    // InitLoop, a full redisplay: back to idle, no graph being dragged.
     void Reset();
+    // A new drawing: as Reset, and the points the last gesture passed are forgotten too.
+    void Forget();
 
     LatticePoint MouseLattice;    // under the mouse, shown in the read-out
     LatticePoint DownPos;         // where the right button went down
@@ -84,10 +96,14 @@ class PlaneGesture {
     void PressSecondEnd(LatticePoint p, GestureEffects& out);
     void PlaceLabel(LatticePoint p, LabelQueue& labels, GestureEffects& out);
     // Stores WorkSpec with a fresh text as graph EditIndex (or a new graph) and ends the gesture.
+    // (Kakutei below does the same for a line ended at LastPos.)
     void Commit(GestureEffects& out);
     // A line ends at p: a new line from the first point, or the dragged end moved to p.
     void CommitLine(LatticePoint p, GestureEffects& out);
     void Store(const TLineSpec& spec, int index, GestureEffects& out);
+    // Fixes a line at LastPos: a new graph from WorkSpec.P1 (EditIndex < 0), or graph EditIndex
+    // with its grabbed end moved there.
+    void Kakutei(GestureEffects& out);
     void ResetInto(GestureEffects& out);
     // The end of WorkSpec that the mouse moves, and the one that stays.
     LatticePoint& MovingEnd();
@@ -96,7 +112,13 @@ class PlaneGesture {
     LatticePoint OnLine(LatticePoint p) const;
 
     Drawing& drawing_;
-    EditingState& edit_;
+    const EditingState& edit_;
+
+    DrawStateValue DrawState = DrawIdle;
+    int32_t EditIndex = -1;  // graph whose endpoint is dragged
+    int32_t GrabEnd = 0;     // 0 none, 1 P1, 2 P2
+    TLineSpec WorkSpec;      // the graph being drawn or dragged
+    LatticePoint LastPos;    // where the mouse was last
 };
 
 // The lattice points a right press can grab a graph by: both defining points of a line, segment

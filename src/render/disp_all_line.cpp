@@ -11,16 +11,14 @@ DispAllLineResult DispAllLine(CanvasImage& plane, const PlaneScene& scene,
                               PlaneGeometry& geometry, std::span<const TLineSpec> graphs,
                               const std::bitset<MaxGraphs>& selected) {
     DispAllLineResult result;
-    DisplayOptions idle = options;
-    idle.DrawState = 0;
     const QString error = DrawPlane(plane, scene.settings, scene.defaultPlaneSize, scene.variant,
-                                    idle, typeset, geometry);
+                                    options, typeset, geometry);
     if (!error.isEmpty()) {
         result.messages.append(error);
         return result;
     }
     result.planeDrawn = true;
-    if (idle.bitmapPasted && scene.background != nullptr) {
+    if (options.bitmapPasted && scene.background != nullptr) {
         // The picture is laid again at every redisplay, so a graph moved or deleted leaves no
         // trace on it.
         if (plane.image.size() != QSize(geometry.sizeX, geometry.sizeY)) {
@@ -32,7 +30,7 @@ DispAllLineResult DispAllLine(CanvasImage& plane, const PlaneScene& scene,
     }
     ClassicCanvas canvas(plane);
     canvas.state().Mode = PenMode::Copy;
-    GraphContext ctx{canvas, geometry, idle, &result.messages};
+    GraphContext ctx{canvas, geometry, options, &result.messages};
     for (size_t i = 0; i < graphs.size(); ++i) {
         const bool isSelected = i < selected.size() && selected.test(i);
         DrawGraph(ctx, graphs[i], isSelected);

@@ -30,8 +30,8 @@ struct DispAllLineResult {
     QStringList messages;     // to show one by one, in order
 };
 
-// Draws the plane and the graphs with DrawState 0 (the caller resets its gesture state) and
-// leaves the pen in not-XOR mode for rubber bands.
+// Draws the plane and the finished graphs (the caller ends its gesture) and leaves the pen in
+// not-XOR mode for rubber bands.
 DispAllLineResult DispAllLine(CanvasImage& plane, const PlaneScene& scene,
                               const DisplayOptions& options, TypesetState& typeset,
                               PlaneGeometry& geometry, std::span<const TLineSpec> graphs,

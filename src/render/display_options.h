@@ -1,5 +1,5 @@
 // The display choices a drawing depends on: the main window's check boxes, the end-circle radius,
-// the gesture state, the current pen width and the panel colours.
+// the current pen width and the panel colours.
 #pragma once
 
 #include <QColor>
@@ -16,7 +16,6 @@ struct DisplayOptions {
     bool TableYRow = true;           // y row of the value table
     bool SlopeInterceptForm = true;  // y=ax+b display form
     int32_t EndCircleRadius = 5;     // end-circle radius in pixels
-    int32_t DrawState = 0;           // 1 while a rubber band follows the mouse
     int32_t LineWidth = 1;      // width of the current tool, used by points, handles and markers
     bool bitmapPasted = false;  // a clipboard picture is shown on the plane
     int32_t PanelBackColour = 0x808000;  // teal, 0x00BBGGRR

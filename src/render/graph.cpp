@@ -116,7 +116,7 @@ bool DrawGraph(GraphContext& ctx, const TLineSpec& graph, bool selected) {
     const auto [e1, e2] = FullLineEnds(g, ctx.geometry);
     const QPoint q = EndPixel(ctx.geometry, e1);
     const QPoint r = EndPixel(ctx.geometry, e2);
-    if (ctx.options.DrawState == 1) {
+    if (ctx.rubberBand) {
         g.Attr = 1;
         DrawStroke(ctx, g, q, r);
         return false;

@@ -18,6 +18,7 @@ struct GraphContext {
     const PlaneGeometry& geometry;
     const DisplayOptions& options;
     QStringList* messages = nullptr;
+    bool rubberBand = false;  // draw the graph as a rubber band: its dotted full line
 };
 
 inline const QString SamePointsMessage = QStringLiteral("座標が同じなので線が引けません");

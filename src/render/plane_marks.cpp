@@ -11,16 +11,14 @@ QRegion DrawPlaneMarks(CanvasImage& plane, const PlaneGeometry& geometry,
     ClassicCanvas canvas(plane);
     canvas.TrackPainted();
     canvas.state().Mode = PenMode::NotXor;
-    // The band is the dotted full line of a graph whose first point is fixed.
-    DisplayOptions bandOptions = options;
-    bandOptions.DrawState = DrawRubberBand;
     for (const PlaneMark& mark : marks) {
         switch (mark.shape) {
             case PlaneMark::Shape::FirstPoint:
                 MarkSquare(canvas, geometry.LatticeToPixel(mark.at));
                 break;
             case PlaneMark::Shape::RubberBand: {
-                GraphContext ctx{canvas, geometry, bandOptions, nullptr};
+                // The band is the dotted full line of a graph whose first point is fixed.
+                GraphContext ctx{canvas, geometry, options, nullptr, true};
                 DrawGraphSelected(ctx, mark.graph);
                 break;
             }

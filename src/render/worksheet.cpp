@@ -554,8 +554,7 @@ DrawnPlane DrawUnitPlane(const WorksheetUnit& unit, QStringList& messages) {
     TypesetState typeset;
     PlaneGeometry geometry;
     const PlaneScene scene{unit.settings, unit.defaultPlaneSize, PlaneVariant::Main};
-    DisplayOptions options = unit.display;
-    options.DrawState = 0;
+    const DisplayOptions& options = unit.display;
     const DispAllLineResult result =
         DispAllLine(plane, scene, options, typeset, geometry,
                     std::span<const TLineSpec>(unit.graphs.data(), unit.graphs.size()));

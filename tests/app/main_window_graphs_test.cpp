@@ -126,10 +126,12 @@ TEST_F(MainWindowTest, CorrectWithNothingSelectedStillMarksTheDrawingChanged) {
 
 TEST_F(MainWindowTest, CorrectDuringAGestureCancelsItAndDeletesNothing) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
-    window->Edit.DrawState = DrawAwaitFirstEnd;
+    window->spdSenbunClick();
+    Click(0, 0), Click(1, 3);
+    ASSERT_EQ(window->Gesture.State(), DrawAwaitFirstEnd);
     window->mnuTetsei->trigger();
     EXPECT_EQ(window->Doc.Table().LineCount, 1);
-    EXPECT_EQ(window->Edit.DrawState, DrawIdle);
+    EXPECT_EQ(window->Gesture.State(), DrawIdle);
 }
 
 TEST_F(MainWindowTest, EraseAllAsksAndNoKeepsEverything) {

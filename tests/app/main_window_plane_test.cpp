@@ -97,7 +97,7 @@ TEST_F(PlaneMouseTest, PointsLinesDragsAndMessages) {
     EXPECT_EQ(Row(1), QStringLiteral("y=1/2･x"));
     // A press outside the grid is ignored.
     QTest::mouseClick(window->imgCood, Qt::LeftButton, {}, QPoint(1, 1));
-    EXPECT_EQ(window->Edit.DrawState, DrawIdle);
+    EXPECT_EQ(window->Gesture.State(), DrawIdle);
 
     // The selected line's end dragged with the right button.
     RightDrag({2, 1}, {2, 4});
@@ -192,10 +192,10 @@ TEST_F(PlaneMouseTest, LineSettingsChooseTheToolThroughItsButton) {
 TEST_F(PlaneMouseTest, LeavingThePlaneForTheBareWindowCancelsTheGesture) {
     window->SpdChokusen->click();
     Click(1, 1);
-    ASSERT_EQ(window->Edit.DrawState, DrawRubberBand);
+    ASSERT_EQ(window->Gesture.State(), DrawRubberBand);
     QWidget* body = window->centralWidget();
     QTest::mouseMove(body, QPoint(body->width() - 3, body->height() - 3));
-    EXPECT_EQ(window->Edit.DrawState, DrawIdle);
+    EXPECT_EQ(window->Gesture.State(), DrawIdle);
     EXPECT_EQ(window->lstShiki->count(), 0);
 }
 

@@ -89,20 +89,25 @@ TEST_F(MainWindowTest, LineToolResetsTheSegmentEndsButNotTheRayEnds) {
 }
 
 TEST_F(MainWindowTest, PointToolCancelsAGestureInEveryState) {
+    // A line's rubber band, a segment's line waiting for its first end, and its first end
+    // waiting for the second.
     for (int state : {DrawRubberBand, DrawAwaitFirstEnd, DrawAwaitSecondEnd}) {
-        window->SpdChokusenClick();
-        window->Edit.DrawState = state;
-        window->Edit.EditIndex = 2;
+        state == DrawRubberBand ? window->SpdChokusenClick() : window->spdSenbunClick();
+        for (int i = 0; i < state; ++i) {
+            Click(i, 2 * i + 1);
+        }
+        ASSERT_EQ(window->Gesture.State(), state);
         window->spdTenClick();
-        EXPECT_EQ(window->Edit.DrawState, DrawIdle) << state;
-        EXPECT_EQ(window->Edit.EditIndex, -1) << state;
+        EXPECT_EQ(window->Gesture.State(), DrawIdle) << state;
+        EXPECT_FALSE(window->Gesture.InProgress()) << state;
     }
+    EXPECT_EQ(window->Doc.Table().LineCount, 0);
 }
 
 TEST_F(MainWindowTest, SegmentToolKeepsAGestureGoing) {
-    window->Edit.DrawState = DrawRubberBand;
+    Click(0, 1);
     window->spdSenbunClick();
-    EXPECT_EQ(window->Edit.DrawState, DrawRubberBand);
+    EXPECT_EQ(window->Gesture.State(), DrawRubberBand);
 }
 
 TEST_F(MainWindowTest, SampleClickTakesTheNextAutomaticColour) {

@@ -80,9 +80,9 @@ TEST_F(UndoTest, ThreeGraphsTwoUndosOneRedo) {
 TEST_F(UndoTest, GestureInProgressIsAllThatCtrlZTakesBack) {
     Click(0, 0), Click(1, 2);
     Click(3, 3);  // a rubber band from (3,3)
-    ASSERT_EQ(window->Edit.DrawState, DrawRubberBand);
+    ASSERT_EQ(window->Gesture.State(), DrawRubberBand);
     Undo();
-    EXPECT_EQ(window->Edit.DrawState, DrawIdle);
+    EXPECT_EQ(window->Gesture.State(), DrawIdle);
     EXPECT_EQ(Rows(), QStringList{"y=2x"});
     Undo();
     EXPECT_EQ(Rows(), QStringList{});
@@ -204,9 +204,9 @@ TEST_F(KeysTest, LineSegmentAndDragWithKeysAlone) {
     window->SpdChokusen->click();
     window->imgCood->setFocus();
     Enter();
-    ASSERT_EQ(window->Edit.DrawState, DrawRubberBand);
+    ASSERT_EQ(window->Gesture.State(), DrawRubberBand);
     Key(window->imgCood, Qt::Key_Escape);
-    EXPECT_EQ(window->Edit.DrawState, DrawIdle);
+    EXPECT_EQ(window->Gesture.State(), DrawIdle);
     EXPECT_EQ(window->Doc.Table().LineCount, 2);
 }
 

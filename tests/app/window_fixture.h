@@ -21,6 +21,14 @@ class MainWindowTest : public ::testing::Test {
         return NewLineSpec(window->Edit, window->Doc.Table(), {x1, y1}, {x2, y2});
     }
 
+    // A left click on lattice point (x, y) of the main plane, as the mouse makes it.
+    void Click(int x, int y) {
+        const QPoint at = window->Geometry.LatticeToPixel({x, y});
+        window->imgCoodMouseMove(at);
+        window->imgCoodMouseDown(Qt::LeftButton, {}, at);
+        window->imgCoodMouseUp(Qt::LeftButton, {}, at);
+    }
+
     ScriptedDialogs dialogs;  // installed before the window exists, removed after it is gone
     std::unique_ptr<TfrmMain> window;
 };

@@ -125,15 +125,11 @@ TEST(GraphModel, DeleteSelectedCompactsTableAndMemo) {
 TEST(GraphModel, ClearDrawingLeavesOnlyTheTitle) {
     Sheet d;
     d.AddLine({0, 0}, {1, 1});
-    d.state.DrawState = DrawRubberBand;
-    ForgetGesture(d.state);
     d.doc.Clear(QStringLiteral("新しい単元"), QStringLiteral("Graph1.lin"));
     EXPECT_EQ(d.table().LineCount, 0);
     EXPECT_EQ(d.table().Memo, QStringList{"新しい単元"});
     EXPECT_EQ(d.table().ColorCycle, 0);
-    EXPECT_EQ(d.state.DrawState, DrawIdle);
     EXPECT_TRUE(d.doc.Saved());
-    EXPECT_EQ(d.state.LastPos, (LatticePoint{99, 99}));
     EXPECT_FALSE(d.doc.NeedsSaving());
 }
 
@@ -157,32 +153,6 @@ TEST(GraphModel, NewSpecsFollowTheTool) {
     EXPECT_EQ(NextColor(s, t), ColorCycleTable[4]);
     t.ColorCycle = -3;
     EXPECT_EQ(NextColor(s, t), ColorCycleTable[13]);
-}
-
-TEST(GraphModel, KakuteiAddsANewLineOrMovesTheGrabbedEnd) {
-    Sheet d;
-    d.state.WorkSpec.P1 = {0, 1};
-    d.state.LastPos = {2, 2};
-    int index = -1;
-    EXPECT_EQ(d.doc.Kakutei(d.state, -1, &index), AddResult::Added);
-    EXPECT_EQ(d.table().LineTable[0].Text, QStringLiteral("y=1/2･x+1"));
-
-    d.state.WorkSpec = d.table().LineTable[0];
-    d.state.GrabEnd = 1;
-    d.state.LastPos = {0, 0};
-    EXPECT_EQ(d.doc.Kakutei(d.state, 0), AddResult::Replaced);
-    EXPECT_EQ(d.table().LineTable[0].P1, (LatticePoint{0, 0}));
-    EXPECT_EQ(d.table().LineTable[0].Text, "y=x");
-    EXPECT_EQ(d.table().LineTable[0].Color, ColorCycleTable[0]);
-
-    d.state.GrabEnd = 2;
-    d.state.WorkSpec = d.table().LineTable[0];
-    d.state.LastPos = {1, 3};
-    d.state.Form = EquationForm::General;
-    d.doc.Kakutei(d.state, 0);
-    EXPECT_EQ(d.table().LineTable[0].P2, (LatticePoint{1, 3}));
-    EXPECT_EQ(d.table().LineTable[0].Text, "-3x+y=0");
-    EXPECT_EQ(d.table().LineCount, 1);
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ TEST(PlaneGesture, SegmentWithChosenEndsIsListedWithItsDomain) {
     Board b;
     b.Tool(KindSegment, 1);
     b.Click(0, 0);
-    EXPECT_EQ(b.edit.DrawState, DrawRubberBand);
+    EXPECT_EQ(b.gesture.State(), DrawRubberBand);
     b.Click(1, 2);
     EXPECT_EQ(b.last.cursor, CursorScissors);
     b.Click(2, 7);
@@ -72,7 +72,7 @@ TEST(PlaneGesture, SegmentWithChosenEndsIsListedWithItsDomain) {
     EXPECT_EQ(b.table.Memo.mid(1),
               (QStringList{"16711680,273", "y=2x (-1≦x＜2)", "0,0", "1,2", "-1,3", "2,7"}));
     EXPECT_TRUE(b.messages.isEmpty());
-    EXPECT_EQ(b.edit.DrawState, DrawIdle);
+    EXPECT_EQ(b.gesture.State(), DrawIdle);
     EXPECT_EQ(b.last.cursor, CursorPencil);
     EXPECT_TRUE(b.table.Selected.test(0));
 }
@@ -183,7 +183,7 @@ TEST(PlaneGesture, EachToolsClicksMakeTheirGraphOrTheirMessage) {
             EXPECT_EQ(b.Text(0), text);
         }
         EXPECT_EQ(b.messages, row.messages);
-        EXPECT_EQ(b.edit.DrawState, row.stateAfter);
+        EXPECT_EQ(b.gesture.State(), row.stateAfter);
     }
     // Vertical domain ends are stored on the line.
     Board v;
@@ -201,7 +201,7 @@ TEST(PlaneGesture, TheToolAtTheSecondClickDecidesTheKind) {
     b.Click(0, 0);
     b.Tool(KindRay, 1);  // the unfinished line becomes a ray
     b.Click(1, 2);
-    EXPECT_EQ(b.edit.DrawState, DrawAwaitFirstEnd);
+    EXPECT_EQ(b.gesture.State(), DrawAwaitFirstEnd);
     b.Tool(KindLine);  // states 2 and 3 follow the graph, not the tool
     b.Click(1, 0);
     b.Click(4, 0);
@@ -259,7 +259,7 @@ TEST(PlaneGesture, DraggingEndsWithTheRightButton) {
     b.Drag({1, 3}, {2, 4});
     EXPECT_TRUE(b.last.keepPointer);
     EXPECT_EQ(b.last.pointerAt, (LatticePoint{2, 4}));
-    EXPECT_EQ(b.edit.DrawState, DrawAwaitFirstEnd);
+    EXPECT_EQ(b.gesture.State(), DrawAwaitFirstEnd);
     b.Click(0, 0);
     b.Click(-2, 0);
     EXPECT_EQ(b.table.LineCount, 3);
@@ -329,6 +329,23 @@ TEST(PlaneGesture, AFullTableRefusesNewGraphsButKeepsTheQueue) {
     b.Select({7});
     b.Drag({1, 8}, {2, 8});
     EXPECT_EQ(b.Text(7), QStringLiteral("y=1/2･x+7"));
+}
+
+TEST(PlaneGesture, KakuteiStoresANewLineOrMovesEitherGrabbedEnd) {
+    Board b;
+    b.Click(0, 1), b.Click(2, 2);
+    ASSERT_EQ(b.table.LineCount, 1);
+    EXPECT_EQ(b.Text(0), QStringLiteral("y=1/2･x+1"));
+    b.Drag({0, 1}, {0, 0});  // the first end
+    EXPECT_EQ(b.table.LineTable[0].P1, (LatticePoint{0, 0}));
+    EXPECT_EQ(b.Text(0), QStringLiteral("y=x"));
+    EXPECT_EQ(b.table.LineTable[0].Color, ColorCycleTable[0]);  // a moved line keeps its colour
+    b.edit.Form = EquationForm::General;
+    b.Drag({2, 2}, {1, 3});  // the second end, written in the general form
+    EXPECT_EQ(b.table.LineTable[0].P2, (LatticePoint{1, 3}));
+    EXPECT_EQ(b.Text(0), QStringLiteral("-3x+y=0"));
+    EXPECT_EQ(b.table.LineCount, 1);
+    EXPECT_EQ(b.table.ColorCycle, 1);
 }
 
 }  // namespace

@@ -39,7 +39,6 @@ TEST(DispAllLine, DrawsEveryGraphAndReportsRefusedOnes) {
     PlaneGeometry geometry;
     TypesetState typeset;
     DisplayOptions options;
-    options.DrawState = 1;  // a redisplay always draws finished graphs
     const DispAllLineResult r = DispAllLine(plane, PlaneScene{settings, 544, PlaneVariant::Main},
                                             options, typeset, geometry, table);
     EXPECT_TRUE(r.planeDrawn);

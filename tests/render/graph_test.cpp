@@ -217,13 +217,13 @@ TEST(DrawGraph, VerticalRayRunsUpOrDown) {
 }
 
 TEST(DrawGraph, RubberBandIsADottedFullLine) {
-    DisplayOptions o;
-    o.DrawState = 1;
-    Scene s(o);
+    Scene s;
     TLineSpec g = Graph(KindSegment, {0, 0}, {1, 1});
     g.D1 = {1, 1};
     g.D2 = {3, 3};
-    EXPECT_FALSE(s.Draw(g));
+    ClassicCanvas canvas(s.plane);
+    GraphContext band{canvas, s.geometry, s.options, &s.messages, true};
+    EXPECT_FALSE(DrawGraph(band, g, false));
     for (int i = 0; i < 200; ++i) {
         EXPECT_EQ(s.At(16 + i, 304 - i) == Red, i % 6 < 3) << i;
     }

@@ -121,7 +121,6 @@ void TfrmRenshu::FormShow() {
 
 DisplayOptions TfrmRenshu::Options() const {
     DisplayOptions o = setup_.options;
-    o.DrawState = 0;  // the practice plane shows graphs as they are, never as a rubber band
     o.bitmapPasted = false;
     return o;
 }
