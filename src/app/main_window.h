@@ -289,7 +289,7 @@ class TfrmMain : public QMainWindow {
     void StartRecovery(const QString& folder);
     // At start-up: offers a copy left behind; true when the drawing was restored from it.
     bool OfferRecovery();
-    // Writes the copy now, unless another unit's plane is shown (practice, the unit-open window).
+    // Writes the copy of the drawing now.
     void WriteRecoveryCopy();
     void RemoveRecoveryCopy();
     void CountChangeForRecovery();  // the tenth change since the last copy writes one
