@@ -38,10 +38,6 @@ void TfrmMain::spdRenshuClick() {
         TestMode = false;
         RunPractice(questions, frmTangenOpen->Questions.settings);
     }
-    DispAllLine();
-    if (Doc.Table().LineCount > 0) {
-        RefreshPanels();
-    }
 }
 
 void TfrmMain::spdTestClick() {

@@ -36,10 +36,9 @@ void TfrmMain::ShowRestoredDrawing() {
     if (Doc.Table().Selected.none()) {
         ClearAllPanels();
     }
-    if (Doc.Saved()) {
-        RemoveRecoveryCopy();  // back to what the file holds
-    } else {
-        CountChangeForRecovery();  // a step back or forward is a change the copy must follow
+    // Back at what the file holds, the copy went with the announcement; otherwise a step back or
+    // forward is a change the copy must follow.
+    if (!Doc.Saved()) {
+        CountChangeForRecovery();
     }
-    UpdateUndoCommands();
 }

@@ -76,38 +76,30 @@ void Drawing::MarkUnsaved() {
 }
 
 void Drawing::SetPlane(const PlaneSettings& plane) {
-    if (plane != plane_) {
-        plane_ = plane;
-        Announce(ChangedPlane);
-    }
+    Assign(plane_, plane, ChangedPlane);
 }
 
 void Drawing::SetEndCircles(bool on) {
-    if (on != endCircles_) {
-        endCircles_ = on;
-        Announce(ChangedEndCircles);
-    }
+    Assign(endCircles_, on, ChangedEndCircles);
 }
 
 void Drawing::SetEndCircleRadius(int radius) {
-    if (radius != endCircleRadius_) {
-        endCircleRadius_ = radius;
-        Announce(ChangedEndCircles);
-    }
+    Assign(endCircleRadius_, radius, ChangedEndCircles);
 }
 
 void Drawing::SetFirstSaveDialog(bool first) {
-    if (first != firstSaveDialog_) {
-        firstSaveDialog_ = first;
-        Announce(ChangedSaved);
-    }
+    Assign(firstSaveDialog_, first, ChangedSaved);
+}
+
+void Drawing::EmptyTable(GraphTable& t, const QString& title) {
+    t.LineCount = 0;
+    t.Selected.reset();
+    t.ColorCycle = 0;
+    t.Memo = QStringList{title};
 }
 
 void Drawing::Clear(const QString& title, const QString& fileName) {
-    table_.LineCount = 0;
-    table_.Selected.reset();
-    table_.ColorCycle = 0;
-    table_.Memo = QStringList{title};
+    EmptyTable(table_, title);
     title_ = title;
     fileName_ = fileName;
     saved_ = true;
@@ -117,12 +109,7 @@ void Drawing::Clear(const QString& title, const QString& fileName) {
 
 void Drawing::EraseGraphs() {
     const Batch batch(*this);
-    Update([&](GraphTable& t) {
-        t.LineCount = 0;
-        t.Selected.reset();
-        t.ColorCycle = 0;
-        t.Memo = QStringList{title_};
-    });
+    Update([&](GraphTable& t) { EmptyTable(t, title_); });
     saved_ = true;
     Announce(ChangedSaved);
 }

@@ -121,6 +121,16 @@ class Drawing {
 
   private:
     void Announce(DrawingChanges changes);
+    // Sets a field and announces the change, when there is one.
+    template <class T>
+    void Assign(T& field, const T& value, DrawingChange change) {
+        if (field != value) {
+            field = value;
+            Announce(change);
+        }
+    }
+    // No graphs, nothing selected, the colour cycle at its start, the title the memo's only line.
+    static void EmptyTable(GraphTable& t, const QString& title);
     void NoteTableChange(const GraphTable& before);
 
     GraphTable table_;
