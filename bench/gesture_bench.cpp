@@ -10,7 +10,7 @@
 
 #include "bench_application.h"
 #include "image_view.h"
-#include "main_window.h"
+#include "main/main_window.h"
 #include "shiki_list.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "dialogs.h"
 #include "fonts.h"
-#include "main_window.h"
+#include "main/main_window.h"
 #include "start_folder.h"
 
 int main(int argc, char* argv[]) {

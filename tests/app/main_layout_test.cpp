@@ -1,7 +1,7 @@
 // The main window's screen-size arithmetic, for several screens.
 #include <gtest/gtest.h>
 
-#include "main_layout.h"
+#include "main/main_layout.h"
 
 namespace {
 

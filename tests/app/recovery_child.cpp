@@ -4,7 +4,7 @@
 #include <QStandardPaths>
 #include <cstdio>
 
-#include "main_window.h"
+#include "main/main_window.h"
 #include "scripted_dialogs.h"
 
 int main(int argc, char** argv) {

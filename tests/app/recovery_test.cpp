@@ -8,7 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "main_window.h"
+#include "main/main_window.h"
 #include "scripted_dialogs.h"
 #include "tangen_window.h"
 

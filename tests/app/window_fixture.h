@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "graph_model.h"
-#include "main_window.h"
+#include "main/main_window.h"
 #include "scripted_dialogs.h"
 
 class MainWindowTest : public ::testing::Test {

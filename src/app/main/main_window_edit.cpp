@@ -6,7 +6,7 @@
 
 #include "dialogs.h"
 #include "graph_edits.h"
-#include "main_window.h"
+#include "main/main_window.h"
 #include "shiki_list.h"
 #include "tangen_window.h"
 

@@ -9,7 +9,7 @@
 #include "accessible_names.h"
 #include "clickable_label.h"
 #include "image_view.h"
-#include "main_window.h"
+#include "main/main_window.h"
 #include "shiki_list.h"
 
 LatticeRange TfrmMain::GridRange() const {

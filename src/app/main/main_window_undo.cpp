@@ -2,7 +2,7 @@
 // or forward puts a whole state back and the window redraws everything.
 #include <QAction>
 
-#include "main_window.h"
+#include "main/main_window.h"
 #include "shiki_list.h"
 
 void TfrmMain::UpdateUndoCommands() {

@@ -5,7 +5,7 @@
 #include "dialogs.h"
 #include "help/help_desk.h"
 #include "help/version_window.h"
-#include "main_window.h"
+#include "main/main_window.h"
 #include "shiki_list.h"
 #include "tangen_window.h"
 

@@ -1,5 +1,5 @@
 // The main window's creation, first showing and the routines that tie it to the other windows.
-#include "main_window.h"
+#include "main/main_window.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,5 +1,5 @@
 // The recovery copy of the drawing.
-#include "recovery_keeper.h"
+#include "main/recovery_keeper.h"
 
 #include <QFile>
 

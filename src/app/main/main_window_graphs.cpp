@@ -10,7 +10,7 @@
 #include "disp_all_line.h"
 #include "display_options.h"
 #include "image_view.h"
-#include "main_window.h"
+#include "main/main_window.h"
 #include "plane.h"
 #include "shiki_list.h"
 #include "side_panels.h"

@@ -9,7 +9,7 @@
 #include "dialogs.h"
 #include "graph_file.h"
 #include "help/help_desk.h"
-#include "main_window.h"
+#include "main/main_window.h"
 #include "settings/plane_settings_window.h"
 #include "tangen_window.h"
 #include "units/edit_ques_window.h"

@@ -12,7 +12,7 @@
 #include "dialogs.h"
 #include "graph_edits.h"
 #include "image_view.h"
-#include "main_window.h"
+#include "main/main_window.h"
 #include "shiki_list.h"
 #include "tool_sample.h"
 

@@ -7,7 +7,7 @@
 
 #include "dialogs.h"
 #include "graph_edits.h"
-#include "main_window.h"
+#include "main/main_window.h"
 #include "settings/label_window.h"
 #include "settings/line_settings_window.h"
 #include "settings/move_window.h"

@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "dialogs.h"
-#include "main_window.h"
+#include "main/main_window.h"
 #include "tangen_window.h"
 
 namespace {

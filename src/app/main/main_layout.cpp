@@ -1,5 +1,5 @@
 // The main window's screen-size arithmetic. Divisions truncate toward zero, as C++ does.
-#include "main_layout.h"
+#include "main/main_layout.h"
 
 #include <algorithm>
 

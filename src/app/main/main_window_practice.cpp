@@ -6,7 +6,7 @@
 
 #include "dialogs.h"
 #include "graph_file.h"
-#include "main_window.h"
+#include "main/main_window.h"
 #include "practice/practice_window.h"
 #include "practice/records_window.h"
 #include "units/tangen_open_window.h"

@@ -8,7 +8,7 @@
 
 #include "clickable_label.h"
 #include "image_view.h"
-#include "main_window.h"
+#include "main/main_window.h"
 #include "shiki_list.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "dialogs.h"
 #include "image_view.h"
-#include "main_window.h"
+#include "main/main_window.h"
 #include "plane_marks.h"
 #include "shiki_list.h"
 

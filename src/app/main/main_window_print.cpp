@@ -3,7 +3,7 @@
 
 #include "dialogs.h"
 #include "image_view.h"
-#include "main_window.h"
+#include "main/main_window.h"
 #include "print/print_window.h"
 #include "tangen_window.h"
 

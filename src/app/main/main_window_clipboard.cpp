@@ -5,7 +5,7 @@
 
 #include "dialogs.h"
 #include "image_view.h"
-#include "main_window.h"
+#include "main/main_window.h"
 
 void TfrmMain::mnuClipBoardClick() {
     QGuiApplication::clipboard()->setImage(imgCood->image());
