@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 
 #include "bench_application.h"
-#include "image_view.h"
 #include "main/main_window.h"
+#include "plane/image_view.h"
 #include "shiki_list.h"
 
 namespace {
@@ -37,15 +37,15 @@ std::unique_ptr<TfrmMain> WindowWithGraphs(int count) {
 
 void BM_RubberBandMove(benchmark::State& state) {
     auto window = WindowWithGraphs(100);
-    const PlaneGeometry& g = window->Geometry;
-    window->imgCoodMouseDown(Qt::LeftButton, {}, g.LatticeToPixel({-5, -4}));
+    const PlaneGeometry& g = window->imgCood->planeGeometry();
+    emit window->imgCood->mousePressed(Qt::LeftButton, {}, g.LatticeToPixel({-5, -4}));
     // The mouse goes back and forth between two lattice points, so each move erases the old
     // band and draws the new one.
     const QPoint a = g.LatticeToPixel({7, 3});
     const QPoint b = g.LatticeToPixel({6, 5});
     bool toA = true;
     for (auto _ : state) {
-        window->imgCoodMouseMove(toA ? a : b);
+        emit window->imgCood->mouseMoved(toA ? a : b);
         toA = !toA;
         QApplication::processEvents();  // the repaint of the changed rectangles
     }
@@ -54,17 +54,17 @@ BENCHMARK(BM_RubberBandMove)->Unit(benchmark::kMicrosecond);
 
 void BM_ClickCommitsTheHundredthGraph(benchmark::State& state) {
     auto window = WindowWithGraphs(99);
-    const PlaneGeometry& g = window->Geometry;
+    const PlaneGeometry& g = window->imgCood->planeGeometry();
     const QPoint first = g.LatticeToPixel({-3, 2});
     const QPoint second = g.LatticeToPixel({4, -1});
     for (auto _ : state) {
         state.PauseTiming();
-        window->imgCoodMouseMove(first);
-        window->imgCoodMouseDown(Qt::LeftButton, {}, first);
-        window->imgCoodMouseMove(second);
+        emit window->imgCood->mouseMoved(first);
+        emit window->imgCood->mousePressed(Qt::LeftButton, {}, first);
+        emit window->imgCood->mouseMoved(second);
         QApplication::processEvents();
         state.ResumeTiming();
-        window->imgCoodMouseDown(Qt::LeftButton, {}, second);
+        emit window->imgCood->mousePressed(Qt::LeftButton, {}, second);
         QApplication::processEvents();
         state.PauseTiming();
         if (window->Doc.Table().LineCount != 100) {

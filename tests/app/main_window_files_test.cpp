@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 
 #include "graph_file.h"
-#include "image_view.h"
+#include "plane/image_view.h"
 #include "shiki_list.h"
 #include "sjis_codec.h"
 #include "tangen_window.h"

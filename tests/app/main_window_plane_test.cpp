@@ -18,7 +18,7 @@
 #include "clickable_label.h"
 #include "help/help_desk.h"
 #include "help/help_window.h"
-#include "image_view.h"
+#include "plane/image_view.h"
 #include "settings/label_window.h"
 #include "settings/line_settings_window.h"
 #include "shiki_list.h"
@@ -34,7 +34,9 @@ class PlaneMouseTest : public MainWindowTest {
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
-    QPoint Px(int x, int y) const { return window->Geometry.LatticeToPixel({x, y}); }
+    QPoint Px(int x, int y) const {
+        return window->imgCood->planeGeometry().LatticeToPixel({x, y});
+    }
     void Click(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseMove(window->imgCood, Px(x, y));
         QTest::mousePress(window->imgCood, button, {}, Px(x, y));
@@ -73,7 +75,7 @@ TEST_F(PlaneMouseTest, SegmentWithChosenEndsByMouse) {
     EXPECT_EQ(window->Doc.Table().Memo.size(), 7);
     EXPECT_EQ(window->frmTangen->lblNline->text(), QStringLiteral("1"));
     // Solid in the first colour (blue) on the segment, at x = 0.5 between the ends.
-    const QPoint mid = window->Geometry.RealToPixel(0.5, 1.0);
+    const QPoint mid = window->imgCood->planeGeometry().RealToPixel(0.5, 1.0);
     bool inked = false;
     for (int dy = -1; dy <= 1; ++dy) {
         inked |= At(mid + QPoint(0, dy)) == qRgb(0, 0, 255);

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QListWidget>
 
-#include "image_view.h"
+#include "plane/image_view.h"
 #include "shiki_list.h"
 #include "window_fixture.h"
 
@@ -37,7 +37,7 @@ const QColor Teal(0, 128, 128);
 
 TEST_F(MainWindowScreenTest, NewLineIsDrawnAndItsPanelsFilled) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);  // y=1/2･x+1, the first colour (blue)
-    const PlaneGeometry& g = window->Geometry;
+    const PlaneGeometry& g = window->imgCood->planeGeometry();
     const QImage& plane = window->imgCood->image();
     // On the line at x = 4, y = 3 (a slanted stroke may pass a pixel above or below).
     const QPoint onLine = g.LatticeToPixel({4, 3});

@@ -10,7 +10,7 @@
 #include <QToolButton>
 
 #include "clickable_label.h"
-#include "image_view.h"
+#include "plane/image_view.h"
 #include "shiki_list.h"
 #include "sjis_codec.h"
 #include "tangen_window.h"

@@ -10,7 +10,7 @@
 #include <QToolButton>
 
 #include "clickable_label.h"
-#include "image_view.h"
+#include "plane/image_view.h"
 #include "shiki_list.h"
 #include "window_fixture.h"
 
@@ -246,7 +246,7 @@ TEST_F(MainWindowTest, MouseOverThePlaneShowsTheLatticePoint) {
     };
     const Row rows[] = {{{3, -2}, " (  3, -2)"}, {{0, 0}, " (  0,  0)"}, {{-12, 10}, " (-12, 10)"}};
     for (const Row& r : rows) {
-        window->imgCoodMouseMove(window->Geometry.LatticeToPixel(r.p));
+        emit window->imgCood->mouseMoved(window->imgCood->planeGeometry().LatticeToPixel(r.p));
         EXPECT_EQ(window->edtCood->text(), r.text);
     }
 }

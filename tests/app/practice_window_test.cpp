@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "image_view.h"
+#include "plane/image_view.h"
 #include "practice/practice_window.h"
 #include "practice/result_dialogs.h"
 #include "sjis_codec.h"
@@ -163,7 +163,7 @@ TEST_F(PracticeTest, APractisedUnitLeavesTheDrawingItsHistoryAndItsCopyAsTheyWer
     }
     EXPECT_EQ(window->Doc.Table().LineCount, 0);
     EXPECT_FALSE(window->mnuUndo->isEnabled());
-    EXPECT_EQ(window->Geometry.unitY, 16);
+    EXPECT_EQ(window->imgCood->planeGeometry().unitY, 16);
     EXPECT_TRUE(window->Doc.Saved());
 }
 

@@ -19,7 +19,7 @@
 #include <deque>
 #include <optional>
 
-#include "image_view.h"
+#include "plane/image_view.h"
 #include "print/print_window.h"
 #include "scripted_dialogs.h"
 #include "tangen_window.h"

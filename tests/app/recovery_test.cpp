@@ -55,7 +55,7 @@ TEST(Recovery, AKilledDrawingIsOfferedAtTheNextStartAndNotToASecondProgram) {
     }
     EXPECT_EQ(w.Doc.Plane().SpacingX, QStringLiteral("12"));
     EXPECT_EQ(w.Doc.Plane().SpacingY, QStringLiteral("8"));
-    EXPECT_EQ(w.Geometry.unitY, 8);
+    EXPECT_EQ(w.imgCood->planeGeometry().unitY, 8);
     EXPECT_FALSE(w.Doc.Saved());
     EXPECT_TRUE(w.Doc.FirstSaveDialog());  // never saved: 上書き保存 asks for a name
     EXPECT_TRUE(w.frmTangen->lblFileName->text().endsWith(QStringLiteral("Graph1.lin")));

@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "image_view.h"
+#include "plane/image_view.h"
 #include "practice/practice_window.h"
 #include "practice/result_dialogs.h"
 #include "settings/plane_settings_window.h"
@@ -30,7 +30,9 @@ class UndoTest : public MainWindowTest {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
-    QPoint Px(int x, int y) const { return window->Geometry.LatticeToPixel({x, y}); }
+    QPoint Px(int x, int y) const {
+        return window->imgCood->planeGeometry().LatticeToPixel({x, y});
+    }
     void Click(int x, int y) {
         QTest::mouseMove(window->imgCood, Px(x, y));
         QTest::mouseClick(window->imgCood, Qt::LeftButton, {}, Px(x, y));
@@ -102,7 +104,7 @@ TEST_F(UndoTest, EraseAllUndoneBringsEveryGraphBackInItsColour) {
     EXPECT_EQ(window->Doc.Table().LineTable[1], drawn[1]);
     EXPECT_NE(drawn[0].Color, drawn[1].Color);
     // y=2x is drawn in its own colour again, blue at x = 0.5.
-    const QPoint mid = window->Geometry.RealToPixel(0.5, 1.0);
+    const QPoint mid = window->imgCood->planeGeometry().RealToPixel(0.5, 1.0);
     bool inked = false;
     for (int dy = -1; dy <= 1; ++dy) {
         inked |= window->imgCood->image().pixel(mid + QPoint(0, dy)) == qRgb(0, 0, 255);
@@ -148,7 +150,7 @@ class KeysTest : public UndoTest {
     }
     // Moves the plane's cursor from where it is to p with arrow keys.
     void CursorTo(LatticePoint p) {
-        const LatticePoint from = window->PlaneKeys.Cursor;
+        const LatticePoint from = window->imgCood->latticeCursor();
         Key(window->imgCood, p.X > from.X ? Qt::Key_Right : Qt::Key_Left, std::abs(p.X - from.X));
         Key(window->imgCood, p.Y > from.Y ? Qt::Key_Up : Qt::Key_Down, std::abs(p.Y - from.Y));
     }
@@ -163,7 +165,7 @@ TEST_F(KeysTest, LineSegmentAndDragWithKeysAlone) {
     CursorTo({1, 2});
     EXPECT_EQ(window->edtCood->text(), QStringLiteral(" (  1,  2)"));
     // The cursor's cross is shown over the plane, inverting it, and is not part of the picture.
-    const QPoint at = window->Geometry.LatticeToPixel({1, 2});
+    const QPoint at = window->imgCood->planeGeometry().LatticeToPixel({1, 2});
     const QImage shown = window->imgCood->grab().toImage();
     const QPoint armEnd = at + QPoint(ImageView::KeyCursorArm, 0);
     const QPoint pastArm = at + QPoint(ImageView::KeyCursorArm + 1, 0);
@@ -239,7 +241,7 @@ TEST_F(KeysTest, APracticeQuestionAnsweredByKeys) {
         if (auto* practice = dynamic_cast<TfrmRenshu*>(&dialog)) {
             ImageView* plane = practice->imgCood;
             EXPECT_EQ(practice->focusWidget(), plane);
-            practice->PlaneKeys.Cursor = {3, 3};
+            practice->imgCood->setLatticeCursor({3, 3});
             Key(plane, Qt::Key_Left, 3), Key(plane, Qt::Key_Down, 3);
             Key(plane, Qt::Key_Return);  // (0,0)
             Key(plane, Qt::Key_Right), Key(plane, Qt::Key_Up, 2);

@@ -23,10 +23,10 @@ class MainWindowTest : public ::testing::Test {
 
     // A left click on lattice point (x, y) of the main plane, as the mouse makes it.
     void Click(int x, int y) {
-        const QPoint at = window->Geometry.LatticeToPixel({x, y});
-        window->imgCoodMouseMove(at);
-        window->imgCoodMouseDown(Qt::LeftButton, {}, at);
-        window->imgCoodMouseUp(Qt::LeftButton, {}, at);
+        const QPoint at = window->imgCood->planeGeometry().LatticeToPixel({x, y});
+        emit window->imgCood->mouseMoved(at);
+        emit window->imgCood->mousePressed(Qt::LeftButton, {}, at);
+        emit window->imgCood->mouseReleased(Qt::LeftButton, {}, at);
     }
 
     ScriptedDialogs dialogs;  // installed before the window exists, removed after it is gone

@@ -15,9 +15,9 @@
 
 #include "dialogs.h"
 #include "graph_file.h"
-#include "image_view.h"
 #include "ini_file.h"
 #include "path_text.h"
+#include "plane/image_view.h"
 #include "settings/plane_settings_window.h"
 #include "shiki_list.h"
 #include "sjis_codec.h"

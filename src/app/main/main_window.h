@@ -16,18 +16,20 @@
 #include "help/help_context.h"
 #include "label_queue.h"
 #include "main/main_layout.h"
+#include "main/recovery_keeper.h"
 #include "panel_text.h"
+#include "plane/plane_view.h"
 #include "plane_geometry.h"
 #include "plane_gesture.h"
 #include "plane_keys.h"
 #include "plane_settings.h"
-#include "main/recovery_keeper.h"
 #include "tool_sample.h"
 #include "undo_history.h"
 #include "unit_catalog.h"
 
 class ClickableLabel;
 class ImageView;
+
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -83,16 +85,13 @@ class TfrmMain : public QMainWindow {
     int32_t PanelBackColour = 0x808000;
     int32_t PanelTextColour = 0xFFFFFF;
     PlaneSettings SetCood2Settings;  // as read at start-up: drive the unit-open window's preview
-    PlaneGeometry Geometry;  // of the plane as last drawn, with unitX / unitY (16 at start-up)
-    bool GeometryValid = false;
-    QString SaveFileName;  // the save dialog's file name
+    QString SaveFileName;            // the save dialog's file name
     int ClickedRow = -1;
     CursorSlots Cursors;
     EndKindLabel EndKinds;  // lblHeniki's caption and whether the tool's ends are included
     PlaneGesture Gesture{Doc, Edit};           // the gesture states of the plane
     LabelQueue MojiQueue;                      // the labels lstMojiM shows, waiting to be placed
     DrawingUndo Undo{Doc};                     // the drawing's undo and redo steps
-    PlaneKeyboard PlaneKeys;                   // the lattice cursor that keys move on the plane
     std::unique_ptr<RecoveryKeeper> Recovery;  // none until StartRecovery, and in most tests
 
     // ---- controls: the tool bar ----
@@ -121,7 +120,7 @@ class TfrmMain : public QMainWindow {
     QToolButton* BitBtn1;
 
     // ---- controls: the body ----
-    ImageView* imgCood;
+    PlaneView* imgCood;
     QFrame* pnlTable;
     ImageView* imgTable;
     ShikiList* lstShiki;
@@ -313,18 +312,17 @@ class TfrmMain : public QMainWindow {
     void lblHenikiClick();
     void imgSampleClick();
     void imgTableClick();
-    void imgCoodMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
-    void imgCoodMouseMove(QPoint pos);
-    void imgCoodMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+    // Presses, moves and releases at lattice points of the plane, from the mouse or the keys.
+    void imgCoodMouseDown(GestureButton button, LatticePoint at, bool inGrid, bool ctrl);
+    void imgCoodMouseMove(LatticePoint at, bool inGrid);
+    void imgCoodMouseUp(GestureButton button, LatticePoint at, bool inGrid, bool ctrl);
     // ---- the keyboard ----
-    // A key on the plane: arrows move the lattice cursor as the mouse would move, Enter and
-    // Space click, Shift+Enter presses and lets go the right button, Esc cancels a gesture.
-    bool imgCoodKeyPress(int key, Qt::KeyboardModifiers modifiers);
+    // A key on the plane that is not a move or a click (the plane sends those as the mouse's):
+    // Shift+Enter presses and lets go the right button, Esc cancels a gesture.
+    void imgCoodKeyPress(PlaneKeyAction action, LatticePoint at);
     // Delete and Ctrl+arrows in the formula list; the list's own keys are followed by a redraw.
     bool lstShikiKeyPress(int key, Qt::KeyboardModifiers modifiers);
     void lstShikiKeySelect();
-    LatticeRange GridRange() const;
-    void ShowKeyCursor();
     // The mouse moved over the bare window, outside its controls.
     void FormMouseMove();
     void spdMojiClick();

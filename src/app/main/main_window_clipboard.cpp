@@ -4,8 +4,8 @@
 #include <QGuiApplication>
 
 #include "dialogs.h"
-#include "image_view.h"
 #include "main/main_window.h"
+#include "plane/image_view.h"
 
 void TfrmMain::mnuClipBoardClick() {
     QGuiApplication::clipboard()->setImage(imgCood->image());

@@ -9,9 +9,9 @@
 #include "dialogs.h"
 #include "disp_all_line.h"
 #include "display_options.h"
-#include "image_view.h"
 #include "main/main_window.h"
 #include "plane.h"
+#include "plane/image_view.h"
 #include "shiki_list.h"
 #include "side_panels.h"
 #include "value_table.h"
@@ -79,12 +79,11 @@ void TfrmMain::DispAllLine() {
     Gesture.Reset();  // a full redisplay leaves no band or mark to go on from
     const PlaneScene scene{shownPlane_, DefaultPlaneSize, PlaneVariant::Main,
                            bitmapPasted ? &PastedPicture : nullptr};
-    const DispAllLineResult result = ::DispAllLine(
-        imgCood->canvas(), scene, CurrentDisplayOptions(), Typeset, Geometry, Doc.Table());
+    const DispAllLineResult result =
+        ::DispAllLine(imgCood->canvas(), scene, CurrentDisplayOptions(), Typeset,
+                      imgCood->planeGeometry(), Doc.Table());
     if (result.planeDrawn) {
-        GeometryValid = true;
         placePlane();
-        ShowKeyCursor();
     }
     imgCood->update();
     for (const QString& message : result.messages) {
@@ -169,6 +168,7 @@ DisplayOptions TfrmMain::CurrentDisplayOptions() const {
 
 // The plane image takes the plane's size and is centred in the room right of the formula list.
 void TfrmMain::placePlane() {
+    imgCood->planeDrawn();
     const QSize plane = imgCood->image().size();
     const MainWindowMetrics metrics{Layout.window.width(), Layout.window.height(),
                                     design::PnlMainHeight, grpSettei->height(),
@@ -177,13 +177,13 @@ void TfrmMain::placePlane() {
 }
 
 void TfrmMain::paintPlane() {
-    const QString error = DrawPlane(imgCood->canvas(), shownPlane_, DefaultPlaneSize,
-                                    PlaneVariant::Main, CurrentDisplayOptions(), Typeset, Geometry);
+    const QString error =
+        DrawPlane(imgCood->canvas(), shownPlane_, DefaultPlaneSize, PlaneVariant::Main,
+                  CurrentDisplayOptions(), Typeset, imgCood->planeGeometry());
     if (!error.isEmpty()) {
         ShowMessage(error);
         return;  // the old plane stays
     }
-    GeometryValid = true;
     placePlane();
     imgCood->update();
 }

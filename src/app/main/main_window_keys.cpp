@@ -8,61 +8,32 @@
 
 #include "accessible_names.h"
 #include "clickable_label.h"
-#include "image_view.h"
 #include "main/main_window.h"
+#include "plane/plane_view.h"
 #include "shiki_list.h"
 
-LatticeRange TfrmMain::GridRange() const {
-    return {Geometry.xMin, Geometry.xMax, Geometry.yMin, Geometry.yMax};
-}
-
-void TfrmMain::ShowKeyCursor() {
-    if (GeometryValid) {
-        // The plane may have changed size since the cursor last moved.
-        PlaneKeys.Follow(PlaneKeys.Cursor, GridRange());
-        imgCood->setKeyCursor(Geometry.LatticeToPixel(PlaneKeys.Cursor));
-    }
-}
-
-bool TfrmMain::imgCoodKeyPress(int key, Qt::KeyboardModifiers modifiers) {
-    if (!GeometryValid) {
-        return false;
-    }
-    const PlaneKeyAction action = PlaneKeys.Key(key, modifiers, GridRange());
-    if (action == PlaneKeyAction::None) {
-        return false;
-    }
-    const QPoint at = Geometry.LatticeToPixel(PlaneKeys.Cursor);
+void TfrmMain::imgCoodKeyPress(PlaneKeyAction action, LatticePoint at) {
     switch (action) {
-        case PlaneKeyAction::Move:
-            imgCoodMouseMove(at);
-            break;
-        case PlaneKeyAction::LeftClick:
-            imgCoodMouseDown(Qt::LeftButton, {}, at);
-            imgCoodMouseUp(Qt::LeftButton, {}, at);
-            break;
         case PlaneKeyAction::RightPress:
-            imgCoodMouseDown(Qt::RightButton, {}, at);
+            imgCoodMouseDown(GestureButton::Right, at, true, false);
             if (!Gesture.InProgress()) {
                 // Nothing was grabbed: the button goes up at once, so the next Shift+Enter is a
                 // press again rather than the release of nothing.
-                imgCoodMouseUp(Qt::RightButton, {}, at);
-                PlaneKeys.RightHeld = false;
+                imgCoodMouseUp(GestureButton::Right, at, true, false);
+                imgCood->releaseKeyRightButton();
             }
             break;
         case PlaneKeyAction::RightRelease:
-            imgCoodMouseUp(Qt::RightButton, {}, at);
+            imgCoodMouseUp(GestureButton::Right, at, true, false);
             break;
         case PlaneKeyAction::Cancel:
             if (Gesture.InProgress()) {
                 CancelGesture();
             }
             break;
-        case PlaneKeyAction::None:
+        default:
             break;
     }
-    ShowKeyCursor();
-    return true;
 }
 
 bool TfrmMain::lstShikiKeyPress(int key, Qt::KeyboardModifiers modifiers) {

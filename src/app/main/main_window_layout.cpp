@@ -10,8 +10,9 @@
 #include <QToolButton>
 
 #include "clickable_label.h"
-#include "image_view.h"
 #include "main/main_window.h"
+#include "plane/image_view.h"
+#include "plane/plane_view.h"
 #include "shiki_list.h"
 
 namespace {
@@ -164,8 +165,8 @@ void TfrmMain::CreateToolBar() {
 
 void TfrmMain::CreateBody() {
     QWidget* body = centralWidget();
-    imgCood = MakeImage(body, "imgCood", QRect(408, 52, 577, 384));
-    imgCood->setMouseTracking(true);
+    imgCood = Named(new PlaneView(true, body), "imgCood");
+    imgCood->setGeometry(408, 52, 577, 384);
 
     pnlTable = Named(new QFrame(body), "pnlTable");
     pnlTable->setGeometry(design::PnlTable);

@@ -7,8 +7,9 @@
 #include <QToolButton>
 
 #include "clickable_label.h"
-#include "image_view.h"
 #include "main/main_window.h"
+#include "plane/image_view.h"
+#include "plane/plane_view.h"
 #include "shiki_list.h"
 
 namespace {
@@ -158,9 +159,10 @@ void TfrmMain::ConnectHandlers() {
     connect(lblHeniki, &ClickableLabel::clicked, this, &TfrmMain::lblHenikiClick);
     connect(imgSample, &ImageView::clicked, this, &TfrmMain::imgSampleClick);
     connect(imgTable, &ImageView::clicked, this, &TfrmMain::imgTableClick);
-    connect(imgCood, &ImageView::mousePressed, this, &TfrmMain::imgCoodMouseDown);
-    connect(imgCood, &ImageView::mouseMoved, this, &TfrmMain::imgCoodMouseMove);
-    connect(imgCood, &ImageView::mouseReleased, this, &TfrmMain::imgCoodMouseUp);
+    connect(imgCood, &PlaneView::latticePressed, this, &TfrmMain::imgCoodMouseDown);
+    connect(imgCood, &PlaneView::latticeMoved, this, &TfrmMain::imgCoodMouseMove);
+    connect(imgCood, &PlaneView::latticeReleased, this, &TfrmMain::imgCoodMouseUp);
+    connect(imgCood, &PlaneView::planeKey, this, &TfrmMain::imgCoodKeyPress);
     centralWidget()->setMouseTracking(true);
     centralWidget()->installEventFilter(this);
     connect(spnMaruRad, &QSpinBox::valueChanged, this, &TfrmMain::spnMaruRadChange);
@@ -188,9 +190,5 @@ void TfrmMain::ConnectHandlers() {
     connect(lstShiki, &ShikiList::keyHandled, this, &TfrmMain::lstShikiKeySelect);
     lstShiki->keyHandler = [this](int key, Qt::KeyboardModifiers modifiers) {
         return lstShikiKeyPress(key, modifiers);
-    };
-    imgCood->setFocusPolicy(Qt::StrongFocus);
-    imgCood->keyHandler = [this](int key, Qt::KeyboardModifiers modifiers) {
-        return imgCoodKeyPress(key, modifiers);
     };
 }

@@ -8,57 +8,24 @@
 #include <QToolButton>
 
 #include "dialogs.h"
-#include "image_view.h"
 #include "main/main_window.h"
-#include "plane_marks.h"
+#include "plane/plane_view.h"
 #include "shiki_list.h"
 
-namespace {
-
-GestureButton ToGestureButton(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return GestureButton::Left;
-        case Qt::RightButton:
-            return GestureButton::Right;
-        default:
-            return GestureButton::Middle;
-    }
-}
-
-}  // namespace
-
-void TfrmMain::imgCoodMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint pos) {
-    if (!GeometryValid) {
-        return;
-    }
+void TfrmMain::imgCoodMouseDown(GestureButton button, LatticePoint at, bool inGrid, bool) {
     if (lstMojiM->isVisible()) {
         // The user may have chosen another waiting label to place next.
         MojiQueue.current = lstMojiM->currentRow();
     }
-    ApplyGesture(Gesture.Press(ToGestureButton(button), Geometry.PixelToLattice(pos),
-                               Geometry.InGrid(pos), Doc.EndCircleRadius(), MojiQueue));
+    ApplyGesture(Gesture.Press(button, at, inGrid, Doc.EndCircleRadius(), MojiQueue));
 }
 
-void TfrmMain::imgCoodMouseMove(QPoint pos) {
-    if (!GeometryValid) {
-        return;
-    }
-    const LatticePoint p = Geometry.PixelToLattice(pos);
-    if (Geometry.InGrid(pos)) {
-        // Keys and mouse share one position: the keys go on from the mouse's lattice point.
-        PlaneKeys.Follow(p, GridRange());
-        imgCood->setKeyCursor(Geometry.LatticeToPixel(PlaneKeys.Cursor));
-    }
-    ApplyGesture(Gesture.Move(p));
+void TfrmMain::imgCoodMouseMove(LatticePoint at, bool) {
+    ApplyGesture(Gesture.Move(at));
 }
 
-void TfrmMain::imgCoodMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos) {
-    if (!GeometryValid) {
-        return;
-    }
-    ApplyGesture(Gesture.Release(ToGestureButton(button), modifiers & Qt::ControlModifier,
-                                 Geometry.PixelToLattice(pos), Geometry.InGrid(pos)));
+void TfrmMain::imgCoodMouseUp(GestureButton button, LatticePoint at, bool inGrid, bool ctrl) {
+    ApplyGesture(Gesture.Release(button, ctrl, at, inGrid));
 }
 
 void TfrmMain::FormMouseMove() {
@@ -83,11 +50,7 @@ void TfrmMain::CancelGesture() {
 }
 
 void TfrmMain::ApplyGesture(const GestureEffects& e) {
-    if (!e.marks.empty()) {
-        const QRegion changed =
-            DrawPlaneMarks(imgCood->canvas(), Geometry, CurrentDisplayOptions(), e.marks);
-        imgCood->update(changed);
-    }
+    imgCood->drawMarks(CurrentDisplayOptions(), e.marks);
     for (const QString& message : e.messages) {
         ShowMessage(message);
     }
@@ -111,7 +74,7 @@ void TfrmMain::ApplyGesture(const GestureEffects& e) {
     }
     if (e.keepPointer) {
         // The pointer stays on the lattice point where the end was released.
-        QCursor::setPos(imgCood->mapToGlobal(Geometry.LatticeToPixel(e.pointerAt)));
+        QCursor::setPos(imgCood->mapToGlobal(imgCood->pixelOf(e.pointerAt)));
     }
     if (e.labelsDone) {
         lstMojiM->hide();

@@ -2,8 +2,8 @@
 #include <QLabel>
 
 #include "dialogs.h"
-#include "image_view.h"
 #include "main/main_window.h"
+#include "plane/image_view.h"
 #include "print/print_window.h"
 #include "tangen_window.h"
 

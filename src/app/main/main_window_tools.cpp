@@ -11,8 +11,8 @@
 #include "clickable_label.h"
 #include "dialogs.h"
 #include "graph_edits.h"
-#include "image_view.h"
 #include "main/main_window.h"
+#include "plane/image_view.h"
 #include "shiki_list.h"
 #include "tool_sample.h"
 

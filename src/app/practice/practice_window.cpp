@@ -12,8 +12,8 @@
 #include "accessible_names.h"
 #include "classic_pen.h"
 #include "dialogs.h"
-#include "image_view.h"
 #include "plane.h"
+#include "plane/plane_view.h"
 #include "plane_marks.h"
 #include "practice/practice_pictures.h"
 #include "practice/records_window.h"
@@ -22,12 +22,6 @@
 #include "window_parts.h"
 
 namespace {
-
-GestureButton ToGestureButton(Qt::MouseButton button) {
-    return button == Qt::RightButton
-               ? GestureButton::Right
-               : (button == Qt::LeftButton ? GestureButton::Left : GestureButton::Middle);
-}
 
 constexpr int PlaneLeft = 340;
 constexpr int PlaneTop = 26;
@@ -66,21 +60,19 @@ TfrmRenshu::TfrmRenshu(QWidget* parent) : QDialog(parent) {
     Button1 = MakePlacedButton(this, "Button1", QStringLiteral("ヒント"), QRect(118, 562, 94, 32));
     btnEnd = MakePlacedButton(this, "btnEnd", QStringLiteral("終了"), QRect(220, 562, 94, 32));
 
-    imgCood = new ImageView(this);
+    imgCood = new PlaneView(true, this);
     imgCood->setObjectName(QStringLiteral("imgCood"));
     imgCood->setGeometry(PlaneLeft, PlaneTop, 320, 320);
-    imgCood->setMouseTracking(true);
     imgBatsu = BatsuPicture();
     imgArrow = HintArrowPicture();
 
     timSecond.setInterval(1000);
     connect(&timSecond, &QTimer::timeout, this, &TfrmRenshu::timSecondTimer);
-    connect(imgCood, &ImageView::mousePressed, this, &TfrmRenshu::imgCoodMouseDown);
-    connect(imgCood, &ImageView::mouseMoved, this, &TfrmRenshu::imgCoodMouseMove);
-    imgCood->setFocusPolicy(Qt::StrongFocus);
-    imgCood->keyHandler = [this](int key, Qt::KeyboardModifiers modifiers) {
-        return imgCoodKeyPress(key, modifiers);
-    };
+    connect(imgCood, &PlaneView::latticePressed, this,
+            [this](GestureButton button, LatticePoint at) { imgCoodMouseDown(button, at); });
+    connect(imgCood, &PlaneView::latticeMoved, this,
+            [this](LatticePoint at) { imgCoodMouseMove(at); });
+    connect(imgCood, &PlaneView::planeKey, this, &TfrmRenshu::imgCoodKeyPress);
     connect(btnTeisei, &QPushButton::clicked, this, &TfrmRenshu::btnTeiseiClick);
     connect(Button1, &QPushButton::clicked, this, &TfrmRenshu::Button1Click);
     connect(btnEnd, &QPushButton::clicked, this, &TfrmRenshu::btnEndClick);
@@ -128,12 +120,11 @@ DisplayOptions TfrmRenshu::Options() const {
 void TfrmRenshu::Init(bool review) {
     Session.Init(review, QDateTime::currentDateTime(), setup_.form);
     timSecond.start();
-    const QString error = DrawPlane(imgCood->canvas(), setup_.plane, setup_.defaultPlaneSize,
-                                    PlaneVariant::Main, Options(), typeset_, geometry_);
+    const QString error =
+        DrawPlane(imgCood->canvas(), setup_.plane, setup_.defaultPlaneSize, PlaneVariant::Main,
+                  Options(), typeset_, imgCood->planeGeometry());
     if (error.isEmpty()) {
-        imgCood->resize(imgCood->image().size());
-        PlaneKeys.Follow(PlaneKeys.Cursor, GridRange());
-        imgCood->setKeyCursor(geometry_.LatticeToPixel(PlaneKeys.Cursor));
+        imgCood->planeDrawn();
         imgCood->setFocus();  // a student may answer with the keys at once
     } else {
         ShowMessage(error);
@@ -157,48 +148,25 @@ void TfrmRenshu::ShowQuestion() {
     lblMess->setText(Session.Prompt());
 }
 
-void TfrmRenshu::imgCoodMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint pos) {
-    Apply(Session.Press(ToGestureButton(button), geometry_.PixelToLattice(pos)));
+void TfrmRenshu::imgCoodMouseDown(GestureButton button, LatticePoint at) {
+    Apply(Session.Press(button, at));
 }
 
-void TfrmRenshu::imgCoodMouseMove(QPoint pos) {
-    const LatticePoint p = geometry_.PixelToLattice(pos);
-    if (geometry_.InGrid(pos)) {
-        PlaneKeys.Follow(p, GridRange());
-        imgCood->setKeyCursor(geometry_.LatticeToPixel(PlaneKeys.Cursor));
+void TfrmRenshu::imgCoodMouseMove(LatticePoint at) {
+    Apply(Session.Move(at));
+}
+
+const PlaneGeometry& TfrmRenshu::Geometry() const {
+    return imgCood->planeGeometry();
+}
+
+void TfrmRenshu::imgCoodKeyPress(PlaneKeyAction action, LatticePoint at) {
+    if (action == PlaneKeyAction::RightPress) {
+        imgCoodMouseDown(GestureButton::Right, at);
+        imgCood->releaseKeyRightButton();  // the practice plane has no drags
+    } else if (action == PlaneKeyAction::Cancel && btnTeisei->isEnabled()) {
+        btnTeiseiClick();
     }
-    Apply(Session.Move(p));
-}
-
-LatticeRange TfrmRenshu::GridRange() const {
-    return {geometry_.xMin, geometry_.xMax, geometry_.yMin, geometry_.yMax};
-}
-
-bool TfrmRenshu::imgCoodKeyPress(int key, Qt::KeyboardModifiers modifiers) {
-    const PlaneKeyAction action = PlaneKeys.Key(key, modifiers, GridRange());
-    const QPoint at = geometry_.LatticeToPixel(PlaneKeys.Cursor);
-    switch (action) {
-        case PlaneKeyAction::None:
-            return false;
-        case PlaneKeyAction::Move:
-            imgCoodMouseMove(at);
-            break;
-        case PlaneKeyAction::LeftClick:
-            imgCoodMouseDown(Qt::LeftButton, {}, at);
-            break;
-        case PlaneKeyAction::RightPress:
-            imgCoodMouseDown(Qt::RightButton, {}, at);
-            PlaneKeys.RightHeld = false;  // the practice plane has no drags
-            break;
-        case PlaneKeyAction::RightRelease:
-            break;
-        case PlaneKeyAction::Cancel:
-            if (btnTeisei->isEnabled()) {
-                btnTeiseiClick();
-            }
-            break;
-    }
-    return true;
 }
 
 void TfrmRenshu::FormMouseMove() {
@@ -239,9 +207,7 @@ void TfrmRenshu::done(int result) {
 }
 
 void TfrmRenshu::Apply(const PracticeEffects& e) {
-    if (!e.marks.empty()) {
-        imgCood->update(DrawPlaneMarks(imgCood->canvas(), geometry_, Options(), e.marks));
-    }
+    imgCood->drawMarks(Options(), e.marks);
     for (const QString& message : e.messages) {
         ShowMessage(message);
     }
@@ -256,7 +222,7 @@ void TfrmRenshu::Apply(const PracticeEffects& e) {
     }
     if (e.arrow) {
         // Copied with XOR, so a second hint at the same place takes the arrow away.
-        CopyXor(imgCood->canvas().image, geometry_.LatticeToPixel(e.arrowAt), imgArrow);
+        CopyXor(imgCood->canvas().image, imgCood->pixelOf(e.arrowAt), imgArrow);
         imgCood->update();
     }
     if (e.grade != PracticeEffects::Grade::None) {

@@ -12,11 +12,13 @@
 #include "display_options.h"
 #include "panel_text.h"
 #include "plane_geometry.h"
+#include "plane_gesture.h"
 #include "plane_keys.h"
 #include "plane_settings.h"
 #include "practice_session.h"
 
 class ImageView;
+class PlaneView;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -55,7 +57,7 @@ class TfrmRenshu : public QDialog {
     // The next showing practises these questions.
     void SetUp(PracticeSetup setup);
 
-    ImageView* imgCood;
+    PlaneView* imgCood;
     ImageView* imgShiki;
     ImageView* imgAns;
     QLabel* lblMess;
@@ -71,7 +73,6 @@ class TfrmRenshu : public QDialog {
     QTimer timSecond;
 
     PracticeSession Session;
-    PlaneKeyboard PlaneKeys;  // the lattice cursor that keys move on the practice plane
     TfrmSeikai* frmSeikai = nullptr;
     TfrmAyamari* frmAyamari = nullptr;
     TfrmOwari* frmOwari = nullptr;
@@ -79,11 +80,11 @@ class TfrmRenshu : public QDialog {
 
     void FormShow();
     void Init(bool review);
-    void imgCoodMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
-    void imgCoodMouseMove(QPoint pos);
-    // Arrows move the lattice cursor as the mouse would move, Enter and Space place a point or
-    // an end, Esc takes the answer back as 訂正 does.
-    bool imgCoodKeyPress(int key, Qt::KeyboardModifiers modifiers);
+    void imgCoodMouseDown(GestureButton button, LatticePoint at);
+    void imgCoodMouseMove(LatticePoint at);
+    // Shift+Enter places as a right click does (the practice plane has no drags), Esc takes the
+    // answer back as 訂正 does; arrows, Enter and Space come as the mouse's moves and clicks.
+    void imgCoodKeyPress(PlaneKeyAction action, LatticePoint at);
     void FormMouseMove();
     void btnTeiseiClick();
     void Button1Click();
@@ -91,14 +92,13 @@ class TfrmRenshu : public QDialog {
     void timSecondTimer();
 
     void done(int result) override;
-    const PlaneGeometry& Geometry() const { return geometry_; }
+    const PlaneGeometry& Geometry() const;
 
   protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    LatticeRange GridRange() const;
     void Apply(const PracticeEffects& effects);
     void Graded(const PracticeEffects& effects);
     void ShowQuestion();
@@ -109,7 +109,6 @@ class TfrmRenshu : public QDialog {
     DisplayOptions Options() const;
 
     PracticeSetup setup_;
-    PlaneGeometry geometry_;
     TypesetState typeset_;
     bool closing_ = false;  // a dialog chose to stop the practice
 };

@@ -16,7 +16,7 @@
 #include "date_text.h"
 #include "dialogs.h"
 #include "fonts.h"
-#include "image_view.h"
+#include "plane/image_view.h"
 #include "print_page.h"
 
 namespace {

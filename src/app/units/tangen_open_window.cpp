@@ -13,9 +13,9 @@
 #include "accessible_names.h"
 #include "dialogs.h"
 #include "disp_all_line.h"
-#include "image_view.h"
 #include "path_text.h"
 #include "plane.h"
+#include "plane/plane_view.h"
 #include "window_parts.h"
 
 namespace {
@@ -85,7 +85,7 @@ TfrmTangenOpen::TfrmTangenOpen(const PlaneSettings& previewSettings, int default
     btnCancel->setGeometry(156, 470, 120, 32);
     btnCancel->setAutoDefault(false);
 
-    imgCood = new ImageView(this);
+    imgCood = new PlaneView(false, this);
     imgCood->setObjectName(QStringLiteral("imgCood"));
     imgCood->setGeometry(PreviewLeft, 36, 320, 320);
 
@@ -226,10 +226,11 @@ void TfrmTangenOpen::lstTitleClick() {
 
 void TfrmTangenOpen::DrawEmptyPreview() {
     DisplayOptions options;
-    const QString error = DrawPlane(imgCood->canvas(), previewSettings_, defaultPlaneSize_,
-                                    PlaneVariant::Preview, options, typeset_, geometry_);
+    const QString error =
+        DrawPlane(imgCood->canvas(), previewSettings_, defaultPlaneSize_, PlaneVariant::Preview,
+                  options, typeset_, imgCood->planeGeometry());
     if (error.isEmpty()) {
-        imgCood->resize(imgCood->image().size());
+        imgCood->planeDrawn();
     }
     imgCood->update();
 }
@@ -239,8 +240,8 @@ void TfrmTangenOpen::DispAllLineSub() {
     const PlaneScene scene{previewSettings_, defaultPlaneSize_, PlaneVariant::Preview};
     const std::span<const TLineSpec> graphs(Questions.graphs.data(), Questions.graphs.size());
     const DispAllLineResult result =
-        DispAllLine(imgCood->canvas(), scene, options, typeset_, geometry_, graphs);
-    imgCood->resize(imgCood->image().size());
+        DispAllLine(imgCood->canvas(), scene, options, typeset_, imgCood->planeGeometry(), graphs);
+    imgCood->planeDrawn();
     imgCood->update();
     for (const QString& message : result.messages) {
         ShowMessage(message);

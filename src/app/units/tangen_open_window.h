@@ -9,7 +9,7 @@
 #include "plane_geometry.h"
 #include "plane_settings.h"
 
-class ImageView;
+class PlaneView;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -27,7 +27,7 @@ class TfrmTangenOpen : public QDialog {
     QComboBox* dcbDrive;    // mounted volumes and the home folder
     QListWidget* dlbDrive;  // the folder and the folders above and below it
     QListWidget* lstTitle;  // entry i is the title of file i of flbQues
-    ImageView* imgCood;     // the preview plane
+    PlaneView* imgCood;     // the preview plane: no focus, no cursor
     QLabel* Label1;
     QLabel* Label2;
     QLabel* lblFileName;
@@ -74,6 +74,5 @@ class TfrmTangenOpen : public QDialog {
     QString startDir_;
     bool firstShowing_ = true;
     TypesetState typeset_;
-    PlaneGeometry geometry_;
     QRect mainGeometry_;
 };

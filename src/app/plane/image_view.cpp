@@ -1,5 +1,5 @@
 // A widget showing one persistent picture.
-#include "image_view.h"
+#include "plane/image_view.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
