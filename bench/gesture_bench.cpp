@@ -4,13 +4,15 @@
 // copy (its work on the window's thread, and its flush to disk on the writer thread).
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include "bench_application.h"
 #include "main/main_window.h"
-#include "plane/image_view.h"
+#include "plane/plane_view.h"
 #include "shiki_list.h"
 
 namespace {
@@ -37,15 +39,16 @@ std::unique_ptr<TfrmMain> WindowWithGraphs(int count) {
 
 void BM_RubberBandMove(benchmark::State& state) {
     auto window = WindowWithGraphs(100);
-    const PlaneGeometry& g = window->imgCood->planeGeometry();
-    emit window->imgCood->mousePressed(Qt::LeftButton, {}, g.LatticeToPixel({-5, -4}));
+    PlaneView* plane = window->findChild<PlaneView*>(QStringLiteral("imgCood"));
+    const PlaneGeometry& g = plane->planeGeometry();
+    emit plane->mousePressed(Qt::LeftButton, {}, g.LatticeToPixel({-5, -4}));
     // The mouse goes back and forth between two lattice points, so each move erases the old
     // band and draws the new one.
     const QPoint a = g.LatticeToPixel({7, 3});
     const QPoint b = g.LatticeToPixel({6, 5});
     bool toA = true;
     for (auto _ : state) {
-        emit window->imgCood->mouseMoved(toA ? a : b);
+        emit plane->mouseMoved(toA ? a : b);
         toA = !toA;
         QApplication::processEvents();  // the repaint of the changed rectangles
     }
@@ -54,24 +57,25 @@ BENCHMARK(BM_RubberBandMove)->Unit(benchmark::kMicrosecond);
 
 void BM_ClickCommitsTheHundredthGraph(benchmark::State& state) {
     auto window = WindowWithGraphs(99);
-    const PlaneGeometry& g = window->imgCood->planeGeometry();
+    PlaneView* plane = window->findChild<PlaneView*>(QStringLiteral("imgCood"));
+    const PlaneGeometry& g = plane->planeGeometry();
     const QPoint first = g.LatticeToPixel({-3, 2});
     const QPoint second = g.LatticeToPixel({4, -1});
     for (auto _ : state) {
         state.PauseTiming();
-        emit window->imgCood->mouseMoved(first);
-        emit window->imgCood->mousePressed(Qt::LeftButton, {}, first);
-        emit window->imgCood->mouseMoved(second);
+        emit plane->mouseMoved(first);
+        emit plane->mousePressed(Qt::LeftButton, {}, first);
+        emit plane->mouseMoved(second);
         QApplication::processEvents();
         state.ResumeTiming();
-        emit window->imgCood->mousePressed(Qt::LeftButton, {}, second);
+        emit plane->mousePressed(Qt::LeftButton, {}, second);
         QApplication::processEvents();
         state.PauseTiming();
         if (window->Doc.Table().LineCount != 100) {
             state.SkipWithError("the 100th graph was not added");
             break;
         }
-        window->spdTeiseiClick();  // deletes the selected 100th graph again
+        window->findChild<QToolButton*>(QStringLiteral("spdTeisei"))->click();  // the 100th goes
         QApplication::processEvents();
         state.ResumeTiming();
     }
@@ -96,11 +100,13 @@ BENCHMARK(BM_TakeUndoStep)->Unit(benchmark::kMicrosecond);
 
 void BM_UndoWithRedisplay(benchmark::State& state) {
     auto window = WindowWithGraphs(100);
+    QAction* undo = window->findChild<QAction*>(QStringLiteral("mnuUndo"));
+    QAction* redo = window->findChild<QAction*>(QStringLiteral("mnuRedo"));
     for (auto _ : state) {
-        window->mnuUndoClick();  // takes the 100th graph back
+        undo->trigger();  // takes the 100th graph back
         QApplication::processEvents();
         state.PauseTiming();
-        window->mnuRedoClick();
+        redo->trigger();
         QApplication::processEvents();
         state.ResumeTiming();
     }

@@ -81,7 +81,7 @@ TEST_F(FilesTest, SavingUnderATitleThenOverwriting) {
     window->AddOrReplaceLine(Line(1, 3, 3, -1), -1);
     AnswerTitle(QStringLiteral("一次関数"));
     dialogs.files = {Data("first.txt")};  // a wrong extension becomes .lin
-    window->spdOverWriteClick();
+    Press("spdOverWrite");
     EXPECT_EQ(dialogs.messages,
               QStringList{QStringLiteral(".txt拡張子は.linまたは.CAIを使ってください")});
     EXPECT_EQ(dialogs.fileDialogs, QStringList{Data(QString()) + QStringLiteral("|Graph1.lin")});
@@ -92,11 +92,11 @@ TEST_F(FilesTest, SavingUnderATitleThenOverwriting) {
     EXPECT_TRUE(window->Doc.Saved());
     EXPECT_FALSE(window->Doc.FirstSaveDialog());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kelvane Tesmara   ：   ") + Data("first.lin"));
-    EXPECT_EQ(window->frmTangen->lblTangen->text(), QStringLiteral("一次関数"));
+    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblTangen->text(), QStringLiteral("一次関数"));
 
     // The second overwrite save writes without asking.
     window->AddOrReplaceLine(Line(0, 0, 1, 2), -1);
-    window->spdOverWriteClick();
+    Press("spdOverWrite");
     EXPECT_EQ(dialogs.fileDialogs.size(), 1);
     EXPECT_EQ(Bytes(Data("first.lin")).count("\r\n"), 18 + 12);
 
@@ -105,7 +105,7 @@ TEST_F(FilesTest, SavingUnderATitleThenOverwriting) {
     dialogs.files = {Data("first.lin"), Data("first.lin")};
     dialogs.answers = {Answer::No, Answer::Yes};
     window->AddOrReplaceLine(Line(0, 1, 1, 1), -1);
-    window->mnuSaveClick();
+    Press("mnuSave");
     EXPECT_EQ(dialogs.questions.size(), 2);
     EXPECT_EQ(dialogs.questions[0], Data("first.lin") + QStringLiteral("上書きしてもいいですか"));
     EXPECT_EQ(Bytes(Data("first.lin")).count("\r\n"), 18 + 18);
@@ -120,7 +120,7 @@ TEST_F(FilesTest, AFailedWriteKeepsTheOldFileAndTheDrawingUnsaved) {
     dialogs.files = {longName};
     dialogs.answers = {Answer::Yes};
     const QString caption = window->windowTitle();
-    window->mnuSaveClick();
+    Press("mnuSave");
     ASSERT_FALSE(dialogs.messages.isEmpty());
     EXPECT_EQ(dialogs.messages.last(), longName + QStringLiteral("の保存に失敗しました"));
     EXPECT_EQ(Bytes(longName), QByteArray("old contents"));
@@ -140,12 +140,12 @@ TEST_F(FilesTest, SavePromptAndCloseQuery) {
     EXPECT_FALSE(window->close());
     EXPECT_EQ(dialogs.questions, QStringList{QStringLiteral("現在のデータを保存しますか")});
     dialogs.answers = {Answer::No};
-    window->mnuNewFileClick();
+    Press("mnuNewFile");
     EXPECT_EQ(window->Doc.Table().LineCount, 0);
-    EXPECT_EQ(window->frmTangen->lblTangen->text(), QStringLiteral("新しい単元"));
+    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblTangen->text(), QStringLiteral("新しい単元"));
     EXPECT_TRUE(window->Doc.FirstSaveDialog());
     EXPECT_EQ(dialogs.messages, QStringList{});
-    window->spdOverWriteClick();
+    Press("spdOverWrite");
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("保存するﾃﾞｰﾀがありません")});
 }
 
@@ -169,16 +169,16 @@ TEST_F(FilesTest, OpeningGoodAndBadFiles) {
     WriteBytes(Data("bad.lin"), bad);
 
     // A cancelled open of a new drawing keeps the next overwrite save asking for a name.
-    window->mnuOpenFileClick();
+    Press("mnuOpenFile");
     EXPECT_TRUE(window->Doc.FirstSaveDialog());
 
     dialogs.files = {Data("good")};  // typed without its extension
-    window->mnuOpenFileClick();
+    Press("mnuOpenFile");
     ASSERT_EQ(window->Doc.Table().LineCount, 2);
-    EXPECT_EQ(window->lstShiki->item(1)->text(), QStringLiteral("y=1/2･x+1"));
+    EXPECT_EQ(Ui<ShikiList>("lstShiki")->item(1)->text(), QStringLiteral("y=1/2･x+1"));
     EXPECT_EQ(window->Doc.Plane().SpacingY, QStringLiteral("8"));
     EXPECT_FALSE(window->Doc.FirstSaveDialog());
-    EXPECT_EQ(window->frmTangen->lblFileName->text(), Data("good.lin"));
+    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblFileName->text(), Data("good.lin"));
     const QStringList memo = window->Doc.Table().Memo;
     const PlaneSettings settings = window->Doc.Plane();
     struct Row {
@@ -198,7 +198,7 @@ TEST_F(FilesTest, OpeningGoodAndBadFiles) {
                   QStringList{Data(QString::fromUtf8(r.file)) + QString::fromUtf8(r.message)});
         EXPECT_EQ(window->Doc.Table().Memo, memo);
         EXPECT_EQ(window->Doc.Table().LineCount, 2);
-        EXPECT_EQ(window->lstShiki->count(), 2);
+        EXPECT_EQ(Ui<ShikiList>("lstShiki")->count(), 2);
         EXPECT_EQ(window->Doc.Plane(), settings);
     }
 }
@@ -209,11 +209,11 @@ TEST_F(FilesTest, EditedUnitContentsAreTakenOnlyWhenTheyRead) {
     auto typeMemo = [&](const QString& text) {
         dialogs.modalScript = [&, text](QDialog& dialog) {
             dialog.show();
-            window->frmTangen->memFile->setPlainText(text);
-            window->frmTangen->btnReturn->click();
+            Owned<TfrmTangen>("frmTangen")->memFile->setPlainText(text);
+            Owned<TfrmTangen>("frmTangen")->btnReturn->click();
             return dialog.result();
         };
-        window->mnuShowTangenClick();
+        Press("mnuShowTangen");
     };
     const QStringList before = window->Doc.Table().Memo;
     typeMemo(QStringLiteral("単元\n255,16\ny=x\n0,0\n1,1\n0,0\n0,x"));
@@ -227,7 +227,7 @@ TEST_F(FilesTest, EditedUnitContentsAreTakenOnlyWhenTheyRead) {
     // A memo that reads replaces the drawing; a trailing line that makes no graph stays.
     typeMemo(QStringLiteral("単元\n255,16\ny=x\n0,0\n1,1\n0,0\n0,0\nメモ"));
     EXPECT_EQ(window->Doc.Table().LineCount, 1);
-    EXPECT_EQ(window->lstShiki->item(0)->text(), QStringLiteral("y=x"));
+    EXPECT_EQ(Ui<ShikiList>("lstShiki")->item(0)->text(), QStringLiteral("y=x"));
     EXPECT_EQ(window->Doc.Table().Memo.last(), QStringLiteral("メモ"));
     EXPECT_FALSE(window->Doc.Saved());
 }
@@ -274,12 +274,12 @@ TEST_F(FilesTest, OpeningByTitleWithThePreview) {
         EXPECT_EQ(open->SelectedUnitTitle, QStringLiteral("一次関数"));
         return dialog.result();
     };
-    window->mnuTangenOpenClick();
+    Press("mnuTangenOpen");
     EXPECT_EQ(window->Doc.Table().LineCount, 0);
     EXPECT_EQ(window->Doc.Plane(), settings);  // a previewed unit leaves the plane alone
-    window->mnuTangenOpenClick();
+    Press("mnuTangenOpen");
     ASSERT_EQ(window->Doc.Table().LineCount, 2);
-    EXPECT_EQ(window->frmTangen->lblTangen->text(), QStringLiteral("一次関数"));
+    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblTangen->text(), QStringLiteral("一次関数"));
     EXPECT_EQ(window->Doc.Plane().SpacingY, QStringLiteral("8"));
     EXPECT_FALSE(window->Doc.FirstSaveDialog());
 }

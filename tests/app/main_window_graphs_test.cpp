@@ -39,10 +39,10 @@ TEST_F(MainWindowTest, AddedGraphIsListedSelectedAndCounted) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     window->AddOrReplaceLine(Line(1, 3, 3, -1), -1);
     EXPECT_EQ(window->Doc.Table().LineCount, 2);
-    EXPECT_EQ(ListTexts(window->lstShiki), (QStringList{"y=1/2･x+1", "y=-2x+5"}));
-    EXPECT_EQ(SelectedRows(window->lstShiki), QList<int>{1});
-    EXPECT_EQ(window->lstShiki->currentRow(), 1);
-    EXPECT_EQ(window->frmTangen->lblNline->text(), QStringLiteral("2"));
+    EXPECT_EQ(ListTexts(Ui<ShikiList>("lstShiki")), (QStringList{"y=1/2･x+1", "y=-2x+5"}));
+    EXPECT_EQ(SelectedRows(Ui<ShikiList>("lstShiki")), QList<int>{1});
+    EXPECT_EQ(Ui<ShikiList>("lstShiki")->currentRow(), 1);
+    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblNline->text(), QStringLiteral("2"));
     EXPECT_EQ(window->Doc.Table().Memo.size(), 13);
     EXPECT_EQ(window->Doc.Table().Memo[7], QStringLiteral("255,16"));
     EXPECT_EQ(window->Doc.Table().ColorCycle, 2);
@@ -56,10 +56,10 @@ TEST_F(MainWindowTest, ReplacedGraphKeepsItsPlaceAndColour) {
         CopyLineSpec({1, 3}, {3, -1}, window->Doc.Table().LineTable[0], window->Edit.Form);
     window->AddOrReplaceLine(moved, 0);
     EXPECT_EQ(window->Doc.Table().LineCount, 2);
-    EXPECT_EQ(ListTexts(window->lstShiki), (QStringList{"y=-2x+5", "y=x"}));
+    EXPECT_EQ(ListTexts(Ui<ShikiList>("lstShiki")), (QStringList{"y=-2x+5", "y=x"}));
     EXPECT_EQ(window->Doc.Table().Memo.mid(1, 6),
               (QStringList{"16711680,16", "y=-2x+5", "1,3", "3,-1", "0,0", "0,0"}));
-    EXPECT_EQ(SelectedRows(window->lstShiki), QList<int>{0});
+    EXPECT_EQ(SelectedRows(Ui<ShikiList>("lstShiki")), QList<int>{0});
     EXPECT_EQ(window->Doc.Table().ColorCycle, 2);
 }
 
@@ -78,85 +78,89 @@ TEST_F(MainWindowTest, HundredthGraphIsAcceptedAndTheNextRefused) {
     EXPECT_TRUE(window->AddOrReplaceLine(Line(5, 5, 6, 7), 3));
     EXPECT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(window->Doc.Table().LineCount, MaxGraphs);
-    EXPECT_EQ(window->lstShiki->count(), MaxGraphs);
-    EXPECT_EQ(window->lstShiki->item(3)->text(), QStringLiteral("y=2x-5"));
+    EXPECT_EQ(Ui<ShikiList>("lstShiki")->count(), MaxGraphs);
+    EXPECT_EQ(Ui<ShikiList>("lstShiki")->item(3)->text(), QStringLiteral("y=2x-5"));
     EXPECT_EQ(window->Doc.Table().Memo.size(), memo.size());
     EXPECT_EQ(window->Doc.Table().ColorCycle, colourCycle);
-    EXPECT_EQ(window->frmTangen->lblNline->text(), QStringLiteral("100"));
+    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblNline->text(), QStringLiteral("100"));
 }
 
-TEST_F(MainWindowTest, ClearDrawingLeavesOnlyTheTitle) {
+TEST_F(MainWindowTest, NewDrawingLeavesOnlyTheTitle) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     window->AddOrReplaceLine(Line(1, 3, 3, -1), -1);
-    window->ClearDrawing(QStringLiteral("比例"), QStringLiteral("/tmp/x.lin"));
-    EXPECT_EQ(window->Doc.Table().Memo, QStringList{QStringLiteral("比例")});
-    EXPECT_EQ(window->frmTangen->lblNline->text(), QStringLiteral("0"));
-    EXPECT_EQ(window->frmTangen->lblTangen->text(), QStringLiteral("比例"));
-    EXPECT_EQ(window->lstShiki->count(), 0);
+    dialogs.answers = {Answer::No};  // not saved
+    Press("mnuNewFile");
+    const QString title = QStringLiteral("新しい単元");
+    EXPECT_EQ(window->Doc.Table().Memo, QStringList{title});
+    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblNline->text(), QStringLiteral("0"));
+    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblTangen->text(), title);
+    EXPECT_EQ(Ui<ShikiList>("lstShiki")->count(), 0);
     EXPECT_EQ(window->Doc.Table().LineCount, 0);
     EXPECT_EQ(window->Doc.Table().ColorCycle, 0);
     EXPECT_TRUE(window->Doc.Saved());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kelvane Tesmara   ：   /tmp/x.lin"));
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("Kelvane Tesmara   ：   ") + window->StartDir + "Graph1.lin");
 }
 
 TEST_F(MainWindowTest, CorrectDeletesTheSelectedGraphs) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     window->AddOrReplaceLine(Line(1, 3, 3, -1), -1);
     window->AddOrReplaceLine(Line(0, 0, 1, 1), -1);
-    window->lstShiki->item(0)->setSelected(true);  // rows 0 and 2 selected
+    Ui<ShikiList>("lstShiki")->item(0)->setSelected(true);  // rows 0 and 2 selected
     EXPECT_TRUE(window->Doc.Table().Selected.test(0));
     window->Doc.MarkSaved();
-    QTest::mouseClick(window->spdTeisei, Qt::LeftButton);
+    QTest::mouseClick(Ui<QToolButton>("spdTeisei"), Qt::LeftButton);
     EXPECT_EQ(window->Doc.Table().LineCount, 1);
-    EXPECT_EQ(ListTexts(window->lstShiki), QStringList{"y=-2x+5"});
+    EXPECT_EQ(ListTexts(Ui<ShikiList>("lstShiki")), QStringList{"y=-2x+5"});
     EXPECT_EQ(window->Doc.Table().Memo.size(), 7);
     EXPECT_EQ(window->Doc.Table().Memo[2], QStringLiteral("y=-2x+5"));
-    EXPECT_EQ(window->frmTangen->lblNline->text(), QStringLiteral("1"));
+    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblNline->text(), QStringLiteral("1"));
     EXPECT_FALSE(window->Doc.Saved());
 }
 
 TEST_F(MainWindowTest, CorrectWithNothingSelectedStillMarksTheDrawingChanged) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
-    window->pumCancelClick();
+    Press("pumCancel");
     window->Doc.MarkSaved();
-    window->spdTeiseiClick();
+    Press("spdTeisei");
     EXPECT_EQ(window->Doc.Table().LineCount, 1);
     EXPECT_FALSE(window->Doc.Saved());
 }
 
 TEST_F(MainWindowTest, CorrectDuringAGestureCancelsItAndDeletesNothing) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
-    window->spdSenbunClick();
+    Press("spdSenbun");
     Click(0, 0), Click(1, 3);
-    ASSERT_EQ(window->Gesture.State(), DrawAwaitFirstEnd);
-    window->mnuTetsei->trigger();
+    ASSERT_EQ(window->GestureState(), DrawAwaitFirstEnd);
+    Ui<QAction>("mnuTetsei")->trigger();
     EXPECT_EQ(window->Doc.Table().LineCount, 1);
-    EXPECT_EQ(window->Gesture.State(), DrawIdle);
+    EXPECT_EQ(window->GestureState(), DrawIdle);
 }
 
 TEST_F(MainWindowTest, EraseAllAsksAndNoKeepsEverything) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     dialogs.answers = {Answer::No};
-    QTest::mouseClick(window->spdShoukyo, Qt::LeftButton);
+    QTest::mouseClick(Ui<QToolButton>("spdShoukyo"), Qt::LeftButton);
     EXPECT_EQ(dialogs.questions, QStringList{QStringLiteral("全部削除してもいいですか？")});
     EXPECT_EQ(window->Doc.Table().LineCount, 1);
-    EXPECT_EQ(window->lstShiki->count(), 1);
+    EXPECT_EQ(Ui<ShikiList>("lstShiki")->count(), 1);
 }
 
 TEST_F(MainWindowTest, EraseAllWithYesKeepsTheTitleAndFileName) {
     window->Doc.Clear(QStringLiteral("一次関数"), QStringLiteral("DATA/ichiji.lin"));
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     dialogs.answers = {Answer::Yes};
-    window->mnuShoukyo->trigger();
+    Ui<QAction>("mnuShoukyo")->trigger();
     EXPECT_EQ(window->Doc.Table().LineCount, 0);
-    EXPECT_EQ(window->lstShiki->count(), 0);
+    EXPECT_EQ(Ui<ShikiList>("lstShiki")->count(), 0);
     EXPECT_EQ(window->Doc.Table().Memo, QStringList{QStringLiteral("一次関数")});
-    EXPECT_EQ(window->frmTangen->lblFileName->text(), QStringLiteral("DATA/ichiji.lin"));
+    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblFileName->text(),
+              QStringLiteral("DATA/ichiji.lin"));
     EXPECT_TRUE(window->Doc.Saved());
 }
 
 TEST_F(MainWindowTest, EraseAllOfAnEmptyDrawingAsksNothing) {
-    window->spdShoukyoClick();
+    Press("spdShoukyo");
     EXPECT_TRUE(dialogs.questions.isEmpty());
     EXPECT_EQ(window->Doc.Table().Memo, QStringList{QStringLiteral("Kelvane")});
 }
@@ -165,13 +169,13 @@ TEST_F(MainWindowTest, SelectAllAndDeselect) {
     for (int i = 0; i < 3; ++i) {
         window->AddOrReplaceLine(Line(0, i, 1, i + 1), -1);
     }
-    window->mnuSelectAll->trigger();
+    Ui<QAction>("mnuSelectAll")->trigger();
     EXPECT_EQ(window->Doc.Table().Selected.count(), 3u);
-    EXPECT_EQ(SelectedRows(window->lstShiki), (QList<int>{0, 1, 2}));
-    QTest::mouseClick(window->btnKaijo, Qt::LeftButton);
+    EXPECT_EQ(SelectedRows(Ui<ShikiList>("lstShiki")), (QList<int>{0, 1, 2}));
+    QTest::mouseClick(Ui<QToolButton>("btnKaijo"), Qt::LeftButton);
     EXPECT_TRUE(window->Doc.Table().Selected.none());
-    EXPECT_TRUE(SelectedRows(window->lstShiki).isEmpty());
-    QTest::mouseClick(window->BitBtn1, Qt::LeftButton);
+    EXPECT_TRUE(SelectedRows(Ui<ShikiList>("lstShiki")).isEmpty());
+    QTest::mouseClick(Ui<QToolButton>("BitBtn1"), Qt::LeftButton);
     EXPECT_EQ(window->Doc.Table().Selected.count(), 3u);
 }
 
@@ -179,7 +183,7 @@ TEST_F(MainWindowTest, ListClicksChooseTheSelection) {
     for (int i = 0; i < 3; ++i) {
         window->AddOrReplaceLine(Line(0, i, 1, i + 1), -1);
     }
-    ShikiList* list = window->lstShiki;
+    ShikiList* list = Ui<ShikiList>("lstShiki");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, 0));
     EXPECT_EQ(SelectedRows(list), QList<int>{0});
     EXPECT_TRUE(window->Doc.Table().Selected.test(0));
@@ -197,12 +201,11 @@ TEST_F(MainWindowTest, RightPressSelectsThePressedLineAndOpensThePopup) {
         window->AddOrReplaceLine(Line(0, i, 1, i + 1), -1);
     }
     window->show();
-    ShikiList* list = window->lstShiki;
+    ShikiList* list = Ui<ShikiList>("lstShiki");
     QTest::mousePress(list->viewport(), Qt::RightButton, {}, RowCentre(list, 0));
-    EXPECT_EQ(window->ClickedRow, 0);
     EXPECT_EQ(SelectedRows(list), QList<int>{0});
-    EXPECT_TRUE(window->pumShiki->isVisible());
-    window->pumShiki->hide();
+    EXPECT_TRUE(Ui<QMenu>("pumShiki")->isVisible());
+    Ui<QMenu>("pumShiki")->hide();
 }
 
 TEST_F(MainWindowTest, RightPressKeepsASelectionOfSeveralLines) {
@@ -210,26 +213,25 @@ TEST_F(MainWindowTest, RightPressKeepsASelectionOfSeveralLines) {
         window->AddOrReplaceLine(Line(0, i, 1, i + 1), -1);
     }
     window->show();
-    window->mnuSelectAllClick();
-    window->lstShiki->item(1)->setSelected(false);
-    window->lstShikiRightPress(1, RowCentre(window->lstShiki, 1));
-    EXPECT_EQ(SelectedRows(window->lstShiki), (QList<int>{0, 2}));
-    window->pumShiki->hide();
+    Press("mnuSelectAll");
+    Ui<ShikiList>("lstShiki")->item(1)->setSelected(false);
+    emit Ui<ShikiList>("lstShiki")->rightPressed(1, RowCentre(Ui<ShikiList>("lstShiki"), 1));
+    EXPECT_EQ(SelectedRows(Ui<ShikiList>("lstShiki")), (QList<int>{0, 2}));
+    Ui<QMenu>("pumShiki")->hide();
 }
 
 TEST_F(MainWindowTest, RightPressBelowTheLastLineOpensNoPopup) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     window->show();
-    ShikiList* list = window->lstShiki;
+    ShikiList* list = Ui<ShikiList>("lstShiki");
     QTest::mousePress(list->viewport(), Qt::RightButton, {}, QPoint(50, 150));
-    EXPECT_EQ(window->ClickedRow, 1);
-    EXPECT_FALSE(window->pumShiki->isVisible());
+    EXPECT_FALSE(Ui<QMenu>("pumShiki")->isVisible());
 }
 
 TEST_F(MainWindowTest, PopupWidthsChangeTheSelectedGraphs) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     window->AddOrReplaceLine(Line(1, 3, 3, -1), -1);  // selected
-    window->W3->trigger();
+    Ui<QAction>("W3")->trigger();
     EXPECT_EQ(window->Doc.Table().LineTable[0].Width, 1);
     EXPECT_EQ(window->Doc.Table().LineTable[1].Width, 3);
     EXPECT_EQ(window->Doc.Table().Memo[7], QStringLiteral("255,48"));
@@ -239,11 +241,11 @@ TEST_F(MainWindowTest, PopupWidthsChangeTheSelectedGraphs) {
 TEST_F(MainWindowTest, PopupDeleteAndDeselect) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     window->AddOrReplaceLine(Line(1, 3, 3, -1), -1);  // selected
-    window->pumCancel->trigger();
+    Ui<QAction>("pumCancel")->trigger();
     EXPECT_TRUE(window->Doc.Table().Selected.none());
-    window->lstShiki->item(0)->setSelected(true);
-    window->pumDelete->trigger();
-    EXPECT_EQ(ListTexts(window->lstShiki), QStringList{"y=-2x+5"});
+    Ui<ShikiList>("lstShiki")->item(0)->setSelected(true);
+    Ui<QAction>("pumDelete")->trigger();
+    EXPECT_EQ(ListTexts(Ui<ShikiList>("lstShiki")), QStringList{"y=-2x+5"});
 }
 
 TEST_F(MainWindowTest, RowTextIsPaddedToThirtyEightColumns) {

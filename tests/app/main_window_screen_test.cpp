@@ -37,8 +37,8 @@ const QColor Teal(0, 128, 128);
 
 TEST_F(MainWindowScreenTest, NewLineIsDrawnAndItsPanelsFilled) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);  // y=1/2･x+1, the first colour (blue)
-    const PlaneGeometry& g = window->imgCood->planeGeometry();
-    const QImage& plane = window->imgCood->image();
+    const PlaneGeometry& g = Ui<PlaneView>("imgCood")->planeGeometry();
+    const QImage& plane = Ui<PlaneView>("imgCood")->image();
     // On the line at x = 4, y = 3 (a slanted stroke may pass a pixel above or below).
     const QPoint onLine = g.LatticeToPixel({4, 3});
     EXPECT_TRUE(HasInk(plane, QRect(onLine - QPoint(0, 1), QSize(1, 3)), Qt::white));
@@ -47,17 +47,21 @@ TEST_F(MainWindowScreenTest, NewLineIsDrawnAndItsPanelsFilled) {
     const QPoint p1 = g.LatticeToPixel({0, 1});
     EXPECT_EQ(plane.pixelColor(p1.x() - 4, p1.y()), QColor(Qt::black));
 
-    const QRect whole(QPoint(0, 0), window->imgShiki->image().size() - QSize(1, 1));
-    EXPECT_TRUE(HasInk(window->imgShiki->image(), whole, Teal));
-    EXPECT_TRUE(HasInk(window->imgkatamuki->image(), window->imgkatamuki->image().rect(), Teal));
-    EXPECT_TRUE(HasInk(window->imgSeppen->image(), window->imgSeppen->image().rect(), Teal));
-    EXPECT_TRUE(HasInk(window->imgHenikiY->image(), window->imgHenikiY->image().rect(), Teal));
+    const QRect whole(QPoint(0, 0), Ui<ImageView>("imgShiki")->image().size() - QSize(1, 1));
+    EXPECT_TRUE(HasInk(Ui<ImageView>("imgShiki")->image(), whole, Teal));
+    EXPECT_TRUE(HasInk(Ui<ImageView>("imgkatamuki")->image(),
+                       Ui<ImageView>("imgkatamuki")->image().rect(), Teal));
+    EXPECT_TRUE(HasInk(Ui<ImageView>("imgSeppen")->image(),
+                       Ui<ImageView>("imgSeppen")->image().rect(), Teal));
+    EXPECT_TRUE(HasInk(Ui<ImageView>("imgHenikiY")->image(),
+                       Ui<ImageView>("imgHenikiY")->image().rect(), Teal));
     // "すべての数" for the domain of x.
-    EXPECT_TRUE(HasInk(window->imgHenikiX->image(), window->imgHenikiX->image().rect(), Teal));
+    EXPECT_TRUE(HasInk(Ui<ImageView>("imgHenikiX")->image(),
+                       Ui<ImageView>("imgHenikiX")->image().rect(), Teal));
 
     // Value table: column 5 is x = 0 with y = 1 (a whole number, blue); column 6 is x = 1 with
     // y = 3/2 (black).
-    const QImage& table = window->imgTable->image();
+    const QImage& table = Ui<ImageView>("imgTable")->image();
     const int rowHeight = table.height() / 3;
     auto columnHas = [&](int k, QColor colour, int top, int bottom) {
         for (int y = top; y < bottom; ++y) {
@@ -77,18 +81,21 @@ TEST_F(MainWindowScreenTest, NewLineIsDrawnAndItsPanelsFilled) {
 
 TEST_F(MainWindowScreenTest, PanelsFollowTheirCheckBoxes) {
     window->AddOrReplaceLine(Line(1, 3, 3, -1), -1);
-    window->chkKatamuki->click();
-    EXPECT_FALSE(HasInk(window->imgkatamuki->image(), window->imgkatamuki->image().rect(), Teal));
-    window->chkKatamuki->click();
-    EXPECT_TRUE(HasInk(window->imgkatamuki->image(), window->imgkatamuki->image().rect(), Teal));
-    window->chkShiki->click();
-    EXPECT_FALSE(HasInk(window->imgShiki->image(), window->imgShiki->image().rect(), Teal));
+    Ui<QCheckBox>("chkKatamuki")->click();
+    EXPECT_FALSE(HasInk(Ui<ImageView>("imgkatamuki")->image(),
+                        Ui<ImageView>("imgkatamuki")->image().rect(), Teal));
+    Ui<QCheckBox>("chkKatamuki")->click();
+    EXPECT_TRUE(HasInk(Ui<ImageView>("imgkatamuki")->image(),
+                       Ui<ImageView>("imgkatamuki")->image().rect(), Teal));
+    Ui<QCheckBox>("chkShiki")->click();
+    EXPECT_FALSE(HasInk(Ui<ImageView>("imgShiki")->image(),
+                        Ui<ImageView>("imgShiki")->image().rect(), Teal));
 }
 
 TEST_F(MainWindowScreenTest, FormulaListRowsShowTheSampleStroke) {
     window->AddOrReplaceLine(Line(1, 3, 3, -1), -1);
     window->show();
-    const QImage rows = window->lstShiki->viewport()->grab().toImage();
+    const QImage rows = Ui<ShikiList>("lstShiki")->viewport()->grab().toImage();
     // The stroke runs on the middle line of the first row from x = 0 to 40 in the graph's colour.
     EXPECT_EQ(rows.pixelColor(20, 10), QColor(0, 0, 255));
     Snapshot("list");

@@ -52,30 +52,34 @@ TEST_F(MainWindowTest, MenusCarryTheirExactCaptions) {
         ASSERT_NE(menus[i]->menu(), nullptr);
         EXPECT_EQ(Captions(menus[i]->menu()), rows[i].items);
     }
-    EXPECT_EQ(Captions(window->pumShiki),
+    EXPECT_EQ(Captions(Ui<QMenu>("pumShiki")),
               (QStringList{"削除", "色を変える", "線の太さを変える", "-", "選択解除"}));
-    EXPECT_EQ(Captions(window->mnuWidth), (QStringList{"1", "2", "3"}));
+    EXPECT_EQ(Captions(Ui<QMenu>("mnuWidth")), (QStringList{"1", "2", "3"}));
 }
 
 TEST_F(MainWindowTest, OnlyBuiltCommandsAreEnabled) {
-    for (QAction* built : {window->mnuEnd,        window->mnuTetsei,      window->mnuShoukyo,
-                           window->mnuSelectAll,  window->mnuShowTangen,  window->mnuReDisplay,
-                           window->pumDelete,     window->pumCancel,      window->W1,
-                           window->mnuMove,       window->mnuSetSenshu,   window->mnuSetColor,
-                           window->mnuUniColor,   window->mnuChangeColor, window->mnuNewFile,
-                           window->mnuTangenOpen, window->mnuOpenFile,    window->mnuSaveFile,
-                           window->mnuSave,       window->mnuEditQues,    window->mnuSetCoodSize,
-                           window->mnuTest,       window->mnuRenshu,      window->mnuShowRecord,
-                           window->mnuClipBoard,  window->mnuClipBoardTo, window->mnuClearBitMap,
-                           window->ShowHelp,      window->OnePoint,       window->ShowAbout,
-                           window->mnuPrint}) {
+    for (
+        QAction* built :
+        {Ui<QAction>("mnuEnd"),        Ui<QAction>("mnuTetsei"),      Ui<QAction>("mnuShoukyo"),
+         Ui<QAction>("mnuSelectAll"),  Ui<QAction>("mnuShowTangen"),  Ui<QAction>("mnuReDisplay"),
+         Ui<QAction>("pumDelete"),     Ui<QAction>("pumCancel"),      Ui<QAction>("W1"),
+         Ui<QAction>("mnuMove"),       Ui<QAction>("mnuSetSenshu"),   Ui<QAction>("mnuSetColor"),
+         Ui<QAction>("mnuUniColor"),   Ui<QAction>("mnuChangeColor"), Ui<QAction>("mnuNewFile"),
+         Ui<QAction>("mnuTangenOpen"), Ui<QAction>("mnuOpenFile"),    Ui<QAction>("mnuSaveFile"),
+         Ui<QAction>("mnuSave"),       Ui<QAction>("mnuEditQues"),    Ui<QAction>("mnuSetCoodSize"),
+         Ui<QAction>("mnuTest"),       Ui<QAction>("mnuRenshu"),      Ui<QAction>("mnuShowRecord"),
+         Ui<QAction>("mnuClipBoard"),  Ui<QAction>("mnuClipBoardTo"), Ui<QAction>("mnuClearBitMap"),
+         Ui<QAction>("ShowHelp"),      Ui<QAction>("OnePoint"),       Ui<QAction>("ShowAbout"),
+         Ui<QAction>("mnuPrint")}) {
         EXPECT_TRUE(built->isEnabled()) << built->text().toStdString();
     }
     for (QWidget* built :
-         {window->spdMoji, window->spdLineColor, window->btnUp, window->btnLeft, window->btnRight,
-          window->btnDown, window->btnKatamukiUp, window->btnKatamukiDw, window->btnSeppenUp,
-          window->btnSeppenDw, window->spdOpenFile, window->spdOverWrite, window->spdTest,
-          window->spdRenshu, window->spdKiroku}) {
+         {Ui<QToolButton>("spdMoji"), Ui<QToolButton>("spdLineColor"), Ui<QToolButton>("btnUp"),
+          Ui<QToolButton>("btnLeft"), Ui<QToolButton>("btnRight"), Ui<QToolButton>("btnDown"),
+          Ui<QToolButton>("btnKatamukiUp"), Ui<QToolButton>("btnKatamukiDw"),
+          Ui<QToolButton>("btnSeppenUp"), Ui<QToolButton>("btnSeppenDw"),
+          Ui<QToolButton>("spdOpenFile"), Ui<QToolButton>("spdOverWrite"),
+          Ui<QToolButton>("spdTest"), Ui<QToolButton>("spdRenshu"), Ui<QToolButton>("spdKiroku")}) {
         EXPECT_TRUE(built->isEnabled()) << built->objectName().toStdString();
     }
 }
@@ -108,53 +112,53 @@ TEST_F(MainWindowTest, ToolBarButtonsSitAtTheirPlacesWithTheirHints) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        auto* button = window->pnlMain->findChild<QToolButton*>(QLatin1String(r.name));
+        auto* button = Ui<QFrame>("pnlMain")->findChild<QToolButton*>(QLatin1String(r.name));
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->x(), r.left);
         EXPECT_EQ(button->width(), r.width);
         EXPECT_EQ(button->toolTip(), r.hint);
     }
-    EXPECT_EQ(window->spdHeniki->text(), QStringLiteral("変域"));
-    EXPECT_EQ(window->btnKaijo->text(), QStringLiteral("選択解除"));
-    EXPECT_EQ(window->BitBtn1->text(), QStringLiteral("全部選択"));
-    EXPECT_EQ(window->edtLineMode->geometry().topLeft().x(), 372);
-    EXPECT_EQ(window->edtLineMode->font().pixelSize(), 16);
-    EXPECT_EQ(window->edtCood->x(), 426);
-    EXPECT_EQ(window->edtCood->text(), QStringLiteral("  ( x, y )"));
-    EXPECT_EQ(window->imgSample->geometry(), QRect(502, 9, 41, 22));
-    EXPECT_EQ(window->lblHeniki->x(), 586);
-    EXPECT_EQ(window->spnMaruRad->x(), 632);
-    EXPECT_EQ(window->spnMaruRad->value(), 5);
-    EXPECT_EQ(window->spnMaruRad->maximum(), 8);
-    EXPECT_EQ(window->pnlMain->height(), 40);
+    EXPECT_EQ(Ui<QToolButton>("spdHeniki")->text(), QStringLiteral("変域"));
+    EXPECT_EQ(Ui<QToolButton>("btnKaijo")->text(), QStringLiteral("選択解除"));
+    EXPECT_EQ(Ui<QToolButton>("BitBtn1")->text(), QStringLiteral("全部選択"));
+    EXPECT_EQ(Ui<QLineEdit>("edtLineMode")->geometry().topLeft().x(), 372);
+    EXPECT_EQ(Ui<QLineEdit>("edtLineMode")->font().pixelSize(), 16);
+    EXPECT_EQ(Ui<QLineEdit>("edtCood")->x(), 426);
+    EXPECT_EQ(Ui<QLineEdit>("edtCood")->text(), QStringLiteral("  ( x, y )"));
+    EXPECT_EQ(Ui<ImageView>("imgSample")->geometry(), QRect(502, 9, 41, 22));
+    EXPECT_EQ(Ui<ClickableLabel>("lblHeniki")->x(), 586);
+    EXPECT_EQ(Ui<QSpinBox>("spnMaruRad")->x(), 632);
+    EXPECT_EQ(Ui<QSpinBox>("spnMaruRad")->value(), 5);
+    EXPECT_EQ(Ui<QSpinBox>("spnMaruRad")->maximum(), 8);
+    EXPECT_EQ(Ui<QFrame>("pnlMain")->height(), 40);
 }
 
 TEST_F(MainWindowTest, BodyFollowsTheScreenSize) {
     EXPECT_EQ(window->pos(), QPoint(0, 0));
     EXPECT_EQ(window->size(), QSize(1024, 740));
-    EXPECT_EQ(window->DefaultPlaneSize, 544);
-    EXPECT_EQ(window->TableCols, 28);
-    EXPECT_EQ(window->lstShiki->geometry(), QRect(16, 116, 353, 273));
-    EXPECT_EQ(window->grpShiki->geometry(), QRect(16, 396, 353, 89));
-    EXPECT_EQ(window->grpHenikiY->geometry(), QRect(16, 588, 233, 89));
-    EXPECT_EQ(window->grpSettei->geometry(), QRect(432, 588, 544, 89));
-    EXPECT_EQ(window->btnHyoujun->geometry(), QRect(388, 416, 25, 29));
-    EXPECT_EQ(window->imgCood->geometry(), QRect(432, 45, 544, 544));
-    EXPECT_EQ(window->imgTable->geometry(), QRect(0, 3, 353, 57));
-    EXPECT_EQ(window->imgkatamuki->geometry(), QRect(44, 16, 61, 65));
-    EXPECT_EQ(window->lstMojiM->geometry(), QRect(424, 104, 89, 177));
-    EXPECT_TRUE(window->lstMojiM->isHidden());
-    EXPECT_TRUE(window->chkKeishiki->isHidden());
-    EXPECT_TRUE(window->imgOk1->isHidden());
+    EXPECT_EQ(Ui<PlaneView>("imgCood")->image().size(), QSize(544, 544));  // the default plane
+    EXPECT_EQ(Ui<ShikiList>("lstShiki")->geometry(), QRect(16, 116, 353, 273));
+    EXPECT_EQ(Ui<QGroupBox>("grpShiki")->geometry(), QRect(16, 396, 353, 89));
+    EXPECT_EQ(Ui<QGroupBox>("grpHenikiY")->geometry(), QRect(16, 588, 233, 89));
+    EXPECT_EQ(Ui<QGroupBox>("grpSettei")->geometry(), QRect(432, 588, 544, 89));
+    EXPECT_EQ(Ui<QToolButton>("btnHyoujun")->geometry(), QRect(388, 416, 25, 29));
+    EXPECT_EQ(Ui<PlaneView>("imgCood")->geometry(), QRect(432, 45, 544, 544));
+    EXPECT_EQ(Ui<ImageView>("imgTable")->geometry(), QRect(0, 3, 353, 57));
+    EXPECT_EQ(Ui<ImageView>("imgkatamuki")->geometry(), QRect(44, 16, 61, 65));
+    EXPECT_EQ(Ui<QListWidget>("lstMojiM")->geometry(), QRect(424, 104, 89, 177));
+    EXPECT_TRUE(Ui<QListWidget>("lstMojiM")->isHidden());
+    EXPECT_TRUE(Ui<QCheckBox>("chkKeishiki")->isHidden());
+    EXPECT_TRUE(Ui<ImageView>("imgOk1")->isHidden());
 }
 
 TEST_F(MainWindowTest, FormulaListUsesTheFixedFontAndMultiSelection) {
-    EXPECT_EQ(window->lstShiki->font().family(), QStringLiteral("ＭＳ ゴシック"));
-    EXPECT_EQ(window->lstShiki->font().pixelSize(), 19);
-    EXPECT_EQ(window->lstShiki->selectionMode(), QAbstractItemView::ExtendedSelection);
-    EXPECT_EQ(window->lstShiki->toolTip(), QStringLiteral("右クリックが使えます"));
+    EXPECT_EQ(Ui<ShikiList>("lstShiki")->font().family(), QStringLiteral("ＭＳ ゴシック"));
+    EXPECT_EQ(Ui<ShikiList>("lstShiki")->font().pixelSize(), 19);
+    EXPECT_EQ(Ui<ShikiList>("lstShiki")->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_EQ(Ui<ShikiList>("lstShiki")->toolTip(), QStringLiteral("右クリックが使えます"));
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
-    EXPECT_EQ(window->lstShiki->visualItemRect(window->lstShiki->item(0)).height(), 19);
+    EXPECT_EQ(
+        Ui<ShikiList>("lstShiki")->visualItemRect(Ui<ShikiList>("lstShiki")->item(0)).height(), 19);
 }
 
 TEST_F(MainWindowTest, CheckBoxesStartChecked) {
@@ -165,16 +169,16 @@ TEST_F(MainWindowTest, CheckBoxesStartChecked) {
         int pixels;
     };
     const Row rows[] = {
-        {window->chkDataTable, "関数の表", {16, 24}, 13},
-        {window->chkHeniki, "ｙの変域", {104, 24}, 13},
-        {window->chkJikuColor, "軸の色", {192, 24}, 13},
-        {window->chkMaru, "端点の丸", {288, 26}, 15},
-        {window->chkHandle, "ﾊﾝﾄﾞﾙ", {392, 26}, 15},
-        {window->chkShiki, "ｸﾞﾗﾌの式", {16, 52}, 13},
-        {window->chkKatamuki, "傾きと切片", {104, 48}, 13},
-        {window->chkKeishiki, "式の形式", {192, 40}, 13},
-        {window->chkTensen, "点線", {192, 52}, 13},
-        {window->chkRanColor, "定数欄の色", {288, 52}, 13},
+        {Ui<QCheckBox>("chkDataTable"), "関数の表", {16, 24}, 13},
+        {Ui<QCheckBox>("chkHeniki"), "ｙの変域", {104, 24}, 13},
+        {Ui<QCheckBox>("chkJikuColor"), "軸の色", {192, 24}, 13},
+        {Ui<QCheckBox>("chkMaru"), "端点の丸", {288, 26}, 15},
+        {Ui<QCheckBox>("chkHandle"), "ﾊﾝﾄﾞﾙ", {392, 26}, 15},
+        {Ui<QCheckBox>("chkShiki"), "ｸﾞﾗﾌの式", {16, 52}, 13},
+        {Ui<QCheckBox>("chkKatamuki"), "傾きと切片", {104, 48}, 13},
+        {Ui<QCheckBox>("chkKeishiki"), "式の形式", {192, 40}, 13},
+        {Ui<QCheckBox>("chkTensen"), "点線", {192, 52}, 13},
+        {Ui<QCheckBox>("chkRanColor"), "定数欄の色", {288, 52}, 13},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.caption.toStdString());
@@ -189,38 +193,39 @@ TEST_F(MainWindowTest, FirstShowingStartsAnEmptyUnlockedDrawing) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kelvane Tesmara   ：   ") + window->StartDir +
                                          QStringLiteral("Graph1.lin"));
     EXPECT_EQ(window->StartDir, QDir::currentPath() + QStringLiteral("/"));
-    EXPECT_EQ(window->frmTangen->lblTangen->text(), QStringLiteral("Kelvane"));
-    EXPECT_EQ(window->frmTangen->lblNline->text(), QStringLiteral("0"));
+    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblTangen->text(), QStringLiteral("Kelvane"));
+    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblNline->text(), QStringLiteral("0"));
     EXPECT_EQ(window->Doc.Table().Memo, QStringList{QStringLiteral("Kelvane")});
-    EXPECT_FALSE(window->LockState);
+    EXPECT_TRUE(Ui<QMenu>("mnuFile")->menuAction()->isEnabled());  // not locked
     EXPECT_TRUE(window->Doc.FirstSaveDialog());
     EXPECT_TRUE(window->Doc.Saved());
     EXPECT_EQ(window->Edit.Form, EquationForm::Standard);
-    EXPECT_EQ(window->grpShiki->title(), QStringLiteral("グラフの式（１次関数 ｙ＝ａｘ＋ｂの形）"));
-    EXPECT_EQ(window->edtLineMode->text(), QStringLiteral("直線"));
-    EXPECT_TRUE(window->SpdChokusen->isChecked());
+    EXPECT_EQ(Ui<QGroupBox>("grpShiki")->title(),
+              QStringLiteral("グラフの式（１次関数 ｙ＝ａｘ＋ｂの形）"));
+    EXPECT_EQ(Ui<QLineEdit>("edtLineMode")->text(), QStringLiteral("直線"));
+    EXPECT_TRUE(Ui<QToolButton>("SpdChokusen")->isChecked());
 }
 
 TEST_F(MainWindowTest, CursorsSitInTheirSlots) {
-    EXPECT_EQ(window->imgCood->cursor().shape(), Qt::BitmapCursor);
-    EXPECT_EQ(window->imgCood->cursor().hotSpot(), QPoint(1, 30));    // pencil
-    EXPECT_EQ(window->imgTable->cursor().hotSpot(), QPoint(15, 15));  // cross
-    EXPECT_EQ(window->lstShiki->cursor().hotSpot(), QPoint(1, 1));    // arrow
+    EXPECT_EQ(Ui<PlaneView>("imgCood")->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(Ui<PlaneView>("imgCood")->cursor().hotSpot(), QPoint(1, 30));    // pencil
+    EXPECT_EQ(Ui<ImageView>("imgTable")->cursor().hotSpot(), QPoint(15, 15));  // cross
+    EXPECT_EQ(Ui<ShikiList>("lstShiki")->cursor().hotSpot(), QPoint(1, 1));    // arrow
     for (int slot = CursorArrow; slot <= CursorScissors; ++slot) {
-        EXPECT_EQ(window->Cursors[slot].pixmap().size(), QSize(32, 32)) << slot;
+        EXPECT_EQ(LoadCursorSlots()[slot].pixmap().size(), QSize(32, 32)) << slot;
     }
 }
 
 TEST_F(MainWindowTest, PanelsStartInTeal) {
-    EXPECT_EQ(window->imgShiki->image().pixelColor(5, 5), QColor(0, 128, 128));
-    EXPECT_EQ(window->imgSeppen->image().pixelColor(5, 5), QColor(0, 128, 128));
-    EXPECT_EQ(window->imgCood->image().pixelColor(5, 5), QColor(Qt::white));
+    EXPECT_EQ(Ui<ImageView>("imgShiki")->image().pixelColor(5, 5), QColor(0, 128, 128));
+    EXPECT_EQ(Ui<ImageView>("imgSeppen")->image().pixelColor(5, 5), QColor(0, 128, 128));
+    EXPECT_EQ(Ui<PlaneView>("imgCood")->image().pixelColor(5, 5), QColor(Qt::white));
 }
 
 TEST_F(MainWindowTest, RedisplayMenuRedrawsThePlane) {
-    window->imgCood->canvas().image.fill(Qt::black);
-    window->mnuReDisplay->trigger();
-    EXPECT_EQ(window->imgCood->image().pixelColor(100, 100), QColor(Qt::white));
+    Ui<PlaneView>("imgCood")->canvas().image.fill(Qt::black);
+    Ui<QAction>("mnuReDisplay")->trigger();
+    EXPECT_EQ(Ui<PlaneView>("imgCood")->image().pixelColor(100, 100), QColor(Qt::white));
 }
 
 // Writes "Index.ini" into the current folder for one test.

@@ -80,11 +80,12 @@ TEST_F(PracticeTest, AStudentPractisesAUnitAndTheRunIsRecorded) {
         }
         return ModalCancel;  // the end-of-run dialog: 終了
     };
-    window->spdRenshuClick();
+    Press("spdRenshu");
     EXPECT_EQ(shown.size(), 7);  // open, practice, 誤答, 正解, 正解, end of run, open
-    EXPECT_EQ(window->frmRenshu->Session.MarkString, QStringLiteral("XO"));
-    EXPECT_EQ(window->frmRenshu->lstRecord->item(1)->text().left(4), QStringLiteral("(1)×"));
-    EXPECT_FALSE(window->frmRenshu->timSecond.isActive());
+    EXPECT_EQ(Owned<TfrmRenshu>("frmRenshu")->Session.MarkString, QStringLiteral("XO"));
+    EXPECT_EQ(Owned<TfrmRenshu>("frmRenshu")->lstRecord->item(1)->text().left(4),
+              QStringLiteral("(1)×"));
+    EXPECT_FALSE(Owned<TfrmRenshu>("frmRenshu")->timSecond.isActive());
     const QString records = ReadSjis(dir.filePath(QStringLiteral("Record.ini")));
     EXPECT_TRUE(records.startsWith(QStringLiteral("[比例の練習]\r\n1=")));
     EXPECT_TRUE(records.contains(QStringLiteral(" XO 00:0"))) << records.toStdString();
@@ -93,7 +94,7 @@ TEST_F(PracticeTest, AStudentPractisesAUnitAndTheRunIsRecorded) {
 }
 
 TEST_F(PracticeTest, ATeacherTestsTheDrawingWithoutARecord) {
-    window->spdTestClick();  // "Graph1.lin" of a new drawing, but nothing drawn
+    Press("spdTest");  // "Graph1.lin" of a new drawing, but nothing drawn
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("テストするデータがありません")});
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     bool happy = false;
@@ -107,12 +108,11 @@ TEST_F(PracticeTest, ATeacherTestsTheDrawingWithoutARecord) {
         happy |= dynamic_cast<TfrmHappy*>(&dialog) != nullptr;
         return ModalOk;
     };
-    window->spdTestClick();
+    Press("spdTest");
     EXPECT_TRUE(happy);
-    EXPECT_TRUE(window->TestMode);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Record.ini"))));
     window->Doc.MarkSaved(window->Doc.Title(), QStringLiteral("unit.cai"));
-    window->spdTestClick();
+    Press("spdTest");
     EXPECT_EQ(dialogs.messages.last(),
               QStringLiteral("ファイルの拡張子が.linｑｕｅではありません"));
 }
@@ -125,9 +125,9 @@ TEST_F(PracticeTest, APractisedUnitLeavesTheDrawingItsHistoryAndItsCopyAsTheyWer
     for (int i = 0; i < 8; ++i) {
         window->AddOrReplaceLine(Line(0, i, 1, i + 2), -1);
     }
-    window->mnuUndoClick();
+    Press("mnuUndo");
     const DrawingState before = window->Doc.State();
-    const QImage planeBefore = window->imgCood->image();
+    const QImage planeBefore = Ui<PlaneView>("imgCood")->image();
     int choices = 0;
     dialogs.modalScript = [&](QDialog& dialog) -> int {
         if (auto* open = dynamic_cast<TfrmTangenOpen*>(&dialog)) {
@@ -146,24 +146,24 @@ TEST_F(PracticeTest, APractisedUnitLeavesTheDrawingItsHistoryAndItsCopyAsTheyWer
         practice.btnEnd->click();
         return practice.result();
     };
-    window->spdRenshuClick();
+    Press("spdRenshu");
     window->Recovery->WaitForWrites();
     EXPECT_FALSE(window->Recovery->HasCopy());
     EXPECT_EQ(window->Doc.Plane(), before.Plane);
     EXPECT_EQ(window->Doc.Table().Memo, before.Table.Memo);
-    EXPECT_EQ(window->imgCood->image(), planeBefore);
+    EXPECT_EQ(Ui<PlaneView>("imgCood")->image(), planeBefore);
     EXPECT_FALSE(window->Doc.Saved());
     // The history is the drawing's own: its redo step is kept, and its undo steps lead back to
     // the empty drawing on spacing 16, which the file holds.
-    ASSERT_TRUE(window->mnuRedo->isEnabled());
-    window->mnuRedoClick();
+    ASSERT_TRUE(Ui<QAction>("mnuRedo")->isEnabled());
+    Press("mnuRedo");
     EXPECT_EQ(window->Doc.Table().LineCount, 8);
     for (int i = 0; i < 8; ++i) {
-        window->mnuUndoClick();
+        Press("mnuUndo");
     }
     EXPECT_EQ(window->Doc.Table().LineCount, 0);
-    EXPECT_FALSE(window->mnuUndo->isEnabled());
-    EXPECT_EQ(window->imgCood->planeGeometry().unitY, 16);
+    EXPECT_FALSE(Ui<QAction>("mnuUndo")->isEnabled());
+    EXPECT_EQ(Ui<PlaneView>("imgCood")->planeGeometry().unitY, 16);
     EXPECT_TRUE(window->Doc.Saved());
 }
 

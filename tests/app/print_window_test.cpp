@@ -326,20 +326,20 @@ TEST_F(MainWindowTest, PrintCommandOpensThePrintWindowOnThePlaneAndFileName) {
         auto& print = dynamic_cast<TfrmPrint&>(dialog);
         dialog.show();
         shown.append(print.edtFile->text().left(17));
-        const QImage plane = window->imgCood->image();
+        const QImage plane = Ui<PlaneView>("imgCood")->image();
         EXPECT_EQ(print.imgCoodX->image().copy(QRect(QPoint(50, 50), plane.size())), plane);
         EXPECT_EQ(QRect(dialog.pos(), dialog.size()), QRect(window->pos(), window->size()));
         const WorksheetUnit unit = print.worksheetOfDrawing();
         EXPECT_EQ(unit.graphs.size(), 1u);
-        EXPECT_EQ(unit.fileName, window->frmTangen->lblFileName->text());
+        EXPECT_EQ(unit.fileName, Owned<TfrmTangen>("frmTangen")->lblFileName->text());
         print.btnClose->click();
         return dialog.result();
     };
-    window->mnuPrint->trigger();
-    TfrmPrint* first = window->frmPrint;
+    Ui<QAction>("mnuPrint")->trigger();
+    TfrmPrint* first = Owned<TfrmPrint>("frmPrint");
     window->Doc.MarkSaved(window->Doc.Title(), QStringLiteral("DATA\\Graph3.lin"));
-    window->mnuPrint->trigger();
-    EXPECT_EQ(window->frmPrint, first);
+    Ui<QAction>("mnuPrint")->trigger();
+    EXPECT_EQ(Owned<TfrmPrint>("frmPrint"), first);
     EXPECT_EQ(shown, (QStringList{"DATA\\Graph2.lin  ", "DATA\\Graph3.lin  "}));
     EXPECT_EQ(dialogs.modalWindows, (QStringList{"グラフの印刷", "グラフの印刷"}));
 }

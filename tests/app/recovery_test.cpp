@@ -11,6 +11,7 @@
 #include "main/main_window.h"
 #include "scripted_dialogs.h"
 #include "tangen_window.h"
+#include "ui_driver.h"
 
 namespace {
 
@@ -55,10 +56,11 @@ TEST(Recovery, AKilledDrawingIsOfferedAtTheNextStartAndNotToASecondProgram) {
     }
     EXPECT_EQ(w.Doc.Plane().SpacingX, QStringLiteral("12"));
     EXPECT_EQ(w.Doc.Plane().SpacingY, QStringLiteral("8"));
-    EXPECT_EQ(w.imgCood->planeGeometry().unitY, 8);
+    EXPECT_EQ(Control<PlaneView>(w, "imgCood")->planeGeometry().unitY, 8);
     EXPECT_FALSE(w.Doc.Saved());
     EXPECT_TRUE(w.Doc.FirstSaveDialog());  // never saved: 上書き保存 asks for a name
-    EXPECT_TRUE(w.frmTangen->lblFileName->text().endsWith(QStringLiteral("Graph1.lin")));
+    EXPECT_TRUE(
+        w.findChild<TfrmTangen*>()->lblFileName->text().endsWith(QStringLiteral("Graph1.lin")));
 
     // Saved, the drawing leaves nothing to recover.
     next.dialogs.files.push_back(dir.filePath(QStringLiteral("u.lin")));
@@ -115,14 +117,14 @@ TEST(Recovery, UndoAndRedoStepsAreChangesTheCopyFollows) {
     QTemporaryDir dir;
     Start s(dir.path(), {Answer::Yes});
     s.window.AddOrReplaceLine(NewLineSpec(s.window.Edit, s.window.Doc.Table(), {0, 0}, {1, 2}), -1);
-    s.window.spdShoukyoClick();  // the copy goes with the graphs
+    Press(s.window, "spdShoukyo");  // the copy goes with the graphs
     // Taking the erase back and forth: the tenth step writes the copy, as ten edits would.
     for (int i = 0; i < 9; ++i) {
-        i % 2 == 0 ? s.window.mnuUndoClick() : s.window.mnuRedoClick();
+        Press(s.window, i % 2 == 0 ? "mnuUndo" : "mnuRedo");
     }
     s.window.Recovery->WaitForWrites();
     EXPECT_FALSE(s.window.Recovery->HasCopy());
-    s.window.mnuRedoClick();
+    Press(s.window, "mnuRedo");
     s.window.Recovery->WaitForWrites();
     EXPECT_TRUE(s.window.Recovery->HasCopy());
 }

@@ -16,11 +16,11 @@ TEST_F(TangenWindowTest, MenuShowsItModallyWithTheMemo) {
     QString shownMemo;
     dialogs.modalScript = [&](QDialog& dialog) {
         dialog.show();
-        shownMemo = window->frmTangen->memFile->toPlainText();
-        window->frmTangen->btnReturn->click();
+        shownMemo = Owned<TfrmTangen>("frmTangen")->memFile->toPlainText();
+        Owned<TfrmTangen>("frmTangen")->btnReturn->click();
         return dialog.result();
     };
-    window->mnuShowTangen->trigger();
+    Ui<QAction>("mnuShowTangen")->trigger();
     EXPECT_EQ(dialogs.modalWindows, QStringList{QStringLiteral("単元の内容")});
     EXPECT_EQ(shownMemo, QStringLiteral("Kelvane\n16711680,16\ny=1/2･x+1\n0,1\n2,2\n0,0\n0,0"));
     EXPECT_EQ(window->Doc.Table().Memo.size(), 7);
@@ -30,12 +30,13 @@ TEST_F(TangenWindowTest, TypedTextGoesBackIntoTheMemo) {
     int result = 0;
     dialogs.modalScript = [&](QDialog& dialog) {
         dialog.show();
-        window->frmTangen->memFile->setPlainText(QStringLiteral("比例の単元\nメモの行"));
-        window->frmTangen->btnReturn->click();
+        Owned<TfrmTangen>("frmTangen")
+            ->memFile->setPlainText(QStringLiteral("比例の単元\nメモの行"));
+        Owned<TfrmTangen>("frmTangen")->btnReturn->click();
         result = dialog.result();
         return result;
     };
-    window->mnuShowTangenClick();
+    Press("mnuShowTangen");
     EXPECT_EQ(result, ModalOk);
     EXPECT_EQ(window->Doc.Table().Memo,
               (QStringList{QStringLiteral("比例の単元"), QStringLiteral("メモの行")}));
@@ -44,11 +45,11 @@ TEST_F(TangenWindowTest, TypedTextGoesBackIntoTheMemo) {
 TEST_F(TangenWindowTest, ClosingByTheCloseButtonKeepsTypedTextToo) {
     dialogs.modalScript = [&](QDialog& dialog) {
         dialog.show();
-        window->frmTangen->memFile->setPlainText(QStringLiteral("Kelvane\n追加"));
+        Owned<TfrmTangen>("frmTangen")->memFile->setPlainText(QStringLiteral("Kelvane\n追加"));
         dialog.close();
         return int(ModalCancel);
     };
-    window->mnuShowTangenClick();
+    Press("mnuShowTangen");
     EXPECT_EQ(window->Doc.Table().Memo,
               (QStringList{QStringLiteral("Kelvane"), QStringLiteral("追加")}));
 }
@@ -59,10 +60,10 @@ TEST_F(TangenWindowTest, UntouchedMemoStaysAsItWas) {
     });
     dialogs.modalScript = [&](QDialog& dialog) {
         dialog.show();
-        window->frmTangen->btnReturn->click();
+        Owned<TfrmTangen>("frmTangen")->btnReturn->click();
         return dialog.result();
     };
-    window->mnuShowTangenClick();
+    Press("mnuShowTangen");
     EXPECT_EQ(window->Doc.Table().Memo,
               (QStringList{QStringLiteral("title"), QString(), QStringLiteral("x")}));
 }
@@ -72,7 +73,7 @@ TEST_F(TangenWindowTest, LabelsShowTheFileInfoAsPlainText) {
     for (int i = 0; i < 3; ++i) {
         window->AddOrReplaceLine(Line(0, i, 1, i + 1), -1);
     }
-    TfrmTangen* tangen = window->frmTangen;
+    TfrmTangen* tangen = Owned<TfrmTangen>("frmTangen");
     EXPECT_EQ(tangen->lblTangen->text(), QStringLiteral("<b>x</b>"));
     EXPECT_EQ(tangen->lblTangen->textFormat(), Qt::PlainText);
     EXPECT_EQ(tangen->lblFileName->textFormat(), Qt::PlainText);
@@ -82,7 +83,7 @@ TEST_F(TangenWindowTest, LabelsShowTheFileInfoAsPlainText) {
 }
 
 TEST_F(TangenWindowTest, ControlsCarryTheirCaptions) {
-    TfrmTangen* tangen = window->frmTangen;
+    TfrmTangen* tangen = Owned<TfrmTangen>("frmTangen");
     EXPECT_EQ(tangen->Label4->text(), QStringLiteral("単元名"));
     EXPECT_EQ(tangen->Label5->text(), QStringLiteral("ﾌｧｲﾙ名"));
     EXPECT_EQ(tangen->Label2->text(), QStringLiteral("ﾃﾞｰﾀ数"));

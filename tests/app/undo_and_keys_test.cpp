@@ -31,50 +31,50 @@ class UndoTest : public MainWindowTest {
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     QPoint Px(int x, int y) const {
-        return window->imgCood->planeGeometry().LatticeToPixel({x, y});
+        return Ui<PlaneView>("imgCood")->planeGeometry().LatticeToPixel({x, y});
     }
     void Click(int x, int y) {
-        QTest::mouseMove(window->imgCood, Px(x, y));
-        QTest::mouseClick(window->imgCood, Qt::LeftButton, {}, Px(x, y));
+        QTest::mouseMove(Ui<PlaneView>("imgCood"), Px(x, y));
+        QTest::mouseClick(Ui<PlaneView>("imgCood"), Qt::LeftButton, {}, Px(x, y));
     }
     void Undo() { QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier); }
     void Redo() { QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier); }
     QStringList Rows() const {
         QStringList rows;
-        for (int i = 0; i < window->lstShiki->count(); ++i) {
-            rows << window->lstShiki->item(i)->text();
+        for (int i = 0; i < Ui<ShikiList>("lstShiki")->count(); ++i) {
+            rows << Ui<ShikiList>("lstShiki")->item(i)->text();
         }
         return rows;
     }
 };
 
 TEST_F(UndoTest, ThreeGraphsTwoUndosOneRedo) {
-    EXPECT_FALSE(window->mnuUndo->isEnabled());
+    EXPECT_FALSE(Ui<QAction>("mnuUndo")->isEnabled());
     Click(0, 0), Click(1, 2);  // y=2x
     Click(0, 1), Click(3, 1);  // y=1
-    const QImage planeOfTwo = window->imgCood->image();
+    const QImage planeOfTwo = Ui<PlaneView>("imgCood")->image();
     const QStringList memoOfTwo = window->Doc.Table().Memo;
     Click(-2, 0), Click(-2, 3);  // x=-2
     ASSERT_EQ(Rows(), (QStringList{"y=2x", "y =1", "x = -2"}));
     Undo();
     Undo();
     EXPECT_EQ(Rows(), QStringList{"y=2x"});
-    EXPECT_TRUE(window->mnuRedo->isEnabled());
+    EXPECT_TRUE(Ui<QAction>("mnuRedo")->isEnabled());
     Redo();
     EXPECT_EQ(Rows(), (QStringList{"y=2x", "y =1"}));
     EXPECT_EQ(window->Doc.Table().Memo, memoOfTwo);
-    EXPECT_EQ(window->frmTangen->lblNline->text(), QStringLiteral("2"));
-    EXPECT_EQ(window->imgCood->image(), planeOfTwo);
+    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblNline->text(), QStringLiteral("2"));
+    EXPECT_EQ(Ui<PlaneView>("imgCood")->image(), planeOfTwo);
     EXPECT_FALSE(window->Doc.Saved());
     // A new graph after the undo forgets the undone one; its colour is the one the third graph
     // had, since the colour cycle went back with it.
     Click(1, 1), Click(2, 3);
-    EXPECT_FALSE(window->mnuRedo->isEnabled());
+    EXPECT_FALSE(Ui<QAction>("mnuRedo")->isEnabled());
     EXPECT_EQ(window->Doc.Table().LineTable[2].Color, ColorCycleTable[2]);
-    EXPECT_TRUE(window->mnuUndo->isEnabled());
+    EXPECT_TRUE(Ui<QAction>("mnuUndo")->isEnabled());
     // The lock disables both commands and their keys.
-    window->btnLocked->click();
-    EXPECT_FALSE(window->mnuUndo->isEnabled());
+    Ui<QToolButton>("btnLocked")->click();
+    EXPECT_FALSE(Ui<QAction>("mnuUndo")->isEnabled());
     Undo();
     EXPECT_EQ(window->Doc.Table().LineCount, 3);
 }
@@ -82,9 +82,9 @@ TEST_F(UndoTest, ThreeGraphsTwoUndosOneRedo) {
 TEST_F(UndoTest, GestureInProgressIsAllThatCtrlZTakesBack) {
     Click(0, 0), Click(1, 2);
     Click(3, 3);  // a rubber band from (3,3)
-    ASSERT_EQ(window->Gesture.State(), DrawRubberBand);
+    ASSERT_EQ(window->GestureState(), DrawRubberBand);
     Undo();
-    EXPECT_EQ(window->Gesture.State(), DrawIdle);
+    EXPECT_EQ(window->GestureState(), DrawIdle);
     EXPECT_EQ(Rows(), QStringList{"y=2x"});
     Undo();
     EXPECT_EQ(Rows(), QStringList{});
@@ -96,7 +96,7 @@ TEST_F(UndoTest, EraseAllUndoneBringsEveryGraphBackInItsColour) {
     const std::array<TLineSpec, 2> drawn{window->Doc.Table().LineTable[0],
                                          window->Doc.Table().LineTable[1]};
     dialogs.answers = {Answer::Yes};
-    window->spdShoukyo->click();
+    Ui<QToolButton>("spdShoukyo")->click();
     ASSERT_EQ(window->Doc.Table().LineCount, 0);
     Undo();
     ASSERT_EQ(window->Doc.Table().LineCount, 2);
@@ -104,10 +104,10 @@ TEST_F(UndoTest, EraseAllUndoneBringsEveryGraphBackInItsColour) {
     EXPECT_EQ(window->Doc.Table().LineTable[1], drawn[1]);
     EXPECT_NE(drawn[0].Color, drawn[1].Color);
     // y=2x is drawn in its own colour again, blue at x = 0.5.
-    const QPoint mid = window->imgCood->planeGeometry().RealToPixel(0.5, 1.0);
+    const QPoint mid = Ui<PlaneView>("imgCood")->planeGeometry().RealToPixel(0.5, 1.0);
     bool inked = false;
     for (int dy = -1; dy <= 1; ++dy) {
-        inked |= window->imgCood->image().pixel(mid + QPoint(0, dy)) == qRgb(0, 0, 255);
+        inked |= Ui<PlaneView>("imgCood")->image().pixel(mid + QPoint(0, dy)) == qRgb(0, 0, 255);
     }
     EXPECT_TRUE(inked);
 }
@@ -117,7 +117,7 @@ TEST_F(UndoTest, BackAtTheSavedStateNothingIsAsked) {
     window->Doc.MarkSaved(window->Doc.Title(), dir.filePath(QStringLiteral("u.lin")));
     window->Doc.SetFirstSaveDialog(false);
     Click(0, 0), Click(1, 2);
-    window->spdOverWrite->click();
+    Ui<QToolButton>("spdOverWrite")->click();
     ASSERT_TRUE(window->Doc.Saved());
     Undo();
     EXPECT_FALSE(window->Doc.Saved());
@@ -129,8 +129,8 @@ TEST_F(UndoTest, BackAtTheSavedStateNothingIsAsked) {
 
 TEST_F(UndoTest, PlaneSettingsAcceptedWithOkAreOneStep) {
     Click(0, 0), Click(1, 2);
-    window->mnuSetCoodSize->trigger();
-    TfrmSetCood* settings = window->frmSetCood;
+    Ui<QAction>("mnuSetCoodSize")->trigger();
+    TfrmSetCood* settings = Owned<TfrmSetCood>("frmSetCood");
     settings->edtDY->setText(QStringLiteral("8"));  // tried out on the plane: no step yet
     settings->edtDX->setText(QStringLiteral("12"));
     settings->btnOk->click();
@@ -150,32 +150,34 @@ class KeysTest : public UndoTest {
     }
     // Moves the plane's cursor from where it is to p with arrow keys.
     void CursorTo(LatticePoint p) {
-        const LatticePoint from = window->imgCood->latticeCursor();
-        Key(window->imgCood, p.X > from.X ? Qt::Key_Right : Qt::Key_Left, std::abs(p.X - from.X));
-        Key(window->imgCood, p.Y > from.Y ? Qt::Key_Up : Qt::Key_Down, std::abs(p.Y - from.Y));
+        const LatticePoint from = Ui<PlaneView>("imgCood")->latticeCursor();
+        Key(Ui<PlaneView>("imgCood"), p.X > from.X ? Qt::Key_Right : Qt::Key_Left,
+            std::abs(p.X - from.X));
+        Key(Ui<PlaneView>("imgCood"), p.Y > from.Y ? Qt::Key_Up : Qt::Key_Down,
+            std::abs(p.Y - from.Y));
     }
-    void Enter() { Key(window->imgCood, Qt::Key_Return); }
-    void ShiftEnter() { Key(window->imgCood, Qt::Key_Return, 1, Qt::ShiftModifier); }
+    void Enter() { Key(Ui<PlaneView>("imgCood"), Qt::Key_Return); }
+    void ShiftEnter() { Key(Ui<PlaneView>("imgCood"), Qt::Key_Return, 1, Qt::ShiftModifier); }
 };
 
 TEST_F(KeysTest, LineSegmentAndDragWithKeysAlone) {
-    window->imgCood->setFocus();
+    Ui<PlaneView>("imgCood")->setFocus();
     CursorTo({0, 0});
     Enter();
     CursorTo({1, 2});
-    EXPECT_EQ(window->edtCood->text(), QStringLiteral(" (  1,  2)"));
+    EXPECT_EQ(Ui<QLineEdit>("edtCood")->text(), QStringLiteral(" (  1,  2)"));
     // The cursor's cross is shown over the plane, inverting it, and is not part of the picture.
-    const QPoint at = window->imgCood->planeGeometry().LatticeToPixel({1, 2});
-    const QImage shown = window->imgCood->grab().toImage();
+    const QPoint at = Ui<PlaneView>("imgCood")->planeGeometry().LatticeToPixel({1, 2});
+    const QImage shown = Ui<PlaneView>("imgCood")->grab().toImage();
     const QPoint armEnd = at + QPoint(ImageView::KeyCursorArm, 0);
     const QPoint pastArm = at + QPoint(ImageView::KeyCursorArm + 1, 0);
-    EXPECT_EQ(shown.pixel(armEnd), ~window->imgCood->image().pixel(armEnd) | 0xFF000000);
-    EXPECT_EQ(shown.pixel(pastArm), window->imgCood->image().pixel(pastArm));
+    EXPECT_EQ(shown.pixel(armEnd), ~Ui<PlaneView>("imgCood")->image().pixel(armEnd) | 0xFF000000);
+    EXPECT_EQ(shown.pixel(pastArm), Ui<PlaneView>("imgCood")->image().pixel(pastArm));
     Enter();
     ASSERT_EQ(Rows(), QStringList{"y=2x"});
 
-    window->spdSenbun->click();
-    window->imgCood->setFocus();
+    Ui<QToolButton>("spdSenbun")->click();
+    Ui<PlaneView>("imgCood")->setFocus();
     CursorTo({0, 1});
     Enter();
     CursorTo({2, 2});
@@ -183,17 +185,17 @@ TEST_F(KeysTest, LineSegmentAndDragWithKeysAlone) {
     CursorTo({-2, 2});
     Enter();
     CursorTo({4, 2});
-    Key(window->imgCood, Qt::Key_Space);
+    Key(Ui<PlaneView>("imgCood"), Qt::Key_Space);
     ASSERT_EQ(window->Doc.Table().LineCount, 2);
     EXPECT_EQ(window->Doc.Table().LineTable[1].D1.X, -2);
     EXPECT_EQ(window->Doc.Table().LineTable[1].D2.X, 4);
 
     // Home in the list selects y=2x; on the plane Shift+Enter grabs its end (1,2), the arrows
     // drag it and Shift+Enter lets it go.
-    window->lstShiki->setFocus();
-    Key(window->lstShiki, Qt::Key_Home);
+    Ui<ShikiList>("lstShiki")->setFocus();
+    Key(Ui<ShikiList>("lstShiki"), Qt::Key_Home);
     ASSERT_EQ(window->Doc.Table().Selected.to_ulong(), 0b01u);
-    window->imgCood->setFocus();
+    Ui<PlaneView>("imgCood")->setFocus();
     CursorTo({2, 2});
     ShiftEnter();  // no end of a selected graph here: nothing is held
     CursorTo({1, 2});
@@ -203,12 +205,12 @@ TEST_F(KeysTest, LineSegmentAndDragWithKeysAlone) {
     EXPECT_EQ(Rows()[0].trimmed(), QStringLiteral("y=3x"));
 
     // Esc cancels a gesture in progress and nothing else.
-    window->SpdChokusen->click();
-    window->imgCood->setFocus();
+    Ui<QToolButton>("SpdChokusen")->click();
+    Ui<PlaneView>("imgCood")->setFocus();
     Enter();
-    ASSERT_EQ(window->Gesture.State(), DrawRubberBand);
-    Key(window->imgCood, Qt::Key_Escape);
-    EXPECT_EQ(window->Gesture.State(), DrawIdle);
+    ASSERT_EQ(window->GestureState(), DrawRubberBand);
+    Key(Ui<PlaneView>("imgCood"), Qt::Key_Escape);
+    EXPECT_EQ(window->GestureState(), DrawIdle);
     EXPECT_EQ(window->Doc.Table().LineCount, 2);
 }
 
@@ -216,19 +218,19 @@ TEST_F(KeysTest, FormulaListKeysSelectMoveAndDelete) {
     window->AddOrReplaceLine(Line(0, 0, 1, 2), -1);
     window->AddOrReplaceLine(Line(0, 1, 3, 1), -1);
     window->AddOrReplaceLine(Line(0, 0, 1, -1), -1);
-    window->lstShiki->setFocus();
-    window->lstShiki->setCurrentRow(0);
-    Key(window->lstShiki, Qt::Key_Down, 1, Qt::ShiftModifier);
+    Ui<ShikiList>("lstShiki")->setFocus();
+    Ui<ShikiList>("lstShiki")->setCurrentRow(0);
+    Key(Ui<ShikiList>("lstShiki"), Qt::Key_Down, 1, Qt::ShiftModifier);
     EXPECT_EQ(window->Doc.Table().Selected.to_ulong(), 0b011u);
-    Key(window->lstShiki, Qt::Key_Right, 2, Qt::ControlModifier);
-    Key(window->lstShiki, Qt::Key_Down, 1, Qt::ControlModifier);
+    Key(Ui<ShikiList>("lstShiki"), Qt::Key_Right, 2, Qt::ControlModifier);
+    Key(Ui<ShikiList>("lstShiki"), Qt::Key_Down, 1, Qt::ControlModifier);
     EXPECT_EQ(window->Doc.Table().LineTable[0].P1, (LatticePoint{2, -1}));
     EXPECT_EQ(window->Doc.Table().LineTable[1].P1, (LatticePoint{2, 0}));
     EXPECT_EQ(window->Doc.Table().LineTable[2].P1, (LatticePoint{0, 0}));  // not selected: stays
-    Key(window->lstShiki, Qt::Key_Delete);
+    Key(Ui<ShikiList>("lstShiki"), Qt::Key_Delete);
     ASSERT_EQ(window->Doc.Table().LineCount, 1);
     EXPECT_EQ(window->Doc.Table().LineTable[0].P2, (LatticePoint{1, -1}));
-    Key(window->lstShiki, Qt::Key_A, 1, Qt::ControlModifier);
+    Key(Ui<ShikiList>("lstShiki"), Qt::Key_A, 1, Qt::ControlModifier);
     EXPECT_TRUE(window->Doc.Table().Selected.test(0));
 }
 
@@ -253,8 +255,8 @@ TEST_F(KeysTest, APracticeQuestionAnsweredByKeys) {
         Key(&dialog, dynamic_cast<TfrmSeikai*>(&dialog) ? Qt::Key_Return : Qt::Key_Escape);
         return dialog.result();
     };
-    window->spdTestClick();
-    EXPECT_EQ(window->frmRenshu->Session.MarkString, QStringLiteral("O"));
+    Press("spdTest");
+    EXPECT_EQ(Owned<TfrmRenshu>("frmRenshu")->Session.MarkString, QStringLiteral("O"));
     // Enter on 正解 went on, so the run ended with every answer right.
     EXPECT_EQ(shown, (QStringList{"TfrmRenshu", "TfrmSeikai", "TfrmHappy"}));
 }
@@ -262,9 +264,10 @@ TEST_F(KeysTest, APracticeQuestionAnsweredByKeys) {
 // Every control a student uses is named in Japanese for a screen reader.
 TEST_F(KeysTest, EveryControlHasAJapaneseAccessibleName) {
     window->RunPractice({Line(0, 0, 1, 2)}, window->Doc.Plane());  // unscripted: shown and left
-    window->mnuTangenOpenClick();
+    Press("mnuTangenOpen");
     for (QWidget* root :
-         std::initializer_list<QWidget*>{window.get(), window->frmRenshu, window->frmTangenOpen}) {
+         std::initializer_list<QWidget*>{window.get(), Owned<TfrmRenshu>("frmRenshu"),
+                                         Owned<TfrmTangenOpen>("frmTangenOpen")}) {
         for (QWidget* control : root->findChildren<QWidget*>()) {
             const bool used = control->focusPolicy() != Qt::NoFocus ||
                               qobject_cast<ImageView*>(control) != nullptr;

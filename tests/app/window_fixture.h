@@ -8,6 +8,7 @@
 #include "graph_model.h"
 #include "main/main_window.h"
 #include "scripted_dialogs.h"
+#include "ui_driver.h"
 
 class MainWindowTest : public ::testing::Test {
   protected:
@@ -21,12 +22,23 @@ class MainWindowTest : public ::testing::Test {
         return NewLineSpec(window->Edit, window->Doc.Table(), {x1, y1}, {x2, y2});
     }
 
+    // The window's controls and the windows it owns, found by their names.
+    template <class T = QWidget>
+    T* Ui(const char* name) const {
+        return Control<T>(*window, name);
+    }
+    template <class T>
+    T* Owned(const char* name) const {
+        return window->findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    }
+    void Press(const char* name) const { ::Press(*window, name); }
+
     // A left click on lattice point (x, y) of the main plane, as the mouse makes it.
     void Click(int x, int y) {
-        const QPoint at = window->imgCood->planeGeometry().LatticeToPixel({x, y});
-        emit window->imgCood->mouseMoved(at);
-        emit window->imgCood->mousePressed(Qt::LeftButton, {}, at);
-        emit window->imgCood->mouseReleased(Qt::LeftButton, {}, at);
+        const QPoint at = Ui<PlaneView>("imgCood")->planeGeometry().LatticeToPixel({x, y});
+        emit Ui<PlaneView>("imgCood")->mouseMoved(at);
+        emit Ui<PlaneView>("imgCood")->mousePressed(Qt::LeftButton, {}, at);
+        emit Ui<PlaneView>("imgCood")->mouseReleased(Qt::LeftButton, {}, at);
     }
 
     ScriptedDialogs dialogs;  // installed before the window exists, removed after it is gone

@@ -8,6 +8,7 @@ class QWidget;
 class THelpWindow;
 
 class HelpDesk : public QObject {
+    Q_OBJECT
   public:
     // The help window is owned by owner (the main window). F1 is watched on the whole
     // application: a shortcut of one window would be blocked while a modal window is open.

@@ -64,14 +64,45 @@ class TfrmMain : public QMainWindow {
     explicit TfrmMain(QSize screen);
     ~TfrmMain() override;
 
+    Drawing Doc;          // the graphs with memo and selection, plane, end circles, title, file
+    EditingState Edit;    // the tool: LineMode, LineWidth, end kinds, FixedColor, display form
+    QString StartDir;     // the current folder at start-up, with a trailing separator
+    UnitCatalog Catalog;  // UnitNames / UnitFiles / CatalogIndex of "Index.ini"
+    std::unique_ptr<RecoveryKeeper> Recovery;  // none until StartRecovery, and in most tests
+
+    // The first showing: an empty drawing titled "Kelvane", the line tool, unlocked.
+    void FormShow();
+    // Reads a graph file into the drawing; false (with its message) when nothing was read.
+    bool OpenFile(const QString& path);
+    // Adds spec (index < 0) or replaces graph index and shows it, as a gesture does. Returns
+    // false when the table is full and the message was shown.
+    bool AddOrReplaceLine(const TLineSpec& spec, int index);
+    // The question before the drawing is replaced: No when nothing needs saving.
+    Answer AskSaveChanges();
+    Answer SaveWithName(const QString& unitTitle);
+    // Practises (or tests) these questions on the given plane; the drawing is left alone.
+    void RunPractice(const std::vector<TLineSpec>& questions, const PlaneSettings& plane);
+    // Keeps recovery copies in the user's data folder from now on.
+    void StartRecovery(const QString& folder);
+    // At start-up: offers a copy left behind; true when the drawing was restored from it.
+    bool OfferRecovery();
+    // Writes the copy of the drawing now.
+    void WriteRecoveryCopy();
+    // The state of the gesture on the plane, for the tests' scenarios.
+    DrawStateValue GestureState() const { return Gesture.State(); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
     // ---- state shared with the other windows ----
-    Drawing Doc;        // the graphs with memo and selection, plane, end circles, title, file
-    EditingState Edit;  // the tool: LineMode, LineWidth, end kinds, FixedColor, display form
-    QString StartDir;   // the current folder at start-up, with a trailing separator
     MainLayout Layout;  // positions computed from the screen size
     int DefaultPlaneSize = 0;
     int TableCols = 0;
-    UnitCatalog Catalog;  // UnitNames / UnitFiles / CatalogIndex of "Index.ini"
     bool OnCdRom = false;
     bool SaveDialogUnset = true;  // the save dialog still starts in DATA with "Graph1.lin"
     QString NewUnitTitle;
@@ -89,10 +120,9 @@ class TfrmMain : public QMainWindow {
     int ClickedRow = -1;
     CursorSlots Cursors;
     EndKindLabel EndKinds;  // lblHeniki's caption and whether the tool's ends are included
-    PlaneGesture Gesture{Doc, Edit};           // the gesture states of the plane
-    LabelQueue MojiQueue;                      // the labels lstMojiM shows, waiting to be placed
-    DrawingUndo Undo{Doc};                     // the drawing's undo and redo steps
-    std::unique_ptr<RecoveryKeeper> Recovery;  // none until StartRecovery, and in most tests
+    PlaneGesture Gesture{Doc, Edit};  // the gesture states of the plane
+    LabelQueue MojiQueue;             // the labels lstMojiM shows, waiting to be placed
+    DrawingUndo Undo{Doc};            // the drawing's undo and redo steps
 
     // ---- controls: the tool bar ----
     QFrame* pnlMain;
@@ -227,15 +257,12 @@ class TfrmMain : public QMainWindow {
 
     // ---- start-up ----
     void FormCreate(QSize screen);
-    void FormShow();
     void InitLoop();
 
     // The states of the display check boxes and the values the drawings need from the window.
     DisplayOptions CurrentDisplayOptions() const;
 
     // ---- the graph model on the screen ----
-    // Returns false when the table is full and the message was shown.
-    bool AddOrReplaceLine(const TLineSpec& spec, int index);
     void DispAllLine();
     void RefreshPanels();
     void ClearAllPanels();
@@ -256,13 +283,9 @@ class TfrmMain : public QMainWindow {
     QString DataFolder() const;  // StartDir + "DATA/"
     bool WriteDrawing(const QString& fileName, const QString& unitTitle);
     bool AskUnitTitle();  // the unit title window; NewUnitTitle after OK
-    Answer SaveWithName(const QString& unitTitle);
     bool SaveAs();
-    Answer AskSaveChanges();
     void mnuNewFileClick();
     void mnuOpenFileClick();
-    // Reads a graph file into the drawing; false (with its message) when nothing was read.
-    bool OpenFile(const QString& path);
     // The file's drawing replaces the drawing; saved: the file holds it as it is.
     void ApplyFile(const GraphFileContent& content, bool saved = true);
     void spdOverWriteClick();
@@ -284,12 +307,6 @@ class TfrmMain : public QMainWindow {
     // The list, plane and panels after an undo or redo step put a whole drawing back.
     void ShowRestoredDrawing();
     // ---- the recovery copy of a drawing not saved ----
-    // Keeps recovery copies in the user's data folder from now on.
-    void StartRecovery(const QString& folder);
-    // At start-up: offers a copy left behind; true when the drawing was restored from it.
-    bool OfferRecovery();
-    // Writes the copy of the drawing now.
-    void WriteRecoveryCopy();
     void RemoveRecoveryCopy();
     void CountChangeForRecovery();  // the tenth change since the last copy writes one
     // The copy of the drawing as a save would write it, or nothing while it must wait.
@@ -300,8 +317,6 @@ class TfrmMain : public QMainWindow {
     // ---- practice and test ----
     void spdRenshuClick();
     void spdTestClick();
-    // Practises (or tests) these questions on the given plane; the drawing is left alone.
-    void RunPractice(const std::vector<TLineSpec>& questions, const PlaneSettings& plane);
     void ShowRecords();
     void mnuReDisplayClick();
     void SpdChokusenClick();
@@ -361,14 +376,6 @@ class TfrmMain : public QMainWindow {
     void UpdateEndKindLabel();
     void RedrawToolSample();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-  private:
     // What the window shows of the drawing follows its announcements: the plane on screen and
     // the settings window, the end-circle controls, the unit contents window's labels and the
     // caption, the undo commands and the recovery copy.

@@ -1,0 +1,40 @@
+// Finds a window's controls by the object names the windows give them, and works them as a user
+// would: a button clicked, a menu command chosen, a picture clicked. Controls of the windows it
+// owns (dialogs, the practice window) are not the window's own and are not found through it.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QAction>
+
+#include "plane/image_view.h"
+
+template <class T = QWidget>
+T* Control(const QWidget& root, const char* name) {
+    for (T* found : root.findChildren<T*>(QString::fromLatin1(name))) {
+        if constexpr (std::is_base_of_v<QWidget, T>) {
+            // A popup menu is a window of its own but still the root's.
+            if (found->window() != &root && !found->inherits("QMenu")) {
+                continue;
+            }
+        }
+        return found;
+    }
+    ADD_FAILURE() << "no control " << name;
+    return nullptr;
+}
+
+// Clicks a button or a picture, or chooses a menu command, as the user does; a disabled one
+// does nothing, as for the user.
+inline void Press(const QWidget& root, const char* name) {
+    QObject* found = Control<QObject>(root, name);
+    if (auto* action = qobject_cast<QAction*>(found)) {
+        action->trigger();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(found)) {
+        button->click();
+    } else if (auto* image = qobject_cast<ImageView*>(found)) {
+        emit image->clicked();
+    } else {
+        ADD_FAILURE() << name << " cannot be pressed";
+    }
+}
