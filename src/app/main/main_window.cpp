@@ -40,9 +40,8 @@ TfrmMain::TfrmMain() : TfrmMain(PrimaryScreenSize()) {
 
 TfrmMain::TfrmMain(QSize screen) {
     setObjectName(QStringLiteral("frmMain"));
-    CreateToolBar();
-    CreateBody();
-    CreateMenus();
+    CreateControls();
+    menus_.Create(*this);
     frmTangen = new TfrmTangen(Doc.Table(), this);
     Doc.Listen([this](DrawingChanges changes) { FollowDrawing(changes); });
     Undo.StepTaken = [this] { CountChangeForRecovery(); };
@@ -63,7 +62,7 @@ void TfrmMain::FormCreate(QSize screen) {
     resize(Layout.window.size());
     DefaultPlaneSize = Layout.DefaultPlaneSize;
     TableCols = Layout.TableCols;
-    ApplyLayout();
+    body_.Place(Layout);
 
     StartDir = AddBackslash(QDir::currentPath());
     Edit.LineMode = KindLine;
@@ -73,8 +72,8 @@ void TfrmMain::FormCreate(QSize screen) {
     Edit.LineWidth = 1;
 
     SpdChokusenClick();
-    imgTable->setCursor(Cursors[CursorCross]);
-    imgCood->setCursor(Cursors[CursorPencil]);
+    body_.imgTable->setCursor(Cursors[CursorCross]);
+    body_.imgCood->setCursor(Cursors[CursorPencil]);
 
     ReadCatalog();
     chkRanColorClick();
@@ -104,16 +103,16 @@ void TfrmMain::FormShow() {
     bitmapPasted = false;
     ClearDrawing(QStringLiteral("Kelvane"), StartDir + QStringLiteral("Graph1.lin"));
     SaveFileName = Doc.FileName();
-    lstShiki->setCursor(Cursors[CursorArrow]);
+    body_.lstShiki->setCursor(Cursors[CursorArrow]);
     LockState = true;
     btnLockedClick();
     SetShikiForm(1);
     Doc.SetFirstSaveDialog(true);
-    imgCood->setFocus();  // the keys draw at once, as the mouse does
+    body_.imgCood->setFocus();  // the keys draw at once, as the mouse does
 }
 
 void TfrmMain::InitLoop() {
-    imgCood->setCursor(Cursors[CursorPencil]);
+    body_.imgCood->setCursor(Cursors[CursorPencil]);
     Gesture.Reset();
 }
 
@@ -139,10 +138,10 @@ void TfrmMain::FollowDrawing(DrawingChanges changes) {
     }
     if ((changes & ChangedEndCircles) != 0) {
         // The redisplay that follows the change draws with them.
-        const QSignalBlocker quietCheck(chkMaru);
-        const QSignalBlocker quietSpin(spnMaruRad);
-        chkMaru->setChecked(Doc.EndCircles());
-        spnMaruRad->setValue(Doc.EndCircleRadius());
+        const QSignalBlocker quietCheck(body_.chkMaru);
+        const QSignalBlocker quietSpin(bar_.spnMaruRad);
+        body_.chkMaru->setChecked(Doc.EndCircles());
+        bar_.spnMaruRad->setValue(Doc.EndCircleRadius());
     }
     if ((changes & ChangedNames) != 0) {
         ShowFileInfo();
@@ -180,7 +179,7 @@ void TfrmMain::FitToDesktop() {
         Layout = ComputeMainLayout(place.layoutScreen());
         DefaultPlaneSize = Layout.DefaultPlaneSize;
         TableCols = Layout.TableCols;
-        ApplyLayout();
+        body_.Place(Layout);
         if (frmSetCood != nullptr) {
             frmSetCood->SetDefaultPlaneSize(DefaultPlaneSize);
         }

@@ -15,7 +15,9 @@
 #include "graph_model.h"
 #include "help/help_context.h"
 #include "label_queue.h"
+#include "main/main_controls.h"
 #include "main/main_layout.h"
+#include "main/main_menus.h"
 #include "main/recovery_keeper.h"
 #include "panel_text.h"
 #include "plane/plane_view.h"
@@ -123,122 +125,6 @@ class TfrmMain : public QMainWindow {
     PlaneGesture Gesture{Doc, Edit};  // the gesture states of the plane
     LabelQueue MojiQueue;             // the labels lstMojiM shows, waiting to be placed
     DrawingUndo Undo{Doc};            // the drawing's undo and redo steps
-
-    // ---- controls: the tool bar ----
-    QFrame* pnlMain;
-    QToolButton* spdOpenFile;
-    QToolButton* spdOverWrite;
-    QToolButton* spdTest;
-    QToolButton* spdRenshu;
-    QToolButton* spdKiroku;
-    QToolButton* spdTeisei;
-    QToolButton* spdShoukyo;
-    QToolButton* SpdChokusen;
-    QToolButton* spdSenbun;
-    QToolButton* spdHanchokusen;
-    QToolButton* spdTen;
-    QToolButton* spdMoji;
-    QToolButton* spdLineColor;
-    QLineEdit* edtLineMode;
-    QLineEdit* edtCood;
-    ImageView* imgSample;
-    QToolButton* spdHeniki;
-    ClickableLabel* lblHeniki;
-    QSpinBox* spnMaruRad;
-    QToolButton* btnLocked;
-    QToolButton* btnKaijo;
-    QToolButton* BitBtn1;
-
-    // ---- controls: the body ----
-    PlaneView* imgCood;
-    QFrame* pnlTable;
-    ImageView* imgTable;
-    ShikiList* lstShiki;
-    QListWidget* lstMojiM;
-    QGroupBox* grpShiki;
-    ImageView* imgShiki;
-    QGroupBox* grpHenikiX;
-    ImageView* imgHenikiX;
-    QGroupBox* grpHenikiY;
-    ImageView* imgHenikiY;
-    QGroupBox* grpKatamuki;
-    ImageView* imgkatamuki;
-    QToolButton* btnKatamukiUp;
-    QToolButton* btnKatamukiDw;
-    QGroupBox* grpSeppen;
-    ImageView* imgSeppen;
-    QToolButton* btnSeppenUp;
-    QToolButton* btnSeppenDw;
-    QGroupBox* grpSettei;
-    QCheckBox* chkDataTable;
-    QCheckBox* chkHeniki;
-    QCheckBox* chkJikuColor;
-    QCheckBox* chkMaru;
-    QCheckBox* chkHandle;
-    QCheckBox* chkShiki;
-    QCheckBox* chkKatamuki;
-    QCheckBox* chkKeishiki;
-    QCheckBox* chkTensen;
-    QCheckBox* chkRanColor;
-    QLabel* lblShiki;
-    QToolButton* btnHyoujun;
-    QToolButton* btnIppan;
-    QLabel* lblIdou;
-    QToolButton* btnUp;
-    QToolButton* btnLeft;
-    QToolButton* btnRight;
-    QToolButton* btnDown;
-    ImageView* imgLocked;
-    ImageView* imgUnLocked;
-    ImageView* imgOk1;
-    ImageView* imgNotOk1;
-    ImageView* imgOk2;
-    ImageView* imgNotOk2;
-
-    // ---- menus ----
-    QMenu* mnuFile;
-    QAction* mnuNewFile;
-    QAction* mnuTangenOpen;
-    QAction* mnuOpenFile;
-    QAction* mnuSaveFile;
-    QAction* mnuSave;
-    QAction* mnuEditQues;
-    QAction* mnuPrint;
-    QAction* mnuClipBoard;
-    QAction* mnuClipBoardTo;
-    QAction* mnuEnd;
-    QMenu* mnuEdit;
-    QAction* mnuUndo;
-    QAction* mnuRedo;
-    QAction* mnuTetsei;
-    QAction* mnuShoukyo;
-    QAction* mnuClearBitMap;
-    QAction* mnuMove;
-    QAction* mnuSelectAll;
-    QMenu* mnuSettings;
-    QAction* mnuSetSenshu;
-    QAction* mnuSetColor;
-    QAction* mnuSetCoodSize;
-    QMenu* mnuRun;
-    QAction* mnuTest;
-    QAction* mnuRenshu;
-    QMenu* mnuView;
-    QAction* mnuShowTangen;
-    QAction* mnuShowRecord;
-    QAction* mnuReDisplay;
-    QAction* mnuUniColor;
-    QMenu* mnuHelp;
-    QAction* ShowHelp;
-    QAction* OnePoint;
-    QAction* ShowAbout;
-    QMenu* pumShiki;
-    QAction* pumDelete;
-    QAction* mnuChangeColor;
-    QMenu* mnuWidth;
-    QAction* W1;
-    QAction* W2;
-    QAction* W3;
-    QAction* pumCancel;
 
     // ---- other windows; all but frmTangen are made on their first use ----
     TfrmTangen* frmTangen;
@@ -384,13 +270,10 @@ class TfrmMain : public QMainWindow {
     PlaneSettings shownPlane_;
 
     // Builders, each in its own file.
-    void CreateToolBar();
-    void CreateBody();
-    void CreateMenus();
+    void CreateControls();  // the body with the tool bar and the body's controls
     void ConnectHandlers();
     void ConnectHelp();
     void NameControls();  // the names a screen reader says
-    void ApplyLayout();
     void ReadCatalog();
     // Places the window in the desktop's available area with its frame (the program's own window
     // only; tests lay windows out for a given screen size).
@@ -413,8 +296,6 @@ class TfrmMain : public QMainWindow {
     void RefillShikiList();
     void PushSelectionToList();
     void PullSelectionFromList();
-    // Enables a control unless its command is not built yet.
-    void SetUsable(QWidget* control, bool usable);
 
     // The places where the drawing library paints; until it does, they clear their image.
     void paintPlane();
@@ -428,7 +309,9 @@ class TfrmMain : public QMainWindow {
     void paintToolSample();
     void clearPanel(ImageView* panel);
 
-    QList<QWidget*> unbuiltControls_;  // commands whose windows come later: always disabled
+    MainToolBar bar_;
+    MainBody body_;
+    MainMenus menus_;
     bool syncingSelection_ = false;
     bool shown_ = false;
     bool fitsDesktop_ = false;

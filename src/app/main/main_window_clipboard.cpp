@@ -8,7 +8,7 @@
 #include "plane/image_view.h"
 
 void TfrmMain::mnuClipBoardClick() {
-    QGuiApplication::clipboard()->setImage(imgCood->image());
+    QGuiApplication::clipboard()->setImage(body_.imgCood->image());
 }
 
 void TfrmMain::mnuClipBoardToClick() {

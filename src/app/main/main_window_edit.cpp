@@ -13,7 +13,7 @@
 #include <QLabel>
 
 void TfrmMain::spdTeiseiClick() {
-    if (lstShiki->count() == 0) {
+    if (body_.lstShiki->count() == 0) {
         paintPlane();
         ClearAllPanels();
         InitLoop();
@@ -78,12 +78,12 @@ void TfrmMain::WidthClick(int width) {
         return;
     }
     Doc.Update([&](GraphTable& t) { SetSelectedWidth(t, width); });
-    lstShiki->viewport()->update();
+    body_.lstShiki->viewport()->update();
     DispAllLine();
 }
 
 void TfrmMain::lstShikiClick(Qt::KeyboardModifiers modifiers) {
-    const int row = lstShiki->currentRow();
+    const int row = body_.lstShiki->currentRow();
     if (row < 0 || row >= Doc.Table().LineCount) {
         return;
     }
@@ -98,11 +98,11 @@ void TfrmMain::lstShikiClick(Qt::KeyboardModifiers modifiers) {
 }
 
 void TfrmMain::lstShikiRightPress(int row, QPoint pos) {
-    if (lstShiki->count() == 0) {
+    if (body_.lstShiki->count() == 0) {
         return;
     }
     ClickedRow = row;
-    if (row >= lstShiki->count()) {
+    if (row >= body_.lstShiki->count()) {
         return;
     }
     // With several lines selected the popup works on all of them; otherwise on the pressed one.
@@ -111,7 +111,7 @@ void TfrmMain::lstShikiRightPress(int row, QPoint pos) {
         PushSelectionToList();
         RedrawAll();
     }
-    pumShiki->popup(lstShiki->viewport()->mapToGlobal(pos + QPoint(10, 20)));
+    menus_.pumShiki->popup(body_.lstShiki->viewport()->mapToGlobal(pos + QPoint(10, 20)));
 }
 
 void TfrmMain::ShowLineCount() {
@@ -122,16 +122,16 @@ void TfrmMain::RefillShikiList() {
     syncingSelection_ = true;
     // Rows are kept and only their texts set, so an undo of one graph does not rebuild 100 rows.
     const GraphTable& table = Doc.Table();
-    while (lstShiki->count() > table.LineCount) {
-        delete lstShiki->takeItem(lstShiki->count() - 1);
+    while (body_.lstShiki->count() > table.LineCount) {
+        delete body_.lstShiki->takeItem(body_.lstShiki->count() - 1);
     }
     for (int i = 0; i < table.LineCount; ++i) {
-        if (i < lstShiki->count()) {
-            if (lstShiki->item(i)->text() != table.LineTable[i].Text) {
-                lstShiki->item(i)->setText(table.LineTable[i].Text);
+        if (i < body_.lstShiki->count()) {
+            if (body_.lstShiki->item(i)->text() != table.LineTable[i].Text) {
+                body_.lstShiki->item(i)->setText(table.LineTable[i].Text);
             }
         } else {
-            lstShiki->addItem(table.LineTable[i].Text);
+            body_.lstShiki->addItem(table.LineTable[i].Text);
         }
     }
     syncingSelection_ = false;
@@ -142,13 +142,13 @@ void TfrmMain::PushSelectionToList() {
     syncingSelection_ = true;
     // One selection change for the whole list: row by row, 100 rows cost a millisecond.
     QItemSelection selection;
-    for (int i = 0; i < lstShiki->count() && i < MaxGraphs; ++i) {
+    for (int i = 0; i < body_.lstShiki->count() && i < MaxGraphs; ++i) {
         if (Doc.Table().Selected.test(i)) {
-            const QModelIndex row = lstShiki->model()->index(i, 0);
+            const QModelIndex row = body_.lstShiki->model()->index(i, 0);
             selection.select(row, row);
         }
     }
-    lstShiki->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    body_.lstShiki->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     syncingSelection_ = false;
 }
 
@@ -157,8 +157,8 @@ void TfrmMain::PullSelectionFromList() {
         return;
     }
     std::bitset<MaxGraphs> selected;
-    for (int i = 0; i < lstShiki->count() && i < MaxGraphs; ++i) {
-        if (lstShiki->item(i)->isSelected()) {
+    for (int i = 0; i < body_.lstShiki->count() && i < MaxGraphs; ++i) {
+        if (body_.lstShiki->item(i)->isSelected()) {
             selected.set(i);
         }
     }

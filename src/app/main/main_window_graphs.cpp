@@ -31,11 +31,11 @@ void TfrmMain::ShowStoredGraph(AddResult result, int changed) {
     const QString& text = Doc.Table().LineTable[changed].Text;
     syncingSelection_ = true;
     if (result == AddResult::Added) {
-        lstShiki->addItem(text);
-    } else if (QListWidgetItem* item = lstShiki->item(changed)) {
+        body_.lstShiki->addItem(text);
+    } else if (QListWidgetItem* item = body_.lstShiki->item(changed)) {
         item->setText(text);
     }
-    lstShiki->setCurrentRow(changed, QItemSelectionModel::NoUpdate);
+    body_.lstShiki->setCurrentRow(changed, QItemSelectionModel::NoUpdate);
     syncingSelection_ = false;
     if (result == AddResult::Added) {
         ShowLineCount();
@@ -50,7 +50,7 @@ void TfrmMain::ShowStoredGraph(AddResult result, int changed) {
 
 void TfrmMain::RefreshListTexts(const std::vector<int>& rows) {
     for (int i : rows) {
-        if (QListWidgetItem* item = lstShiki->item(i)) {
+        if (QListWidgetItem* item = body_.lstShiki->item(i)) {
             item->setText(Doc.Table().LineTable[i].Text);
         }
     }
@@ -62,15 +62,15 @@ void TfrmMain::ShowPanelsOf(int index) {
         return;
     }
     const TLineSpec& graph = table.LineTable[index];
-    if (chkShiki->isChecked()) {
+    if (body_.chkShiki->isChecked()) {
         paintFormulaPanel(graph);
         paintXDomainPanel(graph);
     }
-    if (chkKatamuki->isChecked()) {
+    if (body_.chkKatamuki->isChecked()) {
         paintSlopeInterceptPanels(graph);
     }
     paintValueTable(index);
-    if (chkHeniki->isChecked()) {
+    if (body_.chkHeniki->isChecked()) {
         paintYDomainPanel(graph);
     }
 }
@@ -80,19 +80,19 @@ void TfrmMain::DispAllLine() {
     const PlaneScene scene{shownPlane_, DefaultPlaneSize, PlaneVariant::Main,
                            bitmapPasted ? &PastedPicture : nullptr};
     const DispAllLineResult result =
-        ::DispAllLine(imgCood->canvas(), scene, CurrentDisplayOptions(), Typeset,
-                      imgCood->planeGeometry(), Doc.Table());
+        ::DispAllLine(body_.imgCood->canvas(), scene, CurrentDisplayOptions(), Typeset,
+                      body_.imgCood->planeGeometry(), Doc.Table());
     if (result.planeDrawn) {
         placePlane();
     }
-    imgCood->update();
+    body_.imgCood->update();
     for (const QString& message : result.messages) {
         ShowMessage(message);
     }
     if (result.lastSelected >= 0) {
         // The panels of the current graph follow; the last selected graph's equation stays in
         // its panel only when the equation box is off and the refresh leaves the panel alone.
-        if (!chkShiki->isChecked()) {
+        if (!body_.chkShiki->isChecked()) {
             paintFormulaPanel(Doc.Table().LineTable[result.lastSelected]);
         }
         RefreshPanels();
@@ -106,23 +106,24 @@ void TfrmMain::RefreshPanels() {
         return;
     }
     const TLineSpec& graph = Doc.Table().LineTable[current];
-    if (chkShiki->isChecked()) {
+    if (body_.chkShiki->isChecked()) {
         paintFormulaPanel(graph);
     }
-    if (chkKatamuki->isChecked()) {
+    if (body_.chkKatamuki->isChecked()) {
         paintSlopeInterceptPanels(graph);
     }
     paintValueTable(current);
-    if (chkShiki->isChecked()) {
+    if (body_.chkShiki->isChecked()) {
         paintXDomainPanel(graph);
     }
-    if (chkHeniki->isChecked()) {
+    if (body_.chkHeniki->isChecked()) {
         paintYDomainPanel(graph);
     }
 }
 
 void TfrmMain::ClearAllPanels() {
-    for (ImageView* panel : {imgShiki, imgkatamuki, imgSeppen, imgHenikiX, imgHenikiY}) {
+    for (ImageView* panel :
+         {body_.imgShiki, body_.imgkatamuki, body_.imgSeppen, body_.imgHenikiX, body_.imgHenikiY}) {
         clearPanel(panel);
     }
     clearValueTable();
@@ -148,14 +149,14 @@ void TfrmMain::ClearDrawing(const QString& unitTitle, const QString& fileName) {
 DisplayOptions TfrmMain::CurrentDisplayOptions() const {
     DisplayOptions o;
     o.EndCircles = Doc.EndCircles();
-    o.DottedExtensions = chkTensen->isChecked();
-    o.Handles = chkHandle->isChecked();
-    o.AxisColours = chkJikuColor->isChecked();
-    o.FormulaPanels = chkShiki->isChecked();
-    o.RangePanel = chkHeniki->isChecked();
-    o.SlopePanels = chkKatamuki->isChecked();
-    o.TableYRow = chkDataTable->isChecked();
-    o.SlopeInterceptForm = chkKeishiki->isChecked();
+    o.DottedExtensions = body_.chkTensen->isChecked();
+    o.Handles = body_.chkHandle->isChecked();
+    o.AxisColours = body_.chkJikuColor->isChecked();
+    o.FormulaPanels = body_.chkShiki->isChecked();
+    o.RangePanel = body_.chkHeniki->isChecked();
+    o.SlopePanels = body_.chkKatamuki->isChecked();
+    o.TableYRow = body_.chkDataTable->isChecked();
+    o.SlopeInterceptForm = body_.chkKeishiki->isChecked();
     o.EndCircleRadius = Doc.EndCircleRadius();
     o.LineWidth = Edit.LineWidth;
     o.bitmapPasted = bitmapPasted;
@@ -168,66 +169,66 @@ DisplayOptions TfrmMain::CurrentDisplayOptions() const {
 
 // The plane image takes the plane's size and is centred in the room right of the formula list.
 void TfrmMain::placePlane() {
-    imgCood->planeDrawn();
-    const QSize plane = imgCood->image().size();
+    body_.imgCood->planeDrawn();
+    const QSize plane = body_.imgCood->image().size();
     const MainWindowMetrics metrics{Layout.window.width(), Layout.window.height(),
-                                    design::PnlMainHeight, grpSettei->height(),
-                                    lstShiki->x(),         lstShiki->width()};
-    imgCood->setGeometry(QRect(MainPlaneTopLeft(metrics, plane), plane));
+                                    design::PnlMainHeight, body_.grpSettei->height(),
+                                    body_.lstShiki->x(),   body_.lstShiki->width()};
+    body_.imgCood->setGeometry(QRect(MainPlaneTopLeft(metrics, plane), plane));
 }
 
 void TfrmMain::paintPlane() {
     const QString error =
-        DrawPlane(imgCood->canvas(), shownPlane_, DefaultPlaneSize, PlaneVariant::Main,
-                  CurrentDisplayOptions(), Typeset, imgCood->planeGeometry());
+        DrawPlane(body_.imgCood->canvas(), shownPlane_, DefaultPlaneSize, PlaneVariant::Main,
+                  CurrentDisplayOptions(), Typeset, body_.imgCood->planeGeometry());
     if (!error.isEmpty()) {
         ShowMessage(error);
         return;  // the old plane stays
     }
     placePlane();
-    imgCood->update();
+    body_.imgCood->update();
 }
 
 void TfrmMain::paintFormulaPanel(const TLineSpec& graph) {
-    WriteFormulaPanel(imgShiki->canvas(), graph, PanelBackColour, PanelTextColour, Typeset);
-    imgShiki->update();
+    WriteFormulaPanel(body_.imgShiki->canvas(), graph, PanelBackColour, PanelTextColour, Typeset);
+    body_.imgShiki->update();
 }
 
 void TfrmMain::paintXDomainPanel(const TLineSpec& graph) {
-    WriteXDomainPanel(imgHenikiX->canvas(), graph, CurrentDisplayOptions(), Typeset);
-    imgHenikiX->update();
+    WriteXDomainPanel(body_.imgHenikiX->canvas(), graph, CurrentDisplayOptions(), Typeset);
+    body_.imgHenikiX->update();
 }
 
 void TfrmMain::paintYDomainPanel(const TLineSpec& graph) {
-    WriteYRangePanel(imgHenikiY->canvas(), graph, CurrentDisplayOptions(), Typeset);
-    imgHenikiY->update();
+    WriteYRangePanel(body_.imgHenikiY->canvas(), graph, CurrentDisplayOptions(), Typeset);
+    body_.imgHenikiY->update();
 }
 
 void TfrmMain::paintSlopeInterceptPanels(const TLineSpec& graph) {
-    WriteSlopePanels(imgkatamuki->canvas(), imgSeppen->canvas(), graph, CurrentDisplayOptions(),
-                     Typeset);
-    imgkatamuki->update();
-    imgSeppen->update();
+    WriteSlopePanels(body_.imgkatamuki->canvas(), body_.imgSeppen->canvas(), graph,
+                     CurrentDisplayOptions(), Typeset);
+    body_.imgkatamuki->update();
+    body_.imgSeppen->update();
 }
 
 void TfrmMain::paintValueTable(int index) {
     const GraphTable& table = Doc.Table();
     const TLineSpec* graph =
         index >= 0 && index < table.LineCount ? &table.LineTable[index] : nullptr;
-    DrawValueTable(imgTable->canvas(), graph, chkDataTable->isChecked());
-    imgTable->update();
+    DrawValueTable(body_.imgTable->canvas(), graph, body_.chkDataTable->isChecked());
+    body_.imgTable->update();
 }
 
 void TfrmMain::clearValueTable() {
-    ClearValueTable(imgTable->canvas());
-    imgTable->update();
+    ClearValueTable(body_.imgTable->canvas());
+    body_.imgTable->update();
 }
 
 void TfrmMain::paintToolSample() {
     const ToolSample tool{Edit.LineMode, Edit.LineWidth, CurrentEndKind(Edit),
                           NextColor(Edit, Doc.Table())};
-    ::RedrawToolSample(imgSample->canvas(), tool, Doc.EndCircleRadius(), PanelTextColour);
-    imgSample->update();
+    ::RedrawToolSample(bar_.imgSample->canvas(), tool, Doc.EndCircleRadius(), PanelTextColour);
+    bar_.imgSample->update();
 }
 
 void TfrmMain::clearPanel(ImageView* panel) {

@@ -26,28 +26,29 @@ void TfrmMain::ShowAboutClick() {
 
 void TfrmMain::ConnectHelp() {
     SetHelpContext(this, MainHelpContext);
-    SetHelpContext(lstShiki, 104);
-    for (QAction* item : {mnuNewFile, mnuTangenOpen, mnuOpenFile, mnuSaveFile, mnuSave, mnuPrint,
-                          mnuClipBoard, mnuEnd}) {
+    SetHelpContext(body_.lstShiki, 104);
+    for (QAction* item :
+         {menus_.mnuNewFile, menus_.mnuTangenOpen, menus_.mnuOpenFile, menus_.mnuSaveFile,
+          menus_.mnuSave, menus_.mnuPrint, menus_.mnuClipBoard, menus_.mnuEnd}) {
         SetHelpContext(item, 214);
     }
-    for (QAction* item : {mnuTetsei, mnuShoukyo}) {
+    for (QAction* item : {menus_.mnuTetsei, menus_.mnuShoukyo}) {
         SetHelpContext(item, 216);
     }
-    for (QAction* item : {mnuSetSenshu, mnuSetColor}) {
+    for (QAction* item : {menus_.mnuSetSenshu, menus_.mnuSetColor}) {
         SetHelpContext(item, 218);
     }
-    for (QAction* item : {mnuTest, mnuRenshu}) {
+    for (QAction* item : {menus_.mnuTest, menus_.mnuRenshu}) {
         SetHelpContext(item, 220);
     }
-    for (QAction* item : {mnuShowTangen, mnuShowRecord}) {
+    for (QAction* item : {menus_.mnuShowTangen, menus_.mnuShowRecord}) {
         SetHelpContext(item, 222);
     }
-    SetHelpContext(ShowHelp, MainHelpContext);
-    SetHelpContext(OnePoint, 230);
+    SetHelpContext(menus_.ShowHelp, MainHelpContext);
+    SetHelpContext(menus_.OnePoint, 230);
     SetHelpContext(frmTangen, 223);
     Help = new HelpDesk(this);
-    connect(ShowHelp, &QAction::triggered, this, &TfrmMain::ShowHelpClick);
-    connect(OnePoint, &QAction::triggered, this, &TfrmMain::OnePointClick);
-    connect(ShowAbout, &QAction::triggered, this, &TfrmMain::ShowAboutClick);
+    connect(menus_.ShowHelp, &QAction::triggered, this, &TfrmMain::ShowHelpClick);
+    connect(menus_.OnePoint, &QAction::triggered, this, &TfrmMain::OnePointClick);
+    connect(menus_.ShowAbout, &QAction::triggered, this, &TfrmMain::ShowAboutClick);
 }

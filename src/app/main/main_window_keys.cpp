@@ -20,7 +20,7 @@ void TfrmMain::imgCoodKeyPress(PlaneKeyAction action, LatticePoint at) {
                 // Nothing was grabbed: the button goes up at once, so the next Shift+Enter is a
                 // press again rather than the release of nothing.
                 imgCoodMouseUp(GestureButton::Right, at, true, false);
-                imgCood->releaseKeyRightButton();
+                body_.imgCood->releaseKeyRightButton();
             }
             break;
         case PlaneKeyAction::RightRelease:
@@ -73,18 +73,18 @@ void TfrmMain::lstShikiKeySelect() {
 
 void TfrmMain::NameControls() {
     NameForScreenReaders(this, {
-                                   {imgCood, QStringLiteral("座標平面")},
-                                   {lstShiki, QStringLiteral("グラフの式の一覧")},
-                                   {lstMojiM, QStringLiteral("入力待ちの文字")},
-                                   {imgTable, QStringLiteral("値の表")},
-                                   {edtLineMode, QStringLiteral("線の種類")},
-                                   {edtCood, QStringLiteral("マウスの座標")},
-                                   {imgSample, QStringLiteral("線の見本")},
-                                   {lblHeniki, QStringLiteral("変域の端")},
-                                   {spnMaruRad, QStringLiteral("端の丸の大きさ")},
-                                   {btnUp, QStringLiteral("選んだグラフを上へ移動")},
-                                   {btnDown, QStringLiteral("選んだグラフを下へ移動")},
-                                   {btnLeft, QStringLiteral("選んだグラフを左へ移動")},
-                                   {btnRight, QStringLiteral("選んだグラフを右へ移動")},
+                                   {body_.imgCood, QStringLiteral("座標平面")},
+                                   {body_.lstShiki, QStringLiteral("グラフの式の一覧")},
+                                   {body_.lstMojiM, QStringLiteral("入力待ちの文字")},
+                                   {body_.imgTable, QStringLiteral("値の表")},
+                                   {bar_.edtLineMode, QStringLiteral("線の種類")},
+                                   {bar_.edtCood, QStringLiteral("マウスの座標")},
+                                   {bar_.imgSample, QStringLiteral("線の見本")},
+                                   {bar_.lblHeniki, QStringLiteral("変域の端")},
+                                   {bar_.spnMaruRad, QStringLiteral("端の丸の大きさ")},
+                                   {body_.btnUp, QStringLiteral("選んだグラフを上へ移動")},
+                                   {body_.btnDown, QStringLiteral("選んだグラフを下へ移動")},
+                                   {body_.btnLeft, QStringLiteral("選んだグラフを左へ移動")},
+                                   {body_.btnRight, QStringLiteral("選んだグラフを右へ移動")},
                                });
 }

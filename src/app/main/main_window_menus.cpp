@@ -1,8 +1,7 @@
-// The main menu, the formula list's popup menu, and which handler each control calls.
+// Which handler each control calls.
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMenuBar>
 #include <QSpinBox>
 #include <QToolButton>
 
@@ -12,183 +11,100 @@
 #include "plane/plane_view.h"
 #include "shiki_list.h"
 
-namespace {
-
-QAction* Item(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    return action;
-}
-
-QMenu* TopMenu(QMenuBar* bar, const char* name, const QString& caption) {
-    QMenu* menu = bar->addMenu(caption);
-    menu->setObjectName(QLatin1String(name));
-    return menu;
-}
-
-}  // namespace
-
-void TfrmMain::CreateMenus() {
-    QMenuBar* bar = menuBar();
-    mnuFile = TopMenu(bar, "mnuFile", QStringLiteral("ﾌｧｲﾙ(&F)"));
-    mnuNewFile = Item(mnuFile, "mnuNewFile", QStringLiteral("新規作成(&N)"));
-    mnuTangenOpen = Item(mnuFile, "mnuTangenOpen", QStringLiteral("単元名で開く(&T)"));
-    mnuOpenFile = Item(mnuFile, "mnuOpenFile", QStringLiteral("開く(&O)"));
-    mnuFile->addSeparator();
-    mnuSaveFile = Item(mnuFile, "mnuSaveFile", QStringLiteral("上書き保存(&S)"));
-    mnuSave = Item(mnuFile, "mnuSave", QStringLiteral("名前を付けて保存(&A)"));
-    mnuFile->addSeparator();
-    mnuEditQues = Item(mnuFile, "mnuEditQues", QStringLiteral("練習問題の編集(&Q)"));
-    mnuFile->addSeparator();
-    mnuPrint = Item(mnuFile, "mnuPrint", QStringLiteral("印刷(&P)"));
-    mnuClipBoard = Item(mnuFile, "mnuClipBoard", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&C)"));
-    mnuClipBoardTo = Item(mnuFile, "mnuClipBoardTo", QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞから貼り付け(&H)"));
-    mnuFile->addSeparator();
-    mnuEnd = Item(mnuFile, "mnuEnd", QStringLiteral("終了(&X)"));
-
-    mnuEdit = TopMenu(bar, "mnuEdit", QStringLiteral("編集(&E)"));
-    mnuUndo = Item(mnuEdit, "mnuUndo", QStringLiteral("元に戻す(&Z)"));
-    mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuRedo = Item(mnuEdit, "mnuRedo", QStringLiteral("やり直し(&Y)"));
-    mnuRedo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    mnuEdit->addSeparator();
-    mnuTetsei = Item(mnuEdit, "mnuTetsei", QStringLiteral("訂正(&C)"));
-    mnuShoukyo = Item(mnuEdit, "mnuShoukyo", QStringLiteral("全部消去(&A)"));
-    mnuClearBitMap = Item(mnuEdit, "mnuClearBitMap", QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟのクリア(&B)"));
-    mnuMove = Item(mnuEdit, "mnuMove", QStringLiteral("移動(&M)"));
-    mnuEdit->addSeparator();
-    mnuSelectAll = Item(mnuEdit, "mnuSelectAll", QStringLiteral("すべて選択(&S)"));
-
-    mnuSettings = TopMenu(bar, "mnuSettings", QStringLiteral("設定(&S)"));
-    mnuSetSenshu = Item(mnuSettings, "mnuSetSenshu", QStringLiteral("線の種類(&K)"));
-    mnuSetColor = Item(mnuSettings, "mnuSetColor", QStringLiteral("線の色(&C)"));
-    mnuSetCoodSize = Item(mnuSettings, "mnuSetCoodSize", QStringLiteral("座標面(&S)"));
-
-    mnuRun = TopMenu(bar, "mnuRun", QStringLiteral("実行(&R)"));
-    mnuTest = Item(mnuRun, "mnuTest", QStringLiteral("ﾃｽﾄ(&T)"));
-    mnuRenshu = Item(mnuRun, "mnuRenshu", QStringLiteral("練習(&E)"));
-
-    mnuView = TopMenu(bar, "mnuView", QStringLiteral("表示(&V)"));
-    mnuShowTangen = Item(mnuView, "mnuShowTangen", QStringLiteral("単元の内容(&U)"));
-    mnuShowRecord = Item(mnuView, "mnuShowRecord", QStringLiteral("練習の記録(&R)"));
-    mnuReDisplay = Item(mnuView, "mnuReDisplay", QStringLiteral("再表示(&D)"));
-    mnuUniColor = Item(mnuView, "mnuUniColor", QStringLiteral("同じ色にする(&C)"));
-
-    mnuHelp = TopMenu(bar, "mnuHelp", QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-    ShowHelp = Item(mnuHelp, "ShowHelp", QStringLiteral("使い方(&U)"));
-    OnePoint = Item(mnuHelp, "OnePoint", QStringLiteral("指導例(&Ｔ)"));
-    mnuHelp->addSeparator();
-    ShowAbout = Item(mnuHelp, "ShowAbout", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
-
-    pumShiki = new QMenu(this);
-    pumShiki->setObjectName(QStringLiteral("pumShiki"));
-    pumDelete = Item(pumShiki, "pumDelete", QStringLiteral("削除"));
-    mnuChangeColor = Item(pumShiki, "mnuChangeColor", QStringLiteral("色を変える"));
-    mnuWidth = pumShiki->addMenu(QStringLiteral("線の太さを変える"));
-    mnuWidth->setObjectName(QStringLiteral("mnuWidth"));
-    W1 = Item(mnuWidth, "W1", QStringLiteral("1"));
-    W2 = Item(mnuWidth, "W2", QStringLiteral("2"));
-    W3 = Item(mnuWidth, "W3", QStringLiteral("3"));
-    pumShiki->addSeparator();
-    pumCancel = Item(pumShiki, "pumCancel", QStringLiteral("選択解除"));
-}
-
 void TfrmMain::ConnectHandlers() {
-    // Tool-bar commands whose windows come later.
-    unbuiltControls_ = {};
-    for (QWidget* control : unbuiltControls_) {
-        control->setEnabled(false);
-    }
+    connect(menus_.mnuEnd, &QAction::triggered, this, &TfrmMain::mnuExitClick);
+    connect(menus_.mnuNewFile, &QAction::triggered, this, &TfrmMain::mnuNewFileClick);
+    connect(menus_.mnuTangenOpen, &QAction::triggered, this, &TfrmMain::mnuTangenOpenClick);
+    connect(menus_.mnuOpenFile, &QAction::triggered, this, &TfrmMain::mnuOpenFileClick);
+    connect(menus_.mnuSaveFile, &QAction::triggered, this, &TfrmMain::spdOverWriteClick);
+    connect(menus_.mnuSave, &QAction::triggered, this, &TfrmMain::mnuSaveClick);
+    connect(menus_.mnuEditQues, &QAction::triggered, this, &TfrmMain::mnuEditQuesClick);
+    connect(menus_.mnuPrint, &QAction::triggered, this, &TfrmMain::mnuPrintClick);
+    connect(menus_.mnuClipBoard, &QAction::triggered, this, &TfrmMain::mnuClipBoardClick);
+    connect(menus_.mnuClipBoardTo, &QAction::triggered, this, &TfrmMain::mnuClipBoardToClick);
+    connect(menus_.mnuUndo, &QAction::triggered, this, &TfrmMain::mnuUndoClick);
+    connect(menus_.mnuRedo, &QAction::triggered, this, &TfrmMain::mnuRedoClick);
+    connect(menus_.mnuClearBitMap, &QAction::triggered, this, &TfrmMain::mnuClearBitMapClick);
+    connect(menus_.mnuSetCoodSize, &QAction::triggered, this, &TfrmMain::mnuSetCoodSizeClick);
+    connect(bar_.spdOpenFile, &QToolButton::clicked, this, &TfrmMain::mnuTangenOpenClick);
+    connect(bar_.spdRenshu, &QToolButton::clicked, this, &TfrmMain::spdRenshuClick);
+    connect(menus_.mnuRenshu, &QAction::triggered, this, &TfrmMain::spdRenshuClick);
+    connect(bar_.spdTest, &QToolButton::clicked, this, &TfrmMain::spdTestClick);
+    connect(menus_.mnuTest, &QAction::triggered, this, &TfrmMain::spdTestClick);
+    connect(bar_.spdKiroku, &QToolButton::clicked, this, &TfrmMain::ShowRecords);
+    connect(menus_.mnuShowRecord, &QAction::triggered, this, &TfrmMain::ShowRecords);
+    connect(bar_.spdOverWrite, &QToolButton::clicked, this, &TfrmMain::spdOverWriteClick);
+    connect(menus_.mnuTetsei, &QAction::triggered, this, &TfrmMain::spdTeiseiClick);
+    connect(menus_.mnuShoukyo, &QAction::triggered, this, &TfrmMain::spdShoukyoClick);
+    connect(menus_.mnuSelectAll, &QAction::triggered, this, &TfrmMain::mnuSelectAllClick);
+    connect(menus_.mnuShowTangen, &QAction::triggered, this, &TfrmMain::mnuShowTangenClick);
+    connect(menus_.mnuReDisplay, &QAction::triggered, this, &TfrmMain::mnuReDisplayClick);
+    connect(menus_.pumDelete, &QAction::triggered, this, &TfrmMain::spdTeiseiClick);
+    connect(menus_.W1, &QAction::triggered, this, [this] { WidthClick(1); });
+    connect(menus_.W2, &QAction::triggered, this, [this] { WidthClick(2); });
+    connect(menus_.W3, &QAction::triggered, this, [this] { WidthClick(3); });
+    connect(menus_.pumCancel, &QAction::triggered, this, &TfrmMain::pumCancelClick);
+    connect(menus_.mnuChangeColor, &QAction::triggered, this, &TfrmMain::mnuChangeColorClick);
+    connect(menus_.mnuSetColor, &QAction::triggered, this, &TfrmMain::spdLineColorClick);
+    connect(menus_.mnuUniColor, &QAction::triggered, this, &TfrmMain::spdLineColorClick);
+    connect(menus_.mnuSetSenshu, &QAction::triggered, this, &TfrmMain::mnuSetSenshuClick);
+    connect(menus_.mnuMove, &QAction::triggered, this, &TfrmMain::mnuMoveMojiClick);
 
-    connect(mnuEnd, &QAction::triggered, this, &TfrmMain::mnuExitClick);
-    connect(mnuNewFile, &QAction::triggered, this, &TfrmMain::mnuNewFileClick);
-    connect(mnuTangenOpen, &QAction::triggered, this, &TfrmMain::mnuTangenOpenClick);
-    connect(mnuOpenFile, &QAction::triggered, this, &TfrmMain::mnuOpenFileClick);
-    connect(mnuSaveFile, &QAction::triggered, this, &TfrmMain::spdOverWriteClick);
-    connect(mnuSave, &QAction::triggered, this, &TfrmMain::mnuSaveClick);
-    connect(mnuEditQues, &QAction::triggered, this, &TfrmMain::mnuEditQuesClick);
-    connect(mnuPrint, &QAction::triggered, this, &TfrmMain::mnuPrintClick);
-    connect(mnuClipBoard, &QAction::triggered, this, &TfrmMain::mnuClipBoardClick);
-    connect(mnuClipBoardTo, &QAction::triggered, this, &TfrmMain::mnuClipBoardToClick);
-    connect(mnuUndo, &QAction::triggered, this, &TfrmMain::mnuUndoClick);
-    connect(mnuRedo, &QAction::triggered, this, &TfrmMain::mnuRedoClick);
-    connect(mnuClearBitMap, &QAction::triggered, this, &TfrmMain::mnuClearBitMapClick);
-    connect(mnuSetCoodSize, &QAction::triggered, this, &TfrmMain::mnuSetCoodSizeClick);
-    connect(spdOpenFile, &QToolButton::clicked, this, &TfrmMain::mnuTangenOpenClick);
-    connect(spdRenshu, &QToolButton::clicked, this, &TfrmMain::spdRenshuClick);
-    connect(mnuRenshu, &QAction::triggered, this, &TfrmMain::spdRenshuClick);
-    connect(spdTest, &QToolButton::clicked, this, &TfrmMain::spdTestClick);
-    connect(mnuTest, &QAction::triggered, this, &TfrmMain::spdTestClick);
-    connect(spdKiroku, &QToolButton::clicked, this, &TfrmMain::ShowRecords);
-    connect(mnuShowRecord, &QAction::triggered, this, &TfrmMain::ShowRecords);
-    connect(spdOverWrite, &QToolButton::clicked, this, &TfrmMain::spdOverWriteClick);
-    connect(mnuTetsei, &QAction::triggered, this, &TfrmMain::spdTeiseiClick);
-    connect(mnuShoukyo, &QAction::triggered, this, &TfrmMain::spdShoukyoClick);
-    connect(mnuSelectAll, &QAction::triggered, this, &TfrmMain::mnuSelectAllClick);
-    connect(mnuShowTangen, &QAction::triggered, this, &TfrmMain::mnuShowTangenClick);
-    connect(mnuReDisplay, &QAction::triggered, this, &TfrmMain::mnuReDisplayClick);
-    connect(pumDelete, &QAction::triggered, this, &TfrmMain::spdTeiseiClick);
-    connect(W1, &QAction::triggered, this, [this] { WidthClick(1); });
-    connect(W2, &QAction::triggered, this, [this] { WidthClick(2); });
-    connect(W3, &QAction::triggered, this, [this] { WidthClick(3); });
-    connect(pumCancel, &QAction::triggered, this, &TfrmMain::pumCancelClick);
-    connect(mnuChangeColor, &QAction::triggered, this, &TfrmMain::mnuChangeColorClick);
-    connect(mnuSetColor, &QAction::triggered, this, &TfrmMain::spdLineColorClick);
-    connect(mnuUniColor, &QAction::triggered, this, &TfrmMain::spdLineColorClick);
-    connect(mnuSetSenshu, &QAction::triggered, this, &TfrmMain::mnuSetSenshuClick);
-    connect(mnuMove, &QAction::triggered, this, &TfrmMain::mnuMoveMojiClick);
-
-    connect(spdTeisei, &QToolButton::clicked, this, &TfrmMain::spdTeiseiClick);
-    connect(spdShoukyo, &QToolButton::clicked, this, &TfrmMain::spdShoukyoClick);
-    connect(SpdChokusen, &QToolButton::clicked, this, &TfrmMain::SpdChokusenClick);
-    connect(spdSenbun, &QToolButton::clicked, this, &TfrmMain::spdSenbunClick);
-    connect(spdHanchokusen, &QToolButton::clicked, this, &TfrmMain::spdHanchokusenClick);
-    connect(spdTen, &QToolButton::clicked, this, &TfrmMain::spdTenClick);
-    connect(spdMoji, &QToolButton::clicked, this, &TfrmMain::spdMojiClick);
-    connect(spdLineColor, &QToolButton::clicked, this, &TfrmMain::spdLineColorClick);
-    connect(btnUp, &QToolButton::clicked, this, [this] { MoveSelectedClick('U'); });
-    connect(btnDown, &QToolButton::clicked, this, [this] { MoveSelectedClick('D'); });
-    connect(btnLeft, &QToolButton::clicked, this, [this] { MoveSelectedClick('L'); });
-    connect(btnRight, &QToolButton::clicked, this, [this] { MoveSelectedClick('R'); });
-    connect(btnKatamukiUp, &QToolButton::clicked, this, [this] { ChangeSlopeInterceptClick(0); });
-    connect(btnKatamukiDw, &QToolButton::clicked, this, [this] { ChangeSlopeInterceptClick(1); });
-    connect(btnSeppenUp, &QToolButton::clicked, this, [this] { ChangeSlopeInterceptClick(2); });
-    connect(btnSeppenDw, &QToolButton::clicked, this, [this] { ChangeSlopeInterceptClick(3); });
-    connect(spdHeniki, &QToolButton::clicked, this, &TfrmMain::spdHenikiClick);
-    connect(lblHeniki, &ClickableLabel::clicked, this, &TfrmMain::lblHenikiClick);
-    connect(imgSample, &ImageView::clicked, this, &TfrmMain::imgSampleClick);
-    connect(imgTable, &ImageView::clicked, this, &TfrmMain::imgTableClick);
-    connect(imgCood, &PlaneView::latticePressed, this, &TfrmMain::imgCoodMouseDown);
-    connect(imgCood, &PlaneView::latticeMoved, this, &TfrmMain::imgCoodMouseMove);
-    connect(imgCood, &PlaneView::latticeReleased, this, &TfrmMain::imgCoodMouseUp);
-    connect(imgCood, &PlaneView::planeKey, this, &TfrmMain::imgCoodKeyPress);
+    connect(bar_.spdTeisei, &QToolButton::clicked, this, &TfrmMain::spdTeiseiClick);
+    connect(bar_.spdShoukyo, &QToolButton::clicked, this, &TfrmMain::spdShoukyoClick);
+    connect(bar_.SpdChokusen, &QToolButton::clicked, this, &TfrmMain::SpdChokusenClick);
+    connect(bar_.spdSenbun, &QToolButton::clicked, this, &TfrmMain::spdSenbunClick);
+    connect(bar_.spdHanchokusen, &QToolButton::clicked, this, &TfrmMain::spdHanchokusenClick);
+    connect(bar_.spdTen, &QToolButton::clicked, this, &TfrmMain::spdTenClick);
+    connect(bar_.spdMoji, &QToolButton::clicked, this, &TfrmMain::spdMojiClick);
+    connect(bar_.spdLineColor, &QToolButton::clicked, this, &TfrmMain::spdLineColorClick);
+    connect(body_.btnUp, &QToolButton::clicked, this, [this] { MoveSelectedClick('U'); });
+    connect(body_.btnDown, &QToolButton::clicked, this, [this] { MoveSelectedClick('D'); });
+    connect(body_.btnLeft, &QToolButton::clicked, this, [this] { MoveSelectedClick('L'); });
+    connect(body_.btnRight, &QToolButton::clicked, this, [this] { MoveSelectedClick('R'); });
+    connect(body_.btnKatamukiUp, &QToolButton::clicked, this,
+            [this] { ChangeSlopeInterceptClick(0); });
+    connect(body_.btnKatamukiDw, &QToolButton::clicked, this,
+            [this] { ChangeSlopeInterceptClick(1); });
+    connect(body_.btnSeppenUp, &QToolButton::clicked, this,
+            [this] { ChangeSlopeInterceptClick(2); });
+    connect(body_.btnSeppenDw, &QToolButton::clicked, this,
+            [this] { ChangeSlopeInterceptClick(3); });
+    connect(bar_.spdHeniki, &QToolButton::clicked, this, &TfrmMain::spdHenikiClick);
+    connect(bar_.lblHeniki, &ClickableLabel::clicked, this, &TfrmMain::lblHenikiClick);
+    connect(bar_.imgSample, &ImageView::clicked, this, &TfrmMain::imgSampleClick);
+    connect(body_.imgTable, &ImageView::clicked, this, &TfrmMain::imgTableClick);
+    connect(body_.imgCood, &PlaneView::latticePressed, this, &TfrmMain::imgCoodMouseDown);
+    connect(body_.imgCood, &PlaneView::latticeMoved, this, &TfrmMain::imgCoodMouseMove);
+    connect(body_.imgCood, &PlaneView::latticeReleased, this, &TfrmMain::imgCoodMouseUp);
+    connect(body_.imgCood, &PlaneView::planeKey, this, &TfrmMain::imgCoodKeyPress);
     centralWidget()->setMouseTracking(true);
     centralWidget()->installEventFilter(this);
-    connect(spnMaruRad, &QSpinBox::valueChanged, this, &TfrmMain::spnMaruRadChange);
-    connect(btnLocked, &QToolButton::clicked, this, &TfrmMain::btnLockedClick);
-    connect(btnKaijo, &QToolButton::clicked, this, &TfrmMain::btnKaijoClick);
-    connect(BitBtn1, &QToolButton::clicked, this, &TfrmMain::BitBtn1Click);
-    connect(btnHyoujun, &QToolButton::clicked, this, &TfrmMain::btnHyoujunClick);
-    connect(btnIppan, &QToolButton::clicked, this, &TfrmMain::btnIppanClick);
+    connect(bar_.spnMaruRad, &QSpinBox::valueChanged, this, &TfrmMain::spnMaruRadChange);
+    connect(bar_.btnLocked, &QToolButton::clicked, this, &TfrmMain::btnLockedClick);
+    connect(bar_.btnKaijo, &QToolButton::clicked, this, &TfrmMain::btnKaijoClick);
+    connect(bar_.BitBtn1, &QToolButton::clicked, this, &TfrmMain::BitBtn1Click);
+    connect(body_.btnHyoujun, &QToolButton::clicked, this, &TfrmMain::btnHyoujunClick);
+    connect(body_.btnIppan, &QToolButton::clicked, this, &TfrmMain::btnIppanClick);
 
-    connect(chkKeishiki, &QCheckBox::toggled, this, &TfrmMain::chkKeishikiClick);
-    connect(chkShiki, &QCheckBox::toggled, this, &TfrmMain::chkShikiClick);
-    connect(chkHeniki, &QCheckBox::toggled, this, &TfrmMain::chkHenikiClick);
-    connect(chkKatamuki, &QCheckBox::toggled, this, &TfrmMain::chkKatamukiClick);
-    connect(chkDataTable, &QCheckBox::toggled, this, &TfrmMain::chkDataTableClick);
-    connect(chkJikuColor, &QCheckBox::toggled, this, &TfrmMain::chkRedrawClick);
-    connect(chkMaru, &QCheckBox::toggled, this, &TfrmMain::chkMaruClick);
-    connect(chkHandle, &QCheckBox::toggled, this, &TfrmMain::chkRedrawClick);
-    connect(chkTensen, &QCheckBox::toggled, this, &TfrmMain::chkTensenClick);
-    connect(chkRanColor, &QCheckBox::toggled, this, &TfrmMain::chkRanColorClick);
+    connect(body_.chkKeishiki, &QCheckBox::toggled, this, &TfrmMain::chkKeishikiClick);
+    connect(body_.chkShiki, &QCheckBox::toggled, this, &TfrmMain::chkShikiClick);
+    connect(body_.chkHeniki, &QCheckBox::toggled, this, &TfrmMain::chkHenikiClick);
+    connect(body_.chkKatamuki, &QCheckBox::toggled, this, &TfrmMain::chkKatamukiClick);
+    connect(body_.chkDataTable, &QCheckBox::toggled, this, &TfrmMain::chkDataTableClick);
+    connect(body_.chkJikuColor, &QCheckBox::toggled, this, &TfrmMain::chkRedrawClick);
+    connect(body_.chkMaru, &QCheckBox::toggled, this, &TfrmMain::chkMaruClick);
+    connect(body_.chkHandle, &QCheckBox::toggled, this, &TfrmMain::chkRedrawClick);
+    connect(body_.chkTensen, &QCheckBox::toggled, this, &TfrmMain::chkTensenClick);
+    connect(body_.chkRanColor, &QCheckBox::toggled, this, &TfrmMain::chkRanColorClick);
 
-    connect(lstShiki, &QListWidget::itemSelectionChanged, this, &TfrmMain::PullSelectionFromList);
-    connect(lstShiki, &QListWidget::clicked, this,
+    connect(body_.lstShiki, &QListWidget::itemSelectionChanged, this,
+            &TfrmMain::PullSelectionFromList);
+    connect(body_.lstShiki, &QListWidget::clicked, this,
             [this] { lstShikiClick(QGuiApplication::keyboardModifiers()); });
-    connect(lstShiki, &ShikiList::rightPressed, this, &TfrmMain::lstShikiRightPress);
-    connect(lstShiki, &ShikiList::keyHandled, this, &TfrmMain::lstShikiKeySelect);
-    lstShiki->keyHandler = [this](int key, Qt::KeyboardModifiers modifiers) {
+    connect(body_.lstShiki, &ShikiList::rightPressed, this, &TfrmMain::lstShikiRightPress);
+    connect(body_.lstShiki, &ShikiList::keyHandled, this, &TfrmMain::lstShikiKeySelect);
+    body_.lstShiki->keyHandler = [this](int key, Qt::KeyboardModifiers modifiers) {
         return lstShikiKeyPress(key, modifiers);
     };
 }

@@ -53,7 +53,7 @@ void TfrmMain::Recolour(bool selectedOnly) {
     Edit.FixedColor = *colour;  // new graphs take it too
     Doc.Update([&](GraphTable& t) { RecolorGraphs(t, *colour, selectedOnly); });
     DispAllLine();
-    lstShiki->viewport()->update();
+    body_.lstShiki->viewport()->update();
     RefreshPanels();
     RedrawToolSample();  // new graphs take the chosen colour too
 }
@@ -83,18 +83,18 @@ void TfrmMain::spdMojiClick() {
     if (Gesture.State() > DrawIdle) {
         CancelGesture();
     }
-    SelectTool(KindLabel, spdMoji);
-    spdHeniki->setEnabled(false);
+    SelectTool(KindLabel, bar_.spdMoji);
+    bar_.spdHeniki->setEnabled(false);
     if (ShowModal(*frmMoji) != ModalOk) {
         RestoreTool();
         return;
     }
     MojiQueue = frmMoji->queue();
-    lstMojiM->clear();
-    lstMojiM->addItems(MojiQueue.texts);
-    lstMojiM->setCurrentRow(0);
-    lstMojiM->show();
-    lstMojiM->raise();
+    body_.lstMojiM->clear();
+    body_.lstMojiM->addItems(MojiQueue.texts);
+    body_.lstMojiM->setCurrentRow(0);
+    body_.lstMojiM->show();
+    body_.lstMojiM->raise();
 }
 
 bool TfrmMain::ClickToolButton(int lineMode) {
@@ -137,7 +137,8 @@ void TfrmMain::mnuMoveMojiClick() {
                                        },
                                        this);
     }
-    frmMoveMoji->PlaceOver(QRect(grpShiki->mapToGlobal(QPoint(0, 0)), grpShiki->size()));
+    frmMoveMoji->PlaceOver(
+        QRect(body_.grpShiki->mapToGlobal(QPoint(0, 0)), body_.grpShiki->size()));
     frmMoveMoji->show();
     frmMoveMoji->raise();
 }

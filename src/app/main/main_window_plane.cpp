@@ -13,9 +13,9 @@
 #include "shiki_list.h"
 
 void TfrmMain::imgCoodMouseDown(GestureButton button, LatticePoint at, bool inGrid, bool) {
-    if (lstMojiM->isVisible()) {
+    if (body_.lstMojiM->isVisible()) {
         // The user may have chosen another waiting label to place next.
-        MojiQueue.current = lstMojiM->currentRow();
+        MojiQueue.current = body_.lstMojiM->currentRow();
     }
     ApplyGesture(Gesture.Press(button, at, inGrid, Doc.EndCircleRadius(), MojiQueue));
 }
@@ -50,15 +50,15 @@ void TfrmMain::CancelGesture() {
 }
 
 void TfrmMain::ApplyGesture(const GestureEffects& e) {
-    imgCood->drawMarks(CurrentDisplayOptions(), e.marks);
+    body_.imgCood->drawMarks(CurrentDisplayOptions(), e.marks);
     for (const QString& message : e.messages) {
         ShowMessage(message);
     }
     if (e.cursor != CursorUnchanged) {
-        imgCood->setCursor(Cursors[e.cursor]);
+        body_.imgCood->setCursor(Cursors[e.cursor]);
     }
     if (!e.readout.isEmpty()) {
-        edtCood->setText(e.readout);
+        bar_.edtCood->setText(e.readout);
     }
     if (e.clearPanels) {
         ClearAllPanels();
@@ -74,13 +74,13 @@ void TfrmMain::ApplyGesture(const GestureEffects& e) {
     }
     if (e.keepPointer) {
         // The pointer stays on the lattice point where the end was released.
-        QCursor::setPos(imgCood->mapToGlobal(imgCood->pixelOf(e.pointerAt)));
+        QCursor::setPos(body_.imgCood->mapToGlobal(body_.imgCood->pixelOf(e.pointerAt)));
     }
     if (e.labelsDone) {
-        lstMojiM->hide();
-        spdMoji->setChecked(false);
+        body_.lstMojiM->hide();
+        bar_.spdMoji->setChecked(false);
         RestoreTool();
     } else if (e.labelPlaced) {
-        lstMojiM->setCurrentRow(MojiQueue.current);
+        body_.lstMojiM->setCurrentRow(MojiQueue.current);
     }
 }

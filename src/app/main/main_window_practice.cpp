@@ -79,7 +79,7 @@ void TfrmMain::RunPractice(const std::vector<TLineSpec>& questions, const PlaneS
     setup.unitTitle = SelectedUnitTitle;
     setup.unitFile = SelectedUnitFile;
     setup.showRecords = [this] { ShowRecords(); };
-    setup.dottedExtensionsOn = [this] { chkTensen->setChecked(true); };
+    setup.dottedExtensionsOn = [this] { body_.chkTensen->setChecked(true); };
     frmRenshu->SetUp(std::move(setup));
     ShowModal(*frmRenshu);
 }

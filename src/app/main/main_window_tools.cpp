@@ -35,32 +35,33 @@ QIcon ImageIcon(const ImageView* source) {
 
 void TfrmMain::SelectTool(int lineMode, QToolButton* button) {
     Edit.LineMode = lineMode;
-    edtLineMode->setText(KindName(lineMode));
-    for (QToolButton* tool : {SpdChokusen, spdSenbun, spdHanchokusen, spdTen, spdMoji}) {
+    bar_.edtLineMode->setText(KindName(lineMode));
+    for (QToolButton* tool :
+         {bar_.SpdChokusen, bar_.spdSenbun, bar_.spdHanchokusen, bar_.spdTen, bar_.spdMoji}) {
         tool->setChecked(tool == button);
     }
     UpdateEndKindLabel();
     // Labels still waiting are dropped with their list.
-    lstMojiM->hide();
+    body_.lstMojiM->hide();
     MojiQueue.clear();
 }
 
 void TfrmMain::SpdChokusenClick() {
     Edit.SegmentEndKind = 0;
-    SelectTool(KindLine, SpdChokusen);
-    spdHeniki->setEnabled(false);
+    SelectTool(KindLine, bar_.SpdChokusen);
+    bar_.spdHeniki->setEnabled(false);
 }
 
 void TfrmMain::spdSenbunClick() {
-    SelectTool(KindSegment, spdSenbun);
-    lblHeniki->show();
-    spdHeniki->setEnabled(true);
+    SelectTool(KindSegment, bar_.spdSenbun);
+    bar_.lblHeniki->show();
+    bar_.spdHeniki->setEnabled(true);
 }
 
 void TfrmMain::spdHanchokusenClick() {
-    SelectTool(KindRay, spdHanchokusen);
-    lblHeniki->show();
-    spdHeniki->setEnabled(true);
+    SelectTool(KindRay, bar_.spdHanchokusen);
+    bar_.lblHeniki->show();
+    bar_.spdHeniki->setEnabled(true);
 }
 
 void TfrmMain::spdTenClick() {
@@ -68,8 +69,8 @@ void TfrmMain::spdTenClick() {
     if (Gesture.State() > DrawIdle) {
         CancelGesture();
     }
-    SelectTool(KindPoint, spdTen);
-    spdHeniki->setEnabled(false);
+    SelectTool(KindPoint, bar_.spdTen);
+    bar_.spdHeniki->setEnabled(false);
 }
 
 void TfrmMain::spdHenikiClick() {
@@ -87,7 +88,7 @@ void TfrmMain::lblHenikiClick() {
 
 void TfrmMain::UpdateEndKindLabel() {
     EndKinds = ::UpdateEndKindLabel(Edit.LineMode, Edit.SegmentEndKind, Edit.RayEndKind, EndKinds);
-    lblHeniki->setText(EndKinds.caption);
+    bar_.lblHeniki->setText(EndKinds.caption);
     RedrawToolSample();
 }
 
@@ -104,47 +105,46 @@ void TfrmMain::imgSampleClick() {
 
 void TfrmMain::imgTableClick() {
     constexpr int NarrowImage = 353;
-    if (imgTable->width() == NarrowImage) {
+    if (body_.imgTable->width() == NarrowImage) {
         const int wide = TableCols * design::ValueTableColumnWidth;
-        pnlTable->resize(wide + 2, pnlTable->height());
-        imgTable->resize(wide, imgTable->height());
+        body_.pnlTable->resize(wide + 2, body_.pnlTable->height());
+        body_.imgTable->resize(wide, body_.imgTable->height());
     } else {
-        imgTable->resize(NarrowImage, imgTable->height());
-        pnlTable->resize(NarrowImage + 2, pnlTable->height());
+        body_.imgTable->resize(NarrowImage, body_.imgTable->height());
+        body_.pnlTable->resize(NarrowImage + 2, body_.pnlTable->height());
     }
     paintValueTable(CurrentIndex(Doc.Table()));
-}
-
-void TfrmMain::SetUsable(QWidget* control, bool usable) {
-    control->setEnabled(usable && !unbuiltControls_.contains(control));
 }
 
 void TfrmMain::btnLockedClick() {
     const bool wasLocked = LockState;
     LockState = !LockState;
-    btnLocked->setIcon(TwoGlyphIcon((wasLocked ? imgUnLocked : imgLocked)->image()));
+    bar_.btnLocked->setIcon(
+        TwoGlyphIcon((wasLocked ? body_.imgUnLocked : body_.imgLocked)->image()));
     // Drawing, deleting, the colour button, opening a unit and the formula list stay usable.
-    for (QMenu* menu : {mnuFile, mnuEdit, mnuSettings, mnuRun, mnuView, mnuHelp}) {
+    for (QMenu* menu : {menus_.mnuFile, menus_.mnuEdit, menus_.mnuSettings, menus_.mnuRun,
+                        menus_.mnuView, menus_.mnuHelp}) {
         menu->menuAction()->setEnabled(wasLocked);
     }
-    for (QWidget* control : std::initializer_list<QWidget*>{spdOverWrite, spdTest, spdRenshu,
-                                                            spdKiroku, spdMoji, spnMaruRad}) {
-        SetUsable(control, wasLocked);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{bar_.spdOverWrite, bar_.spdTest, bar_.spdRenshu,
+                                         bar_.spdKiroku, bar_.spdMoji, bar_.spnMaruRad}) {
+        control->setEnabled(wasLocked);
     }
     UpdateUndoCommands();
 }
 
 void TfrmMain::SetShikiForm(int form) {
     if (form == 1) {
-        btnHyoujun->setIcon(ImageIcon(imgOk1));
-        btnIppan->setIcon(ImageIcon(imgNotOk2));
-        chkKeishiki->setChecked(true);
-        grpShiki->setTitle(QStringLiteral("グラフの式（１次関数 ｙ＝ａｘ＋ｂの形）"));
+        body_.btnHyoujun->setIcon(ImageIcon(body_.imgOk1));
+        body_.btnIppan->setIcon(ImageIcon(body_.imgNotOk2));
+        body_.chkKeishiki->setChecked(true);
+        body_.grpShiki->setTitle(QStringLiteral("グラフの式（１次関数 ｙ＝ａｘ＋ｂの形）"));
     } else {
-        btnIppan->setIcon(ImageIcon(imgOk2));
-        btnHyoujun->setIcon(ImageIcon(imgNotOk1));
-        chkKeishiki->setChecked(false);
-        grpShiki->setTitle(QStringLiteral("グラフの式（２元１次方程式 ａｘ＋ｂｙ＝ｃの形）"));
+        body_.btnIppan->setIcon(ImageIcon(body_.imgOk2));
+        body_.btnHyoujun->setIcon(ImageIcon(body_.imgNotOk1));
+        body_.chkKeishiki->setChecked(false);
+        body_.grpShiki->setTitle(QStringLiteral("グラフの式（２元１次方程式 ａｘ＋ｂｙ＝ｃの形）"));
     }
 }
 
@@ -165,7 +165,7 @@ void TfrmMain::btnIppanClick() {
 }
 
 void TfrmMain::chkKeishikiClick() {
-    Edit.Form = chkKeishiki->isChecked() ? EquationForm::Standard : EquationForm::General;
+    Edit.Form = body_.chkKeishiki->isChecked() ? EquationForm::Standard : EquationForm::General;
     if (Doc.Table().LineCount == 0) {
         return;
     }
@@ -179,18 +179,18 @@ void TfrmMain::chkKeishikiClick() {
 }
 
 void TfrmMain::chkShikiClick() {
-    if (chkShiki->isChecked()) {
+    if (body_.chkShiki->isChecked()) {
         RefreshPanels();
     } else {
-        clearPanel(imgShiki);
-        clearPanel(imgHenikiX);
+        clearPanel(body_.imgShiki);
+        clearPanel(body_.imgHenikiX);
     }
-    lstShiki->setShowText(chkShiki->isChecked());
+    body_.lstShiki->setShowText(body_.chkShiki->isChecked());
 }
 
 void TfrmMain::chkHenikiClick() {
-    if (!chkHeniki->isChecked()) {
-        clearPanel(imgHenikiY);
+    if (!body_.chkHeniki->isChecked()) {
+        clearPanel(body_.imgHenikiY);
         return;
     }
     if (const int current = CurrentIndex(Doc.Table()); current >= 0) {
@@ -203,11 +203,11 @@ void TfrmMain::chkKatamukiClick() {
     if (current < 0) {
         return;
     }
-    if (chkKatamuki->isChecked()) {
+    if (body_.chkKatamuki->isChecked()) {
         paintSlopeInterceptPanels(Doc.Table().LineTable[current]);
     } else {
-        clearPanel(imgkatamuki);
-        clearPanel(imgSeppen);
+        clearPanel(body_.imgkatamuki);
+        clearPanel(body_.imgSeppen);
     }
 }
 
@@ -216,7 +216,7 @@ void TfrmMain::chkDataTableClick() {
 }
 
 void TfrmMain::chkMaruClick() {
-    Doc.SetEndCircles(chkMaru->isChecked());
+    Doc.SetEndCircles(body_.chkMaru->isChecked());
     chkRedrawClick();
 }
 
@@ -230,7 +230,7 @@ void TfrmMain::chkTensenClick() {
 }
 
 void TfrmMain::chkRanColorClick() {
-    if (chkRanColor->isChecked()) {
+    if (body_.chkRanColor->isChecked()) {
         PanelBackColour = 0x808000;  // teal
         PanelTextColour = 0xFFFFFF;
     } else {
@@ -242,7 +242,7 @@ void TfrmMain::chkRanColorClick() {
 }
 
 void TfrmMain::spnMaruRadChange() {
-    Doc.SetEndCircleRadius(spnMaruRad->value());
+    Doc.SetEndCircleRadius(bar_.spnMaruRad->value());
     DispAllLine();
-    lstShiki->setMaruRad(spnMaruRad->value());
+    body_.lstShiki->setMaruRad(bar_.spnMaruRad->value());
 }

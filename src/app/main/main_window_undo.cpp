@@ -6,8 +6,8 @@
 #include "shiki_list.h"
 
 void TfrmMain::UpdateUndoCommands() {
-    mnuUndo->setEnabled(!LockState && Undo.CanUndo());
-    mnuRedo->setEnabled(!LockState && Undo.CanRedo());
+    menus_.mnuUndo->setEnabled(!LockState && Undo.CanUndo());
+    menus_.mnuRedo->setEnabled(!LockState && Undo.CanRedo());
 }
 
 void TfrmMain::mnuUndoClick() {
