@@ -20,6 +20,72 @@ ShikiList::ShikiList(const GraphTable& table, QWidget* parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setUniformItemSizes(true);
     setItemDelegate(new ShikiRowDelegate(this));
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!showingTable_) {
+            emit rowsChosen();
+        }
+    });
+}
+
+void ShikiList::ShowRows() {
+    showingTable_ = true;
+    while (count() > table_.LineCount) {
+        delete takeItem(count() - 1);
+    }
+    for (int i = 0; i < table_.LineCount; ++i) {
+        if (i >= count()) {
+            addItem(table_.LineTable[i].Text);
+        } else if (item(i)->text() != table_.LineTable[i].Text) {
+            item(i)->setText(table_.LineTable[i].Text);
+        }
+    }
+    showingTable_ = false;
+    ShowSelection();
+}
+
+void ShikiList::ShowStoredRow(int row) {
+    showingTable_ = true;
+    const QString& text = table_.LineTable[row].Text;
+    if (row >= count()) {
+        addItem(text);
+    } else {
+        item(row)->setText(text);
+    }
+    setCurrentRow(row, QItemSelectionModel::NoUpdate);
+    showingTable_ = false;
+    ShowSelection();
+}
+
+void ShikiList::ShowTexts(const std::vector<int>& rows) {
+    for (int i : rows) {
+        if (QListWidgetItem* row = item(i)) {
+            row->setText(table_.LineTable[i].Text);
+        }
+    }
+}
+
+void ShikiList::ShowSelection() {
+    showingTable_ = true;
+    // Row by row, 100 rows cost a millisecond.
+    QItemSelection selection;
+    for (int i = 0; i < count() && i < MaxGraphs; ++i) {
+        if (table_.Selected.test(i)) {
+            const QModelIndex row = model()->index(i, 0);
+            selection.select(row, row);
+        }
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    showingTable_ = false;
+}
+
+std::bitset<MaxGraphs> ShikiList::ChosenRows() const {
+    std::bitset<MaxGraphs> chosen;
+    for (int i = 0; i < count() && i < MaxGraphs; ++i) {
+        if (item(i)->isSelected()) {
+            chosen.set(i);
+        }
+    }
+    return chosen;
 }
 
 void ShikiList::setShowText(bool show) {

@@ -7,10 +7,11 @@
 #include <QListWidget>
 #include <QStaticText>
 #include <QStyledItemDelegate>
+#include <bitset>
 #include <functional>
+#include <vector>
 
-struct GraphTable;
-struct TLineSpec;
+#include "graph_model.h"
 
 // The row text: the equation padded with blanks to 38 half-width columns (a full-width character
 // counts two); a text already that wide or wider is left as it is.
@@ -23,6 +24,18 @@ class ShikiList : public QListWidget {
     static constexpr int SampleWidth = 45;  // the sample stroke's room at the left of a row
 
     ShikiList(const GraphTable& table, QWidget* parent = nullptr);
+
+    // One row for each graph of the table, with the table's selection. Rows are kept and only
+    // their texts set, so an undo of one graph does not rebuild 100 rows.
+    void ShowRows();
+    // A graph added (or replaced) at row: its text, the current row, the table's selection.
+    void ShowStoredRow(int row);
+    // The texts of these rows after their graphs changed.
+    void ShowTexts(const std::vector<int>& rows);
+    // The table's selection, in one selection change for the whole list.
+    void ShowSelection();
+    // The rows the user has selected.
+    std::bitset<MaxGraphs> ChosenRows() const;
 
     // Whether rows show their equation (chkShiki).
     void setShowText(bool show);
@@ -40,6 +53,8 @@ class ShikiList : public QListWidget {
     void rightPressed(int row, QPoint pos);
     // A key of the list itself has been handled; the selection may have changed.
     void keyHandled();
+    // The user changed the selection (ChosenRows); changes the list makes itself are not told.
+    void rowsChosen();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -47,6 +62,7 @@ class ShikiList : public QListWidget {
 
   private:
     const GraphTable& table_;
+    bool showingTable_ = false;  // the list is being set from the table
     bool showText_ = true;
     int maruRad_ = 5;
 };

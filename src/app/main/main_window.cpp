@@ -257,7 +257,7 @@ void TfrmMain::AcceptEditedMemo(const QStringList& edited) {
         Doc.MarkUnsaved();
     }
     Gesture.Reset();
-    RefillShikiList();
+    body_.lstShiki->ShowRows();
     ShowLineCount();
     DispAllLine();
     ClearAllPanels();

@@ -286,16 +286,11 @@ class TfrmMain : public QMainWindow {
     void ApplyGesture(const GestureEffects& effects);
     // The list, count, sample, plane and panels after a graph was added or replaced.
     void ShowStoredGraph(AddResult result, int index);
-    // List lines of graphs whose texts changed; the drawing is redrawn afterwards.
-    void RefreshListTexts(const std::vector<int>& rows);
     // Every panel for one graph, as after a slope step.
     void ShowPanelsOf(int index);
     // Asks for a colour and gives it to all graphs or the selected ones.
     void Recolour(bool selectedOnly);
     void ShowLineCount();
-    void RefillShikiList();
-    void PushSelectionToList();
-    void PullSelectionFromList();
 
     // The places where the drawing library paints; until it does, they clear their image.
     void paintPlane();
@@ -312,7 +307,6 @@ class TfrmMain : public QMainWindow {
     MainToolBar bar_;
     MainBody body_;
     MainMenus menus_;
-    bool syncingSelection_ = false;
     bool shown_ = false;
     bool fitsDesktop_ = false;
     QString saveFolder_;  // where the save dialog opens next, and with which name

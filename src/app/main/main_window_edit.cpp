@@ -27,7 +27,7 @@ void TfrmMain::spdTeiseiClick() {
     Doc.Update([](GraphTable& t) { DeleteSelected(t); });
     Doc.MarkUnsaved();
     Gesture.Reset();
-    RefillShikiList();
+    body_.lstShiki->ShowRows();
     ShowLineCount();
     DispAllLine();
     ClearAllPanels();
@@ -44,13 +44,13 @@ void TfrmMain::spdShoukyoClick() {
     Doc.EraseGraphs();
     paintPlane();
     ClearAllPanels();
-    RefillShikiList();
+    body_.lstShiki->ShowRows();
     ShowLineCount();
 }
 
 void TfrmMain::pumCancelClick() {
     Doc.SetSelection({});
-    PushSelectionToList();
+    body_.lstShiki->ShowSelection();
     DispAllLine();
     ClearAllPanels();
 }
@@ -65,7 +65,7 @@ void TfrmMain::mnuSelectAllClick() {
             t.Selected.set(i);
         }
     });
-    PushSelectionToList();
+    body_.lstShiki->ShowSelection();
     DispAllLine();
 }
 
@@ -92,7 +92,7 @@ void TfrmMain::lstShikiClick(Qt::KeyboardModifiers modifiers) {
         ClearAllPanels();  // the selection grew by the clicked line
     } else if (!(modifiers & Qt::ShiftModifier)) {
         Doc.SelectOnly(row);
-        PushSelectionToList();
+        body_.lstShiki->ShowSelection();
     }
     DispAllLine();
 }
@@ -108,7 +108,7 @@ void TfrmMain::lstShikiRightPress(int row, QPoint pos) {
     // With several lines selected the popup works on all of them; otherwise on the pressed one.
     if (Doc.Table().Selected.count() < 2) {
         Doc.SelectOnly(row);
-        PushSelectionToList();
+        body_.lstShiki->ShowSelection();
         RedrawAll();
     }
     menus_.pumShiki->popup(body_.lstShiki->viewport()->mapToGlobal(pos + QPoint(10, 20)));
@@ -116,51 +116,4 @@ void TfrmMain::lstShikiRightPress(int row, QPoint pos) {
 
 void TfrmMain::ShowLineCount() {
     frmTangen->lblNline->setText(QString::number(Doc.Table().LineCount));
-}
-
-void TfrmMain::RefillShikiList() {
-    syncingSelection_ = true;
-    // Rows are kept and only their texts set, so an undo of one graph does not rebuild 100 rows.
-    const GraphTable& table = Doc.Table();
-    while (body_.lstShiki->count() > table.LineCount) {
-        delete body_.lstShiki->takeItem(body_.lstShiki->count() - 1);
-    }
-    for (int i = 0; i < table.LineCount; ++i) {
-        if (i < body_.lstShiki->count()) {
-            if (body_.lstShiki->item(i)->text() != table.LineTable[i].Text) {
-                body_.lstShiki->item(i)->setText(table.LineTable[i].Text);
-            }
-        } else {
-            body_.lstShiki->addItem(table.LineTable[i].Text);
-        }
-    }
-    syncingSelection_ = false;
-    PushSelectionToList();
-}
-
-void TfrmMain::PushSelectionToList() {
-    syncingSelection_ = true;
-    // One selection change for the whole list: row by row, 100 rows cost a millisecond.
-    QItemSelection selection;
-    for (int i = 0; i < body_.lstShiki->count() && i < MaxGraphs; ++i) {
-        if (Doc.Table().Selected.test(i)) {
-            const QModelIndex row = body_.lstShiki->model()->index(i, 0);
-            selection.select(row, row);
-        }
-    }
-    body_.lstShiki->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    syncingSelection_ = false;
-}
-
-void TfrmMain::PullSelectionFromList() {
-    if (syncingSelection_) {
-        return;
-    }
-    std::bitset<MaxGraphs> selected;
-    for (int i = 0; i < body_.lstShiki->count() && i < MaxGraphs; ++i) {
-        if (body_.lstShiki->item(i)->isSelected()) {
-            selected.set(i);
-        }
-    }
-    Doc.SetSelection(selected);
 }

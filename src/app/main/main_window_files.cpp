@@ -11,6 +11,7 @@
 #include "help/help_desk.h"
 #include "main/main_window.h"
 #include "settings/plane_settings_window.h"
+#include "shiki_list.h"
 #include "tangen_window.h"
 #include "units/edit_ques_window.h"
 #include "units/new_work_window.h"
@@ -160,7 +161,7 @@ void TfrmMain::ApplyFile(const GraphFileContent& content, bool saved) {
     // The overwrite save writes to the file that was read, whatever name was typed.
     Doc.Load(content.title(), content.fileName, content.settings, content.EndCircles,
              content.graphs, content.memo, saved);
-    RefillShikiList();
+    body_.lstShiki->ShowRows();
     DispAllLine();
     ClearAllPanels();
 }

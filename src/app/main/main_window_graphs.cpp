@@ -28,15 +28,7 @@ bool TfrmMain::AddOrReplaceLine(const TLineSpec& spec, int index) {
 }
 
 void TfrmMain::ShowStoredGraph(AddResult result, int changed) {
-    const QString& text = Doc.Table().LineTable[changed].Text;
-    syncingSelection_ = true;
-    if (result == AddResult::Added) {
-        body_.lstShiki->addItem(text);
-    } else if (QListWidgetItem* item = body_.lstShiki->item(changed)) {
-        item->setText(text);
-    }
-    body_.lstShiki->setCurrentRow(changed, QItemSelectionModel::NoUpdate);
-    syncingSelection_ = false;
+    body_.lstShiki->ShowStoredRow(changed);
     if (result == AddResult::Added) {
         ShowLineCount();
         if (Edit.FixedColor == AutomaticColor) {
@@ -44,16 +36,7 @@ void TfrmMain::ShowStoredGraph(AddResult result, int changed) {
         }
     }
     ClearAllPanels();
-    PushSelectionToList();
     DispAllLine();
-}
-
-void TfrmMain::RefreshListTexts(const std::vector<int>& rows) {
-    for (int i : rows) {
-        if (QListWidgetItem* item = body_.lstShiki->item(i)) {
-            item->setText(Doc.Table().LineTable[i].Text);
-        }
-    }
 }
 
 void TfrmMain::ShowPanelsOf(int index) {
@@ -141,7 +124,7 @@ void TfrmMain::ClearDrawing(const QString& unitTitle, const QString& fileName) {
     Doc.Clear(unitTitle, fileName);
     paintPlane();
     ClearAllPanels();
-    RefillShikiList();
+    body_.lstShiki->ShowRows();
 }
 
 // ---- where the drawing library paints ----

@@ -98,8 +98,8 @@ void TfrmMain::ConnectHandlers() {
     connect(body_.chkTensen, &QCheckBox::toggled, this, &TfrmMain::chkTensenClick);
     connect(body_.chkRanColor, &QCheckBox::toggled, this, &TfrmMain::chkRanColorClick);
 
-    connect(body_.lstShiki, &QListWidget::itemSelectionChanged, this,
-            &TfrmMain::PullSelectionFromList);
+    connect(body_.lstShiki, &ShikiList::rowsChosen, this,
+            [this] { Doc.SetSelection(body_.lstShiki->ChosenRows()); });
     connect(body_.lstShiki, &QListWidget::clicked, this,
             [this] { lstShikiClick(QGuiApplication::keyboardModifiers()); });
     connect(body_.lstShiki, &ShikiList::rightPressed, this, &TfrmMain::lstShikiRightPress);

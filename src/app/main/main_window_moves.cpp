@@ -14,7 +14,8 @@
 #include "shiki_list.h"
 
 void TfrmMain::MoveSelectedClick(char direction) {
-    RefreshListTexts(Doc.Update([&](GraphTable& t) { return MoveSelected(t, Edit, direction); }));
+    body_.lstShiki->ShowTexts(
+        Doc.Update([&](GraphTable& t) { return MoveSelected(t, Edit, direction); }));
     DispAllLine();
 }
 
@@ -25,7 +26,7 @@ void TfrmMain::ChangeSlopeInterceptClick(int step) {
         ShowMessage(result.message);  // nothing to step
         return;
     }
-    RefreshListTexts(result.changed);
+    body_.lstShiki->ShowTexts(result.changed);
     DispAllLine();
     ShowPanelsOf(result.lastLooked);
     if (!result.message.isEmpty()) {
@@ -73,7 +74,7 @@ void TfrmMain::mnuSetSenshuClick() {
 void TfrmMain::spdMojiClick() {
     if (Doc.Table().Selected.any()) {
         Doc.SetSelection({});
-        PushSelectionToList();
+        body_.lstShiki->ShowSelection();
         DispAllLine();
     }
     if (frmMoji == nullptr) {

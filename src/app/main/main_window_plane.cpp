@@ -67,7 +67,7 @@ void TfrmMain::ApplyGesture(const GestureEffects& e) {
         ShowStoredGraph(e.storedResult, e.storedIndex);
     }
     if (e.selectionChanged) {
-        PushSelectionToList();
+        body_.lstShiki->ShowSelection();
         RedrawAll();
     } else if (e.redisplay) {
         DispAllLine();

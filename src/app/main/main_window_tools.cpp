@@ -172,7 +172,7 @@ void TfrmMain::chkKeishikiClick() {
     // Only the selected graphs are rewritten; the others keep the form they were made in.
     const std::vector<int> rewritten =
         Doc.Update([&](GraphTable& t) { return RewriteSelectedTexts(t, Edit); });
-    RefreshListTexts(rewritten);
+    body_.lstShiki->ShowTexts(rewritten);
     if (!rewritten.empty()) {
         paintFormulaPanel(Doc.Table().LineTable[rewritten.back()]);
     }

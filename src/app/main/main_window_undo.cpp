@@ -30,7 +30,7 @@ void TfrmMain::StepHistory(bool back) {
 }
 
 void TfrmMain::ShowRestoredDrawing() {
-    RefillShikiList();
+    body_.lstShiki->ShowRows();
     ShowLineCount();
     DispAllLine();  // with a selection, its panels too
     if (Doc.Table().Selected.none()) {
