@@ -8,6 +8,9 @@
 #include <QThreadPool>
 #include <QUrl>
 
+#include "drawing.h"
+#include "graph_file.h"
+
 namespace {
 
 // The header is ASCII, so that any file name survives; the graph file after it keeps its own
@@ -130,4 +133,17 @@ void RecoveryStore::WaitForWrites() {
     if (writer_) {
         writer_->waitForDone();
     }
+}
+
+std::optional<RecoveryCopy> RecoveryCopyOf(const Drawing& drawing, const QDateTime& time) {
+    QStringList memo = drawing.Table().Memo;
+    if (memo.isEmpty()) {
+        memo.append(drawing.Title());
+    }
+    const EncodedGraphFile encoded = EncodeGraphFile(
+        GraphFileLines(drawing.Title(), drawing.Plane(), drawing.EndCircles(), memo));
+    if (!encoded.problem.isEmpty()) {
+        return std::nullopt;
+    }
+    return RecoveryCopy{drawing.FileName(), drawing.FirstSaveDialog(), time, encoded.bytes};
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <atomic>
 #include <memory>
+#include <optional>
 
 class QLockFile;
 class QThreadPool;
@@ -21,6 +22,11 @@ struct RecoveryCopy {
 };
 
 QByteArray EncodeRecoveryCopy(const RecoveryCopy& copy);
+
+class Drawing;
+// The copy of a drawing as a save would write it, made at time; nothing when a text cannot be
+// written in Shift-JIS (texts are checked as they are typed; a save says what is wrong).
+std::optional<RecoveryCopy> RecoveryCopyOf(const Drawing& drawing, const QDateTime& time);
 
 struct RecoveryRead {
     RecoveryCopy copy;

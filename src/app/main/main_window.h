@@ -195,8 +195,6 @@ class TfrmMain : public QMainWindow {
     // ---- the recovery copy of a drawing not saved ----
     void RemoveRecoveryCopy();
     void CountChangeForRecovery();  // the tenth change since the last copy writes one
-    // The copy of the drawing as a save would write it, or nothing while it must wait.
-    std::optional<RecoveryCopy> RecoveryCopyOfDrawing() const;
     void mnuClipBoardToClick();
     void mnuClearBitMapClick();
 

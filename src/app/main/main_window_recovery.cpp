@@ -1,5 +1,5 @@
-// The window's side of the recovery copy (RecoveryKeeper): what the copy holds, when the drawing
-// changed or was replaced, and the copy offered back at start-up.
+// The window's side of the recovery copy (RecoveryKeeper): when the drawing changed or was
+// replaced, and the copy offered back at start-up.
 #include <QDateTime>
 #include <QLabel>
 
@@ -14,8 +14,7 @@ const QString RecoveryQuestion = QStringLiteral("前回保存されなかった�
 }  // namespace
 
 void TfrmMain::StartRecovery(const QString& folder) {
-    auto keeper = std::make_unique<RecoveryKeeper>([this] { return RecoveryCopyOfDrawing(); },
-                                                   [this] { return !Doc.Saved(); });
+    auto keeper = std::make_unique<RecoveryKeeper>(Doc);
     if (keeper->Start(folder)) {
         Recovery = std::move(keeper);
     }
@@ -45,21 +44,6 @@ bool TfrmMain::OfferRecovery() {
     SaveDialogUnset = read.copy.firstSaveDialog;
     WriteRecoveryCopy();  // kept until the drawing is saved
     return true;
-}
-
-std::optional<RecoveryCopy> TfrmMain::RecoveryCopyOfDrawing() const {
-    const QString& title = Doc.Title();
-    QStringList memo = Doc.Table().Memo;
-    if (memo.isEmpty()) {
-        memo.append(title);
-    }
-    const EncodedGraphFile encoded =
-        EncodeGraphFile(GraphFileLines(title, Doc.Plane(), Doc.EndCircles(), memo));
-    if (!encoded.problem.isEmpty()) {
-        return std::nullopt;  // texts are checked as they are typed; a save would say what is wrong
-    }
-    return RecoveryCopy{Doc.FileName(), Doc.FirstSaveDialog(), QDateTime::currentDateTime(),
-                        encoded.bytes};
 }
 
 void TfrmMain::WriteRecoveryCopy() {

@@ -13,14 +13,11 @@ constexpr int ChangesPerCopy = 10;
 
 }  // namespace
 
-RecoveryKeeper::RecoveryKeeper(std::function<std::optional<RecoveryCopy>()> copyOfDrawing,
-                               std::function<bool()> drawingUnsaved, QObject* parent)
-    : QObject(parent),
-      copyOfDrawing_(std::move(copyOfDrawing)),
-      drawingUnsaved_(std::move(drawingUnsaved)) {
+RecoveryKeeper::RecoveryKeeper(const Drawing& drawing, QObject* parent)
+    : QObject(parent), drawing_(drawing) {
     timer_.setInterval(RecoveryIntervalMs);
     connect(&timer_, &QTimer::timeout, this, [this] {
-        if (drawingUnsaved_() && changesSinceCopy_ > 0) {
+        if (!drawing_.Saved() && changesSinceCopy_ > 0) {
             Write();
         }
     });
@@ -52,7 +49,7 @@ void RecoveryKeeper::SetAsideDamaged() {
 }
 
 void RecoveryKeeper::Write() {
-    const std::optional<RecoveryCopy> copy = copyOfDrawing_();
+    const std::optional<RecoveryCopy> copy = RecoveryCopyOf(drawing_, QDateTime::currentDateTime());
     if (!copy) {
         return;  // tried again at the next change or tick
     }

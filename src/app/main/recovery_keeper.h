@@ -1,6 +1,6 @@
-// Keeps the recovery copy of the main window's drawing: its locked slot in the user's data
-// folder, the copy every 30 seconds and after every tenth change, and the one message when a copy
-// cannot be written. The window says what the copy holds and when the drawing is replaced.
+// Keeps the recovery copy of the drawing: its locked slot in the user's data folder, the copy
+// every 30 seconds and after every tenth change, and the one message when a copy cannot be
+// written. The window says when the drawing changed and when it was saved or replaced.
 #pragma once
 
 #include <QObject>
@@ -9,14 +9,12 @@
 #include <memory>
 #include <optional>
 
+#include "drawing.h"
 #include "recovery_copy.h"
 
 class RecoveryKeeper : public QObject {
   public:
-    // copyOfDrawing gives the copy of the drawing as it is, or nothing while none may be written;
-    // drawingUnsaved tells whether the drawing has changes a file does not hold.
-    RecoveryKeeper(std::function<std::optional<RecoveryCopy>()> copyOfDrawing,
-                   std::function<bool()> drawingUnsaved, QObject* parent = nullptr);
+    explicit RecoveryKeeper(const Drawing& drawing, QObject* parent = nullptr);
     ~RecoveryKeeper() override;
 
     // Claims a slot in the folder and starts the timer; false when no copy can be kept there.
@@ -36,8 +34,7 @@ class RecoveryKeeper : public QObject {
     void WaitForWrites() { store_->WaitForWrites(); }
 
   private:
-    std::function<std::optional<RecoveryCopy>()> copyOfDrawing_;
-    std::function<bool()> drawingUnsaved_;
+    const Drawing& drawing_;
     std::unique_ptr<RecoveryStore> store_;
     QTimer timer_;
     int changesSinceCopy_ = 0;  // changes since the copy was last written
