@@ -16,8 +16,11 @@ class QSpinBox;
 class QToolButton;
 class QWidget;
 class ShikiList;
+struct DisplayOptions;
 struct GraphTable;
 struct MainLayout;
+struct TLineSpec;
+struct TypesetState;
 
 // The speed buttons, the tool's read-outs, the end-circle size and the lock.
 struct MainToolBar {
@@ -99,4 +102,19 @@ struct MainBody {
     void Create(QWidget* body, const GraphTable& table);
     // Moves the controls to the places computed for the screen.
     void Place(const MainLayout& layout);
+
+    // ---- the side panels of the current graph ----
+    // Every panel of graph whose box is on (options), and its value table.
+    void ShowPanels(const GraphTable& table, int index, const DisplayOptions& options,
+                    TypesetState& typeset);
+    void ClearPanels(const DisplayOptions& options);
+    void PaintFormula(const TLineSpec& graph, const DisplayOptions& options, TypesetState& typeset);
+    void PaintXDomain(const TLineSpec& graph, const DisplayOptions& options, TypesetState& typeset);
+    void PaintYRange(const TLineSpec& graph, const DisplayOptions& options, TypesetState& typeset);
+    void PaintSlopeIntercept(const TLineSpec& graph, const DisplayOptions& options,
+                             TypesetState& typeset);
+    // The value table of graph index, or the empty table when there is none.
+    void PaintValueTable(const GraphTable& table, int index, bool yRow);
+    void ClearValueTable();
+    void ClearPanel(ImageView* panel, const DisplayOptions& options);
 };

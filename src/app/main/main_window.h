@@ -293,14 +293,7 @@ class TfrmMain : public QMainWindow {
     // The places where the drawing library paints; until it does, they clear their image.
     void paintPlane();
     void placePlane();
-    void paintFormulaPanel(const TLineSpec& graph);
-    void paintXDomainPanel(const TLineSpec& graph);
-    void paintYDomainPanel(const TLineSpec& graph);
-    void paintSlopeInterceptPanels(const TLineSpec& graph);
-    void paintValueTable(int index);
-    void clearValueTable();
     void paintToolSample();
-    void clearPanel(ImageView* panel);
 
     MainToolBar bar_;
     MainBody body_;

@@ -13,8 +13,6 @@
 #include "plane.h"
 #include "plane/image_view.h"
 #include "shiki_list.h"
-#include "side_panels.h"
-#include "value_table.h"
 
 bool TfrmMain::AddOrReplaceLine(const TLineSpec& spec, int index) {
     int changed = -1;
@@ -40,22 +38,7 @@ void TfrmMain::ShowStoredGraph(AddResult result, int changed) {
 }
 
 void TfrmMain::ShowPanelsOf(int index) {
-    const GraphTable& table = Doc.Table();
-    if (index < 0 || index >= table.LineCount) {
-        return;
-    }
-    const TLineSpec& graph = table.LineTable[index];
-    if (body_.chkShiki->isChecked()) {
-        paintFormulaPanel(graph);
-        paintXDomainPanel(graph);
-    }
-    if (body_.chkKatamuki->isChecked()) {
-        paintSlopeInterceptPanels(graph);
-    }
-    paintValueTable(index);
-    if (body_.chkHeniki->isChecked()) {
-        paintYDomainPanel(graph);
-    }
+    body_.ShowPanels(Doc.Table(), index, CurrentDisplayOptions(), Typeset);
 }
 
 void TfrmMain::DispAllLine() {
@@ -76,7 +59,8 @@ void TfrmMain::DispAllLine() {
         // The panels of the current graph follow; the last selected graph's equation stays in
         // its panel only when the equation box is off and the refresh leaves the panel alone.
         if (!body_.chkShiki->isChecked()) {
-            paintFormulaPanel(Doc.Table().LineTable[result.lastSelected]);
+            body_.PaintFormula(Doc.Table().LineTable[result.lastSelected], CurrentDisplayOptions(),
+                               Typeset);
         }
         RefreshPanels();
     }
@@ -86,30 +70,13 @@ void TfrmMain::RefreshPanels() {
     const int current = CurrentIndex(Doc.Table());
     if (current < 0) {
         ClearAllPanels();
-        return;
-    }
-    const TLineSpec& graph = Doc.Table().LineTable[current];
-    if (body_.chkShiki->isChecked()) {
-        paintFormulaPanel(graph);
-    }
-    if (body_.chkKatamuki->isChecked()) {
-        paintSlopeInterceptPanels(graph);
-    }
-    paintValueTable(current);
-    if (body_.chkShiki->isChecked()) {
-        paintXDomainPanel(graph);
-    }
-    if (body_.chkHeniki->isChecked()) {
-        paintYDomainPanel(graph);
+    } else {
+        ShowPanelsOf(current);
     }
 }
 
 void TfrmMain::ClearAllPanels() {
-    for (ImageView* panel :
-         {body_.imgShiki, body_.imgkatamuki, body_.imgSeppen, body_.imgHenikiX, body_.imgHenikiY}) {
-        clearPanel(panel);
-    }
-    clearValueTable();
+    body_.ClearPanels(CurrentDisplayOptions());
 }
 
 void TfrmMain::RedrawAll() {
@@ -172,49 +139,9 @@ void TfrmMain::paintPlane() {
     body_.imgCood->update();
 }
 
-void TfrmMain::paintFormulaPanel(const TLineSpec& graph) {
-    WriteFormulaPanel(body_.imgShiki->canvas(), graph, PanelBackColour, PanelTextColour, Typeset);
-    body_.imgShiki->update();
-}
-
-void TfrmMain::paintXDomainPanel(const TLineSpec& graph) {
-    WriteXDomainPanel(body_.imgHenikiX->canvas(), graph, CurrentDisplayOptions(), Typeset);
-    body_.imgHenikiX->update();
-}
-
-void TfrmMain::paintYDomainPanel(const TLineSpec& graph) {
-    WriteYRangePanel(body_.imgHenikiY->canvas(), graph, CurrentDisplayOptions(), Typeset);
-    body_.imgHenikiY->update();
-}
-
-void TfrmMain::paintSlopeInterceptPanels(const TLineSpec& graph) {
-    WriteSlopePanels(body_.imgkatamuki->canvas(), body_.imgSeppen->canvas(), graph,
-                     CurrentDisplayOptions(), Typeset);
-    body_.imgkatamuki->update();
-    body_.imgSeppen->update();
-}
-
-void TfrmMain::paintValueTable(int index) {
-    const GraphTable& table = Doc.Table();
-    const TLineSpec* graph =
-        index >= 0 && index < table.LineCount ? &table.LineTable[index] : nullptr;
-    DrawValueTable(body_.imgTable->canvas(), graph, body_.chkDataTable->isChecked());
-    body_.imgTable->update();
-}
-
-void TfrmMain::clearValueTable() {
-    ClearValueTable(body_.imgTable->canvas());
-    body_.imgTable->update();
-}
-
 void TfrmMain::paintToolSample() {
     const ToolSample tool{Edit.LineMode, Edit.LineWidth, CurrentEndKind(Edit),
                           NextColor(Edit, Doc.Table())};
     ::RedrawToolSample(bar_.imgSample->canvas(), tool, Doc.EndCircleRadius(), PanelTextColour);
     bar_.imgSample->update();
-}
-
-void TfrmMain::clearPanel(ImageView* panel) {
-    ClearPanel(panel->canvas(), PanelBackColour, PanelTextColour);
-    panel->update();
 }

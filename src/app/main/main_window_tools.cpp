@@ -113,7 +113,7 @@ void TfrmMain::imgTableClick() {
         body_.imgTable->resize(NarrowImage, body_.imgTable->height());
         body_.pnlTable->resize(NarrowImage + 2, body_.pnlTable->height());
     }
-    paintValueTable(CurrentIndex(Doc.Table()));
+    body_.PaintValueTable(Doc.Table(), CurrentIndex(Doc.Table()), body_.chkDataTable->isChecked());
 }
 
 void TfrmMain::btnLockedClick() {
@@ -174,7 +174,8 @@ void TfrmMain::chkKeishikiClick() {
         Doc.Update([&](GraphTable& t) { return RewriteSelectedTexts(t, Edit); });
     body_.lstShiki->ShowTexts(rewritten);
     if (!rewritten.empty()) {
-        paintFormulaPanel(Doc.Table().LineTable[rewritten.back()]);
+        body_.PaintFormula(Doc.Table().LineTable[rewritten.back()], CurrentDisplayOptions(),
+                           Typeset);
     }
 }
 
@@ -182,19 +183,19 @@ void TfrmMain::chkShikiClick() {
     if (body_.chkShiki->isChecked()) {
         RefreshPanels();
     } else {
-        clearPanel(body_.imgShiki);
-        clearPanel(body_.imgHenikiX);
+        body_.ClearPanel(body_.imgShiki, CurrentDisplayOptions());
+        body_.ClearPanel(body_.imgHenikiX, CurrentDisplayOptions());
     }
     body_.lstShiki->setShowText(body_.chkShiki->isChecked());
 }
 
 void TfrmMain::chkHenikiClick() {
     if (!body_.chkHeniki->isChecked()) {
-        clearPanel(body_.imgHenikiY);
+        body_.ClearPanel(body_.imgHenikiY, CurrentDisplayOptions());
         return;
     }
     if (const int current = CurrentIndex(Doc.Table()); current >= 0) {
-        paintYDomainPanel(Doc.Table().LineTable[current]);
+        body_.PaintYRange(Doc.Table().LineTable[current], CurrentDisplayOptions(), Typeset);
     }
 }
 
@@ -204,15 +205,15 @@ void TfrmMain::chkKatamukiClick() {
         return;
     }
     if (body_.chkKatamuki->isChecked()) {
-        paintSlopeInterceptPanels(Doc.Table().LineTable[current]);
+        body_.PaintSlopeIntercept(Doc.Table().LineTable[current], CurrentDisplayOptions(), Typeset);
     } else {
-        clearPanel(body_.imgkatamuki);
-        clearPanel(body_.imgSeppen);
+        body_.ClearPanel(body_.imgkatamuki, CurrentDisplayOptions());
+        body_.ClearPanel(body_.imgSeppen, CurrentDisplayOptions());
     }
 }
 
 void TfrmMain::chkDataTableClick() {
-    paintValueTable(CurrentIndex(Doc.Table()));
+    body_.PaintValueTable(Doc.Table(), CurrentIndex(Doc.Table()), body_.chkDataTable->isChecked());
 }
 
 void TfrmMain::chkMaruClick() {
