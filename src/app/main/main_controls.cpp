@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "accessible_names.h"
 #include "clickable_label.h"
 #include "main/main_layout.h"
 #include "plane/image_view.h"
@@ -157,6 +158,13 @@ void MainToolBar::Create(QWidget* body, int width) {
     BitBtn1 = MakeButton(bar, "BitBtn1", QRect(776, 7, 63, 25), QString(), nullptr);
     BitBtn1->setText(QStringLiteral("全部選択"));
     BitBtn1->setFont(UiFont(13));
+    NameForScreenReaders(bar, {
+                                  {edtLineMode, QStringLiteral("線の種類")},
+                                  {edtCood, QStringLiteral("マウスの座標")},
+                                  {imgSample, QStringLiteral("線の見本")},
+                                  {lblHeniki, QStringLiteral("変域の端")},
+                                  {spnMaruRad, QStringLiteral("端の丸の大きさ")},
+                              });
 }
 
 void MainBody::Create(QWidget* body, const GraphTable& table) {
@@ -230,6 +238,16 @@ void MainBody::Create(QWidget* body, const GraphTable& table) {
     imgNotOk1 = GlyphSource(body, "imgNotOk1", QSize(25, 25), "notok1");
     imgOk2 = GlyphSource(body, "imgOk2", QSize(25, 25), "ok2");
     imgNotOk2 = GlyphSource(body, "imgNotOk2", QSize(25, 25), "notok2");
+    NameForScreenReaders(body, {
+                                   {imgCood, QStringLiteral("座標平面")},
+                                   {lstShiki, QStringLiteral("グラフの式の一覧")},
+                                   {lstMojiM, QStringLiteral("入力待ちの文字")},
+                                   {imgTable, QStringLiteral("値の表")},
+                                   {btnUp, QStringLiteral("選んだグラフを上へ移動")},
+                                   {btnDown, QStringLiteral("選んだグラフを下へ移動")},
+                                   {btnLeft, QStringLiteral("選んだグラフを左へ移動")},
+                                   {btnRight, QStringLiteral("選んだグラフを右へ移動")},
+                               });
 }
 
 void MainBody::Place(const MainLayout& layout) {

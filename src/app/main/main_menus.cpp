@@ -3,6 +3,10 @@
 
 #include <QMainWindow>
 #include <QMenuBar>
+#include <utility>
+#include <vector>
+
+#include "help/help_context.h"
 
 namespace {
 
@@ -84,4 +88,22 @@ void MainMenus::Create(QMainWindow& window) {
     W3 = Item(mnuWidth, "W3", QStringLiteral("3"));
     pumShiki->addSeparator();
     pumCancel = Item(pumShiki, "pumCancel", QStringLiteral("選択解除"));
+
+    // The help topics F1 opens over each menu's commands.
+    const std::pair<std::vector<QAction*>, int> topics[] = {
+        {{mnuNewFile, mnuTangenOpen, mnuOpenFile, mnuSaveFile, mnuSave, mnuPrint, mnuClipBoard,
+          mnuEnd},
+         214},
+        {{mnuTetsei, mnuShoukyo}, 216},
+        {{mnuSetSenshu, mnuSetColor}, 218},
+        {{mnuTest, mnuRenshu}, 220},
+        {{mnuShowTangen, mnuShowRecord}, 222},
+        {{ShowHelp}, MainHelpContext},
+        {{OnePoint}, 230},
+    };
+    for (const auto& [items, topic] : topics) {
+        for (QAction* item : items) {
+            SetHelpContext(item, topic);
+        }
+    }
 }

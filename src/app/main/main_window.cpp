@@ -47,7 +47,6 @@ TfrmMain::TfrmMain(QSize screen) {
     Undo.StepTaken = [this] { CountChangeForRecovery(); };
     ConnectHandlers();
     ConnectHelp();
-    NameControls();
     FormCreate(screen);
 }
 
@@ -102,7 +101,6 @@ void TfrmMain::FormShow() {
     shown_ = true;
     bitmapPasted = false;
     ClearDrawing(QStringLiteral("Kelvane"), StartDir + QStringLiteral("Graph1.lin"));
-    SaveFileName = Doc.FileName();
     body_.lstShiki->setCursor(Cursors[CursorArrow]);
     LockState = true;
     btnLockedClick();
@@ -152,14 +150,6 @@ void TfrmMain::FollowDrawing(DrawingChanges changes) {
         RemoveRecoveryCopy();  // the file holds the drawing
     }
     UpdateUndoCommands();
-}
-
-int TfrmMain::PlaneWidthPx() const {
-    return PlaneSidePixels(shownPlane_.SizeX, DefaultPlaneSize);
-}
-
-int TfrmMain::PlaneHeightPx() const {
-    return PlaneSidePixels(shownPlane_.SizeY, DefaultPlaneSize);
 }
 
 void TfrmMain::FitToDesktop() {

@@ -1,10 +1,9 @@
-// The main window TfrmMain: the tool bar, the coordinate plane, the formula list, the side panels
-// and the menus, and the graph table and editing state that all of them show.
+// The main window TfrmMain: it keeps the drawing, its tool bar, body and menus, and the windows
+// it opens, and wires them: each control's handler, and what the window shows of the drawing.
 #pragma once
 
 #include <QElapsedTimer>
 #include <QMainWindow>
-#include <array>
 #include <memory>
 
 #include "cursors.h"
@@ -21,7 +20,6 @@
 #include "main/recovery_keeper.h"
 #include "panel_text.h"
 #include "plane/plane_view.h"
-#include "plane_geometry.h"
 #include "plane_gesture.h"
 #include "plane_keys.h"
 #include "plane_settings.h"
@@ -29,20 +27,7 @@
 #include "undo_history.h"
 #include "unit_catalog.h"
 
-class ClickableLabel;
-class ImageView;
-
-class QAction;
-class QCheckBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QMenu;
-class QSpinBox;
 class QToolButton;
-class ShikiList;
 class HelpDesk;
 class TfrmPrint;
 class TfrmVersion;
@@ -118,7 +103,6 @@ class TfrmMain : public QMainWindow {
     int32_t PanelBackColour = 0x808000;
     int32_t PanelTextColour = 0xFFFFFF;
     PlaneSettings SetCood2Settings;  // as read at start-up: drive the unit-open window's preview
-    QString SaveFileName;            // the save dialog's file name
     int ClickedRow = -1;
     CursorSlots Cursors;
     EndKindLabel EndKinds;  // lblHeniki's caption and whether the tool's ends are included
@@ -155,8 +139,6 @@ class TfrmMain : public QMainWindow {
     void RedrawAll();
     void ClearDrawing(const QString& unitTitle, const QString& fileName);
     void ShowFileInfo();
-    int PlaneWidthPx() const;
-    int PlaneHeightPx() const;
 
     // ---- handlers ----
     void mnuExitClick();
@@ -271,7 +253,6 @@ class TfrmMain : public QMainWindow {
     void CreateControls();  // the body with the tool bar and the body's controls
     void ConnectHandlers();
     void ConnectHelp();
-    void NameControls();  // the names a screen reader says
     void ReadCatalog();
     // Places the window in the desktop's available area with its frame (the program's own window
     // only; tests lay windows out for a given screen size).
@@ -293,7 +274,6 @@ class TfrmMain : public QMainWindow {
     // The places where the drawing library paints; until it does, they clear their image.
     void paintPlane();
     void placePlane();
-    void paintToolSample();
 
     MainToolBar bar_;
     MainBody body_;

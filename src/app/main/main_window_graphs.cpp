@@ -139,7 +139,7 @@ void TfrmMain::paintPlane() {
     body_.imgCood->update();
 }
 
-void TfrmMain::paintToolSample() {
+void TfrmMain::RedrawToolSample() {
     const ToolSample tool{Edit.LineMode, Edit.LineWidth, CurrentEndKind(Edit),
                           NextColor(Edit, Doc.Table())};
     ::RedrawToolSample(bar_.imgSample->canvas(), tool, Doc.EndCircleRadius(), PanelTextColour);

@@ -27,25 +27,6 @@ void TfrmMain::ShowAboutClick() {
 void TfrmMain::ConnectHelp() {
     SetHelpContext(this, MainHelpContext);
     SetHelpContext(body_.lstShiki, 104);
-    for (QAction* item :
-         {menus_.mnuNewFile, menus_.mnuTangenOpen, menus_.mnuOpenFile, menus_.mnuSaveFile,
-          menus_.mnuSave, menus_.mnuPrint, menus_.mnuClipBoard, menus_.mnuEnd}) {
-        SetHelpContext(item, 214);
-    }
-    for (QAction* item : {menus_.mnuTetsei, menus_.mnuShoukyo}) {
-        SetHelpContext(item, 216);
-    }
-    for (QAction* item : {menus_.mnuSetSenshu, menus_.mnuSetColor}) {
-        SetHelpContext(item, 218);
-    }
-    for (QAction* item : {menus_.mnuTest, menus_.mnuRenshu}) {
-        SetHelpContext(item, 220);
-    }
-    for (QAction* item : {menus_.mnuShowTangen, menus_.mnuShowRecord}) {
-        SetHelpContext(item, 222);
-    }
-    SetHelpContext(menus_.ShowHelp, MainHelpContext);
-    SetHelpContext(menus_.OnePoint, 230);
     SetHelpContext(frmTangen, 223);
     Help = new HelpDesk(this);
     connect(menus_.ShowHelp, &QAction::triggered, this, &TfrmMain::ShowHelpClick);

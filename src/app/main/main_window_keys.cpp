@@ -1,12 +1,10 @@
-// Drawing and choosing graphs with the keyboard alone: the plane's lattice cursor and the formula
-// list's keys. Every key ends in the same handlers as the mouse. And the names a screen reader
-// says for the controls.
+// Drawing and choosing graphs with the keyboard alone: the plane's keys that are not the mouse's,
+// and the formula list's keys. Every key ends in the same handlers as the mouse.
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
 #include <QToolButton>
 
-#include "accessible_names.h"
 #include "clickable_label.h"
 #include "main/main_window.h"
 #include "plane/plane_view.h"
@@ -69,22 +67,4 @@ void TfrmMain::lstShikiKeySelect() {
     if (Doc.Table().LineCount > 0) {
         RedrawAll();
     }
-}
-
-void TfrmMain::NameControls() {
-    NameForScreenReaders(this, {
-                                   {body_.imgCood, QStringLiteral("座標平面")},
-                                   {body_.lstShiki, QStringLiteral("グラフの式の一覧")},
-                                   {body_.lstMojiM, QStringLiteral("入力待ちの文字")},
-                                   {body_.imgTable, QStringLiteral("値の表")},
-                                   {bar_.edtLineMode, QStringLiteral("線の種類")},
-                                   {bar_.edtCood, QStringLiteral("マウスの座標")},
-                                   {bar_.imgSample, QStringLiteral("線の見本")},
-                                   {bar_.lblHeniki, QStringLiteral("変域の端")},
-                                   {bar_.spnMaruRad, QStringLiteral("端の丸の大きさ")},
-                                   {body_.btnUp, QStringLiteral("選んだグラフを上へ移動")},
-                                   {body_.btnDown, QStringLiteral("選んだグラフを下へ移動")},
-                                   {body_.btnLeft, QStringLiteral("選んだグラフを左へ移動")},
-                                   {body_.btnRight, QStringLiteral("選んだグラフを右へ移動")},
-                               });
 }

@@ -92,10 +92,6 @@ void TfrmMain::UpdateEndKindLabel() {
     RedrawToolSample();
 }
 
-void TfrmMain::RedrawToolSample() {
-    paintToolSample();
-}
-
 void TfrmMain::imgSampleClick() {
     if (Edit.FixedColor == AutomaticColor) {
         Doc.AdvanceColorCycle();
