@@ -8,12 +8,9 @@
 
 #include "cursors.h"
 #include "dialogs.h"
-#include "display_options.h"
 #include "drawing.h"
-#include "graph_file.h"
-#include "graph_model.h"
-#include "help/help_context.h"
 #include "label_queue.h"
+#include "main/drawing_saver.h"
 #include "main/main_controls.h"
 #include "main/main_layout.h"
 #include "main/main_menus.h"
@@ -21,13 +18,12 @@
 #include "panel_text.h"
 #include "plane/plane_view.h"
 #include "plane_gesture.h"
-#include "plane_keys.h"
-#include "plane_settings.h"
 #include "tool_sample.h"
 #include "undo_history.h"
 #include "unit_catalog.h"
 
 class QToolButton;
+struct GraphFileContent;
 class HelpDesk;
 class TfrmPrint;
 class TfrmVersion;
@@ -35,7 +31,6 @@ class TfrmEditQues;
 class TfrmKiroku;
 class TfrmRenshu;
 class TfrmMoji;
-class TfrmNewWork;
 class TfrmSetCood;
 class TfrmTangenOpen;
 class TfrmMoveMoji;
@@ -65,8 +60,8 @@ class TfrmMain : public QMainWindow {
     // false when the table is full and the message was shown.
     bool AddOrReplaceLine(const TLineSpec& spec, int index);
     // The question before the drawing is replaced: No when nothing needs saving.
-    Answer AskSaveChanges();
-    Answer SaveWithName(const QString& unitTitle);
+    Answer AskSaveChanges() { return saver_.AskSaveChanges(); }
+    Answer SaveWithName(const QString& unitTitle) { return saver_.SaveWithName(unitTitle); }
     // Practises (or tests) these questions on the given plane; the drawing is left alone.
     void RunPractice(const std::vector<TLineSpec>& questions, const PlaneSettings& plane);
     // Keeps recovery copies in the user's data folder from now on.
@@ -86,13 +81,10 @@ class TfrmMain : public QMainWindow {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    // ---- state shared with the other windows ----
     MainLayout Layout;  // positions computed from the screen size
     int DefaultPlaneSize = 0;
     int TableCols = 0;
     bool OnCdRom = false;
-    bool SaveDialogUnset = true;  // the save dialog still starts in DATA with "Graph1.lin"
-    QString NewUnitTitle;
     bool TestMode = false;      // a test of the current drawing runs: nothing is recorded
     QString SelectedUnitTitle;  // the unit chosen for practice, and its file without folder
     QString SelectedUnitFile;
@@ -115,7 +107,6 @@ class TfrmMain : public QMainWindow {
     TfrmSettei* frmSettei = nullptr;
     TfrmMoji* frmMoji = nullptr;
     TfrmMoveMoji* frmMoveMoji = nullptr;
-    TfrmNewWork* frmNewWork = nullptr;
     TfrmTangenOpen* frmTangenOpen = nullptr;
     TfrmSetCood* frmSetCood = nullptr;
     TfrmEditQues* frmEditQues = nullptr;
@@ -148,10 +139,6 @@ class TfrmMain : public QMainWindow {
     void AcceptEditedMemo(const QStringList& edited);
 
     // ---- files and units ----
-    QString DataFolder() const;  // StartDir + "DATA/"
-    bool WriteDrawing(const QString& fileName, const QString& unitTitle);
-    bool AskUnitTitle();  // the unit title window; NewUnitTitle after OK
-    bool SaveAs();
     void mnuNewFileClick();
     void mnuOpenFileClick();
     // The file's drawing replaces the drawing; saved: the file holds it as it is.
@@ -275,12 +262,11 @@ class TfrmMain : public QMainWindow {
     void paintPlane();
     void placePlane();
 
+    DrawingSaver saver_{Doc, StartDir, this};
     MainToolBar bar_;
     MainBody body_;
     MainMenus menus_;
     bool shown_ = false;
     bool fitsDesktop_ = false;
-    QString saveFolder_;  // where the save dialog opens next, and with which name
-    QString saveName_;
     QElapsedTimer shownAt_;
 };

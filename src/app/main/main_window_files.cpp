@@ -8,116 +8,23 @@
 
 #include "dialogs.h"
 #include "graph_file.h"
+#include "help/help_context.h"
 #include "help/help_desk.h"
 #include "main/main_window.h"
 #include "settings/plane_settings_window.h"
 #include "shiki_list.h"
 #include "tangen_window.h"
 #include "units/edit_ques_window.h"
-#include "units/new_work_window.h"
 #include "units/tangen_open_window.h"
 
 namespace {
 
-const QStringList GraphFileFilters{QStringLiteral("linファイル (*.lin)"),
-                                   QStringLiteral("caiファイル (*.cai)")};
-const QString NoDataMessage = QStringLiteral("保存するﾃﾞｰﾀがありません");
 const QString NewUnitTitleText = QStringLiteral("新しい単元");
 
 }  // namespace
 
-QString TfrmMain::DataFolder() const {
-    return StartDir + QStringLiteral("DATA/");
-}
-
-bool TfrmMain::WriteDrawing(const QString& fileName, const QString& unitTitle) {
-    QStringList memo = Doc.Table().Memo;
-    if (memo.isEmpty()) {
-        memo.append(unitTitle);
-    }
-    const QString error = WriteGraphFile(fileName, unitTitle, Doc.Plane(), Doc.EndCircles(), memo);
-    if (!error.isEmpty()) {
-        ShowMessage(error);
-        return false;
-    }
-    return true;
-}
-
-bool TfrmMain::AskUnitTitle() {
-    if (frmNewWork == nullptr) {
-        frmNewWork = new TfrmNewWork(this);
-        SetHelpContext(frmNewWork, 1211);
-    }
-    frmNewWork->SetFolder(DataFolder());
-    frmNewWork->SetCurrentTitle(Doc.Title());
-    if (ShowModal(*frmNewWork) != ModalOk) {
-        return false;
-    }
-    NewUnitTitle = frmNewWork->NewUnitTitle;
-    return true;
-}
-
-Answer TfrmMain::SaveWithName(const QString& unitTitle) {
-    if (SaveDialogUnset) {
-        saveFolder_ = DataFolder();
-        saveName_ = QStringLiteral("Graph1.lin");
-        SaveDialogUnset = false;
-    }
-    for (;;) {
-        const QString chosen = ChooseSaveFile(saveFolder_, saveName_, GraphFileFilters);
-        if (chosen.isEmpty()) {
-            return Answer::Cancel;
-        }
-        const QFileInfo chosenInfo(chosen);
-        saveFolder_ = chosenInfo.absolutePath();
-        saveName_ = chosenInfo.fileName();
-        const FixedFileName fixed = FixGraphFileName(chosen);
-        if (!fixed.message.isEmpty()) {
-            ShowMessage(fixed.message);
-        }
-        if (QFileInfo::exists(fixed.name)) {
-            const Answer replace =
-                ConfirmYesNoCancel(fixed.name + QStringLiteral("上書きしてもいいですか"));
-            if (replace == Answer::Cancel) {
-                return Answer::Cancel;
-            }
-            if (replace == Answer::No) {
-                continue;
-            }
-        }
-        // A write that fails counts as Cancel: the drawing stays, and so does an open window.
-        if (!WriteDrawing(fixed.name, unitTitle)) {
-            return Answer::Cancel;
-        }
-        Doc.MarkSaved(unitTitle, fixed.name);
-        return Answer::Yes;
-    }
-}
-
-bool TfrmMain::SaveAs() {
-    if (Doc.Table().LineCount == 0) {
-        ShowMessage(NoDataMessage);
-        return false;
-    }
-    return AskUnitTitle() && SaveWithName(NewUnitTitle) == Answer::Yes;
-}
-
-Answer TfrmMain::AskSaveChanges() {
-    if (!Doc.NeedsSaving()) {
-        return Answer::No;
-    }
-    const Answer save = ConfirmYesNoCancel(QStringLiteral("現在のデータを保存しますか"));
-    if (save != Answer::Yes) {
-        return save;
-    }
-    if (!AskUnitTitle()) {
-        return Answer::Cancel;
-    }
-    return SaveWithName(NewUnitTitle);
-}
-
 void TfrmMain::mnuNewFileClick() {
-    if (AskSaveChanges() != Answer::Cancel) {
+    if (saver_.AskSaveChanges() != Answer::Cancel) {
         ClearDrawing(NewUnitTitleText, StartDir + QStringLiteral("Graph1.lin"));
     }
     Doc.SetFirstSaveDialog(true);
@@ -125,8 +32,8 @@ void TfrmMain::mnuNewFileClick() {
 
 void TfrmMain::mnuOpenFileClick() {
     const QString chosen =
-        ChooseOpenFile(DataFolder(), QStringLiteral("Graph1.que"), GraphFileFilters);
-    if (chosen.isEmpty() || AskSaveChanges() == Answer::Cancel) {
+        ChooseOpenFile(saver_.DataFolder(), QStringLiteral("Graph1.que"), GraphFileFilters);
+    if (chosen.isEmpty() || saver_.AskSaveChanges() == Answer::Cancel) {
         return;
     }
     // Only a file that was read makes the next overwrite save write without asking.
@@ -167,23 +74,11 @@ void TfrmMain::ApplyFile(const GraphFileContent& content, bool saved) {
 }
 
 void TfrmMain::spdOverWriteClick() {
-    if (Doc.Table().LineCount == 0) {
-        ShowMessage(NoDataMessage);
-        return;
-    }
-    if (Doc.FirstSaveDialog()) {
-        if (SaveAs()) {
-            Doc.SetFirstSaveDialog(false);
-        }
-        return;
-    }
-    if (WriteDrawing(Doc.FileName(), Doc.Title())) {
-        Doc.MarkSaved();
-    }
+    saver_.OverWrite();
 }
 
 void TfrmMain::mnuSaveClick() {
-    SaveAs();
+    saver_.SaveAs();
 }
 
 void TfrmMain::mnuTangenOpenClick() {
@@ -200,7 +95,7 @@ void TfrmMain::mnuTangenOpenClick() {
     }
     // The previewed unit's plane never touched the drawing's: the question below is asked about
     // the drawing as it is.
-    if (AskSaveChanges() == Answer::Cancel) {
+    if (saver_.AskSaveChanges() == Answer::Cancel) {
         DispAllLine();
         return;
     }
@@ -242,7 +137,7 @@ void TfrmMain::mnuEditQuesClick() {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
-    if (AskSaveChanges() == Answer::Cancel) {
+    if (saver_.AskSaveChanges() == Answer::Cancel) {
         event->ignore();
         return;
     }

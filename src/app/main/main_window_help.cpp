@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "dialogs.h"
+#include "help/help_context.h"
 #include "help/help_desk.h"
 #include "help/version_window.h"
 #include "main/main_window.h"

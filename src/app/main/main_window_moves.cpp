@@ -7,6 +7,7 @@
 
 #include "dialogs.h"
 #include "graph_edits.h"
+#include "help/help_context.h"
 #include "main/main_window.h"
 #include "settings/label_window.h"
 #include "settings/line_settings_window.h"

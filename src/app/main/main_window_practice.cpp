@@ -6,6 +6,7 @@
 
 #include "dialogs.h"
 #include "graph_file.h"
+#include "help/help_context.h"
 #include "main/main_window.h"
 #include "practice/practice_window.h"
 #include "practice/records_window.h"

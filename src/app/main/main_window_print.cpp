@@ -2,6 +2,7 @@
 #include <QLabel>
 
 #include "dialogs.h"
+#include "help/help_context.h"
 #include "main/main_window.h"
 #include "plane/image_view.h"
 #include "print/print_window.h"

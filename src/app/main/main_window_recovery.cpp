@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "dialogs.h"
+#include "graph_file.h"
 #include "main/main_window.h"
 #include "tangen_window.h"
 
@@ -41,7 +42,7 @@ bool TfrmMain::OfferRecovery() {
     content.fileName = read.copy.fileName;
     ApplyFile(content, false);
     Doc.SetFirstSaveDialog(read.copy.firstSaveDialog);
-    SaveDialogUnset = read.copy.firstSaveDialog;
+    saver_.SetDialogUnset(read.copy.firstSaveDialog);
     WriteRecoveryCopy();  // kept until the drawing is saved
     return true;
 }
