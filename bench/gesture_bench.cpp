@@ -116,11 +116,11 @@ BENCHMARK(BM_UndoWithRedisplay)->Unit(benchmark::kMillisecond);
 void BM_RecoveryCopyOnWindowThread(benchmark::State& state) {
     auto window = WindowWithGraphs(100);
     QTemporaryDir dir;
-    window->StartRecovery(dir.path());
+    window->Recovery.Start(dir.path());
     for (auto _ : state) {
-        window->WriteRecoveryCopy();
+        window->Recovery.Write();
         state.PauseTiming();
-        window->Recovery->WaitForWrites();
+        window->Recovery.WaitForWrites();
         state.ResumeTiming();
     }
 }
@@ -129,12 +129,12 @@ BENCHMARK(BM_RecoveryCopyOnWindowThread)->Unit(benchmark::kMicrosecond);
 void BM_RecoveryCopyToDisk(benchmark::State& state) {
     auto window = WindowWithGraphs(100);
     QTemporaryDir dir;
-    window->StartRecovery(dir.path());
+    window->Recovery.Start(dir.path());
     for (auto _ : state) {
         state.PauseTiming();
-        window->WriteRecoveryCopy();
+        window->Recovery.Write();
         state.ResumeTiming();
-        window->Recovery->WaitForWrites();  // the write, the flush to disk and the rename
+        window->Recovery.WaitForWrites();  // the write, the flush to disk and the rename
     }
 }
 BENCHMARK(BM_RecoveryCopyToDisk)->Unit(benchmark::kMillisecond)->UseRealTime();

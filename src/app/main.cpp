@@ -47,7 +47,7 @@ int main(int argc, char* argv[]) {
     if (!folderProblem.isEmpty()) {
         ShowMessage(folderProblem);
     }
-    frmMain.StartRecovery(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    frmMain.Recovery.Start(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     // A drawing restored after a crash comes before a file named on the command line.
     const bool restored = frmMain.OfferRecovery();
     if (!restored && !fileToOpen.isEmpty() && frmMain.OpenFile(fileToOpen)) {

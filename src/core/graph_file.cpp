@@ -419,3 +419,16 @@ QString WriteGraphFile(const QString& fileName, const QString& unitTitle,
     }
     return QString();
 }
+
+MemoContent ReadEditedMemo(const QStringList& memo) {
+    for (int i = 0; i < memo.size(); ++i) {
+        const EncodedText encoded = EncodeCp932(memo[i]);
+        if (!encoded.ok()) {
+            MemoContent out;
+            out.error = QStringLiteral("単元の内容の%1行目：").arg(i + 1) +
+                        CannotEncodeMessage(encoded.badChar);
+            return out;
+        }
+    }
+    return ParseMemo(memo);
+}

@@ -65,6 +65,8 @@ struct MemoContent {
     bool ok() const { return error.isEmpty(); }
 };
 MemoContent ParseMemo(const QStringList& memo, int capacity = 100);
+// A memo the user typed: as ParseMemo, and first every line must be writable in Shift-JIS.
+MemoContent ReadEditedMemo(const QStringList& memo);
 
 // The complete text of a graph file in format 5 (lines without their endings).
 QStringList GraphFileLines(const QString& unitTitle, const PlaneSettings& settings, bool EndCircles,

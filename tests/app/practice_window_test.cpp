@@ -119,7 +119,7 @@ TEST_F(PracticeTest, ATeacherTestsTheDrawingWithoutARecord) {
 
 TEST_F(PracticeTest, APractisedUnitLeavesTheDrawingItsHistoryAndItsCopyAsTheyWere) {
     QTemporaryDir copies;
-    window->StartRecovery(copies.path());
+    window->Recovery.Start(copies.path());
     // Nine changes on the drawing's own plane of spacing 16, the last an undo: had the practice
     // counted as a change, it would be the tenth and write the copy with the unit's plane.
     for (int i = 0; i < 8; ++i) {
@@ -147,8 +147,8 @@ TEST_F(PracticeTest, APractisedUnitLeavesTheDrawingItsHistoryAndItsCopyAsTheyWer
         return practice.result();
     };
     Press("spdRenshu");
-    window->Recovery->WaitForWrites();
-    EXPECT_FALSE(window->Recovery->HasCopy());
+    window->Recovery.WaitForWrites();
+    EXPECT_FALSE(window->Recovery.HasCopy());
     EXPECT_EQ(window->Doc.Plane(), before.Plane);
     EXPECT_EQ(window->Doc.Table().Memo, before.Table.Memo);
     EXPECT_EQ(Ui<PlaneView>("imgCood")->image(), planeBefore);

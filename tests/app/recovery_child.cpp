@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     ScriptedDialogs dialogs;
     TfrmMain window(QSize(1024, 768));
     window.FormShow();
-    window.StartRecovery(QString::fromLocal8Bit(argv[1]));
+    window.Recovery.Start(QString::fromLocal8Bit(argv[1]));
     PlaneSettings plane = window.Doc.Plane();
     plane.setDX(QStringLiteral("12"));
     plane.setDY(QStringLiteral("8"));
@@ -26,8 +26,8 @@ int main(int argc, char** argv) {
         window.AddOrReplaceLine(
             NewLineSpec(window.Edit, window.Doc.Table(), {i - 5, 1}, {i - 4, i % 3}), -1);
     }
-    window.Recovery->WaitForWrites();
-    std::puts(window.Recovery->HasCopy() ? "ready" : "no copy");
+    window.Recovery.WaitForWrites();
+    std::puts(window.Recovery.HasCopy() ? "ready" : "no copy");
     std::fflush(stdout);
     return app.exec();
 }

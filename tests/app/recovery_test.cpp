@@ -25,7 +25,7 @@ struct Start {
     Start(const QString& folder, std::deque<Answer> answers = {}) {
         dialogs.answers = std::move(answers);
         window.FormShow();
-        window.StartRecovery(folder);
+        window.Recovery.Start(folder);
     }
 };
 
@@ -65,8 +65,8 @@ TEST(Recovery, AKilledDrawingIsOfferedAtTheNextStartAndNotToASecondProgram) {
     // Saved, the drawing leaves nothing to recover.
     next.dialogs.files.push_back(dir.filePath(QStringLiteral("u.lin")));
     EXPECT_EQ(w.SaveWithName(QStringLiteral("復元した図")), Answer::Yes);
-    w.Recovery->WaitForWrites();
-    EXPECT_FALSE(w.Recovery->HasCopy());
+    w.Recovery.WaitForWrites();
+    EXPECT_FALSE(w.Recovery.HasCopy());
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("u.lin"))));
 }
 
@@ -76,15 +76,15 @@ TEST(Recovery, NoRemovesTheCopyAndADamagedOneIsSetAside) {
         Start first(dir.path());
         first.window.AddOrReplaceLine(
             NewLineSpec(first.window.Edit, first.window.Doc.Table(), {0, 0}, {1, 2}), -1);
-        first.window.WriteRecoveryCopy();
-        first.window.Recovery->WaitForWrites();
-        ASSERT_TRUE(first.window.Recovery->HasCopy());
+        first.window.Recovery.Write();
+        first.window.Recovery.WaitForWrites();
+        ASSERT_TRUE(first.window.Recovery.HasCopy());
     }  // gone without a close, as after a crash
     {
         Start next(dir.path(), {Answer::No});
         EXPECT_FALSE(next.window.OfferRecovery());
-        next.window.Recovery->WaitForWrites();
-        EXPECT_FALSE(next.window.Recovery->HasCopy());
+        next.window.Recovery.WaitForWrites();
+        EXPECT_FALSE(next.window.Recovery.HasCopy());
         EXPECT_EQ(next.window.Doc.Table().LineCount, 0);
     }
     QFile damaged(dir.filePath(QStringLiteral("recovery-1.tsr")));
@@ -100,13 +100,13 @@ TEST(Recovery, NoRemovesTheCopyAndADamagedOneIsSetAside) {
     const QStringList aside =
         QDir(dir.path()).entryList({QStringLiteral("recovery-1-*.damaged")}, QDir::Files);
     EXPECT_EQ(aside.size(), 1);
-    EXPECT_FALSE(last.window.Recovery->HasCopy());
+    EXPECT_FALSE(last.window.Recovery.HasCopy());
 
     // With its folder gone the copy cannot be written: said once, at the next copy, not at each.
     ASSERT_TRUE(QDir(dir.path()).removeRecursively());
     for (int i = 0; i < 3; ++i) {
-        last.window.WriteRecoveryCopy();
-        last.window.Recovery->WaitForWrites();
+        last.window.Recovery.Write();
+        last.window.Recovery.WaitForWrites();
     }
     ASSERT_EQ(last.dialogs.messages.size(), 2);
     EXPECT_TRUE(last.dialogs.messages[1].startsWith(
@@ -122,11 +122,11 @@ TEST(Recovery, UndoAndRedoStepsAreChangesTheCopyFollows) {
     for (int i = 0; i < 9; ++i) {
         Press(s.window, i % 2 == 0 ? "mnuUndo" : "mnuRedo");
     }
-    s.window.Recovery->WaitForWrites();
-    EXPECT_FALSE(s.window.Recovery->HasCopy());
+    s.window.Recovery.WaitForWrites();
+    EXPECT_FALSE(s.window.Recovery.HasCopy());
     Press(s.window, "mnuRedo");
-    s.window.Recovery->WaitForWrites();
-    EXPECT_TRUE(s.window.Recovery->HasCopy());
+    s.window.Recovery.WaitForWrites();
+    EXPECT_TRUE(s.window.Recovery.HasCopy());
 }
 
 }  // namespace

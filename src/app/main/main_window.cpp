@@ -44,7 +44,7 @@ TfrmMain::TfrmMain(QSize screen) {
     menus_.Create(*this);
     frmTangen = new TfrmTangen(Doc.Table(), this);
     Doc.Listen([this](DrawingChanges changes) { FollowDrawing(changes); });
-    Undo.StepTaken = [this] { CountChangeForRecovery(); };
+    Undo.StepTaken = [this] { Recovery.CountChange(); };
     ConnectHandlers();
     ConnectHelp();
     FormCreate(screen);
@@ -59,8 +59,6 @@ void TfrmMain::FormCreate(QSize screen) {
     Layout = ComputeMainLayout(screen);
     move(Layout.window.topLeft());
     resize(Layout.window.size());
-    DefaultPlaneSize = Layout.DefaultPlaneSize;
-    TableCols = Layout.TableCols;
     body_.Place(Layout);
 
     StartDir = AddBackslash(QDir::currentPath());
@@ -145,9 +143,9 @@ void TfrmMain::FollowDrawing(DrawingChanges changes) {
         ShowFileInfo();
     }
     if ((changes & DrawingReplaced) != 0) {
-        RemoveRecoveryCopy();
+        Recovery.Remove();
     } else if ((changes & ChangedSaved) != 0 && Doc.Saved()) {
-        RemoveRecoveryCopy();  // the file holds the drawing
+        Recovery.Remove();  // the file holds the drawing
     }
     UpdateUndoCommands();
 }
@@ -167,14 +165,12 @@ void TfrmMain::FitToDesktop() {
         PlaceOnDesktop(desktop->size(), desktop->availableGeometry(), frame);
     if (place.whole != Layout.window.size()) {
         Layout = ComputeMainLayout(place.layoutScreen());
-        DefaultPlaneSize = Layout.DefaultPlaneSize;
-        TableCols = Layout.TableCols;
         body_.Place(Layout);
         if (frmSetCood != nullptr) {
-            frmSetCood->SetDefaultPlaneSize(DefaultPlaneSize);
+            frmSetCood->SetDefaultPlaneSize(Layout.DefaultPlaneSize);
         }
         if (frmTangenOpen != nullptr) {
-            frmTangenOpen->SetDefaultPlaneSize(DefaultPlaneSize);
+            frmTangenOpen->SetDefaultPlaneSize(Layout.DefaultPlaneSize);
         }
         if (shown_) {
             DispAllLine();
@@ -217,33 +213,19 @@ void TfrmMain::mnuExitClick() {
 
 void TfrmMain::mnuShowTangenClick() {
     ShowModal(*frmTangen);
-    if (const std::optional<QStringList> edited = frmTangen->TakeEditedMemo()) {
-        AcceptEditedMemo(*edited);
+    const std::optional<QStringList> edited = frmTangen->TakeEditedMemo();
+    if (!edited) {
+        return;
     }
-}
-
-void TfrmMain::AcceptEditedMemo(const QStringList& edited) {
     // What was typed becomes the drawing only when it reads as a unit would.
-    QString problem;
-    for (int i = 0; i < edited.size() && problem.isEmpty(); ++i) {
-        const EncodedText encoded = EncodeCp932(edited[i]);
-        if (!encoded.ok()) {
-            problem = QStringLiteral("単元の内容の%1行目：").arg(i + 1) +
-                      CannotEncodeMessage(encoded.badChar);
-        }
-    }
-    MemoContent content;
-    if (problem.isEmpty()) {
-        content = ParseMemo(edited);
-        problem = content.error;
-    }
-    if (!problem.isEmpty()) {
-        ShowMessage(problem);  // the drawing keeps its own memo
+    const MemoContent content = ReadEditedMemo(*edited);
+    if (!content.ok()) {
+        ShowMessage(content.error);  // the drawing keeps its own memo
         return;
     }
     {
         const Drawing::Batch oneChange(Doc);
-        Doc.Update([&](GraphTable& t) { LoadGraphs(t, content.graphs, edited); });
+        Doc.Update([&](GraphTable& t) { LoadGraphs(t, content.graphs, *edited); });
         Doc.MarkUnsaved();
     }
     Gesture.Reset();

@@ -40,9 +40,8 @@ class TfrmTangen;
 class TfrmMain : public QMainWindow {
     Q_OBJECT
   public:
-    // Lays the window out for the primary screen.
+    // Lays the window out for the primary screen, or for a screen of the given size.
     TfrmMain();
-    // Lays the window out for a screen of the given size.
     explicit TfrmMain(QSize screen);
     ~TfrmMain() override;
 
@@ -50,26 +49,21 @@ class TfrmMain : public QMainWindow {
     EditingState Edit;    // the tool: LineMode, LineWidth, end kinds, FixedColor, display form
     QString StartDir;     // the current folder at start-up, with a trailing separator
     UnitCatalog Catalog;  // UnitNames / UnitFiles / CatalogIndex of "Index.ini"
-    std::unique_ptr<RecoveryKeeper> Recovery;  // none until StartRecovery, and in most tests
+    RecoveryKeeper Recovery{Doc};  // keeps nothing until started (in most tests)
 
     // The first showing: an empty drawing titled "Kelvane", the line tool, unlocked.
     void FormShow();
     // Reads a graph file into the drawing; false (with its message) when nothing was read.
     bool OpenFile(const QString& path);
-    // Adds spec (index < 0) or replaces graph index and shows it, as a gesture does. Returns
-    // false when the table is full and the message was shown.
+    // Adds (index < 0) or replaces a graph as a gesture does; false when the table was full.
     bool AddOrReplaceLine(const TLineSpec& spec, int index);
     // The question before the drawing is replaced: No when nothing needs saving.
     Answer AskSaveChanges() { return saver_.AskSaveChanges(); }
     Answer SaveWithName(const QString& unitTitle) { return saver_.SaveWithName(unitTitle); }
     // Practises (or tests) these questions on the given plane; the drawing is left alone.
     void RunPractice(const std::vector<TLineSpec>& questions, const PlaneSettings& plane);
-    // Keeps recovery copies in the user's data folder from now on.
-    void StartRecovery(const QString& folder);
     // At start-up: offers a copy left behind; true when the drawing was restored from it.
     bool OfferRecovery();
-    // Writes the copy of the drawing now.
-    void WriteRecoveryCopy();
     // The state of the gesture on the plane, for the tests' scenarios.
     DrawStateValue GestureState() const { return Gesture.State(); }
 
@@ -81,9 +75,7 @@ class TfrmMain : public QMainWindow {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    MainLayout Layout;  // positions computed from the screen size
-    int DefaultPlaneSize = 0;
-    int TableCols = 0;
+    MainLayout Layout;  // positions and sizes computed from the screen size
     bool OnCdRom = false;
     bool TestMode = false;      // a test of the current drawing runs: nothing is recorded
     QString SelectedUnitTitle;  // the unit chosen for practice, and its file without folder
@@ -116,29 +108,38 @@ class TfrmMain : public QMainWindow {
     TfrmVersion* frmVersion = nullptr;
     TfrmPrint* frmPrint = nullptr;
 
-    // ---- start-up ----
+    // main_window.cpp: creation, the first showing, the caption, what follows the drawing.
     void FormCreate(QSize screen);
+    void ReadCatalog();
     void InitLoop();
-
-    // The states of the display check boxes and the values the drawings need from the window.
-    DisplayOptions CurrentDisplayOptions() const;
-
-    // ---- the graph model on the screen ----
+    void ShowFileInfo();
+    // The plane on screen and the settings window, the end-circle controls, the unit contents
+    // window's labels, the caption, the undo commands and the recovery copy follow the drawing.
+    void FollowDrawing(DrawingChanges changes);
+    void FitToDesktop();  // the program's own window, frame included, in the desktop's free area
+    void mnuExitClick();
+    void mnuShowTangenClick();
+    void mnuReDisplayClick();
+    // main_window_layout.cpp, main_window_menus.cpp, main_window_help.cpp: building and wiring.
+    void CreateControls();
+    void ConnectHandlers();
+    void ConnectHelp();
+    void ShowHelpClick();
+    void OnePointClick();
+    void ShowAboutClick();
+    // main_window_graphs.cpp: the graphs on the screen; the drawing library paints.
+    void ShowStoredGraph(AddResult result, int index);  // list, count, plane, panels
+    void ShowPanelsOf(int index);
     void DispAllLine();
     void RefreshPanels();
     void ClearAllPanels();
     void RedrawAll();
     void ClearDrawing(const QString& unitTitle, const QString& fileName);
-    void ShowFileInfo();
-
-    // ---- handlers ----
-    void mnuExitClick();
-    void mnuShowTangenClick();
-    // Takes the memo the user edited in the unit contents window into the drawing, or refuses
-    // it with a message and leaves the drawing as it was.
-    void AcceptEditedMemo(const QStringList& edited);
-
-    // ---- files and units ----
+    DisplayOptions CurrentDisplayOptions() const;  // the display boxes and what drawings need
+    void placePlane();
+    void paintPlane();
+    void RedrawToolSample();
+    // main_window_files.cpp, main_window_print.cpp, main_window_clipboard.cpp.
     void mnuNewFileClick();
     void mnuOpenFileClick();
     // The file's drawing replaces the drawing; saved: the file holds it as it is.
@@ -148,120 +149,81 @@ class TfrmMain : public QMainWindow {
     void mnuTangenOpenClick();
     void mnuSetCoodSizeClick();
     void mnuEditQuesClick();
-    // ---- help and version ----
-    void ShowHelpClick();
-    void OnePointClick();
-    void ShowAboutClick();
     void mnuPrintClick();
     void mnuClipBoardClick();
-    // ---- undo and redo ----
-    void mnuUndoClick();
-    void mnuRedoClick();
-    void UpdateUndoCommands();
-    void StepHistory(bool back);  // one undo step back, or one redo step forward
-    // The list, plane and panels after an undo or redo step put a whole drawing back.
-    void ShowRestoredDrawing();
-    // ---- the recovery copy of a drawing not saved ----
-    void RemoveRecoveryCopy();
-    void CountChangeForRecovery();  // the tenth change since the last copy writes one
     void mnuClipBoardToClick();
     void mnuClearBitMapClick();
-
-    // ---- practice and test ----
+    // main_window_undo.cpp.
+    void UpdateUndoCommands();
+    void mnuUndoClick();
+    void mnuRedoClick();
+    void StepHistory(bool back);  // one undo step back, or one redo step forward
+    void ShowRestoredDrawing();   // after a step put a whole drawing back
+    // main_window_practice.cpp.
     void spdRenshuClick();
     void spdTestClick();
     void ShowRecords();
-    void mnuReDisplayClick();
+    // main_window_plane.cpp, main_window_keys.cpp: lattice events from the mouse or the keys.
+    void imgCoodMouseDown(GestureButton button, LatticePoint at, bool inGrid, bool ctrl);
+    void imgCoodMouseMove(LatticePoint at, bool inGrid);
+    void imgCoodMouseUp(GestureButton button, LatticePoint at, bool inGrid, bool ctrl);
+    void imgCoodKeyPress(PlaneKeyAction action, LatticePoint at);  // Shift+Enter and Esc
+    void FormMouseMove();  // over the bare window, outside its controls
+    void CancelGesture();
+    void ApplyGesture(const GestureEffects& effects);  // draws, says and shows a gesture step
+    // Delete and Ctrl+arrows in the formula list; the list's own keys are followed by a redraw.
+    bool lstShikiKeyPress(int key, Qt::KeyboardModifiers modifiers);
+    void lstShikiKeySelect();
+    // main_window_edit.cpp: deleting, erasing, selecting, the popup menu, widths.
+    void spdTeiseiClick();
+    void spdShoukyoClick();
+    void pumCancelClick();
+    void btnKaijoClick();
+    void mnuSelectAllClick();
+    void BitBtn1Click();
+    void WidthClick(int width);
+    void lstShikiClick(Qt::KeyboardModifiers modifiers);
+    void lstShikiRightPress(int row, QPoint pos);
+    void ShowLineCount();
+    // main_window_moves.cpp: moves, steps, colours, line settings, labels.
+    void MoveSelectedClick(char direction);
+    void ChangeSlopeInterceptClick(int step);
+    void spdLineColorClick();
+    void mnuChangeColorClick();
+    void Recolour(bool selectedOnly);  // asks for a colour for all graphs or the selected ones
+    void mnuSetSenshuClick();
+    void spdMojiClick();
+    bool ClickToolButton(int lineMode);  // the button of a drawing tool, as if pressed
+    void RestoreTool();
+    void mnuMoveMojiClick();
+    // main_window_tools.cpp: tools, end kinds, the lock, display forms and boxes.
+    void SelectTool(int lineMode, QToolButton* button);
     void SpdChokusenClick();
     void spdSenbunClick();
     void spdHanchokusenClick();
     void spdTenClick();
     void spdHenikiClick();
     void lblHenikiClick();
+    void UpdateEndKindLabel();
     void imgSampleClick();
     void imgTableClick();
-    // Presses, moves and releases at lattice points of the plane, from the mouse or the keys.
-    void imgCoodMouseDown(GestureButton button, LatticePoint at, bool inGrid, bool ctrl);
-    void imgCoodMouseMove(LatticePoint at, bool inGrid);
-    void imgCoodMouseUp(GestureButton button, LatticePoint at, bool inGrid, bool ctrl);
-    // ---- the keyboard ----
-    // A key on the plane that is not a move or a click (the plane sends those as the mouse's):
-    // Shift+Enter presses and lets go the right button, Esc cancels a gesture.
-    void imgCoodKeyPress(PlaneKeyAction action, LatticePoint at);
-    // Delete and Ctrl+arrows in the formula list; the list's own keys are followed by a redraw.
-    bool lstShikiKeyPress(int key, Qt::KeyboardModifiers modifiers);
-    void lstShikiKeySelect();
-    // The mouse moved over the bare window, outside its controls.
-    void FormMouseMove();
-    void spdMojiClick();
-    void RestoreTool();
-    // The tool button of a line, segment, ray or point tool, as if pressed; false for others.
-    bool ClickToolButton(int lineMode);
-    void mnuSetSenshuClick();
-    void mnuMoveMojiClick();
-    void spdLineColorClick();
-    void mnuChangeColorClick();
-    void MoveSelectedClick(char direction);
-    void ChangeSlopeInterceptClick(int step);
     void btnLockedClick();
-    void spdTeiseiClick();
-    void spdShoukyoClick();
-    void btnKaijoClick();
-    void pumCancelClick();
-    void mnuSelectAllClick();
-    void BitBtn1Click();
-    void WidthClick(int width);
+    void SetShikiForm(int form);
     void btnHyoujunClick();
     void btnIppanClick();
-    void SetShikiForm(int form);
     void chkKeishikiClick();
     void chkShikiClick();
     void chkHenikiClick();
     void chkKatamukiClick();
     void chkDataTableClick();
     void chkMaruClick();
-    void chkRedrawClick();  // chkJikuColor, chkMaru, chkHandle
+    void chkRedrawClick();  // chkJikuColor, chkHandle
     void chkTensenClick();
     void chkRanColorClick();
     void spnMaruRadChange();
-    void lstShikiClick(Qt::KeyboardModifiers modifiers);
-    void lstShikiRightPress(int row, QPoint pos);
-    void UpdateEndKindLabel();
-    void RedrawToolSample();
 
-    // What the window shows of the drawing follows its announcements: the plane on screen and
-    // the settings window, the end-circle controls, the unit contents window's labels and the
-    // caption, the undo commands and the recovery copy.
-    void FollowDrawing(DrawingChanges changes);
     // The plane drawn on screen: the drawing's, or the values the settings window is trying.
     PlaneSettings shownPlane_;
-
-    // Builders, each in its own file.
-    void CreateControls();  // the body with the tool bar and the body's controls
-    void ConnectHandlers();
-    void ConnectHelp();
-    void ReadCatalog();
-    // Places the window in the desktop's available area with its frame (the program's own window
-    // only; tests lay windows out for a given screen size).
-    void FitToDesktop();
-
-    // Tools and selection.
-    void SelectTool(int lineMode, QToolButton* button);
-    void CancelGesture();
-    // Draws, says and shows what a gesture step calls for.
-    void ApplyGesture(const GestureEffects& effects);
-    // The list, count, sample, plane and panels after a graph was added or replaced.
-    void ShowStoredGraph(AddResult result, int index);
-    // Every panel for one graph, as after a slope step.
-    void ShowPanelsOf(int index);
-    // Asks for a colour and gives it to all graphs or the selected ones.
-    void Recolour(bool selectedOnly);
-    void ShowLineCount();
-
-    // The places where the drawing library paints; until it does, they clear their image.
-    void paintPlane();
-    void placePlane();
-
     DrawingSaver saver_{Doc, StartDir, this};
     MainToolBar bar_;
     MainBody body_;

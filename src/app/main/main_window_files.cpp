@@ -83,7 +83,8 @@ void TfrmMain::mnuSaveClick() {
 
 void TfrmMain::mnuTangenOpenClick() {
     if (frmTangenOpen == nullptr) {
-        frmTangenOpen = new TfrmTangenOpen(SetCood2Settings, DefaultPlaneSize, StartDir, this);
+        frmTangenOpen =
+            new TfrmTangenOpen(SetCood2Settings, Layout.DefaultPlaneSize, StartDir, this);
     }
     frmTangenOpen->SetMainGeometry(geometry());
     if (ShowModal(*frmTangenOpen) != ModalOk) {
@@ -107,7 +108,7 @@ void TfrmMain::mnuTangenOpenClick() {
 void TfrmMain::mnuSetCoodSizeClick() {
     if (frmSetCood == nullptr) {
         frmSetCood = new TfrmSetCood(
-            shownPlane_, DefaultPlaneSize,
+            shownPlane_, Layout.DefaultPlaneSize,
             [this] {
                 DispAllLine();
                 if (CurrentIndex(Doc.Table()) >= 0) {
@@ -142,9 +143,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     // A clean close: whatever was answered, nothing is left to recover.
-    RemoveRecoveryCopy();
-    if (Recovery) {
-        Recovery->WaitForWrites();
-    }
+    Recovery.Remove();
+    Recovery.WaitForWrites();
     QMainWindow::closeEvent(event);
 }

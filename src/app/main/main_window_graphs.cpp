@@ -43,7 +43,7 @@ void TfrmMain::ShowPanelsOf(int index) {
 
 void TfrmMain::DispAllLine() {
     Gesture.Reset();  // a full redisplay leaves no band or mark to go on from
-    const PlaneScene scene{shownPlane_, DefaultPlaneSize, PlaneVariant::Main,
+    const PlaneScene scene{shownPlane_, Layout.DefaultPlaneSize, PlaneVariant::Main,
                            bitmapPasted ? &PastedPicture : nullptr};
     const DispAllLineResult result =
         ::DispAllLine(body_.imgCood->canvas(), scene, CurrentDisplayOptions(), Typeset,
@@ -129,7 +129,7 @@ void TfrmMain::placePlane() {
 
 void TfrmMain::paintPlane() {
     const QString error =
-        DrawPlane(body_.imgCood->canvas(), shownPlane_, DefaultPlaneSize, PlaneVariant::Main,
+        DrawPlane(body_.imgCood->canvas(), shownPlane_, Layout.DefaultPlaneSize, PlaneVariant::Main,
                   CurrentDisplayOptions(), Typeset, body_.imgCood->planeGeometry());
     if (!error.isEmpty()) {
         ShowMessage(error);

@@ -14,7 +14,8 @@
 
 void TfrmMain::spdRenshuClick() {
     if (frmTangenOpen == nullptr) {
-        frmTangenOpen = new TfrmTangenOpen(SetCood2Settings, DefaultPlaneSize, StartDir, this);
+        frmTangenOpen =
+            new TfrmTangenOpen(SetCood2Settings, Layout.DefaultPlaneSize, StartDir, this);
     }
     for (;;) {
         frmTangenOpen->radQue->setChecked(true);
@@ -69,7 +70,7 @@ void TfrmMain::RunPractice(const std::vector<TLineSpec>& questions, const PlaneS
     PracticeSetup setup;
     setup.questions = questions;
     setup.plane = plane;
-    setup.defaultPlaneSize = DefaultPlaneSize;
+    setup.defaultPlaneSize = Layout.DefaultPlaneSize;
     setup.options = CurrentDisplayOptions();
     setup.form = Edit.Form;
     setup.mainGeometry = geometry();

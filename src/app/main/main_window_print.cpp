@@ -23,7 +23,7 @@ void TfrmMain::mnuPrintClick() {
             unit.settings = shownPlane_;
             unit.display = CurrentDisplayOptions();
             unit.graphs.assign(table.LineTable.begin(), table.LineTable.begin() + table.LineCount);
-            unit.defaultPlaneSize = DefaultPlaneSize;
+            unit.defaultPlaneSize = Layout.DefaultPlaneSize;
             return unit;
         };
     }

@@ -14,53 +14,28 @@ const QString RecoveryQuestion = QStringLiteral("前回保存されなかった�
 
 }  // namespace
 
-void TfrmMain::StartRecovery(const QString& folder) {
-    auto keeper = std::make_unique<RecoveryKeeper>(Doc);
-    if (keeper->Start(folder)) {
-        Recovery = std::move(keeper);
-    }
-}
-
 bool TfrmMain::OfferRecovery() {
-    if (!Recovery || !Recovery->HasCopy()) {
+    if (!Recovery.HasCopy()) {
         return false;
     }
-    const RecoveryRead read = Recovery->ReadCopy();
+    const RecoveryRead read = Recovery.ReadCopy();
     GraphFileContent content;
     if (read.ok) {
         content =
             ParseGraphFile(read.copy.graphFile, read.copy.fileName, Doc.Plane(), Doc.EndCircles());
     }
     if (!read.ok || !content.ok() || content.graphs.empty()) {
-        Recovery->SetAsideDamaged();
+        Recovery.SetAsideDamaged();
         return false;
     }
     if (ConfirmYesNo(RecoveryQuestion) != Answer::Yes) {
-        RemoveRecoveryCopy();
+        Recovery.Remove();
         return false;
     }
     content.fileName = read.copy.fileName;
     ApplyFile(content, false);
     Doc.SetFirstSaveDialog(read.copy.firstSaveDialog);
     saver_.SetDialogUnset(read.copy.firstSaveDialog);
-    WriteRecoveryCopy();  // kept until the drawing is saved
+    Recovery.Write();  // kept until the drawing is saved
     return true;
-}
-
-void TfrmMain::WriteRecoveryCopy() {
-    if (Recovery) {
-        Recovery->Write();
-    }
-}
-
-void TfrmMain::CountChangeForRecovery() {
-    if (Recovery) {
-        Recovery->CountChange();
-    }
-}
-
-void TfrmMain::RemoveRecoveryCopy() {
-    if (Recovery) {
-        Recovery->Remove();
-    }
 }

@@ -102,7 +102,7 @@ void TfrmMain::imgSampleClick() {
 void TfrmMain::imgTableClick() {
     constexpr int NarrowImage = 353;
     if (body_.imgTable->width() == NarrowImage) {
-        const int wide = TableCols * design::ValueTableColumnWidth;
+        const int wide = Layout.TableCols * design::ValueTableColumnWidth;
         body_.pnlTable->resize(wide + 2, body_.pnlTable->height());
         body_.imgTable->resize(wide, body_.imgTable->height());
     } else {

@@ -39,6 +39,6 @@ void TfrmMain::ShowRestoredDrawing() {
     // Back at what the file holds, the copy went with the announcement; otherwise a step back or
     // forward is a change the copy must follow.
     if (!Doc.Saved()) {
-        CountChangeForRecovery();
+        Recovery.CountChange();
     }
 }

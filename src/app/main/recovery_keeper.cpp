@@ -49,6 +49,9 @@ void RecoveryKeeper::SetAsideDamaged() {
 }
 
 void RecoveryKeeper::Write() {
+    if (!store_) {
+        return;
+    }
     const std::optional<RecoveryCopy> copy = RecoveryCopyOf(drawing_, QDateTime::currentDateTime());
     if (!copy) {
         return;  // tried again at the next change or tick
@@ -73,5 +76,7 @@ void RecoveryKeeper::CountChange() {
 
 void RecoveryKeeper::Remove() {
     changesSinceCopy_ = 0;
-    store_->Remove();
+    if (store_) {
+        store_->Remove();
+    }
 }

@@ -18,9 +18,10 @@ class RecoveryKeeper : public QObject {
     ~RecoveryKeeper() override;
 
     // Claims a slot in the folder and starts the timer; false when no copy can be kept there.
+    // Until then (and in most tests) the keeper keeps nothing and every call does nothing.
     bool Start(const QString& folder);
 
-    bool HasCopy() const { return store_->HasCopy(); }
+    bool HasCopy() const { return store_ && store_->HasCopy(); }
     // The copy a program that ended without a clean close left in the slot.
     RecoveryRead ReadCopy() const;
     // A copy that does not read is said once and renamed, never deleted unseen.
@@ -31,7 +32,11 @@ class RecoveryKeeper : public QObject {
     void CountChange();
     // The drawing was saved or replaced: nothing is left to recover.
     void Remove();
-    void WaitForWrites() { store_->WaitForWrites(); }
+    void WaitForWrites() {
+        if (store_) {
+            store_->WaitForWrites();
+        }
+    }
 
   private:
     const Drawing& drawing_;
