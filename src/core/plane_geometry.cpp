@@ -46,9 +46,8 @@ const QString MarginMessage =
     QStringLiteral("余白は0以上%1以下にしてください").arg(MaxPlaneSidePixels);
 
 // Reads one side: a text below 1 stands for the default size.
-bool ReadSide(const QString& text, int32_t defaultPlaneSize, int32_t* side, QString* error) {
-    int value = 0;
-    if (!ParseSettingInt(text, &value)) {
+bool ReadSide(const SettingText& text, int32_t defaultPlaneSize, int32_t* side, QString* error) {
+    if (!text.isInt()) {
         *error = NotIntegerMessage(text);
         return false;
     }
@@ -61,12 +60,12 @@ bool ReadSide(const QString& text, int32_t defaultPlaneSize, int32_t* side, QStr
 }
 
 // Lattice value of the left or bottom grid edge: a start of 60 or more either way centres it.
-bool ReadStart(const QString& text, int32_t cells, int32_t* start, QString* error) {
-    int value = 0;
-    if (!ParseSettingInt(text, &value)) {
+bool ReadStart(const SettingText& text, int32_t cells, int32_t* start, QString* error) {
+    if (!text.isInt()) {
         *error = NotIntegerMessage(text);
         return false;
     }
+    const int value = text.value();
     *start = (value > -60 && value < 60) ? value : -(cells / 2);
     return true;
 }

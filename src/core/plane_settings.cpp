@@ -9,10 +9,9 @@
 namespace {
 
 // The tracked value follows a box only while the box holds an integer.
-void Track(const QString& text, int* tracked) {
-    int value = 0;
-    if (ParseSettingInt(text, &value)) {
-        *tracked = value == INT_MIN ? INT_MAX : std::abs(value);
+void Track(const SettingText& text, int* tracked) {
+    if (text.isInt()) {
+        *tracked = text.value() == INT_MIN ? INT_MAX : std::abs(text.value());
     }
 }
 
@@ -70,12 +69,8 @@ bool ParseSettingInt(const QString& text, int* value) {
     return true;
 }
 
-int PlaneSidePixels(const QString& sizeText, int defaultPlaneSize) {
-    int value = 0;
-    if (!ParseSettingInt(sizeText, &value) || value < 1) {
-        return defaultPlaneSize;
-    }
-    return value;
+int PlaneSidePixels(const SettingText& size, int defaultPlaneSize) {
+    return size.isInt() && size.value() >= 1 ? size.value() : defaultPlaneSize;
 }
 
 QString NotIntegerMessage(const QString& text) {
@@ -84,19 +79,19 @@ QString NotIntegerMessage(const QString& text) {
 
 void PlaneSettings::setSizeX(const QString& text) {
     SizeX = text;
-    Track(text, &trackedSizeX);
+    Track(SizeX, &trackedSizeX);
 }
 void PlaneSettings::setSizeY(const QString& text) {
     SizeY = text;
-    Track(text, &trackedSizeY);
+    Track(SizeY, &trackedSizeY);
 }
 void PlaneSettings::setDX(const QString& text) {
     SpacingX = text;
-    Track(text, &trackedScaleX);
+    Track(SpacingX, &trackedScaleX);
 }
 void PlaneSettings::setDY(const QString& text) {
     SpacingY = text;
-    Track(text, &trackedScaleY);
+    Track(SpacingY, &trackedScaleY);
 }
 void PlaneSettings::setScaleNumberX(int v) {
     ScaleNumberX = std::clamp(v, 0, 20);
@@ -132,18 +127,18 @@ PlaneSettings LoadPlaneSettings(QSettings& registry) {
 
 QList<std::pair<QString, QVariant>> PlaneRegistryValues(const PlaneSettings& s) {
     return {
-        {"ScaleX", s.SpacingX},
-        {"ScaleY", s.SpacingY},
+        {"ScaleX", s.SpacingX.text()},
+        {"ScaleY", s.SpacingY.text()},
         {"chkXY", s.AxisLetters ? 1 : 0},
         {"chkMemori", s.ScaleNumbers ? 1 : 0},
         {"ScaleNumberX", s.ScaleNumberX},
         {"ScaleNumberY", s.ScaleNumberY},
-        {"SizeX", s.SizeX},
-        {"SizeY", s.SizeY},
-        {"StartX", s.StartX},
-        {"StartY", s.StartY},
-        {"EndX", s.EndX},
-        {"EndY", s.EndY},
+        {"SizeX", s.SizeX.text()},
+        {"SizeY", s.SizeY.text()},
+        {"StartX", s.StartX.text()},
+        {"StartY", s.StartY.text()},
+        {"EndX", s.EndX.text()},
+        {"EndY", s.EndY.text()},
         {"FontSize", s.FontSize},
         {"Yohaku", s.Margin},
     };

@@ -1,6 +1,6 @@
 // What the plane settings window holds: the texts of its edit boxes, the values of its spin
-// edits and the states of its check boxes. The plane is drawn from these values at every redraw
-// and graph files carry most of them.
+// edits and the states of its check boxes. Graph files and the registry keep the texts as they
+// stand; the plane is drawn from the numbers, read once when a text is set.
 #pragma once
 
 #include <QList>
@@ -10,16 +10,51 @@
 
 class QSettings;
 
+// Reads a settings text the way the plane reads it: empty is 0, otherwise a decimal integer with
+// an optional sign. Returns false for any other text.
+bool ParseSettingInt(const QString& text, int* value);
+
+// A setting's text as its box holds it, and the integer it stands for, read when it is set.
+class SettingText {
+  public:
+    SettingText(const char* text) : SettingText(QString::fromLatin1(text)) {}
+    SettingText(const QString& text) { *this = text; }
+    SettingText& operator=(const QString& text) {
+        text_ = text;
+        value_ = 0;
+        isInt_ = ParseSettingInt(text_, &value_);
+        return *this;
+    }
+    SettingText& operator=(const char* text) { return *this = QString::fromLatin1(text); }
+    operator const QString&() const { return text_; }
+    const QString& text() const { return text_; }
+    bool isInt() const { return isInt_; }
+    int value() const { return value_; }  // 0 for a text that is not an integer
+
+    friend bool operator==(const SettingText& a, const SettingText& b) {
+        return a.text_ == b.text_;
+    }
+    friend bool operator==(const SettingText& a, const QString& b) { return a.text_ == b; }
+    friend bool operator==(const SettingText& a, const char* b) {
+        return a.text_ == QLatin1String(b);
+    }
+
+  private:
+    QString text_;
+    bool isInt_ = true;
+    int value_ = 0;
+};
+
 struct PlaneSettings {
-    QString SizeX = QStringLiteral("-99");  // plane width in pixels; below 1: default size
-    QString SizeY = QStringLiteral("-99");
-    QString StartX =
+    SettingText SizeX = QStringLiteral("-99");  // plane width in pixels; below 1: default size
+    SettingText SizeY = QStringLiteral("-99");
+    SettingText StartX =
         QStringLiteral("-99");  // lattice x of the left grid edge; |v| >= 60: automatic
-    QString StartY = QStringLiteral("-99");
-    QString EndX = QStringLiteral("99");  // largest x with a scale number
-    QString EndY = QStringLiteral("99");
-    QString SpacingX = QStringLiteral("16");  // pixels per lattice unit
-    QString SpacingY = QStringLiteral("16");
+    SettingText StartY = QStringLiteral("-99");
+    SettingText EndX = QStringLiteral("99");  // largest x with a scale number
+    SettingText EndY = QStringLiteral("99");
+    SettingText SpacingX = QStringLiteral("16");  // pixels per lattice unit
+    SettingText SpacingY = QStringLiteral("16");
     int ScaleNumberX = 5;  // 0..20
     int ScaleNumberY = 5;
     int FontSize = 12;  // 8..20
@@ -47,13 +82,9 @@ struct PlaneSettings {
     friend bool operator==(const PlaneSettings&, const PlaneSettings&) = default;
 };
 
-// Reads a settings text the way the plane reads it: empty is 0, otherwise a decimal integer with
-// an optional sign. Returns false for any other text.
-bool ParseSettingInt(const QString& text, int* value);
-
 // The pixels of one side of the plane for a size text: below 1 (or not an integer) stands for
 // the default size.
-int PlaneSidePixels(const QString& sizeText, int defaultPlaneSize);
+int PlaneSidePixels(const SettingText& size, int defaultPlaneSize);
 
 // The conversion message for a text that is not an integer.
 QString NotIntegerMessage(const QString& text);

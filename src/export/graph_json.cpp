@@ -11,7 +11,7 @@ namespace {
 void WriteSettings(JsonWriter& w, const GraphFileContent& c) {
     const PlaneSettings& s = c.settings;
     w.BeginObject();
-    const std::pair<const char*, const QString*> texts[] = {
+    const std::pair<const char*, const SettingText*> texts[] = {
         {"SizeX", &s.SizeX},   {"SizeY", &s.SizeY},     {"StartX", &s.StartX},
         {"StartY", &s.StartY}, {"ScaleX", &s.SpacingX}, {"ScaleY", &s.SpacingY},
         {"EndX", &s.EndX},     {"EndY", &s.EndY},

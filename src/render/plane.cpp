@@ -132,11 +132,12 @@ void DrawAxisLetters(ClassicCanvas& canvas, const PlaneGeometry& g, PlaneVariant
     TextAtLattice(canvas, g, QStringLiteral("y"), -0.4, g.yMax + offY + 1.2);
 }
 
-bool ReadEnd(const QString& text, int* value, QString* error) {
-    if (!ParseSettingInt(text, value)) {
+bool ReadEnd(const SettingText& text, int* value, QString* error) {
+    if (!text.isInt()) {
         *error = NotIntegerMessage(text);
         return false;
     }
+    *value = text.value();
     return true;
 }
 

@@ -25,6 +25,12 @@ TEST(PlaneSettings, ParsesSettingIntegers) {
         if (r.ok) {
             EXPECT_EQ(v, r.value) << r.text;
         }
+        // A setting keeps its text as typed and reads its number once, when it is set.
+        SettingText setting = "7";
+        setting = QString::fromUtf8(r.text);
+        EXPECT_EQ(setting.text(), QString::fromUtf8(r.text));
+        EXPECT_EQ(setting.isInt(), r.ok) << r.text;
+        EXPECT_EQ(setting.value(), r.value) << r.text;
     }
     EXPECT_EQ(NotIntegerMessage("abc"), QStringLiteral("'abc' は整数ではありません"));
 }

@@ -272,7 +272,7 @@ TEST(DrawPlane, PastedPictureIsLeftAloneButTheGeometryFollows) {
 TEST(DrawPlane, SettingsThatAreNotIntegersStopTheDrawing) {
     struct Row {
         const char* field;
-        QString PlaneSettings::*member;
+        SettingText PlaneSettings::*member;
     };
     const Row rows[] = {{"EndX", &PlaneSettings::EndX},
                         {"EndY", &PlaneSettings::EndY},

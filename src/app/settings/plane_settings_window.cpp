@@ -307,10 +307,8 @@ bool TfrmSetCood::btnTestClick() {
         return false;
     }
     // The signed values: a spacing of -8 is refused although the plane would draw it as 8.
-    int dx = 0;
-    int dy = 0;
-    ParseSettingInt(s.SpacingX, &dx);
-    ParseSettingInt(s.SpacingY, &dy);
+    const int dx = s.SpacingX.value();
+    const int dy = s.SpacingY.value();
     if (dx < MinSpacing || dx > MaxSpacing || dy < MinSpacing || dy > MaxSpacing) {
         ShowMessage(QStringLiteral("値の範囲は%1以上%2以下です").arg(MinSpacing).arg(MaxSpacing));
         return false;
