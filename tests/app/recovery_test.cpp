@@ -8,10 +8,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "control_driver.h"
 #include "main/main_window.h"
 #include "scripted_dialogs.h"
 #include "tangen_window.h"
-#include "ui_driver.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 
 #include <memory>
 
+#include "control_driver.h"
 #include "graph_model.h"
 #include "main/main_window.h"
 #include "scripted_dialogs.h"
-#include "ui_driver.h"
 
 class MainWindowTest : public ::testing::Test {
   protected:
