@@ -41,6 +41,8 @@ void ShikiList::ShowRows() {
     }
     showingTable_ = false;
     ShowSelection();
+    // A colour or a width may have changed under an unchanged text.
+    viewport()->update();
 }
 
 void ShikiList::ShowStoredRow(int row) {

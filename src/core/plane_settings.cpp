@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "plane_geometry.h"
+
 namespace {
 
 // The tracked value follows a box only while the box holds an integer.
@@ -17,14 +19,15 @@ void Track(const SettingText& text, int* tracked) {
 
 // A text value that must hold an integer of at least minimum for the plane to be drawable. Any
 // other value is replaced by the default in the registry as well, so that a damaged key costs
-// the user one start-up's settings, not every start-up's plane.
+// the user one start-up's settings, not every start-up's plane. A number above maximum is only
+// passed over for this run: it may suit a larger screen, so the registry keeps it.
 QString RegReadIntText(QSettings& registry, const QString& name, const QString& fallback,
-                       int minimum = INT_MIN) {
+                       int minimum = INT_MIN, int maximum = INT_MAX) {
     const QVariant v = registry.value(name);
     int value = 0;
     if (v.isValid() && v.typeId() != QMetaType::QStringList &&
         ParseSettingInt(v.toString(), &value) && value >= minimum) {
-        return v.toString();
+        return value <= maximum ? v.toString() : fallback;
     }
     registry.setValue(name, fallback);
     return fallback;
@@ -108,10 +111,10 @@ void PlaneSettings::setYohaku(int v) {
 
 PlaneSettings LoadPlaneSettings(QSettings& registry) {
     PlaneSettings s;
-    s.setSizeX(RegReadIntText(registry, "SizeX", "-99"));
-    s.setSizeY(RegReadIntText(registry, "SizeY", "-99"));
-    s.setDX(RegReadIntText(registry, "ScaleX", "16", 1));
-    s.setDY(RegReadIntText(registry, "ScaleY", "16", 1));
+    s.setSizeX(RegReadIntText(registry, "SizeX", "-99", INT_MIN, MaxPlaneSidePixels));
+    s.setSizeY(RegReadIntText(registry, "SizeY", "-99", INT_MIN, MaxPlaneSidePixels));
+    s.setDX(RegReadIntText(registry, "ScaleX", "16", 1, MaxPlaneSidePixels));
+    s.setDY(RegReadIntText(registry, "ScaleY", "16", 1, MaxPlaneSidePixels));
     s.StartX = RegReadIntText(registry, "StartX", "-99");
     s.StartY = RegReadIntText(registry, "StartY", "-99");
     s.setScaleNumberX(RegReadInt(registry, "ScaleNumberX", 5));
@@ -127,20 +130,13 @@ PlaneSettings LoadPlaneSettings(QSettings& registry) {
 
 QList<std::pair<QString, QVariant>> PlaneRegistryValues(const PlaneSettings& s) {
     return {
-        {"ScaleX", s.SpacingX.text()},
-        {"ScaleY", s.SpacingY.text()},
-        {"chkXY", s.AxisLetters ? 1 : 0},
-        {"chkMemori", s.ScaleNumbers ? 1 : 0},
-        {"ScaleNumberX", s.ScaleNumberX},
-        {"ScaleNumberY", s.ScaleNumberY},
-        {"SizeX", s.SizeX.text()},
-        {"SizeY", s.SizeY.text()},
-        {"StartX", s.StartX.text()},
-        {"StartY", s.StartY.text()},
-        {"EndX", s.EndX.text()},
-        {"EndY", s.EndY.text()},
-        {"FontSize", s.FontSize},
-        {"Yohaku", s.Margin},
+        {"ScaleX", s.SpacingX.text()},    {"ScaleY", s.SpacingY.text()},
+        {"chkXY", s.AxisLetters ? 1 : 0}, {"chkMemori", s.ScaleNumbers ? 1 : 0},
+        {"ScaleNumberX", s.ScaleNumberX}, {"ScaleNumberY", s.ScaleNumberY},
+        {"SizeX", s.SizeX.text()},        {"SizeY", s.SizeY.text()},
+        {"StartX", s.StartX.text()},      {"StartY", s.StartY.text()},
+        {"EndX", s.EndX.text()},          {"EndY", s.EndY.text()},
+        {"FontSize", s.FontSize},         {"Yohaku", s.Margin},
     };
 }
 

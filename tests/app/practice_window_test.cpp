@@ -68,7 +68,17 @@ TEST_F(PracticeTest, AStudentPractisesAUnitAndTheRunIsRecorded) {
             dialog.show();
             EXPECT_EQ(practice->windowTitle(), QStringLiteral("練習　比例の練習／hirei.lin"));
             EXPECT_EQ(practice->Geometry().unitY, 8);  // the unit's own plane
+            EXPECT_EQ(practice->imgCood->pos(), QPoint(328, 26));
             Click(*practice, {0, 0});
+            // Escape is やり直し wherever the focus is, and never closes the window.
+            for (QWidget* focus : {static_cast<QWidget*>(practice->lstRecord),
+                                   static_cast<QWidget*>(practice->btnEnd)}) {
+                focus->setFocus();
+                QTest::keyClick(focus, Qt::Key_Escape);
+                EXPECT_TRUE(practice->isVisible());
+                EXPECT_FALSE(practice->btnTeisei->isEnabled());
+                Click(*practice, {0, 0});
+            }
             Click(*practice, {1, 1});  // wrong: y=x
             Click(*practice, {1, 2});
             Click(*practice, {-1, -2});  // right after a miss: ×

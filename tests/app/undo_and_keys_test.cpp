@@ -2,10 +2,12 @@
 // from the list, the memo, the plane's pixels and the save prompt. Then drawing, choosing graphs
 // and answering a practice question with key events alone.
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -80,14 +82,63 @@ TEST_F(UndoTest, ThreeGraphsTwoUndosOneRedo) {
 }
 
 TEST_F(UndoTest, GestureInProgressIsAllThatCtrlZTakesBack) {
+    Click(2, 1);  // nothing to undo yet
+    ASSERT_EQ(window->GestureState(), DrawRubberBand);
+    Undo();
+    EXPECT_EQ(window->GestureState(), DrawIdle);
+    EXPECT_FALSE(Ui<QAction>("mnuUndo")->isEnabled());
     Click(0, 0), Click(1, 2);
     Click(3, 3);  // a rubber band from (3,3)
     ASSERT_EQ(window->GestureState(), DrawRubberBand);
     Undo();
     EXPECT_EQ(window->GestureState(), DrawIdle);
     EXPECT_EQ(Rows(), QStringList{"y=2x"});
+    // Under the lock the history stays, but a gesture is still taken back.
+    Ui<QToolButton>("btnLocked")->click();
+    Click(-1, 3);
+    Undo();
+    EXPECT_EQ(window->GestureState(), DrawIdle);
+    Undo();
+    EXPECT_EQ(Rows(), QStringList{"y=2x"});
+    Ui<QToolButton>("btnLocked")->click();
     Undo();
     EXPECT_EQ(Rows(), QStringList{});
+}
+
+TEST_F(UndoTest, EveryStepShowsTheListAndTheFormAsTheDrawingNowIs) {
+    Click(0, 0), Click(1, 2);  // y=2x in blue
+    ShikiList* list = Ui<ShikiList>("lstShiki");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    dialogs.colours = {0x00FF00};
+    Ui<QAction>("mnuChangeColor")->trigger();
+    Ui<QToolButton>("btnIppan")->click();
+    ASSERT_EQ(Rows(), QStringList{"-2x+y=0"});
+    // The row's sample stroke as the screen shows it, without asking the list to paint again.
+    const auto sample = [&] {
+        QCoreApplication::processEvents();
+        const QPoint at = list->viewport()->mapTo(window.get(), QPoint(19, 10));
+        return window->screen()->grabWindow(window->winId()).toImage().pixelColor(at);
+    };
+    const auto form = [&]() -> std::string {
+        return Ui<QGroupBox>("grpShiki")->title().contains(QStringLiteral("ａｘ＋ｂｙ＝ｃ"))
+                   ? "ax+by=c"
+                   : "y=ax+b";
+    };
+    EXPECT_EQ(form(), "ax+by=c");
+    Undo();
+    EXPECT_EQ(Rows(), QStringList{"y=2x"});
+    EXPECT_EQ(form(), "y=ax+b");
+    EXPECT_EQ(sample(), QColor(0, 255, 0));
+    Undo();
+    EXPECT_EQ(sample(), QColor(0, 0, 255));
+    Redo();
+    EXPECT_EQ(sample(), QColor(0, 255, 0));
+    Redo();
+    EXPECT_EQ(form(), "ax+by=c");
+    // The next graph is written in the form the buttons show.
+    Click(0, 1), Click(3, 1);
+    EXPECT_EQ(Rows().last(), QStringLiteral("y=1"));
 }
 
 TEST_F(UndoTest, EraseAllUndoneBringsEveryGraphBackInItsColour) {

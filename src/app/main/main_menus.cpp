@@ -45,6 +45,11 @@ void MainMenus::Create(QMainWindow& window) {
     mnuEdit = TopMenu(bar, "mnuEdit", QStringLiteral("編集(&E)"));
     mnuUndo = Item(mnuEdit, "mnuUndo", QStringLiteral("元に戻す(&Z)"));
     mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    keyCancelGesture = new QAction(QStringLiteral("描きかけを取り消す"), &window);
+    keyCancelGesture->setObjectName(QStringLiteral("keyCancelGesture"));
+    keyCancelGesture->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    keyCancelGesture->setEnabled(false);
+    window.addAction(keyCancelGesture);
     mnuRedo = Item(mnuEdit, "mnuRedo", QStringLiteral("やり直し(&Y)"));
     mnuRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});

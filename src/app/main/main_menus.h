@@ -49,6 +49,9 @@ struct MainMenus {
     QAction* W2;
     QAction* W3;
     QAction* pumCancel;
+    // Ctrl+Z while the edit menu is locked away: it takes back a gesture in progress and
+    // nothing else. Enabled only when mnuUndo is not, so the two never share the key.
+    QAction* keyCancelGesture;
 
     void Create(QMainWindow& window);
 };

@@ -110,6 +110,7 @@ void TfrmMain::FormShow() {
 void TfrmMain::InitLoop() {
     body_.imgCood->setCursor(Cursors[CursorPencil]);
     Gesture.Reset();
+    UpdateUndoCommands();
 }
 
 void TfrmMain::ShowFileInfo() {

@@ -43,6 +43,7 @@ void TfrmMain::ShowPanelsOf(int index) {
 
 void TfrmMain::DispAllLine() {
     Gesture.Reset();  // a full redisplay leaves no band or mark to go on from
+    UpdateUndoCommands();
     const PlaneScene scene{shownPlane_, Layout.DefaultPlaneSize, PlaneVariant::Main,
                            bitmapPasted ? &PastedPicture : nullptr};
     const DispAllLineResult result =

@@ -23,6 +23,7 @@ void TfrmMain::ConnectHandlers() {
     connect(menus_.mnuClipBoard, &QAction::triggered, this, &TfrmMain::mnuClipBoardClick);
     connect(menus_.mnuClipBoardTo, &QAction::triggered, this, &TfrmMain::mnuClipBoardToClick);
     connect(menus_.mnuUndo, &QAction::triggered, this, &TfrmMain::mnuUndoClick);
+    connect(menus_.keyCancelGesture, &QAction::triggered, this, &TfrmMain::CancelGesture);
     connect(menus_.mnuRedo, &QAction::triggered, this, &TfrmMain::mnuRedoClick);
     connect(menus_.mnuClearBitMap, &QAction::triggered, this, &TfrmMain::mnuClearBitMapClick);
     connect(menus_.mnuSetCoodSize, &QAction::triggered, this, &TfrmMain::mnuSetCoodSizeClick);

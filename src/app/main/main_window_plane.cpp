@@ -83,4 +83,5 @@ void TfrmMain::ApplyGesture(const GestureEffects& e) {
     } else if (e.labelPlaced) {
         body_.lstMojiM->setCurrentRow(MojiQueue.current);
     }
+    UpdateUndoCommands();
 }

@@ -1,12 +1,20 @@
 // Undo and redo of the drawing: the history follows the drawing's own announcements; a step back
 // or forward puts a whole state back and the window redraws everything.
 #include <QAction>
+#include <QCheckBox>
+#include <QSignalBlocker>
+#include <optional>
 
+#include "equation_text.h"
 #include "main/main_window.h"
 #include "shiki_list.h"
 
 void TfrmMain::UpdateUndoCommands() {
-    menus_.mnuUndo->setEnabled(!LockState && Undo.CanUndo());
+    // Ctrl+Z takes back a gesture in progress whatever the history holds, also under the lock,
+    // where the edit menu and its keys are shut.
+    const bool drawing = Gesture.State() > DrawIdle;
+    menus_.mnuUndo->setEnabled(!LockState && (drawing || Undo.CanUndo()));
+    menus_.keyCancelGesture->setEnabled(LockState && drawing);
     menus_.mnuRedo->setEnabled(!LockState && Undo.CanRedo());
 }
 
@@ -30,6 +38,16 @@ void TfrmMain::StepHistory(bool back) {
 }
 
 void TfrmMain::ShowRestoredDrawing() {
+    // A step over a rewrite of the equations brings their form back with them: the form
+    // buttons follow the current graph's text, without writing it again.
+    const int current = CurrentIndex(Doc.Table());
+    const std::optional<EquationForm> form =
+        current >= 0 ? FormOfText(Doc.Table().LineTable[current]) : std::nullopt;
+    if (form && *form != Edit.Form) {
+        const QSignalBlocker noRewrite(body_.chkKeishiki);
+        Edit.Form = *form;
+        SetShikiForm(*form == EquationForm::Standard ? 1 : 2);
+    }
     body_.lstShiki->ShowRows();
     ShowLineCount();
     DispAllLine();  // with a selection, its panels too

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,7 +24,7 @@
 
 namespace {
 
-constexpr int PlaneLeft = 340;
+constexpr int PlaneLeft = 328;
 constexpr int PlaneTop = 26;
 
 }  // namespace
@@ -97,6 +98,18 @@ void TfrmRenshu::SetUp(PracticeSetup setup) {
 void TfrmRenshu::showEvent(QShowEvent* event) {
     FormShow();
     QDialog::showEvent(event);
+}
+
+void TfrmRenshu::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    // A dialog would close on Escape and the run would be lost without a record.
+    if (btnTeisei->isEnabled()) {
+        btnTeiseiClick();
+    }
+    event->accept();
 }
 
 void TfrmRenshu::FormShow() {

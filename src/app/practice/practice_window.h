@@ -96,6 +96,8 @@ class TfrmRenshu : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // Escape is やり直し wherever the focus is; the window closes only by its own commands.
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -120,6 +120,15 @@ TfrmSeikai::TfrmSeikai(QWidget* parent) : ResultDialog(parent) {
     connect(btnCancel, &QPushButton::clicked, this, &TfrmSeikai::btnCancelClick);
 }
 
+void TfrmSeikai::FormShow() {
+    btnNext->setFocus();
+}
+
+void TfrmSeikai::showEvent(QShowEvent* event) {
+    FormShow();
+    ResultDialog::showEvent(event);
+}
+
 void TfrmSeikai::btnNextClick() {
     done(ModalOk);
 }

@@ -50,11 +50,15 @@ class TfrmSeikai : public ResultDialog {
     QPushButton* btnNext;
     QPushButton* btnCancel;
 
+    // Runs at every showing: the focus goes back to 次の問題 wherever it was left, so that Enter
+    // never takes 中止 by surprise.
+    void FormShow();
     void btnNextClick();
     void btnCancelClick();
 
   protected:
     QPoint OffsetFromMainWindow(int mainPlaneHeight, int practicePlaneLeft) const override;
+    void showEvent(QShowEvent* event) override;
 };
 
 // frmAyamari ("誤答"): after a wrong answer the student corrects it, has the right answer shown,
