@@ -111,6 +111,13 @@ void ShikiList::mousePressEvent(QMouseEvent* event) {
     QListWidget::mousePressEvent(event);
 }
 
+void ShikiList::mouseReleaseEvent(QMouseEvent* event) {
+    QListWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        emit leftClicked(indexAt(event->position().toPoint()).isValid(), event->modifiers());
+    }
+}
+
 void ShikiList::keyPressEvent(QKeyEvent* event) {
     if (keyHandler && keyHandler(event->key(), event->modifiers())) {
         event->accept();

@@ -51,6 +51,9 @@ class ShikiList : public QListWidget {
   signals:
     // A right press; row is the row under the press, or a row past the last line.
     void rightPressed(int row, QPoint pos);
+    // A left click anywhere in the list, after the list changed its selection; onRow is false
+    // below the last row, where the click has just cleared the selection.
+    void leftClicked(bool onRow, Qt::KeyboardModifiers modifiers);
     // A key of the list itself has been handled; the selection may have changed.
     void keyHandled();
     // The user changed the selection (ChosenRows); changes the list makes itself are not told.
@@ -58,6 +61,7 @@ class ShikiList : public QListWidget {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:

@@ -1,8 +1,13 @@
 // Controls of the fixed-layout windows.
 #include "window_parts.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <algorithm>
 
 QPushButton* MakePlacedButton(QWidget* parent, const char* name, const QString& caption,
                               QRect bounds) {
@@ -18,4 +23,31 @@ QLabel* MakePlainLabel(QWidget* parent, const QString& text, QRect bounds) {
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(bounds);
     return label;
+}
+
+QLineEdit* MakeLatticeReadout(QWidget* parent, const char* name, const QString& text,
+                              QRect bounds) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setGeometry(bounds);
+    edit->setReadOnly(true);
+    // The line edit keeps its frame, 2 pixels each side and the cursor's pixel from the text.
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const int room = bounds.width() - 2 * frame - 2 * 2 - 1;
+    QFont font = edit->font();
+    for (int pixels = QFontInfo(font).pixelSize(); pixels > 6; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (char digit = '0'; digit <= '9'; ++digit) {
+            const QString number = QStringLiteral("-") + QString(3, QLatin1Char(digit));
+            widest =
+                std::max(widest, metrics.horizontalAdvance(QStringLiteral(" (%1,%1)").arg(number)));
+        }
+        if (widest <= room) {
+            break;
+        }
+    }
+    edit->setFont(font);
+    return edit;
 }

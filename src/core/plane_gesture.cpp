@@ -14,6 +14,7 @@ void PlaneGesture::Reset() {
     EditIndex = -1;
     DrawState = DrawIdle;
     GrabEnd = 0;
+    FirstMarkShown = false;  // whatever ends a gesture redraws the plane without it
 }
 
 void PlaneGesture::Forget() {
@@ -135,6 +136,9 @@ void PlaneGesture::PressSecondPoint(LatticePoint p, GestureEffects& out) {
     if (p == FixedEnd()) {
         out.messages.append(SamePointMessage);
         out.redisplay = editing;  // a dragged graph is shown where it was
+        if (FirstMarkShown) {
+            out.marks.push_back({PlaneMark::Shape::FirstPoint, work.P1, {}});  // erased
+        }
         ResetInto(out);
         return;
     }
@@ -237,6 +241,7 @@ void PlaneGesture::Store(const TLineSpec& spec, int index, GestureEffects& out) 
     const AddResult result = drawing_.AddOrReplaceGraph(edit_, spec, index, &changed);
     if (result == AddResult::TableFull) {
         out.messages.append(TableFullMessage);
+        out.redisplay = true;  // as any cancelled gesture: no band, the selection's panels back
         return;
     }
     out.stored = true;

@@ -194,6 +194,13 @@ TEST_F(MainWindowTest, ListClicksChooseTheSelection) {
     EXPECT_EQ(CurrentIndex(window->Doc.Table()), 0);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, 1));
     EXPECT_EQ(SelectedRows(list), QList<int>{1});
+    // Below the rows: nothing stays chosen, and the plane already shows it (no handles left for
+    // a redisplay to take away).
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(50, 150));
+    EXPECT_TRUE(window->Doc.Table().Selected.none());
+    const QImage plane = Ui<PlaneView>("imgCood")->image();
+    Press("mnuReDisplay");
+    EXPECT_EQ(Ui<PlaneView>("imgCood")->image(), plane);
 }
 
 TEST_F(MainWindowTest, RightPressSelectsThePressedLineAndOpensThePopup) {

@@ -123,8 +123,23 @@ TEST_F(MainWindowTest, ToolBarButtonsSitAtTheirPlacesWithTheirHints) {
     EXPECT_EQ(Ui<QToolButton>("BitBtn1")->text(), QStringLiteral("全部選択"));
     EXPECT_EQ(Ui<QLineEdit>("edtLineMode")->geometry().topLeft().x(), 372);
     EXPECT_EQ(Ui<QLineEdit>("edtLineMode")->font().pixelSize(), 16);
-    EXPECT_EQ(Ui<QLineEdit>("edtCood")->x(), 426);
+    EXPECT_EQ(Ui<QLineEdit>("edtCood")->geometry(), QRect(426, 8, 73, 24));
     EXPECT_EQ(Ui<QLineEdit>("edtCood")->text(), QStringLiteral("  ( x, y )"));
+    // Every read-out a plane can show stands whole in the box: from its first character to its
+    // last the cursor moves by the text's full width, so nothing was scrolled away.
+    QLineEdit* readout = Ui<QLineEdit>("edtCood");
+    const auto cursorX = [readout](int position) {
+        readout->setCursorPosition(position);
+        return readout->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+    };
+    for (const char* text : {" (-15,-15)", " (-888,-888)", " (999,-999)", " (  0,  0)"}) {
+        SCOPED_TRACE(text);
+        readout->setText(QString::fromLatin1(text));
+        const int start = cursorX(0);
+        EXPECT_EQ(cursorX(readout->text().size()) - start,
+                  readout->fontMetrics().horizontalAdvance(readout->text()));
+        EXPECT_LE(start, 4);
+    }
     EXPECT_EQ(Ui<ImageView>("imgSample")->geometry(), QRect(502, 9, 41, 22));
     EXPECT_EQ(Ui<ClickableLabel>("lblHeniki")->x(), 586);
     EXPECT_EQ(Ui<QSpinBox>("spnMaruRad")->x(), 632);

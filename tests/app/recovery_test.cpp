@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 
 #include "control_driver.h"
+#include "drawing.h"
 #include "main/main_window.h"
+#include "recovery_copy.h"
 #include "scripted_dialogs.h"
 #include "tangen_window.h"
 
@@ -74,9 +76,20 @@ TEST(Recovery, NoRemovesTheCopyAndADamagedOneIsSetAside) {
     QTemporaryDir dir;
     {
         Start first(dir.path());
-        first.window.AddOrReplaceLine(
-            NewLineSpec(first.window.Edit, first.window.Doc.Table(), {0, 0}, {1, 2}), -1);
+        const auto draw = [&first] {
+            first.window.AddOrReplaceLine(
+                NewLineSpec(first.window.Edit, first.window.Doc.Table(), {0, 0}, {1, 2}), -1);
+            first.window.Recovery.Write();
+        };
+        draw();
+        // Every graph selected and deleted: nothing is left to recover.
+        Press(first.window, "BitBtn1");
+        Press(first.window, "spdTeisei");
         first.window.Recovery.Write();
+        first.window.Recovery.WaitForWrites();
+        ASSERT_FALSE(first.window.Doc.Saved());
+        EXPECT_FALSE(first.window.Recovery.HasCopy());
+        draw();
         first.window.Recovery.WaitForWrites();
         ASSERT_TRUE(first.window.Recovery.HasCopy());
     }  // gone without a close, as after a crash
@@ -86,6 +99,21 @@ TEST(Recovery, NoRemovesTheCopyAndADamagedOneIsSetAside) {
         next.window.Recovery.WaitForWrites();
         EXPECT_FALSE(next.window.Recovery.HasCopy());
         EXPECT_EQ(next.window.Doc.Table().LineCount, 0);
+    }
+    {
+        // A copy of an empty drawing, as earlier versions left one, is no damage: it goes quietly.
+        QFile empty(dir.filePath(QStringLiteral("recovery-1.tsr")));
+        ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+        Drawing nothing;
+        nothing.Clear(QStringLiteral("単元"), dir.filePath(QStringLiteral("u.lin")));
+        empty.write(EncodeRecoveryCopy(*RecoveryCopyOf(nothing, QDateTime::currentDateTime())));
+        empty.close();
+        Start next(dir.path());
+        EXPECT_FALSE(next.window.OfferRecovery());
+        next.window.Recovery.WaitForWrites();
+        EXPECT_FALSE(next.window.Recovery.HasCopy());
+        EXPECT_TRUE(next.dialogs.messages.isEmpty());
+        EXPECT_TRUE(next.dialogs.questions.isEmpty());
     }
     QFile damaged(dir.filePath(QStringLiteral("recovery-1.tsr")));
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
@@ -104,6 +132,8 @@ TEST(Recovery, NoRemovesTheCopyAndADamagedOneIsSetAside) {
 
     // With its folder gone the copy cannot be written: said once, at the next copy, not at each.
     ASSERT_TRUE(QDir(dir.path()).removeRecursively());
+    last.window.AddOrReplaceLine(
+        NewLineSpec(last.window.Edit, last.window.Doc.Table(), {2, 0}, {1, 3}), -1);
     for (int i = 0; i < 3; ++i) {
         last.window.Recovery.Write();
         last.window.Recovery.WaitForWrites();
@@ -116,10 +146,16 @@ TEST(Recovery, NoRemovesTheCopyAndADamagedOneIsSetAside) {
 TEST(Recovery, UndoAndRedoStepsAreChangesTheCopyFollows) {
     QTemporaryDir dir;
     Start s(dir.path(), {Answer::Yes});
-    s.window.AddOrReplaceLine(NewLineSpec(s.window.Edit, s.window.Doc.Table(), {0, 0}, {1, 2}), -1);
+    const auto draw = [&s](LatticePoint a, LatticePoint b) {
+        s.window.AddOrReplaceLine(NewLineSpec(s.window.Edit, s.window.Doc.Table(), a, b), -1);
+    };
+    draw({0, 0}, {1, 2});
     Press(s.window, "spdShoukyo");  // the copy goes with the graphs
-    // Taking the erase back and forth: the tenth step writes the copy, as ten edits would.
-    for (int i = 0; i < 9; ++i) {
+    // The erase taken back, a second graph, and that graph taken back and forth: the tenth
+    // change writes the copy, as ten edits would.
+    Press(s.window, "mnuUndo");
+    draw({0, 1}, {3, 1});
+    for (int i = 0; i < 7; ++i) {
         Press(s.window, i % 2 == 0 ? "mnuUndo" : "mnuRedo");
     }
     s.window.Recovery.WaitForWrites();

@@ -229,6 +229,17 @@ TEST(PlaneGesture, RubberBandIsErasedAndRedrawnAtEveryNewLatticePoint) {
     EXPECT_EQ(e.readout, QStringLiteral(" (  4,  7)"));
     EXPECT_EQ(b.gesture.Cancel().redisplay, true);
     EXPECT_FALSE(b.gesture.InProgress());
+    // A gesture ended by a redisplay (全部選択, an arrow, a list click) before the mouse moved:
+    // the redisplay took the square away, so the next move leaves the plane alone.
+    b.Click(2, 1);
+    b.gesture.Reset();
+    EXPECT_TRUE(b.gesture.Move({5, 3}).marks.empty());
+    // A second click on the first point takes the square away with the message.
+    b.Click(1, -1);
+    b.Click(1, -1);
+    ASSERT_EQ(b.last.marks.size(), 1u);
+    EXPECT_EQ(b.last.marks[0].shape, PlaneMark::Shape::FirstPoint);
+    EXPECT_TRUE(b.gesture.Move({5, 3}).marks.empty());
 }
 
 TEST(PlaneGesture, DraggingEndsWithTheRightButton) {
@@ -317,6 +328,7 @@ TEST(PlaneGesture, AFullTableRefusesNewGraphsButKeepsTheQueue) {
     b.Click(3, 1);
     EXPECT_EQ(b.messages, QStringList{TableFullMessage});
     EXPECT_FALSE(b.gesture.InProgress());
+    EXPECT_TRUE(b.last.redisplay);  // the band and its handles go, the panels come back
     b.Tool(KindLabel);
     b.labels.texts = QStringList{QStringLiteral("★")};
     b.labels.sizes = {16};

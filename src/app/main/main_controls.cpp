@@ -16,6 +16,7 @@
 #include "plane/image_view.h"
 #include "plane/plane_view.h"
 #include "shiki_list.h"
+#include "window_parts.h"
 
 namespace {
 
@@ -126,9 +127,7 @@ void MainToolBar::Create(QWidget* body, int width) {
     edtLineMode->setGeometry(372, 8, 57, 24);
     edtLineMode->setFont(UiFont(16));
     edtLineMode->setReadOnly(true);
-    edtCood = Named(new QLineEdit(QStringLiteral("  ( x, y )"), bar), "edtCood");
-    edtCood->setGeometry(426, 8, 73, 24);
-    edtCood->setReadOnly(true);
+    edtCood = MakeLatticeReadout(bar, "edtCood", QStringLiteral("  ( x, y )"), {426, 8, 73, 24});
 
     imgSample = MakeImage(bar, "imgSample", QRect(502, 9, 41, 22));
     spdHeniki =

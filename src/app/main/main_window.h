@@ -182,7 +182,7 @@ class TfrmMain : public QMainWindow {
     void mnuSelectAllClick();
     void BitBtn1Click();
     void WidthClick(int width);
-    void lstShikiClick(Qt::KeyboardModifiers modifiers);
+    void lstShikiClick(bool onRow, Qt::KeyboardModifiers modifiers);
     void lstShikiRightPress(int row, QPoint pos);
     void ShowLineCount();
     // main_window_moves.cpp: moves, steps, colours, line settings, labels.

@@ -82,9 +82,10 @@ void TfrmMain::WidthClick(int width) {
     DispAllLine();
 }
 
-void TfrmMain::lstShikiClick(Qt::KeyboardModifiers modifiers) {
+void TfrmMain::lstShikiClick(bool onRow, Qt::KeyboardModifiers modifiers) {
     const int row = body_.lstShiki->currentRow();
-    if (row < 0 || row >= Doc.Table().LineCount) {
+    if (!onRow || row < 0 || row >= Doc.Table().LineCount) {
+        DispAllLine();  // below the rows the list has just let go of its selection
         return;
     }
     RedrawAll();

@@ -101,8 +101,7 @@ void TfrmMain::ConnectHandlers() {
 
     connect(body_.lstShiki, &ShikiList::rowsChosen, this,
             [this] { Doc.SetSelection(body_.lstShiki->ChosenRows()); });
-    connect(body_.lstShiki, &QListWidget::clicked, this,
-            [this] { lstShikiClick(QGuiApplication::keyboardModifiers()); });
+    connect(body_.lstShiki, &ShikiList::leftClicked, this, &TfrmMain::lstShikiClick);
     connect(body_.lstShiki, &ShikiList::rightPressed, this, &TfrmMain::lstShikiRightPress);
     connect(body_.lstShiki, &ShikiList::keyHandled, this, &TfrmMain::lstShikiKeySelect);
     body_.lstShiki->keyHandler = [this](int key, Qt::KeyboardModifiers modifiers) {

@@ -24,8 +24,12 @@ bool TfrmMain::OfferRecovery() {
         content =
             ParseGraphFile(read.copy.graphFile, read.copy.fileName, Doc.Plane(), Doc.EndCircles());
     }
-    if (!read.ok || !content.ok() || content.graphs.empty()) {
+    if (!read.ok || !content.ok()) {
         Recovery.SetAsideDamaged();
+        return false;
+    }
+    if (content.graphs.empty()) {
+        Recovery.Remove();  // a drawing emptied before the copy was taken: nothing to offer
         return false;
     }
     if (ConfirmYesNo(RecoveryQuestion) != Answer::Yes) {

@@ -52,6 +52,10 @@ void RecoveryKeeper::Write() {
     if (!store_) {
         return;
     }
+    if (drawing_.Table().LineCount == 0) {
+        Remove();  // an emptied drawing has nothing to recover
+        return;
+    }
     const std::optional<RecoveryCopy> copy = RecoveryCopyOf(drawing_, QDateTime::currentDateTime());
     if (!copy) {
         return;  // tried again at the next change or tick

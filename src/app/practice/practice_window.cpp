@@ -52,10 +52,7 @@ TfrmRenshu::TfrmRenshu(QWidget* parent) : QDialog(parent) {
     QFont listFont(QStringLiteral("ＭＳ ゴシック"));
     listFont.setPixelSize(15);
     lstRecord->setFont(listFont);
-    edtCood = new QLineEdit(this);
-    edtCood->setObjectName(QStringLiteral("edtCood"));
-    edtCood->setGeometry(16, 528, 100, 24);
-    edtCood->setReadOnly(true);
+    edtCood = MakeLatticeReadout(this, "edtCood", QString(), {16, 528, 100, 24});
     btnTeisei =
         MakePlacedButton(this, "btnTeisei", QStringLiteral("やり直し"), QRect(16, 562, 94, 32));
     Button1 = MakePlacedButton(this, "Button1", QStringLiteral("ヒント"), QRect(118, 562, 94, 32));
