@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <algorithm>
 
@@ -50,4 +51,10 @@ QLineEdit* MakeLatticeReadout(QWidget* parent, const char* name, const QString& 
     }
     edit->setFont(font);
     return edit;
+}
+
+void MoveToFreeTopLeft(QWidget& window, const QWidget& anchor) {
+    if (const QScreen* desktop = anchor.screen()) {
+        window.move(desktop->availableGeometry().topLeft());
+    }
 }

@@ -18,3 +18,8 @@ QLabel* MakePlainLabel(QWidget* parent, const QString& text, QRect bounds);
 // narrowed until the widest text a plane can show, a sign and three digits on each side, fits
 // the box whole: a scrolled read-out would cut off the sign of x.
 QLineEdit* MakeLatticeReadout(QWidget* parent, const char* name, const QString& text, QRect bounds);
+
+// Puts a window at the top left of the free area of anchor's screen (a desktop panel at the top
+// or left never hides it). Called before the window is shown: a window manager places a window
+// where it stands when it is mapped, and a dialog not yet moved is centred over its parent.
+void MoveToFreeTopLeft(QWidget& window, const QWidget& anchor);

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QAction>
+#include <QEvent>
+#include <QPoint>
 
 #include "plane/image_view.h"
 
@@ -37,4 +39,22 @@ inline void Press(const QWidget& root, const char* name) {
     } else {
         ADD_FAILURE() << name << " cannot be pressed";
     }
+}
+
+// Shows the window and returns where it stood when it was shown, before its own show handler
+// ran: a window manager maps a window where it stands then, whatever it does afterwards.
+inline QPoint PlaceWhenShown(QWidget& window) {
+    struct Watch : QObject {
+        QPoint at{-1, -1};
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Show) {
+                at = static_cast<QWidget*>(watched)->pos();
+            }
+            return false;
+        }
+    } watch;
+    window.installEventFilter(&watch);
+    window.show();
+    window.removeEventFilter(&watch);
+    return watch.at;
 }

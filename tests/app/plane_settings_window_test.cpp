@@ -15,6 +15,7 @@
 #include <string>
 #include <tuple>
 
+#include "control_driver.h"
 #include "scripted_dialogs.h"
 #include "settings/plane_settings_window.h"
 
@@ -60,7 +61,7 @@ struct Harness {
     PlaneSettings settings = Fixture();
     int redraws = 0;
     TfrmSetCood window{settings, 352, [this] { ++redraws; }};
-    Harness() { window.show(); }
+    QPoint shownAt = PlaceWhenShown(window);
 
     void Type(const char* box, const char* text) {
         auto* edit = window.findChild<QLineEdit*>(QLatin1String(box));
@@ -132,7 +133,12 @@ TEST(PlaneSettingsWindowTest, ShowsEveryControlWithItsCaptionAndRange) {
               "chkXY=X,Yを付ける chkMemori=目盛を付ける chkZahyou=座標を表示する "
               "chkKeep=この設定を保存する btnTest=テスト(&T) btnOk=OK btnCancel=ｷｬﾝｾﾙ");
     EXPECT_EQ(h.State(), "r0");
-    EXPECT_EQ(h.window.pos(), h.window.screen()->availableGeometry().topLeft());
+    // At the top left of the free area when it is shown, the first time and every time after.
+    const QPoint topLeft = h.window.screen()->availableGeometry().topLeft();
+    EXPECT_EQ(h.shownAt, topLeft);
+    h.window.hide();
+    h.window.move(topLeft + QPoint(300, 200));
+    EXPECT_EQ(PlaceWhenShown(h.window), topLeft);
 }
 
 // Both sides of every limit. A failed size goes back to the showing's sizes; a failed spacing,

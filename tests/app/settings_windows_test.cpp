@@ -16,6 +16,7 @@
 #include <map>
 #include <tuple>
 
+#include "control_driver.h"
 #include "graph_model.h"
 #include "scripted_dialogs.h"
 #include "settings/label_window.h"
@@ -149,8 +150,12 @@ TEST(SettingsWindowsTest, LabelWindowQueuesLabelsWithTheirSizes) {
               QStringLiteral("ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ"));
     EXPECT_EQ(Items(window.lstNumber), QStringLiteral("① ② ③ ④ ⑤ ⑥ ⑦ ⑧ ⑨ ⑩"));
 
-    window.show();
-    EXPECT_EQ(window.pos(), window.screen()->availableGeometry().topLeft());
+    // At the top left of the free area when it is shown, the first time and every time after.
+    const QPoint topLeft = window.screen()->availableGeometry().topLeft();
+    EXPECT_EQ(PlaceWhenShown(window), topLeft);
+    window.hide();
+    window.move(topLeft + QPoint(300, 200));
+    EXPECT_EQ(PlaceWhenShown(window), topLeft);
     EXPECT_EQ(window.edtInput->text() + window.spnFontSize->text(), QStringLiteral("①12"));
     window.btnAddMoji->click();
     pick(window.lstNumber, QStringLiteral("⑩"));

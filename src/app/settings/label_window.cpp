@@ -11,6 +11,7 @@
 #include "dialogs.h"
 #include "fonts.h"
 #include "sjis_codec.h"
+#include "window_parts.h"
 
 namespace {
 
@@ -126,11 +127,14 @@ LabelQueue TfrmMoji::queue() const {
     return labels;
 }
 
-void TfrmMoji::FormShow() {
-    // The available area, not the screen's origin, so that a task bar at the top does not hide it.
-    if (const QScreen* desktop = screen()) {
-        move(desktop->availableGeometry().topLeft());
+void TfrmMoji::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        MoveToFreeTopLeft(*this, *this);
     }
+    QDialog::setVisible(visible);
+}
+
+void TfrmMoji::FormShow() {
     const int size = edtInput->font().pointSize();
     spnFontSize->setValue(size > 0 ? size : StartFontSize);
     lstMoji->clear();

@@ -47,6 +47,9 @@ class TfrmMoji : public QDialog {
     void BitBtn3Click();
     void BitBtn4Click();
 
+    // Placed before every showing, at the top left of the free area.
+    void setVisible(bool visible) override;
+
   protected:
     void showEvent(QShowEvent* event) override;
 };

@@ -14,6 +14,7 @@
 
 #include "dialogs.h"
 #include "fonts.h"
+#include "window_parts.h"
 
 namespace {
 
@@ -393,14 +394,16 @@ void TfrmSetCood::reject() {
     }
 }
 
+void TfrmSetCood::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        MoveToFreeTopLeft(*this, parentWidget() ? *parentWidget() : *this);
+    }
+    QDialog::setVisible(visible);
+}
+
 void TfrmSetCood::FormShow() {
     ShowSettings();
     settingsChanged = false;
-    // The available area, so that a desktop panel at the top or left never hides the window.
-    const QWidget* anchor = parentWidget() ? parentWidget() : this;
-    if (const QScreen* desktop = anchor->screen()) {
-        move(desktop->availableGeometry().topLeft());
-    }
     SaveSnapshot();
 }
 

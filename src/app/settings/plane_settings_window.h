@@ -94,6 +94,9 @@ class TfrmSetCood : public QDialog {
     void ShowSettings();
     void SetDefaultPlaneSize(int defaultPlaneSize);
 
+    // Placed before every showing, at the top left of the free area.
+    void setVisible(bool visible) override;
+
   protected:
     void showEvent(QShowEvent* event) override;
     // The close box and Escape undo the changes like Cancel: closing must not leave untested
