@@ -292,4 +292,41 @@ TEST_F(EditQuesTest, RefusedOKKeepsTheWindowTheFileAndTheCatalogue) {
     EXPECT_EQ(catalog.UnitNames[1], QStringLiteral("消えた単元"));
 }
 
+// A unit whose title holds "," is refused as typing refuses it; a catalogue line that did not read
+// is written back as it stood, under its new number.
+TEST_F(EditQuesTest, ACommaTitleIsRefusedAndAnUnreadLineKeepsItsText) {
+    WriteUnits(start, {QStringLiteral("comma.lin=比例,反比例")});
+    WriteSjis(start + QStringLiteral("Index.ini"),
+              QStringLiteral("[Index]\r\n1=比例,DATA\\hirei.lin\r\n3=コンマなし\r\n"
+                             "4=一次関数,DATA/ichiji.lin\r\n"));
+    catalog = ParseCatalog(
+        IniFile(start + QStringLiteral("Index.ini")).ReadSectionLines(QStringLiteral("index")));
+    TfrmEditQues window(catalog, start);
+    window.show();
+    EXPECT_EQ(Seen(window), QStringLiteral("? ?が見つかりません|比例 ?？？？ 一次関数|"
+                                           "分数 比例,反比例 点をとる||"));
+    const std::pair<const char*, const char*> rows[] = {
+        {"R:比例,反比例 Add",
+         "単元名に「,」は使えません|比例 ?？？？ 一次関数|分数 比例,反比例 点をとる||"
+         "DATA\\comma.lin"},
+        {"L:一次関数 Ins",
+         "単元名に「,」は使えません|比例 ?？？？ 一次関数|分数 比例,反比例 点をとる|"
+         "DATA/ichiji.lin|DATA\\comma.lin"},
+        {"L:比例 Cut R:分数 Add", "|?？？？ 一次関数 分数|比例,反比例 点をとる 比例||"},
+    };
+    for (const auto& [words, expected] : rows) {
+        Run(window, QString::fromUtf8(words));
+        EXPECT_EQ(Seen(window), QString::fromUtf8(expected)) << words;
+    }
+    window.btnOK->click();
+    EXPECT_EQ(ClosedWith(window), ModalOk);
+    EXPECT_EQ(ReadSjis(start + QStringLiteral("Index.ini")),
+              QStringLiteral("[Index]\r\n1=コンマなし\r\n2=一次関数,DATA/ichiji.lin\r\n"
+                             "3=分数,DATA\\bunsu.lin\r\n"));
+    // Shown again, the line is still the one that did not read.
+    window.show();
+    EXPECT_EQ(Seen(window), QStringLiteral("? ?が見つかりません|?？？？ 一次関数 分数|"
+                                           "比例,反比例 比例 点をとる||"));
+}
+
 }  // namespace
