@@ -8,6 +8,7 @@
 
 #include "dialogs.h"
 #include "graph_model.h"
+#include "sjis_codec.h"
 #include "window_parts.h"
 
 TfrmTangen::TfrmTangen(const GraphTable& table, QWidget* parent) : QDialog(parent), table_(table) {
@@ -62,7 +63,8 @@ void TfrmTangen::showEvent(QShowEvent* event) {
 void TfrmTangen::StoreMemo() {
     const QString text = memFile->toPlainText();
     if (text != shownText_) {
-        edited_ = text.split(u'\n');
+        // Saved in Shift-JIS: what an input method typed for a CP932 character is kept as CP932's.
+        edited_ = ToCp932Forms(text).split(u'\n');
         shownText_ = text;
     }
 }

@@ -227,11 +227,13 @@ TEST_F(FilesTest, EditedUnitContentsAreTakenOnlyWhenTheyRead) {
     EXPECT_TRUE(dialogs.messages.last().startsWith(QStringLiteral("単元の内容の8行目：")));
     EXPECT_EQ(window->Doc.Table().Memo, before);
     EXPECT_TRUE(window->Doc.Saved());
-    // A memo that reads replaces the drawing; a trailing line that makes no graph stays.
-    typeMemo(QStringLiteral("単元\n255,16\ny=x\n0,0\n1,1\n0,0\n0,0\nメモ"));
+    // A memo that reads replaces the drawing; a trailing line that makes no graph stays. Dashes
+    // that an input method on Linux types are kept as Shift-JIS holds them.
+    typeMemo(QStringLiteral("単元1\u301C3\n255,16\ny=x\n0,0\n1,1\n0,0\n0,0\nメモ\u2014"));
     EXPECT_EQ(window->Doc.Table().LineCount, 1);
     EXPECT_EQ(Ui<ShikiList>("lstShiki")->item(0)->text(), QStringLiteral("y=x"));
-    EXPECT_EQ(window->Doc.Table().Memo.last(), QStringLiteral("メモ"));
+    EXPECT_EQ(window->Doc.Table().Memo.first(), QStringLiteral("単元1\uFF5E3"));
+    EXPECT_EQ(window->Doc.Table().Memo.last(), QStringLiteral("メモ\u2015"));
     EXPECT_FALSE(window->Doc.Saved());
 }
 

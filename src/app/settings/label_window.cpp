@@ -148,7 +148,7 @@ void TfrmMoji::spnFontSizeChange(int size) {
 }
 
 void TfrmMoji::btnAddMojiClick() {
-    const QString text = edtInput->text();
+    const QString text = ToCp932Forms(edtInput->text());
     if (text.isEmpty()) {
         return;
     }

@@ -10,6 +10,7 @@
 #include "dialogs.h"
 #include "fonts.h"
 #include "path_text.h"
+#include "sjis_codec.h"
 #include "unit_title.h"
 
 TfrmNewWork::TfrmNewWork(QWidget* parent) : QDialog(parent) {
@@ -81,7 +82,9 @@ void TfrmNewWork::lstTitleClick() {
 }
 
 void TfrmNewWork::btnOKClick() {
-    const QString title = edtTangen->text();
+    // Compared and kept as it will be saved, so that "1〜3" typed here matches "1～3" read from a
+    // file made on Windows.
+    const QString title = ToCp932Forms(edtTangen->text());
     if (const QString problem = UnitTitleProblem(title); !problem.isEmpty()) {
         ShowMessage(problem);
         edtTangen->setFocus();
