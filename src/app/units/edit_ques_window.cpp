@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "accessible_names.h"
 #include "dialogs.h"
 #include "fonts.h"
 #include "path_text.h"
@@ -86,6 +87,10 @@ TfrmEditQues::TfrmEditQues(UnitCatalog& catalog, const QString& startDir, QWidge
         connect(list, &QListWidget::itemClicked, this, handler);
         connect(list, &QListWidget::itemSelectionChanged, this, handler);
     }
+    NameForScreenReaders(this, {
+                                   {lstIndexList, QStringLiteral("登録済の単元リスト")},
+                                   {lstTitle, QStringLiteral("未登録の単元リスト")},
+                               });
 }
 
 void TfrmEditQues::FormShow() {

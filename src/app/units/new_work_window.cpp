@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "accessible_names.h"
 #include "dialogs.h"
 #include "fonts.h"
 #include "path_text.h"
@@ -49,6 +50,10 @@ TfrmNewWork::TfrmNewWork(QWidget* parent) : QDialog(parent) {
     btnCancel->setGeometry(256, 296, 88, 30);
     btnCancel->setAutoDefault(false);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmNewWork::btnCancelClick);
+    NameForScreenReaders(this, {
+                                   {edtTangen, QStringLiteral("単元名")},
+                                   {lstTitle, QStringLiteral("登録済みの単元名")},
+                               });
 }
 
 void TfrmNewWork::SetFolder(const QString& folder) {
