@@ -1,9 +1,11 @@
-// Speed of the open-unit window: listing a folder of 200 units by their titles, and a click on
-// the title of a 100-graph unit up to its drawn preview.
+// Speed of the open-unit window: listing a folder of 200 units by their titles, a click on the
+// title of a 100-graph unit up to its drawn preview, and the arrow key that moves the highlight
+// to the next unit and previews it.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QTemporaryDir>
 
@@ -78,5 +80,27 @@ void BM_ClickShowsAHundredGraphPreview(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ClickShowsAHundredGraphPreview)->Unit(benchmark::kMillisecond);
+
+void BM_ArrowKeyPreviewsTheNextUnit(benchmark::State& state) {
+    BenchApplication();
+    UnitFolder folder;
+    PlaneSettings preview;
+    TfrmTangenOpen window(preview, 544, folder.dir.path() + u'/');
+    window.show();
+    window.SetFolder(folder.dir.path());
+    window.lstTitle->setCurrentRow(0);
+    for (auto _ : state) {
+        // Down through the list, and from its end back to the top.
+        const int key = window.lstTitle->currentRow() + 1 < 200 ? Qt::Key_Down : Qt::Key_Home;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(window.lstTitle, &press);
+        QApplication::processEvents();
+    }
+    if (window.QuestionCount() != 100 ||
+        window.Questions.title() != window.lstTitle->currentItem()->text()) {
+        state.SkipWithError("the highlighted unit was not previewed");
+    }
+}
+BENCHMARK(BM_ArrowKeyPreviewsTheNextUnit)->Unit(benchmark::kMillisecond);
 
 }  // namespace

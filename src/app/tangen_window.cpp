@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <utility>
 
+#include "accessible_names.h"
 #include "dialogs.h"
 #include "graph_model.h"
+#include "sjis_codec.h"
 #include "window_parts.h"
 
 TfrmTangen::TfrmTangen(const GraphTable& table, QWidget* parent) : QDialog(parent), table_(table) {
@@ -27,6 +29,7 @@ TfrmTangen::TfrmTangen(const GraphTable& table, QWidget* parent) : QDialog(paren
     Label1 = MakePlainLabel(this, QStringLiteral("データ"), QRect(16, 112, 80, 24));
 
     memFile = new QPlainTextEdit(this);
+    memFile->setObjectName(QStringLiteral("memFile"));
     memFile->setGeometry(16, 136, 448, 232);
     memFile->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont memoFont(QStringLiteral("ＭＳ ゴシック"));
@@ -34,8 +37,10 @@ TfrmTangen::TfrmTangen(const GraphTable& table, QWidget* parent) : QDialog(paren
     memFile->setFont(memoFont);
 
     btnReturn = new QPushButton(QStringLiteral("戻る"), this);
+    btnReturn->setObjectName(QStringLiteral("btnReturn"));
     btnReturn->setGeometry(376, 380, 88, 30);
     connect(btnReturn, &QPushButton::clicked, this, &TfrmTangen::btnReturnClick);
+    NameForScreenReaders(this, {{memFile, QStringLiteral("単元のデータ")}});
 }
 
 void TfrmTangen::FormShow() {
@@ -62,7 +67,8 @@ void TfrmTangen::showEvent(QShowEvent* event) {
 void TfrmTangen::StoreMemo() {
     const QString text = memFile->toPlainText();
     if (text != shownText_) {
-        edited_ = text.split(u'\n');
+        // Saved in Shift-JIS: what an input method typed for a CP932 character is kept as CP932's.
+        edited_ = ToCp932Forms(text).split(u'\n');
         shownText_ = text;
     }
 }

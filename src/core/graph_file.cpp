@@ -211,6 +211,14 @@ QString ParseGraphBody(const QStringList& memo, int linesPerGraph, int lineOffse
     return QString();
 }
 
+// Where the extension of the file-name part begins: its last ".", so that "unit.v2.lin" is a .lin
+// file; -1 when the file name has no ".".
+qsizetype ExtensionDot(const QString& name) {
+    const qsizetype slash = std::max(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\'));
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot > slash ? dot : -1;
+}
+
 }  // namespace
 
 int32_t PackAttrCode(const TLineSpec& spec) {
@@ -237,17 +245,12 @@ TextPair SplitPair(const QString& line) {
 }
 
 QString FileExtOf(const QString& name) {
-    const qsizetype slash = std::max(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\'));
-    const qsizetype dot = name.indexOf(u'.', slash + 1);
-    if (dot < 0) {
-        return QString();
-    }
-    return name.mid(dot).toLower();
+    const qsizetype dot = ExtensionDot(name);
+    return dot < 0 ? QString() : name.mid(dot).toLower();
 }
 
 FixedFileName FixGraphFileName(const QString& name) {
-    const qsizetype slash = std::max(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\'));
-    const qsizetype dot = name.indexOf(u'.', slash + 1);
+    const qsizetype dot = ExtensionDot(name);
     if (dot < 0) {
         return {name + QStringLiteral(".lin"), QString()};
     }

@@ -23,7 +23,7 @@ struct TextPair {
 };
 TextPair SplitPair(const QString& line);
 
-// The extension from the first "." of the file-name part, in lower case; empty without a ".".
+// The extension from the last "." of the file-name part, in lower case; empty without a ".".
 QString FileExtOf(const QString& name);
 
 struct FixedFileName {

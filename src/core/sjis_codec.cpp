@@ -6,6 +6,7 @@
 #include <unicode/ucnv_err.h>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -110,6 +111,29 @@ EncodedText EncodeCp932(const QString& text) {
         i += len;
     }
     return result;
+}
+
+QString ToCp932Forms(const QString& text) {
+    // The Unicode forms that CP932's bytes read as, which the converter writes back to them.
+    static constexpr std::pair<char16_t, char16_t> forms[] = {
+        {u'\u301C', u'\uFF5E'},  // 〜 to ～ (0x8160)
+        {u'\u2016', u'\u2225'},  // ‖ to ∥ (0x8161)
+        {u'\u2212', u'\uFF0D'},  // − to － (0x817C)
+        {u'\u00A2', u'\uFFE0'},  // ¢ to ￠ (0x8191)
+        {u'\u00A3', u'\uFFE1'},  // £ to ￡ (0x8192)
+        {u'\u00AC', u'\uFFE2'},  // ¬ to ￢ (0x81CA)
+        {u'\u2014', u'\u2015'},  // — to ― (0x815C)
+    };
+    QString out = text;
+    for (QChar& c : out) {
+        for (const auto& [typed, held] : forms) {
+            if (c.unicode() == typed) {
+                c = QChar(held);
+                break;
+            }
+        }
+    }
+    return out;
 }
 
 int SjisCharByteLength(char32_t ch) {

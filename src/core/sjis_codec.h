@@ -25,6 +25,13 @@ struct EncodedText {
 
 EncodedText EncodeCp932(const QString& text);
 
+// The text as CP932 holds it: seven characters that input methods on Linux type where Windows
+// types CP932's own (〜 U+301C, ‖ U+2016, − U+2212, ¢ U+00A2, £ U+00A3, ¬ U+00AC, — U+2014) become
+// the characters that CP932's bytes 0x8160, 0x8161, 0x817C, 0x8191, 0x8192, 0x81CA and 0x815C
+// read as. For text a user types that is saved in Shift-JIS; never for file names, which must
+// name the file that is there.
+QString ToCp932Forms(const QString& text);
+
 // Length in Shift-JIS bytes: full-width characters count 2, ASCII and half-width katakana
 // ("ｶﾗｰ", "･") count 1. A character CP932 cannot hold counts 2, as the wide character it would be.
 int SjisByteLength(const QString& text);

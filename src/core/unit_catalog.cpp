@@ -3,15 +3,28 @@
 
 #include "ini_file.h"
 #include "sjis_codec.h"
+#include "unit_title.h"
 
 namespace {
 
 const QString CatalogSection = QStringLiteral("index");
 
-// The message naming the first title or file name that Shift-JIS cannot hold; empty when none.
+// The value of the entry's line: "title,file", or an unread line's text as it stood.
+QString EntryValue(const CatalogEntry& entry) {
+    return entry.unreadValue ? *entry.unreadValue : entry.title + u',' + entry.file;
+}
+
+// The message naming the first entry that cannot be written; empty when none.
 QString UnwritableEntry(const std::vector<CatalogEntry>& entries) {
     for (const CatalogEntry& entry : entries) {
-        for (const QString& text : {entry.title, entry.file}) {
+        if (!entry.unreadValue) {
+            if (const QString problem = CatalogTitleProblem(entry.title); !problem.isEmpty()) {
+                return entry.title + u'\n' + problem;
+            }
+        }
+        const QStringList texts = entry.unreadValue ? QStringList{*entry.unreadValue}
+                                                    : QStringList{entry.title, entry.file};
+        for (const QString& text : texts) {
             const EncodedText encoded = EncodeCp932(text);
             if (!encoded.ok()) {
                 return text + u'\n' + CannotEncodeMessage(encoded.badChar);
@@ -45,6 +58,25 @@ UnitCatalog ParseCatalog(const QStringList& indexLines) {
     return catalog;
 }
 
+std::vector<CatalogEntry> CatalogEntries(const UnitCatalog& catalog) {
+    std::vector<CatalogEntry> entries;
+    for (int i = 0; i < catalog.count; ++i) {
+        CatalogEntry entry{catalog.UnitNames[i], catalog.UnitFiles[i], std::nullopt};
+        const QString& line = catalog.CatalogIndex[i];
+        if (!line.contains(u',')) {
+            const qsizetype equals = line.indexOf(u'=');
+            entry.unreadValue = equals >= 0 ? line.mid(equals + 1) : line;
+        }
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+QString CatalogTitleProblem(const QString& title) {
+    // The catalogue keeps "title,file" and reads the title up to the first ",".
+    return title.contains(u',') ? CommaInTitleMessage() : QString();
+}
+
 QString UnitFilePath(const QString& startDir, const QString& file) {
     // "/" works on every system, "\" only on Windows; catalogues written there carry "\".
     return startDir + QString(file).replace(u'\\', u'/');
@@ -56,19 +88,15 @@ QString WriteCatalog(const QString& iniPath, const std::vector<CatalogEntry>& en
     if (const QString problem = UnwritableEntry(entries); !problem.isEmpty()) {
         return problem;
     }
-    UnitCatalog written;
+    QStringList lines;
     for (const CatalogEntry& entry : entries) {
-        const QString key = QString::number(written.count + 1);
-        written.CatalogIndex.append(key + u'=' + entry.title + u',' + entry.file);
-        written.UnitNames.append(entry.title);
-        written.UnitFiles.append(entry.file);
-        ++written.count;
+        lines.append(QString::number(lines.size() + 1) + u'=' + EntryValue(entry));
     }
     // One replacement of the file: a failure leaves the old catalogue whole.
     IniFile ini(iniPath);
-    if (!ini.ReplaceSection(CatalogSection, written.CatalogIndex)) {
+    if (!ini.ReplaceSection(CatalogSection, lines)) {
         return ini.lastError();
     }
-    catalog = std::move(written);
+    catalog = ParseCatalog(lines);
     return {};
 }

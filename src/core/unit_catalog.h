@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 struct UnitCatalog {
@@ -16,10 +17,20 @@ struct UnitCatalog {
 struct CatalogEntry {
     QString title;
     QString file;
+    // A line without "," reads as the title and the file "?"; its value text is kept here, so
+    // that writing the catalogue again gives the line back as it stood instead of "?,?".
+    std::optional<QString> unreadValue = std::nullopt;
 };
 
 // Splits the catalogue lines into titles and file names ("?" for both without a ",").
 UnitCatalog ParseCatalog(const QStringList& indexLines);
+
+// The catalogue's entries in order, an unread line with its value text: what follows the first
+// "=", or the whole line when it has none.
+std::vector<CatalogEntry> CatalogEntries(const UnitCatalog& catalog);
+
+// The message refusing a unit that the catalogue cannot list under its title; empty when it can.
+QString CatalogTitleProblem(const QString& title);
 
 // The path of a catalogue file name below startDir; the stored name may separate its folders with
 // "\" or "/".
@@ -27,6 +38,7 @@ QString UnitFilePath(const QString& startDir, const QString& file);
 
 // Replaces the section "index" of the ini file with the keys "1" … "n" for the entries in order,
 // and on success makes catalog describe them. Returns the message for the user when an entry
-// cannot be written in Shift-JIS or the file cannot be written; catalog is then unchanged.
+// cannot be written in Shift-JIS or listed under its title, or the file cannot be written;
+// catalog is then unchanged.
 QString WriteCatalog(const QString& iniPath, const std::vector<CatalogEntry>& entries,
                      UnitCatalog& catalog);

@@ -16,7 +16,11 @@ QString UnitTitleProblem(const QString& title) {
     }
     // The unit catalogue keeps "title,file": a comma would cut the title short there.
     if (title.contains(u',')) {
-        return QStringLiteral("単元名に「,」は使えません");
+        return CommaInTitleMessage();
     }
     return {};
+}
+
+QString CommaInTitleMessage() {
+    return QStringLiteral("単元名に「,」は使えません");
 }

@@ -6,3 +6,6 @@
 
 // The message refusing title, or empty when title can be a unit's title.
 QString UnitTitleProblem(const QString& title);
+
+// The message refusing a title with a ",", which the unit catalogue's "title,file" cannot keep.
+QString CommaInTitleMessage();

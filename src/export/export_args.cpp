@@ -16,8 +16,9 @@ QString ExportUsage() {
 
 namespace {
 
+// Output names follow the rule the graph files follow: the extension is after the last ".".
 bool EndsWith(const QString& name, const char* extension) {
-    return name.endsWith(QLatin1String(extension), Qt::CaseInsensitive);
+    return FileExtOf(name) == QLatin1String(extension);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The file commands as a teacher uses them: save under a unit title, overwrite, the prompts,
 // failed writes, opening good and bad files, edits of the unit contents, opening by title.
+#include <functional>
+
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -9,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "graph_file.h"
 #include "plane/image_view.h"
@@ -224,11 +227,13 @@ TEST_F(FilesTest, EditedUnitContentsAreTakenOnlyWhenTheyRead) {
     EXPECT_TRUE(dialogs.messages.last().startsWith(QStringLiteral("単元の内容の8行目：")));
     EXPECT_EQ(window->Doc.Table().Memo, before);
     EXPECT_TRUE(window->Doc.Saved());
-    // A memo that reads replaces the drawing; a trailing line that makes no graph stays.
-    typeMemo(QStringLiteral("単元\n255,16\ny=x\n0,0\n1,1\n0,0\n0,0\nメモ"));
+    // A memo that reads replaces the drawing; a trailing line that makes no graph stays. Dashes
+    // that an input method on Linux types are kept as Shift-JIS holds them.
+    typeMemo(QStringLiteral("単元1\u301C3\n255,16\ny=x\n0,0\n1,1\n0,0\n0,0\nメモ\u2014"));
     EXPECT_EQ(window->Doc.Table().LineCount, 1);
     EXPECT_EQ(Ui<ShikiList>("lstShiki")->item(0)->text(), QStringLiteral("y=x"));
-    EXPECT_EQ(window->Doc.Table().Memo.last(), QStringLiteral("メモ"));
+    EXPECT_EQ(window->Doc.Table().Memo.first(), QStringLiteral("単元1\uFF5E3"));
+    EXPECT_EQ(window->Doc.Table().Memo.last(), QStringLiteral("メモ\u2015"));
     EXPECT_FALSE(window->Doc.Saved());
 }
 
@@ -282,6 +287,61 @@ TEST_F(FilesTest, OpeningByTitleWithThePreview) {
     EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblTangen->text(), QStringLiteral("一次関数"));
     EXPECT_EQ(window->Doc.Plane().SpacingY, QStringLiteral("8"));
     EXPECT_FALSE(window->Doc.FirstSaveDialog());
+}
+
+// Whichever way the highlight moves, the preview, the file name and OK's title are those of the
+// highlighted row; a file named with two dots is the file it names.
+TEST_F(FilesTest, OpeningByTitleTakesTheHighlightedRow) {
+    WriteBytes(Data("hirei.lin"), UnitFile(QStringLiteral("比例のグラフ"), {{0, 0, 1, 2}}));
+    WriteBytes(Data("ichiji.lin"),
+               UnitFile(QStringLiteral("一次関数"), {{0, 1, 2, 2}, {0, 0, 1, 1}}));
+    WriteBytes(Data("unit.lin"), UnitFile(QStringLiteral("版1"), {{0, 0, 1, 3}}));
+    WriteBytes(Data("unit.v2.lin"),
+               UnitFile(QStringLiteral("版2"), {{0, 0, 1, 4}, {0, 1, 1, 4}, {0, 2, 1, 4}}));
+    // Given: a gesture in the list. Expected: the highlighted title, the file name shown, the
+    // title read from the previewed file and its number of questions.
+    const std::pair<std::function<void(QListWidget*)>, const char*> rows[] = {
+        {[](QListWidget* list) {
+             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                               list->visualItemRect(list->item(0)).center());
+         },
+         "比例のグラフ hirei.lin 比例のグラフ 1"},
+        {[](QListWidget* list) { QTest::keyClick(list, Qt::Key_Down); },
+         "一次関数 ichiji.lin 一次関数 2"},
+        {[](QListWidget* list) { QTest::keyClick(list, Qt::Key_End); }, "版2 unit.v2.lin 版2 3"},
+        {[](QListWidget* list) { QTest::keyClick(list, Qt::Key_Home); },
+         "比例のグラフ hirei.lin 比例のグラフ 1"},
+        {[](QListWidget* list) {
+             QTest::sendKeyEvent(QTest::Click, list, Qt::Key_unknown, QStringLiteral("版"), {});
+         },
+         "版1 unit.lin 版1 1"},
+        {[](QListWidget* list) { QTest::keyClick(list, Qt::Key_Down); }, "版2 unit.v2.lin 版2 3"},
+    };
+    dialogs.modalScript = [&](QDialog& dialog) {
+        auto* open = dynamic_cast<TfrmTangenOpen*>(&dialog);
+        if (open == nullptr) {
+            return int(ModalCancel);
+        }
+        dialog.show();
+        for (const auto& [gesture, expected] : rows) {
+            gesture(open->lstTitle);
+            const QListWidgetItem* highlighted = open->lstTitle->currentItem();
+            EXPECT_EQ(QStringList({highlighted ? highlighted->text() : QString(),
+                                   open->lblFileName->text(), open->Questions.title(),
+                                   QString::number(open->QuestionCount())})
+                          .join(u' '),
+                      QString::fromUtf8(expected));
+        }
+        QTest::keyClick(open->lstTitle, Qt::Key_Return);  // Enter in the list is OK
+        EXPECT_EQ(open->SelectedUnitTitle + u' ' + open->SelectedPath(),
+                  QStringLiteral("版2 ") + Data("unit.v2.lin"));
+        return dialog.result();
+    };
+    Press("mnuTangenOpen");
+    EXPECT_EQ(dialogs.messages, QStringList());
+    ASSERT_EQ(window->Doc.Table().LineCount, 3);
+    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblTangen->text(), QStringLiteral("版2"));
+    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblFileName->text(), Data("unit.v2.lin"));
 }
 
 }  // namespace

@@ -125,6 +125,15 @@ TEST_F(PracticeTest, ATeacherTestsTheDrawingWithoutARecord) {
     Press("spdTest");
     EXPECT_EQ(dialogs.messages.last(),
               QStringLiteral("ファイルの拡張子が.linｑｕｅではありません"));
+    // The extension is what follows the last dot.
+    window->Doc.MarkSaved(window->Doc.Title(), QStringLiteral("unit.lin.cai"));
+    Press("spdTest");
+    EXPECT_EQ(dialogs.messages.size(), 3);
+    happy = false;
+    window->Doc.MarkSaved(window->Doc.Title(), QStringLiteral("unit.cai.lin"));
+    Press("spdTest");
+    EXPECT_TRUE(happy);
+    EXPECT_EQ(dialogs.messages.size(), 3);
 }
 
 TEST_F(PracticeTest, APractisedUnitLeavesTheDrawingItsHistoryAndItsCopyAsTheyWere) {

@@ -76,9 +76,11 @@ int ClosedWith(const QDialog& window) {
 TEST(NewWorkWindow, RefusesOrConfirmsTheTitleOnOK) {
     QTemporaryDir dir;
     const QString start = dir.path() + u'/';
-    WriteUnits(start, {"b.lin=一次関数", "a.LIN=比例", "c.txt=ほか", "d.lin=-"});
+    WriteUnits(start,
+               {"b.lin=一次関数", "a.LIN=比例", "c.txt=ほか", "d.lin=-", "f.lin=1～3の単元"});
     // Given: the typed title and the answers to the questions. Expected: the messages, the
-    // questions, the result (-1 still open), NewUnitTitle and the control with the focus.
+    // questions, the result (-1 still open), NewUnitTitle and the control with the focus. Dashes
+    // typed by an input method on Linux are taken as Shift-JIS's own before anything else.
     const std::pair<const char*, const char*> rows[] = {
         {"", "単元名を入力してください||-1||edtTangen"},
         {"比例 N", "|同じ単元名がありますが、いいですか？|-1||edtTangen"},
@@ -86,6 +88,11 @@ TEST(NewWorkWindow, RefusesOrConfirmsTheTitleOnOK) {
         {"比例[1]", "単元名に「[」や「]」は使えません||-1||edtTangen"},
         {"x\U0001F600", "「\U0001F600」はShift-JISで保存できない文字です||-1||edtTangen"},
         {"比例２", "||1|比例２|lstTitle"},
+        {"1\u301C3の単元 N", "|同じ単元名がありますが、いいですか？|-1||edtTangen"},
+        {"1\u301C3の単元 Y", "|同じ単元名がありますが、いいですか？|1|1\uFF5E3の単元|lstTitle"},
+        {"\u2016\u2212\u00A2\u00A3\u00AC\u2014",
+         "||1|\u2225\uFF0D\uFFE0\uFFE1\uFFE2\u2015|lstTitle"},
+        {"1\u301C3,", "単元名に「,」は使えません||-1||edtTangen"},
     };
     ScriptedDialogs dialogs;
     TfrmNewWork window;
@@ -100,7 +107,7 @@ TEST(NewWorkWindow, RefusesOrConfirmsTheTitleOnOK) {
         QStringList words = QString::fromUtf8(given).split(u' ');
         window.NewUnitTitle.clear();
         window.show();
-        EXPECT_EQ(Items(window.lstTitle), QStringLiteral("比例 一次関数 ？"));
+        EXPECT_EQ(Items(window.lstTitle), QStringLiteral("比例 一次関数 ？ 1～3の単元"));
         EXPECT_EQ(window.edtTangen->text(), QStringLiteral("今の単元"));
         EXPECT_EQ(window.focusWidget(), window.edtTangen);
         window.edtTangen->setText(words.takeFirst());
@@ -126,7 +133,7 @@ TEST(NewWorkWindow, RefusesOrConfirmsTheTitleOnOK) {
               QStringLiteral("一次関数1"));
     WriteUnits(start, {"e.lin=比例の続き"});
     window.show();
-    EXPECT_EQ(Items(window.lstTitle), QStringLiteral("比例 一次関数 ？ 比例の続き"));
+    EXPECT_EQ(Items(window.lstTitle), QStringLiteral("比例 一次関数 ？ 比例の続き 1～3の単元"));
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_EQ(ClosedWith(window), QDialog::Rejected);
 }
@@ -290,6 +297,43 @@ TEST_F(EditQuesTest, RefusedOKKeepsTheWindowTheFileAndTheCatalogue) {
     window.btnCancel->click();
     EXPECT_EQ(ClosedWith(window), ModalCancel);
     EXPECT_EQ(catalog.UnitNames[1], QStringLiteral("消えた単元"));
+}
+
+// A unit whose title holds "," is refused as typing refuses it; a catalogue line that did not read
+// is written back as it stood, under its new number.
+TEST_F(EditQuesTest, ACommaTitleIsRefusedAndAnUnreadLineKeepsItsText) {
+    WriteUnits(start, {QStringLiteral("comma.lin=比例,反比例")});
+    WriteSjis(start + QStringLiteral("Index.ini"),
+              QStringLiteral("[Index]\r\n1=比例,DATA\\hirei.lin\r\n3=コンマなし\r\n"
+                             "4=一次関数,DATA/ichiji.lin\r\n"));
+    catalog = ParseCatalog(
+        IniFile(start + QStringLiteral("Index.ini")).ReadSectionLines(QStringLiteral("index")));
+    TfrmEditQues window(catalog, start);
+    window.show();
+    EXPECT_EQ(Seen(window), QStringLiteral("? ?が見つかりません|比例 ?？？？ 一次関数|"
+                                           "分数 比例,反比例 点をとる||"));
+    const std::pair<const char*, const char*> rows[] = {
+        {"R:比例,反比例 Add",
+         "単元名に「,」は使えません|比例 ?？？？ 一次関数|分数 比例,反比例 点をとる||"
+         "DATA\\comma.lin"},
+        {"L:一次関数 Ins",
+         "単元名に「,」は使えません|比例 ?？？？ 一次関数|分数 比例,反比例 点をとる|"
+         "DATA/ichiji.lin|DATA\\comma.lin"},
+        {"L:比例 Cut R:分数 Add", "|?？？？ 一次関数 分数|比例,反比例 点をとる 比例||"},
+    };
+    for (const auto& [words, expected] : rows) {
+        Run(window, QString::fromUtf8(words));
+        EXPECT_EQ(Seen(window), QString::fromUtf8(expected)) << words;
+    }
+    window.btnOK->click();
+    EXPECT_EQ(ClosedWith(window), ModalOk);
+    EXPECT_EQ(ReadSjis(start + QStringLiteral("Index.ini")),
+              QStringLiteral("[Index]\r\n1=コンマなし\r\n2=一次関数,DATA/ichiji.lin\r\n"
+                             "3=分数,DATA\\bunsu.lin\r\n"));
+    // Shown again, the line is still the one that did not read.
+    window.show();
+    EXPECT_EQ(Seen(window), QStringLiteral("? ?が見つかりません|?？？？ 一次関数 分数|"
+                                           "比例,反比例 比例 点をとる||"));
 }
 
 }  // namespace

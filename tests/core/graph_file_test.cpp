@@ -88,7 +88,12 @@ TEST(GraphFile, SplitsPairsAndFixesNames) {
         {"c.txt", "c.lin", ".txt拡張子は.linまたは.CAIを使ってください", ".txt"},
         {"/home/v1.2/units/d", "/home/v1.2/units/d.lin", "", ""},
         {"C:\\my.dir\\e.lin", "C:\\my.dir\\e.lin", "", ".lin"},
-        {"f.tar.gz", "f.lin", ".tar.gz拡張子は.linまたは.CAIを使ってください", ".tar.gz"},
+        {"f.tar.gz", "f.tar.lin", ".gz拡張子は.linまたは.CAIを使ってください", ".gz"},
+        {"unit.v2.lin", "unit.v2.lin", "", ".lin"},
+        {"unit.v2.CAI", "unit.v2.CAI", "", ".cai"},
+        {"unit.lin.txt", "unit.lin.lin", ".txt拡張子は.linまたは.CAIを使ってください", ".txt"},
+        {"/home/v1.2/units/g.", "/home/v1.2/units/g.lin", ".拡張子は.linまたは.CAIを使ってください",
+         "."},
     };
     for (const Row& r : rows) {
         const FixedFileName fixed = FixGraphFileName(QString::fromUtf8(r.in));

@@ -26,6 +26,30 @@ TEST(SjisCodec, RefusesCharactersItCannotHold) {
     EXPECT_EQ(emoji.badChar, QStringLiteral("😀"));
 }
 
+TEST(SjisCodec, FormsTypedOnLinuxBecomeTheCp932Characters) {
+    // Typed character, the CP932 bytes it is saved as; the character as typed cannot be saved.
+    const std::pair<const char16_t*, QByteArray> rows[] = {
+        {u"1\u301C3", QByteArray("1\x81\x60"
+                                 "3")},
+        {u"\u2016", QByteArray("\x81\x61")},
+        {u"\u2212", QByteArray("\x81\x7C")},
+        {u"\u00A2", QByteArray("\x81\x91")},
+        {u"\u00A3", QByteArray("\x81\x92")},
+        {u"\u00AC", QByteArray("\x81\xCA")},
+        {u"\u2014", QByteArray("\x81\x5C")},
+    };
+    for (const auto& [typed, bytes] : rows) {
+        const QString text = QString::fromUtf16(typed);
+        EXPECT_FALSE(EncodeCp932(text).ok()) << bytes.toHex().constData();
+        const QString held = ToCp932Forms(text);
+        EXPECT_EQ(EncodeCp932(held).bytes, bytes) << bytes.toHex().constData();
+        EXPECT_EQ(DecodeCp932(bytes).text, held) << bytes.toHex().constData();
+    }
+    // Characters CP932 holds already stay; one it has no form for is still refused.
+    EXPECT_EQ(ToCp932Forms(QStringLiteral("～－∥ あ-")), QStringLiteral("～－∥ あ-"));
+    EXPECT_EQ(EncodeCp932(ToCp932Forms(QStringLiteral("€"))).badChar, QStringLiteral("€"));
+}
+
 TEST(SjisCodec, ReportsInvalidBytes) {
     struct Row {
         QByteArray bytes;

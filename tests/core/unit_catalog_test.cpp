@@ -29,28 +29,55 @@ QString NumberedLines(int n) {
     return text;
 }
 
-TEST(UnitCatalog, SplitsTitleAndFile) {
+// Each line read, and written back under the number it has after the first entry is taken out.
+TEST(UnitCatalog, SplitsTitleAndFileAndKeepsLinesThatDoNotRead) {
     struct Row {
         const char* line;
         const char* title;
         const char* file;
+        const char* unreadValue;  // nullptr for a line that reads
+        const char* written;
     } rows[] = {
-        {"1=比例,DATA\\hirei.lin", "比例", "DATA\\hirei.lin"},
-        {"2=,DATA\\x.lin", "", "DATA\\x.lin"},
-        {"3=題名だけ", "?", "?"},
-        {"4=a,b,c", "a", "b,c"},
+        {"1=比例,DATA\\hirei.lin", "比例", "DATA\\hirei.lin", nullptr, ""},
+        {"2=,DATA\\x.lin", "", "DATA\\x.lin", nullptr, "1=,DATA\\x.lin"},
+        {"3=題名だけ", "?", "?", "題名だけ", "2=題名だけ"},
+        {"4=a,b,c", "a", "b,c", nullptr, "3=a,b,c"},
+        {"5=", "?", "?", "", "4="},
+        {"キーだけ", "?", "?", "キーだけ", "5=キーだけ"},
+        {"7==x", "?", "?", "=x", "6==x"},
     };
     QStringList lines;
+    QStringList written;
     for (const Row& r : rows) {
         lines.append(QString::fromUtf8(r.line));
+        if (*r.written) {
+            written.append(QString::fromUtf8(r.written));
+        }
     }
     const UnitCatalog c = ParseCatalog(lines);
-    ASSERT_EQ(c.count, 4);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(c.UnitNames[i], QString::fromUtf8(rows[i].title)) << rows[i].line;
-        EXPECT_EQ(c.UnitFiles[i], QString::fromUtf8(rows[i].file)) << rows[i].line;
+    const std::vector<CatalogEntry> entries = CatalogEntries(c);
+    ASSERT_EQ(c.count, int(std::size(rows)));
+    ASSERT_EQ(entries.size(), std::size(rows));
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(rows[i].line);
+        EXPECT_EQ(c.UnitNames[i], QString::fromUtf8(rows[i].title));
+        EXPECT_EQ(c.UnitFiles[i], QString::fromUtf8(rows[i].file));
+        EXPECT_EQ(entries[i].title + entries[i].file, c.UnitNames[i] + c.UnitFiles[i]);
+        EXPECT_EQ(entries[i].unreadValue.has_value(), rows[i].unreadValue != nullptr);
+        EXPECT_EQ(entries[i].unreadValue.value_or(QString()),
+                  QString::fromUtf8(rows[i].unreadValue ? rows[i].unreadValue : ""));
     }
     EXPECT_EQ(c.CatalogIndex, lines);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Index.ini");
+    UnitCatalog rewritten = c;
+    EXPECT_EQ(WriteCatalog(path, {entries.begin() + 1, entries.end()}, rewritten), QString());
+    EXPECT_EQ(ReadText(path), QStringLiteral("[index]\r\n") + written.join(QStringLiteral("\r\n")) +
+                                  QStringLiteral("\r\n"));
+    EXPECT_EQ(rewritten.CatalogIndex, written);
+    EXPECT_EQ(rewritten.UnitNames[1] + rewritten.UnitFiles[1], QStringLiteral("??"));
+    EXPECT_EQ(CatalogEntries(rewritten)[1].unreadValue, QStringLiteral("題名だけ"));
 }
 
 TEST(UnitCatalog, KeepsEveryEntryPastTheEditorsTwenty) {
@@ -111,6 +138,12 @@ TEST(UnitCatalog, RefusedWriteChangesNothing) {
          {"t", QStringLiteral("DATA\\\U0001F600.lin")},
          QStringLiteral("DATA\\\U0001F600.lin\n「\U0001F600」はShift-JISで保存できない文字です")},
         {unwritable, {"t", "DATA\\a.lin"}, unwritable + QStringLiteral("の保存に失敗しました")},
+        {path,
+         {QStringLiteral("比例,反比例"), "DATA\\comma.lin"},
+         QStringLiteral("比例,反比例\n単元名に「,」は使えません")},
+        {path,
+         {"t", "DATA\\a.lin", QStringLiteral("x\U0001F600")},
+         QStringLiteral("x\U0001F600\n「\U0001F600」はShift-JISで保存できない文字です")},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.message.toStdString());

@@ -108,6 +108,30 @@ TEST(Exporter, MalformedAndMissingFilesFailWithTheReadersMessage) {
     EXPECT_TRUE(r.err.contains(QStringLiteral("が見つかりません")));
 }
 
+// A unit named "unit.v2.lin" is its own file, not "unit.lin"; a name whose last extension is
+// another is told so and read with ".lin" in place of it.
+TEST(Exporter, AFileNameWithTwoDotsIsTheFileItNames) {
+    QTemporaryDir dir;
+    const QByteArray header =
+        "<<spec5\r\n-99\r\n-99\r\n-99\r\n-99\r\n16\r\n16\r\nTrue\r\n5\r\n5\r\nTrue\r\n"
+        "-----\r\n99\r\n99\r\n1\r\nTrue\r\n>>\r\n255,16\r\ny=x\r\n0,0\r\n1,1\r\n0,0\r\n0,0\r\n";
+    WriteFile(dir.filePath("unit.lin"), EncodeCp932(QStringLiteral("版1\r\n")).bytes + header);
+    WriteFile(dir.filePath("unit.v2.lin"), EncodeCp932(QStringLiteral("版2\r\n")).bytes + header);
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"unit.v2.lin", "版2", ""},
+        {"unit.lin", "版1", ""},
+        {"unit.v2.txt", "版2", ".txt拡張子は.linまたは.CAIを使ってください"},
+    };
+    for (const auto& [name, title, message] : rows) {
+        const ExportRun r = Export({"--json", dir.filePath(QString::fromUtf8(name))});
+        EXPECT_EQ(r.status, 0) << name;
+        EXPECT_TRUE(QString::fromUtf8(r.out).contains(
+            QStringLiteral("\"title\": \"%1\"").arg(QString::fromUtf8(title))))
+            << name;
+        EXPECT_EQ(r.err.trimmed(), QString::fromUtf8(message)) << name;
+    }
+}
+
 TEST(Exporter, BadUsageExitsWithTwo) {
     const QStringList cases[] = {
         {},

@@ -14,6 +14,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "accessible_names.h"
+
 namespace {
 
 const QString TopicFolder = QStringLiteral(":/help/");
@@ -70,6 +72,11 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(splitter, 1);
+    NameForScreenReaders(this, {
+                                   {edtSearch, QStringLiteral("検索する言葉")},
+                                   {lstFound, QStringLiteral("ヘルプの項目")},
+                                   {txtTopic, QStringLiteral("ヘルプの本文")},
+                               });
 
     connect(btnContents, &QPushButton::clicked, this, &THelpWindow::ShowContents);
     connect(btnBack, &QPushButton::clicked, txtTopic, &QTextBrowser::backward);

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "accessible_names.h"
 #include "dialogs.h"
 #include "fonts.h"
 #include "path_text.h"
@@ -75,6 +76,11 @@ TfrmKiroku::TfrmKiroku(const QString& startDir, QWidget* parent)
     if (const QWidget* owner = parentWidget()) {
         move(owner->window()->frameGeometry().topLeft());
     }
+    NameForScreenReaders(this, {
+                                   {lstTitle, QStringLiteral("単元と練習の回数")},
+                                   {memDetail, QStringLiteral("練習の記録")},
+                                   {imgChart, QStringLiteral("記録のグラフ")},
+                               });
 }
 
 QString TfrmKiroku::ListUnits() {

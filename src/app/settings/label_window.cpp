@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QSpinBox>
 
+#include "accessible_names.h"
 #include "dialogs.h"
 #include "fonts.h"
 #include "sjis_codec.h"
@@ -115,6 +116,16 @@ TfrmMoji::TfrmMoji(QWidget* parent) : QDialog(parent) {
     connect(BitBtn3, &QPushButton::clicked, this, &TfrmMoji::BitBtn3Click);
     BitBtn4 = MakeButton(this, "BitBtn4", QRect(380, 382, 88, 30), QStringLiteral("ｷｬﾝｾﾙ"));
     connect(BitBtn4, &QPushButton::clicked, this, &TfrmMoji::BitBtn4Click);
+    NameForScreenReaders(this, {
+                                   {edtInput, QStringLiteral("表示される文字")},
+                                   {spnFontSize, QStringLiteral("フォントの大きさ")},
+                                   {lstChar, QStringLiteral("単位と記号")},
+                                   {lstAlpha, QStringLiteral("アルファベット")},
+                                   {lstNumber, QStringLiteral("丸数字")},
+                                   {btnAddMoji, QStringLiteral("文字を追加")},
+                                   {lstMoji, QStringLiteral("追加した文字")},
+                                   {stlFSize, QStringLiteral("追加した文字の大きさ")},
+                               });
 }
 
 LabelQueue TfrmMoji::queue() const {
@@ -152,7 +163,7 @@ void TfrmMoji::spnFontSizeChange(int size) {
 }
 
 void TfrmMoji::btnAddMojiClick() {
-    const QString text = edtInput->text();
+    const QString text = ToCp932Forms(edtInput->text());
     if (text.isEmpty()) {
         return;
     }

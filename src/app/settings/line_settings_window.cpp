@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "accessible_names.h"
 #include "dialogs.h"
 #include "fonts.h"
 #include "graph_model.h"
@@ -84,6 +85,16 @@ TfrmSettei::TfrmSettei(EditingState& edit, QWidget* parent) : QDialog(parent), e
     btnCancel->setGeometry(376, 228, 88, 32);
     btnCancel->setAutoDefault(false);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmSettei::btnCancelClick);
+    // The signs alone say little when read out: the names say which ends are included.
+    NameForScreenReaders(this,
+                         {
+                             {rbtSenHeniki0, QStringLiteral("≦　≦ 始点も終点も含む")},
+                             {rbtSenHeniki1, QStringLiteral("≦　＜ 始点を含み終点を含まない")},
+                             {rbtSenHeniki2, QStringLiteral("＜　≦ 始点を含まず終点を含む")},
+                             {rbtSenHeniki3, QStringLiteral("＜　＜ 始点も終点も含まない")},
+                             {rbtHanHeniki0, QStringLiteral("≦ 始点を含む")},
+                             {rbtHanHeniki1, QStringLiteral("＜ 始点を含まない")},
+                         });
 }
 
 void TfrmSettei::FormShow() {

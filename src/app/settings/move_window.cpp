@@ -5,6 +5,7 @@
 #include <QToolButton>
 #include <utility>
 
+#include "accessible_names.h"
 #include "dialogs.h"
 #include "fonts.h"
 
@@ -48,6 +49,12 @@ TfrmMoveMoji::TfrmMoveMoji(std::function<void(char)> moveSelected,
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setGeometry(40, 146, 88, 28);
     connect(btnOk, &QPushButton::clicked, this, &TfrmMoveMoji::btnOkClick);
+    NameForScreenReaders(this, {
+                                   {btnUp, QStringLiteral("上へ移動")},
+                                   {btnLeft, QStringLiteral("左へ移動")},
+                                   {btnRight, QStringLiteral("右へ移動")},
+                                   {btnDown, QStringLiteral("下へ移動")},
+                               });
 
     if (mainWindow) {
         move(mainWindow->frameGeometry().topLeft() + QPoint(50, 50));

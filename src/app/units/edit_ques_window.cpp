@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "accessible_names.h"
 #include "dialogs.h"
 #include "fonts.h"
 #include "path_text.h"
@@ -86,6 +87,10 @@ TfrmEditQues::TfrmEditQues(UnitCatalog& catalog, const QString& startDir, QWidge
         connect(list, &QListWidget::itemClicked, this, handler);
         connect(list, &QListWidget::itemSelectionChanged, this, handler);
     }
+    NameForScreenReaders(this, {
+                                   {lstIndexList, QStringLiteral("登録済の単元リスト")},
+                                   {lstTitle, QStringLiteral("未登録の単元リスト")},
+                               });
 }
 
 void TfrmEditQues::FormShow() {
@@ -102,9 +107,8 @@ void TfrmEditQues::FormShow() {
     lblFileName->clear();
 
     // The mark goes on the shown text only, so that OK writes the real title and a second showing
-    // does not mark it twice.
-    for (int i = 0; i < catalog_.count; ++i) {
-        const CatalogEntry entry{catalog_.UnitNames[i], catalog_.UnitFiles[i]};
+    // does not mark it twice. A line that did not read keeps its text for OK to write back.
+    for (const CatalogEntry& entry : CatalogEntries(catalog_)) {
         QString shown = entry.title;
         if (!QFileInfo(UnitFilePath(startDir_, entry.file)).isFile()) {
             ShowMessage(entry.title + u' ' + entry.file + QStringLiteral("が見つかりません"));
@@ -137,6 +141,9 @@ void TfrmEditQues::btnAddClick() {
         ShowMessage(LimitMessage);
         return;
     }
+    if (RefusedTitle(right)) {
+        return;
+    }
     MoveEntry(lstTitle, srcEntries_, right, lstIndexList, indexEntries_, lstIndexList->count());
     lblFileName->clear();
 }
@@ -156,9 +163,20 @@ void TfrmEditQues::btnInsertClick() {
         ShowMessage(QStringLiteral("挿入場所（左側）を指定してください"));
         return;
     }
+    if (RefusedTitle(right)) {
+        return;
+    }
     MoveEntry(lstTitle, srcEntries_, right, lstIndexList, indexEntries_, left);
     lblFileName->clear();
     lblLeftFile->clear();
+}
+
+bool TfrmEditQues::RefusedTitle(int right) {
+    const QString problem = CatalogTitleProblem(srcEntries_[right].title);
+    if (!problem.isEmpty()) {
+        ShowMessage(problem);
+    }
+    return !problem.isEmpty();
 }
 
 void TfrmEditQues::btnCutClick() {

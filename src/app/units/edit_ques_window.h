@@ -44,6 +44,9 @@ class TfrmEditQues : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // Tells the user when the unit of row right of the right list cannot be listed under its
+    // title, and says whether it was refused.
+    bool RefusedTitle(int right);
     // Moves entry row of one side to row at of the other, with its shown text.
     void MoveEntry(QListWidget* fromList, std::vector<CatalogEntry>& from, int row,
                    QListWidget* toList, std::vector<CatalogEntry>& to, int at);

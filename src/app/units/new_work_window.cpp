@@ -7,9 +7,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "accessible_names.h"
 #include "dialogs.h"
 #include "fonts.h"
 #include "path_text.h"
+#include "sjis_codec.h"
 #include "unit_title.h"
 
 TfrmNewWork::TfrmNewWork(QWidget* parent) : QDialog(parent) {
@@ -48,6 +50,10 @@ TfrmNewWork::TfrmNewWork(QWidget* parent) : QDialog(parent) {
     btnCancel->setGeometry(256, 296, 88, 30);
     btnCancel->setAutoDefault(false);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmNewWork::btnCancelClick);
+    NameForScreenReaders(this, {
+                                   {edtTangen, QStringLiteral("単元名")},
+                                   {lstTitle, QStringLiteral("登録済みの単元名")},
+                               });
 }
 
 void TfrmNewWork::SetFolder(const QString& folder) {
@@ -81,7 +87,9 @@ void TfrmNewWork::lstTitleClick() {
 }
 
 void TfrmNewWork::btnOKClick() {
-    const QString title = edtTangen->text();
+    // Compared and kept as it will be saved, so that "1〜3" typed here matches "1～3" read from a
+    // file made on Windows.
+    const QString title = ToCp932Forms(edtTangen->text());
     if (const QString problem = UnitTitleProblem(title); !problem.isEmpty()) {
         ShowMessage(problem);
         edtTangen->setFocus();

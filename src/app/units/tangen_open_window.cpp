@@ -89,8 +89,9 @@ TfrmTangenOpen::TfrmTangenOpen(const PlaneSettings& previewSettings, int default
     imgCood->setObjectName(QStringLiteral("imgCood"));
     imgCood->setGeometry(PreviewLeft, 36, 320, 320);
 
-    connect(lstTitle, &QListWidget::itemClicked, this, &TfrmTangenOpen::lstTitleClick);
-    connect(lstTitle, &QListWidget::itemActivated, this, &TfrmTangenOpen::lstTitleClick);
+    // The highlighted row is the chosen unit however it moved (mouse, arrows, Home, End, a typed
+    // letter), so that the preview, the file name and OK's title always belong to one file.
+    connect(lstTitle, &QListWidget::currentRowChanged, this, &TfrmTangenOpen::lstTitleClick);
     connect(btnOK, &QPushButton::clicked, this, &TfrmTangenOpen::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmTangenOpen::btnCancelClick);
     connect(radQue, &QRadioButton::clicked, this, &TfrmTangenOpen::radQueClick);
@@ -189,6 +190,7 @@ void TfrmTangenOpen::FillFolders() {
 void TfrmTangenOpen::RebuildTitles() {
     edtDataFormat->clear();
     lblFileName->clear();
+    previewedRow_ = -1;
     Questions = GraphFileContent();
     DrawEmptyPreview();
     lstTitle->clear();
@@ -206,6 +208,7 @@ void TfrmTangenOpen::lstTitleClick() {
     const int i = lstTitle->currentRow();
     // Nothing of the previous file may stay behind, whatever this one holds.
     lblFileName->clear();
+    previewedRow_ = -1;
     Questions = GraphFileContent();
     DrawEmptyPreview();
     if (i < 0 || i >= flbQues.size()) {
@@ -218,6 +221,7 @@ void TfrmTangenOpen::lstTitleClick() {
         return;
     }
     lblFileName->setText(flbQues[i]);
+    previewedRow_ = i;
     Questions = std::move(content);
     if (QuestionCount() > 0) {
         DispAllLineSub();
@@ -249,12 +253,13 @@ void TfrmTangenOpen::DispAllLineSub() {
 }
 
 void TfrmTangenOpen::btnOKClick() {
-    if (lblFileName->text().isEmpty()) {
+    if (previewedRow_ < 0) {
         ShowMessage(QStringLiteral("単元を選択してください"));
         return;
     }
-    SelectedUnitTitle = lstTitle->currentItem() ? lstTitle->currentItem()->text() : QString();
-    SelectedUnitFile = lblFileName->text();
+    // The title and the file of the row whose questions were read, never of two rows.
+    SelectedUnitTitle = lstTitle->item(previewedRow_)->text();
+    SelectedUnitFile = flbQues[previewedRow_];
     done(ModalOk);
 }
 

@@ -73,6 +73,7 @@ class TfrmTangenOpen : public QDialog {
     int defaultPlaneSize_;
     QString startDir_;
     bool firstShowing_ = true;
+    int previewedRow_ = -1;  // the row of lstTitle whose file Questions holds, -1 when none
     TypesetState typeset_;
     QRect mainGeometry_;
 };
