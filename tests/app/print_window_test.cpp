@@ -340,6 +340,10 @@ TEST_F(MainWindowTest, PrintCommandOpensThePrintWindowOnThePlaneAndFileName) {
     window->Doc.MarkSaved(window->Doc.Title(), QStringLiteral("DATA\\Graph3.lin"));
     Ui<QAction>("mnuPrint")->trigger();
     EXPECT_EQ(Owned<TfrmPrint>("frmPrint"), first);
+    // A border with a close box only.
+    const Qt::WindowFlags frame = first->windowFlags();
+    EXPECT_TRUE(frame.testFlags(Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(frame & (Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint));
     EXPECT_EQ(shown, (QStringList{"DATA\\Graph2.lin  ", "DATA\\Graph3.lin  "}));
     EXPECT_EQ(dialogs.modalWindows, (QStringList{"グラフの印刷", "グラフの印刷"}));
 }

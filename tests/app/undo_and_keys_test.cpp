@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
+#include <cstdlib>
 
 #include "plane/image_view.h"
 #include "practice/practice_window.h"
@@ -219,13 +221,28 @@ TEST_F(KeysTest, LineSegmentAndDragWithKeysAlone) {
     Enter();
     CursorTo({1, 2});
     EXPECT_EQ(Ui<QLineEdit>("edtCood")->text(), QStringLiteral(" (  1,  2)"));
-    // The cursor's cross is shown over the plane, inverting it, and is not part of the picture.
-    const QPoint at = Ui<PlaneView>("imgCood")->planeGeometry().LatticeToPixel({1, 2});
-    const QImage shown = Ui<PlaneView>("imgCood")->grab().toImage();
-    const QPoint armEnd = at + QPoint(ImageView::KeyCursorArm, 0);
-    const QPoint pastArm = at + QPoint(ImageView::KeyCursorArm + 1, 0);
-    EXPECT_EQ(shown.pixel(armEnd), ~Ui<PlaneView>("imgCood")->image().pixel(armEnd) | 0xFF000000);
-    EXPECT_EQ(shown.pixel(pastArm), Ui<PlaneView>("imgCood")->image().pixel(pastArm));
+    // The cursor's cross is shown over the plane and is not part of the picture. Every pixel of
+    // its arms stands out from the plane under it, on the band, on the axes at the origin and on
+    // the grid; the pixel past an arm's end is the plane's own.
+    PlaneView* plane = Ui<PlaneView>("imgCood");
+    for (const LatticePoint p : {LatticePoint{1, 2}, LatticePoint{0, 0}, LatticePoint{3, -1},
+                                 LatticePoint{0, 4}, LatticePoint{1, 2}}) {
+        CursorTo(p);
+        const QPoint at = plane->planeGeometry().LatticeToPixel(p);
+        const QImage shown = plane->grab().toImage();
+        for (const QPoint arm : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+            for (int k = 2; k <= ImageView::KeyCursorArm; ++k) {
+                const QColor a = shown.pixelColor(at + k * arm);
+                const QColor b = plane->image().pixelColor(at + k * arm);
+                EXPECT_GE(std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                    std::abs(a.blue() - b.blue())}),
+                          96)
+                    << p.X << "," << p.Y << " arm " << arm.x() << "," << arm.y() << " at " << k;
+            }
+            const QPoint past = at + (ImageView::KeyCursorArm + 1) * arm;
+            EXPECT_EQ(shown.pixel(past), plane->image().pixel(past));
+        }
+    }
     Enter();
     ASSERT_EQ(Rows(), QStringList{"y=2x"});
 

@@ -42,16 +42,25 @@ void ImageView::paintEvent(QPaintEvent* event) {
     }
     // The widget that keys go to: without a window manager the window may never be "active".
     if (keyCursor_ && window()->focusWidget() == this) {
-        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-        const QPoint c = *keyCursor_;
-        // The arms leave the centre and its neighbours alone: a point or a first-point square
-        // there stays visible.
-        constexpr int gap = 2;
-        constexpr int arm = KeyCursorArm;
-        painter.fillRect(QRect(QPoint(c.x() - arm, c.y()), QPoint(c.x() - gap, c.y())), Qt::black);
-        painter.fillRect(QRect(QPoint(c.x() + gap, c.y()), QPoint(c.x() + arm, c.y())), Qt::black);
-        painter.fillRect(QRect(QPoint(c.x(), c.y() - arm), QPoint(c.x(), c.y() - gap)), Qt::black);
-        painter.fillRect(QRect(QPoint(c.x(), c.y() + gap), QPoint(c.x(), c.y() + arm)), Qt::black);
+        paintKeyCursor(painter, *keyCursor_);
+    }
+}
+
+void ImageView::paintKeyCursor(QPainter& painter, QPoint centre) const {
+    // Each channel is pushed to the far end from the plane's pixel under it, so the cross shows
+    // by at least 128 on the grey axes too, where an inversion would change 128 into 127. The
+    // arms leave the centre and its neighbours alone: a point or a first-point square there stays
+    // visible.
+    constexpr int gap = 2;
+    const auto away = [](int channel) { return channel < 128 ? 255 : 0; };
+    for (const QPoint arm : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+        for (int k = gap; k <= KeyCursorArm; ++k) {
+            const QPoint at = centre + k * arm;
+            const QRgb under =
+                canvas_.image.rect().contains(at) ? canvas_.image.pixel(at) : qRgb(255, 255, 255);
+            painter.setPen(QColor(away(qRed(under)), away(qGreen(under)), away(qBlue(under))));
+            painter.drawPoint(at);
+        }
     }
 }
 

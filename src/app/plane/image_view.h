@@ -9,6 +9,8 @@
 
 #include "classic_pen.h"
 
+class QPainter;
+
 class ImageView : public QWidget {
     Q_OBJECT
   public:
@@ -57,6 +59,7 @@ class ImageView : public QWidget {
 
   private:
     QRect keyCursorArea() const;
+    void paintKeyCursor(QPainter& painter, QPoint centre) const;
 
     CanvasImage canvas_;
     std::optional<QPoint> keyCursor_;

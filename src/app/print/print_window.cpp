@@ -58,7 +58,9 @@ TfrmPrint::TfrmPrint(const ImageView& plane, std::function<QString()> fileName,
     : QDialog(parent), plane_(plane), fileName_(std::move(fileName)), printer_(std::move(printer)) {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("グラフの印刷"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A border with a close box only: the window keeps the main window's place and size.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     QFont font(PlainFontName);
     font.setPixelSize(15);
     setFont(font);
