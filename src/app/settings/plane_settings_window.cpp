@@ -1,6 +1,7 @@
 // The plane settings window.
 #include "plane_settings_window.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -185,6 +186,7 @@ TfrmSetCood::TfrmSetCood(PlaneSettings& settings, int defaultPlaneSize,
     btnOk = MakeButton(this, "btnOk", 120, QStringLiteral("OK"));
     btnOk->setDefault(true);
     btnCancel = MakeButton(this, "btnCancel", 229, QStringLiteral("ｷｬﾝｾﾙ"));
+    NameBoxesForScreenReaders();
 
     // Every box writes the store at once, since the main plane may be redrawn at any moment.
     const auto follow = [this](QLineEdit* box, auto write) {
@@ -392,6 +394,35 @@ void TfrmSetCood::reject() {
     if (!closing_) {
         btnCancelClick();
     }
+}
+
+void TfrmSetCood::NameBoxesForScreenReaders() {
+    // A screen reader says which row and column a box or a number button belongs to, where a
+    // sighted user reads them off the window's headings; a number alone says nothing.
+    struct Row {
+        QString caption;
+        std::initializer_list<QWidget*> x, y;
+    };
+    const Row rows[] = {
+        {SizeCaption,
+         {edtSizeX, btnMaxX, btnDaiX, btnChuX, btnShouX},
+         {edtSizeY, btnMaxY, btnDaiY, btnChuY, btnShouY}},
+        {IntervalCaption, {edtDX, btnSCL, btnSCM, btnSCS}, {edtDY, btnSYL, btnSYM, btnSYS}},
+        {StartCaption, {edtStartX, btnStartXm2}, {edtStartY, btnStartYm2}},
+        {EndCaption, {edtEndX}, {edtEndY}},
+        {QStringLiteral("目盛"), {spnScaleNumberX}, {spnScaleNumberY}},
+    };
+    for (const Row& row : rows) {
+        for (const auto& [column, controls] : {std::pair{HeadingX, row.x}, {HeadingY, row.y}}) {
+            for (QWidget* control : controls) {
+                const auto* button = qobject_cast<QAbstractButton*>(control);
+                control->setAccessibleName(row.caption + u'（' + column + u'）' +
+                                           (button ? u'　' + button->text() : QString()));
+            }
+        }
+    }
+    spnFontSize->setAccessibleName(QStringLiteral("フォントサイズ"));
+    spnYohaku->setAccessibleName(QStringLiteral("余白"));
 }
 
 void TfrmSetCood::setVisible(bool visible) {

@@ -104,9 +104,10 @@ class TfrmSetCood : public QDialog {
     void reject() override;
 
   private:
-    // Starts a showing: the controls show the store, nothing counts as changed yet, the window
-    // sits at the top-left of the desktop's free area, and Cancel's snapshot is taken.
+    // Starts a showing: the controls show the store, nothing counts as changed yet, and Cancel's
+    // snapshot is taken.
     void FormShow();
+    void NameBoxesForScreenReaders();
     // Sets a box's text and runs the test, as the preset buttons do.
     void Preset(QLineEdit* box, const QString& text, bool test);
 
