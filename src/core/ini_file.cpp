@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr qint64 MaxIniBytes = 4 * 1024 * 1024;
-
 bool IsComment(const QString& line) {
     return line.startsWith(u';');
 }
@@ -39,19 +37,24 @@ bool HeaderName(const QString& line, QString* name) {
 // CR and LF bytes are never part of a double-byte character, so the lines of the bytes are the
 // lines of the text.
 std::vector<qsizetype> LineEnds(const QByteArray& bytes) {
+    // Searched for as SplitTextLines does, each kind of ending once, not byte by byte.
     std::vector<qsizetype> ends;
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = bytes.at(i);
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n') {
-                ++i;
-            }
-            ends.push_back(i + 1);
+    qsizetype nextCr = bytes.indexOf('\r');
+    qsizetype nextLf = bytes.indexOf('\n');
+    qsizetype start = 0;
+    while (nextCr >= 0 || nextLf >= 0) {
+        const qsizetype end = nextLf < 0 || (nextCr >= 0 && nextCr < nextLf) ? nextCr : nextLf;
+        start = end == nextCr && nextLf == end + 1 ? end + 2 : end + 1;
+        ends.push_back(start);
+        if (nextCr >= 0 && nextCr < start) {
+            nextCr = bytes.indexOf('\r', start);
+        }
+        if (nextLf >= 0 && nextLf < start) {
+            nextLf = bytes.indexOf('\n', start);
         }
     }
-    if (ends.empty() ? n > 0 : ends.back() < n) {
-        ends.push_back(n);  // a last line without an ending
+    if (start < bytes.size()) {
+        ends.push_back(bytes.size());  // a last line without an ending
     }
     return ends;
 }
@@ -123,7 +126,7 @@ bool IniFile::ReadText(QString* text, bool partial, QByteArray* raw) {
     if (!file.exists()) {
         return true;  // a missing file reads as an empty one
     }
-    const bool tooLarge = file.size() > MaxIniBytes;
+    const bool tooLarge = file.size() > MaxIniFileBytes;
     if (tooLarge && !partial) {
         lastError_ = path_ + QStringLiteral("は大きすぎるため読み込めません");
         return false;
@@ -132,7 +135,7 @@ bool IniFile::ReadText(QString* text, bool partial, QByteArray* raw) {
         lastError_ = path_ + QStringLiteral("を読み込めません");
         return false;
     }
-    const QByteArray bytes = file.read(MaxIniBytes);
+    const QByteArray bytes = file.read(MaxIniFileBytes);
     // A NUL byte is valid CP932, but no text file holds one: the file is something else, and
     // writing it back as text would destroy it.
     qsizetype end = bytes.indexOf('\0');

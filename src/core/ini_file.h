@@ -9,6 +9,11 @@
 #include <functional>
 #include <vector>
 
+// The largest ini file read. A school's shared "Record.ini" grows by some 50 bytes a run for
+// years; 64 MiB holds over a million runs, while a huge file that is no ini file is still not
+// taken into memory whole.
+constexpr qint64 MaxIniFileBytes = 64 * 1024 * 1024;
+
 // The parsed content of one ini file, in file order.
 struct IniDocument {
     struct Section {
