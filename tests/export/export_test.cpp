@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -123,6 +125,7 @@ TEST(Exporter, BadUsageExitsWithTwo) {
         {"--worksheet", "o.pdf", "--blank", "--big", "a.lin"},
         {"--records", "o.csv"},
         {"--records", "--blank", "a.ini"},
+        {"--records", "A.ini", "B.ini"},  // the output forgotten
         {"--chart", "o.png", "a.ini"},
         {"--chart", "o.svg", "--unit", "t", "a.ini"},
         {"--chart", "o.png", "--unit", "t", "a.ini", "b.ini"},
@@ -131,6 +134,54 @@ TEST(Exporter, BadUsageExitsWithTwo) {
         const ExportRun r = Export(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains("usage: tesmara-export"));
+    }
+}
+
+TEST(Exporter, NoModeWritesOverAFileItWasGivenToRead) {
+    QTemporaryDir dir;
+    const QString d = dir.path() + u'/';
+    const QByteArray records =
+        EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n")).bytes;
+    const QByteArray graphs = ReadFile(Data + "/worked_example.lin");
+    WriteFile(d + "A.ini", records);
+    WriteFile(d + "B.ini", records + records);
+    WriteFile(d + "a.lin", graphs);
+    WriteFile(d + "u.pdf", "an old worksheet");
+    ASSERT_TRUE(QDir(d).mkdir("sub"));
+    ASSERT_TRUE(QFile::link(d + "A.ini", d + "link.csv"));
+    std::filesystem::create_hard_link(QFileInfo(d + "B.ini").filesystemFilePath(),
+                                      QFileInfo(d + "hard.csv").filesystemFilePath());
+    const QStringList names = QDir(d).entryList(QDir::Files | QDir::System);
+    std::vector<QByteArray> before;
+    for (const QString& name : names) {
+        before.push_back(ReadFile(d + name));
+    }
+    // Given: the arguments, "%" standing for the folder. Expected: the output named in the
+    // message.
+    const std::pair<const char*, const char*> rows[] = {
+        {"--records %A.ini %B.ini", nullptr},  // the output forgotten: not a table's name
+        {"--records %sub/../link.csv %A.ini", "link.csv"},
+        {"--records %hard.csv %A.ini %B.ini", "hard.csv"},
+        {"--png %a.lin %a", "a.lin"},  // read as a.lin
+        {"--pdf %./a.lin %a.lin", "a.lin"},
+        {"--worksheet %u.pdf %a.lin %u.pdf", "u.pdf"},
+        {"--chart %chart.png --unit 比例 %chart.png", "chart.png"},
+    };
+    for (const auto& [given, named] : rows) {
+        SCOPED_TRACE(given);
+        const QStringList args = QString::fromUtf8(given).replace(u'%', d).split(u' ');
+        const ExportRun r = Export(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.err.contains("usage: tesmara-export")) << r.err.toStdString();
+        if (named != nullptr) {
+            EXPECT_TRUE(r.err.contains(QLatin1String(named) + " is also a file to read"))
+                << r.err.toStdString();
+        }
+        EXPECT_EQ(QDir(d).entryList(QDir::Files | QDir::System), names);
+        for (size_t i = 0; i < before.size(); ++i) {
+            EXPECT_EQ(ReadFile(d + names[qsizetype(i)]), before[i])
+                << names[qsizetype(i)].toStdString();
+        }
     }
 }
 
@@ -144,6 +195,7 @@ TEST(Exporter, ParsesTheModesOptions) {
         {{"--png", "o.png", "--default-size", "320", "a.lin"},
          ExportMode::Png,
          "o.png|a.lin|320|0|0|"},
+        {{"--pdf", "page", "a.lin"}, ExportMode::Pdf, "page|a.lin|544|0|0|"},
         {{"--worksheet", "o.PDF", "a.lin"}, ExportMode::Worksheet, "o.PDF|a.lin|544|0|0|"},
         {{"--worksheet", "o.pdf", "a.lin", "--answers", "b.lin", "--blank"},
          ExportMode::Worksheet,
@@ -297,10 +349,18 @@ TEST(Exporter, RecordsOfSeveralComputersMakeOneCsvAndAMalformedFileIsNamedAndLef
                                               "2=2024年11月07日 09:00 OO 00:45\r\n"))
                        .bytes);
     WriteFile(bad, EncodeCp932(QStringLiteral("[比例]\r\n1=きのう\r\n")).bytes);
+    // Years of a school's records, its last run past the first 4 MiB.
+    const QString large = dir.filePath(QStringLiteral("pc4.ini"));
+    WriteFile(large,
+              EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n;") +
+                          QString(5 << 20, u'x') +
+                          QStringLiteral("\r\n2=2024年11月06日 09:00 OX 01:05\r\n"))
+                  .bytes);
     // Given: the files. Expected: the status, and the rows' sources and run numbers.
     const std::tuple<QStringList, int, const char*> rows[] = {
         {{pc1, pc2}, 0, "pc1.ini 1|pc2.ini 1|pc2.ini 2"},
         {{pc2, bad, pc1}, 1, "pc2.ini 1|pc2.ini 2|pc1.ini 1"},
+        {{large, pc1}, 0, "pc4.ini 1|pc4.ini 2|pc1.ini 1"},
     };
     for (const auto& [files, status, sources] : rows) {
         const ExportRun r = Export(QStringList{"--records", csv} + files);
@@ -326,9 +386,12 @@ TEST(Exporter, RecordsOfSeveralComputersMakeOneCsvAndAMalformedFileIsNamedAndLef
 TEST(Exporter, ChartOfAUnitsRecords) {
     QTemporaryDir dir;
     const QString records = dir.filePath(QStringLiteral("Record.ini"));
-    WriteFile(records, EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n"
-                                                  "2=2024年11月06日 09:00 OOOO 01:05\r\n"))
-                           .bytes);
+    // The second run lies past the first 4 MiB of the file.
+    WriteFile(records,
+              EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n;") +
+                          QString(5 << 20, u'x') +
+                          QStringLiteral("\r\n2=2024年11月06日 09:00 OOOO 01:05\r\n"))
+                  .bytes);
     const QString png = dir.filePath(QStringLiteral("chart.png"));
     ExportRun r = Export({"--chart", png, "--unit", "比例", records});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
