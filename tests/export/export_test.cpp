@@ -310,22 +310,37 @@ TEST(Exporter, TheStudentsCopyHasNoEquationAndTheAnswersFollowIt) {
 TEST(Exporter, SeveralUnitsMakeOnePdfEachOnItsOwnPageAndABadFileIsLeftOut) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("units.pdf"));
-    const QString bad = dir.filePath(QStringLiteral("bad.lin"));
-    WriteFile(bad, "t\r\n<<spec5\r\n-99\r\n-99\r\n");
+    // Given: the file put second among the units, and its bytes. Expected: what follows its name
+    // in the message, as the program says it when the file is opened.
+    const std::tuple<const char*, QByteArray, const char*> rows[] = {
+        {nullptr, {}, nullptr},
+        {"bad.lin", "t\r\n<<spec5\r\n-99\r\n-99\r\n",
+         "の5行目が正しくありません：ファイルが設定の途中で終わっています"},
+        {"empty.lin", "", "にはグラフがありません"},
+        {"title.lin", "only a title\r\n", "にはグラフがありません"},
+        {"words.lin", "hello world\r\nthis is no unit\r\n", "にはグラフがありません"},
+        {"utf16.lin", QByteArray("\xff\xfeh\0i\0\r\0\n\0", 10),
+         "の1行目が正しくありません：Shift-JISの文字として読めないバイトがあります"},
+    };
     const char* const names[] = {"hirei.lin", "ten.lin", "ichiji.lin"};
-    // Given: whether the bad file stands second. Expected: the status.
-    for (const bool withBad : {false, true}) {
-        SCOPED_TRACE(withBad);
+    for (const auto& [name, bytes, message] : rows) {
+        SCOPED_TRACE(name == nullptr ? "none" : name);
+        const QString extra = name == nullptr ? QString() : dir.filePath(QLatin1String(name));
+        if (name != nullptr) {
+            WriteFile(extra, bytes);
+        }
         QStringList args{"--worksheet", pdf};
-        for (const char* name : names) {
-            args << Samples + u'/' + QLatin1String(name);
-            if (withBad && args.size() == 3) {
-                args << bad;
+        for (const char* unit : names) {
+            args << Samples + u'/' + QLatin1String(unit);
+            if (name != nullptr && args.size() == 3) {
+                args << extra;
             }
         }
         const ExportRun r = Export(args);
-        EXPECT_EQ(r.status, withBad ? 1 : 0);
-        EXPECT_EQ(r.err.contains(bad), withBad) << r.err.toStdString();
+        EXPECT_EQ(r.status, name == nullptr ? 0 : 1);
+        EXPECT_EQ(
+            r.err.toStdString(),
+            name == nullptr ? "" : (extra + QString::fromUtf8(message) + u'\n').toStdString());
         ASSERT_EQ(PageCount(ReadFile(pdf)), 3);
         for (int page = 1; page <= 3; ++page) {
             const QString text = PdfText(pdf, page);
@@ -335,6 +350,11 @@ TEST(Exporter, SeveralUnitsMakeOnePdfEachOnItsOwnPageAndABadFileIsLeftOut) {
             }
         }
     }
+    // With no unit left, nothing is written.
+    const QByteArray written = ReadFile(pdf);
+    const ExportRun r = Export({"--worksheet", pdf, dir.filePath("empty.lin")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(ReadFile(pdf), written);
 }
 
 TEST(Exporter, RecordsOfSeveralComputersMakeOneCsvAndAMalformedFileIsNamedAndLeftOut) {
