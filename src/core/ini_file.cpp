@@ -24,39 +24,16 @@ QString Unquote(const QString& value) {
 }
 
 // The name of a "[section]" header line (trimmed), or false when the line is no header.
-bool HeaderName(const QString& line, QString* name) {
-    const qsizetype close = line.indexOf(u']');
-    if (!line.startsWith(u'[') || close <= 0) {
+bool HeaderName(QStringView line, QString* name) {
+    if (!line.startsWith(u'[')) {
         return false;
     }
-    *name = line.mid(1, close - 1).trimmed();
+    const qsizetype close = line.indexOf(u']');
+    if (close <= 0) {
+        return false;
+    }
+    *name = line.sliced(1, close - 1).trimmed().toString();
     return true;
-}
-
-// The byte offset after each line's ending, line for line as SplitTextLines splits the text.
-// CR and LF bytes are never part of a double-byte character, so the lines of the bytes are the
-// lines of the text.
-std::vector<qsizetype> LineEnds(const QByteArray& bytes) {
-    // Searched for as SplitTextLines does, each kind of ending once, not byte by byte.
-    std::vector<qsizetype> ends;
-    qsizetype nextCr = bytes.indexOf('\r');
-    qsizetype nextLf = bytes.indexOf('\n');
-    qsizetype start = 0;
-    while (nextCr >= 0 || nextLf >= 0) {
-        const qsizetype end = nextLf < 0 || (nextCr >= 0 && nextCr < nextLf) ? nextCr : nextLf;
-        start = end == nextCr && nextLf == end + 1 ? end + 2 : end + 1;
-        ends.push_back(start);
-        if (nextCr >= 0 && nextCr < start) {
-            nextCr = bytes.indexOf('\r', start);
-        }
-        if (nextLf >= 0 && nextLf < start) {
-            nextLf = bytes.indexOf('\n', start);
-        }
-    }
-    if (start < bytes.size()) {
-        ends.push_back(bytes.size());  // a last line without an ending
-    }
-    return ends;
 }
 
 }  // namespace
@@ -73,8 +50,9 @@ QString IniLineValue(const QString& line) {
 
 IniDocument IniDocument::Parse(const QString& text) {
     IniDocument doc;
-    for (const QString& raw : SplitTextLines(text)) {
-        const QString line = raw.trimmed();
+    LineWalker<QStringView> walker(text);
+    for (QStringView raw; walker.Next(&raw);) {
+        const QStringView line = raw.trimmed();
         if (line.isEmpty()) {
             continue;
         }
@@ -83,9 +61,9 @@ IniDocument IniDocument::Parse(const QString& text) {
             continue;
         }
         if (doc.sections.empty()) {
-            doc.preamble.append(line);
+            doc.preamble.append(line.toString());
         } else {
-            doc.sections.back().lines.append(line);
+            doc.sections.back().lines.append(line.toString());
         }
     }
     return doc;
@@ -135,7 +113,7 @@ bool IniFile::ReadText(QString* text, bool partial, QByteArray* raw) {
         lastError_ = path_ + QStringLiteral("を読み込めません");
         return false;
     }
-    const QByteArray bytes = file.read(MaxIniFileBytes);
+    const QByteArray bytes = file.read(std::min(file.size(), MaxIniFileBytes));
     // A NUL byte is valid CP932, but no text file holds one: the file is something else, and
     // writing it back as text would destroy it.
     qsizetype end = bytes.indexOf('\0');
@@ -199,12 +177,16 @@ bool IniFile::Save(const IniDocument& doc) {
             path_ + QStringLiteral("の保存に失敗しました\n") + CannotEncodeMessage(encoded.badChar);
         return false;
     }
-    return Replace(encoded.bytes);
+    return Replace({encoded.bytes});
 }
 
-bool IniFile::Replace(const QByteArray& bytes) {
+bool IniFile::Replace(std::initializer_list<QByteArrayView> parts) {
     QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    bool written = file.open(QIODevice::WriteOnly);
+    for (const QByteArrayView part : parts) {
+        written = written && file.write(part.data(), part.size()) == part.size();
+    }
+    if (!written || !file.commit()) {
         lastError_ = path_ + QStringLiteral("の保存に失敗しました");
         return false;
     }
@@ -308,16 +290,17 @@ bool IniFile::AppendToSection(const QString& section,
     if (!ReadText(&text, false, &bytes)) {
         return false;
     }
-    const QStringList lines = SplitTextLines(text);
-    const std::vector<qsizetype> ends = LineEnds(bytes);
-    Q_ASSERT(ends.size() == size_t(lines.size()));
+    // The text and its bytes are walked line for line; only the section's lines are copied.
+    LineWalker<QStringView> lines(text);
+    LineWalker<QByteArrayView> byteLines(bytes);
     // The first section of the name is the one read and written, as with FindSection.
     bool found = false;
     bool inside = false;
     QStringList sectionLines;
     qsizetype insertAt = bytes.size();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines.at(i).trimmed();
+    QByteArrayView rawBytes;
+    for (QStringView raw; lines.Next(&raw) && byteLines.Next(&rawBytes);) {
+        const QStringView line = raw.trimmed();
         if (line.isEmpty()) {
             continue;
         }
@@ -325,10 +308,10 @@ bool IniFile::AppendToSection(const QString& section,
             inside = !found && name.compare(section, Qt::CaseInsensitive) == 0;
             found = found || inside;
         } else if (inside) {
-            sectionLines.append(line);
+            sectionLines.append(line.toString());
         }
         if (inside) {
-            insertAt = ends[size_t(i)];  // after the section's last line, before blank lines
+            insertAt = byteLines.NextStart();  // after the section's last line, before blanks
         }
     }
     const QString line = makeLine(sectionLines);
@@ -346,5 +329,7 @@ bool IniFile::AppendToSection(const QString& section,
             path_ + QStringLiteral("の保存に失敗しました\n") + CannotEncodeMessage(encoded.badChar);
         return false;
     }
-    return Replace(bytes.left(insertAt) + encoded.bytes + bytes.mid(insertAt));
+    // Written in three pieces, so that the file's bytes are not copied first.
+    const QByteArrayView whole(bytes);
+    return Replace({whole.first(insertAt), encoded.bytes, whole.sliced(insertAt)});
 }

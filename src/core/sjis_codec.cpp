@@ -137,25 +137,10 @@ int SjisByteLength(const QString& text) {
 }
 
 QStringList SplitTextLines(const QString& text) {
-    // The endings are found by Qt's own search, which is many times faster than a loop over the
-    // characters on a records file of several megabytes; each kind is searched for once.
     QStringList lines;
-    qsizetype nextCr = text.indexOf(u'\r');
-    qsizetype nextLf = text.indexOf(u'\n');
-    qsizetype start = 0;
-    while (nextCr >= 0 || nextLf >= 0) {
-        const qsizetype end = nextLf < 0 || (nextCr >= 0 && nextCr < nextLf) ? nextCr : nextLf;
-        lines.append(text.mid(start, end - start));
-        start = end == nextCr && nextLf == end + 1 ? end + 2 : end + 1;
-        if (nextCr >= 0 && nextCr < start) {
-            nextCr = text.indexOf(u'\r', start);
-        }
-        if (nextLf >= 0 && nextLf < start) {
-            nextLf = text.indexOf(u'\n', start);
-        }
-    }
-    if (start < text.size()) {
-        lines.append(text.mid(start));
+    LineWalker<QStringView> walker(text);
+    for (QStringView line; walker.Next(&line);) {
+        lines.append(line.toString());
     }
     return lines;
 }
