@@ -36,7 +36,7 @@ QByteArray Sjis(const char* utf8) {
 // A file of exactly this many bytes: one run of A, a long comment and then one run of B, the
 // file's last bytes.
 QByteArray RunsAroundAComment(qint64 size) {
-    const QByteArray head = "[A]\r\n1=a\r\n;";
+    const QByteArray head = Sjis("[A]\r\n1=あ\r\n;");
     const QByteArray tail = "\r\n[B]\r\n1=b";
     QByteArray bytes(size, 'x');
     bytes.replace(0, head.size(), head);
@@ -115,9 +115,9 @@ TEST(PracticeRecords, FilesThatDoNotReadWholeAreListedAsFarAsTheyReadAndNeverWri
          "0: 0:", "はテキストファイルではありません（9バイト目）"},
         {"folder", QByteArray(), "0: 0:", "を読み込めません"},
         // Years of a school's records; beyond the limit, B's run is cut off.
-        {"64 MiB", RunsAroundAComment(MaxIniFileBytes), "1:a 1:b", ""},
+        {"64 MiB", RunsAroundAComment(MaxIniFileBytes), "1:あ 1:b", ""},
         {"64 MiB and a byte", RunsAroundAComment(MaxIniFileBytes + 1),
-         "1:a 0:", "は大きすぎるため読み込めません"},
+         "1:あ 0:", "は大きすぎるため読み込めません"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
