@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr qint64 MaxIniBytes = 4 * 1024 * 1024;
-
 bool IsComment(const QString& line) {
     return line.startsWith(u';');
 }
@@ -26,34 +24,16 @@ QString Unquote(const QString& value) {
 }
 
 // The name of a "[section]" header line (trimmed), or false when the line is no header.
-bool HeaderName(const QString& line, QString* name) {
-    const qsizetype close = line.indexOf(u']');
-    if (!line.startsWith(u'[') || close <= 0) {
+bool HeaderName(QStringView line, QString* name) {
+    if (!line.startsWith(u'[')) {
         return false;
     }
-    *name = line.mid(1, close - 1).trimmed();
+    const qsizetype close = line.indexOf(u']');
+    if (close <= 0) {
+        return false;
+    }
+    *name = line.sliced(1, close - 1).trimmed().toString();
     return true;
-}
-
-// The byte offset after each line's ending, line for line as SplitTextLines splits the text.
-// CR and LF bytes are never part of a double-byte character, so the lines of the bytes are the
-// lines of the text.
-std::vector<qsizetype> LineEnds(const QByteArray& bytes) {
-    std::vector<qsizetype> ends;
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = bytes.at(i);
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n') {
-                ++i;
-            }
-            ends.push_back(i + 1);
-        }
-    }
-    if (ends.empty() ? n > 0 : ends.back() < n) {
-        ends.push_back(n);  // a last line without an ending
-    }
-    return ends;
 }
 
 }  // namespace
@@ -70,8 +50,9 @@ QString IniLineValue(const QString& line) {
 
 IniDocument IniDocument::Parse(const QString& text) {
     IniDocument doc;
-    for (const QString& raw : SplitTextLines(text)) {
-        const QString line = raw.trimmed();
+    LineWalker<QStringView> walker(text);
+    for (QStringView raw; walker.Next(&raw);) {
+        const QStringView line = raw.trimmed();
         if (line.isEmpty()) {
             continue;
         }
@@ -80,9 +61,9 @@ IniDocument IniDocument::Parse(const QString& text) {
             continue;
         }
         if (doc.sections.empty()) {
-            doc.preamble.append(line);
+            doc.preamble.append(line.toString());
         } else {
-            doc.sections.back().lines.append(line);
+            doc.sections.back().lines.append(line.toString());
         }
     }
     return doc;
@@ -123,7 +104,7 @@ bool IniFile::ReadText(QString* text, bool partial, QByteArray* raw) {
     if (!file.exists()) {
         return true;  // a missing file reads as an empty one
     }
-    const bool tooLarge = file.size() > MaxIniBytes;
+    const bool tooLarge = file.size() > MaxIniFileBytes;
     if (tooLarge && !partial) {
         lastError_ = path_ + QStringLiteral("は大きすぎるため読み込めません");
         return false;
@@ -132,7 +113,7 @@ bool IniFile::ReadText(QString* text, bool partial, QByteArray* raw) {
         lastError_ = path_ + QStringLiteral("を読み込めません");
         return false;
     }
-    const QByteArray bytes = file.read(MaxIniBytes);
+    const QByteArray bytes = file.read(std::min(file.size(), MaxIniFileBytes));
     // A NUL byte is valid CP932, but no text file holds one: the file is something else, and
     // writing it back as text would destroy it.
     qsizetype end = bytes.indexOf('\0');
@@ -196,12 +177,16 @@ bool IniFile::Save(const IniDocument& doc) {
             path_ + QStringLiteral("の保存に失敗しました\n") + CannotEncodeMessage(encoded.badChar);
         return false;
     }
-    return Replace(encoded.bytes);
+    return Replace({encoded.bytes});
 }
 
-bool IniFile::Replace(const QByteArray& bytes) {
+bool IniFile::Replace(std::initializer_list<QByteArrayView> parts) {
     QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    bool written = file.open(QIODevice::WriteOnly);
+    for (const QByteArrayView part : parts) {
+        written = written && file.write(part.data(), part.size()) == part.size();
+    }
+    if (!written || !file.commit()) {
         lastError_ = path_ + QStringLiteral("の保存に失敗しました");
         return false;
     }
@@ -305,16 +290,17 @@ bool IniFile::AppendToSection(const QString& section,
     if (!ReadText(&text, false, &bytes)) {
         return false;
     }
-    const QStringList lines = SplitTextLines(text);
-    const std::vector<qsizetype> ends = LineEnds(bytes);
-    Q_ASSERT(ends.size() == size_t(lines.size()));
+    // The text and its bytes are walked line for line; only the section's lines are copied.
+    LineWalker<QStringView> lines(text);
+    LineWalker<QByteArrayView> byteLines(bytes);
     // The first section of the name is the one read and written, as with FindSection.
     bool found = false;
     bool inside = false;
     QStringList sectionLines;
     qsizetype insertAt = bytes.size();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines.at(i).trimmed();
+    QByteArrayView rawBytes;
+    for (QStringView raw; lines.Next(&raw) && byteLines.Next(&rawBytes);) {
+        const QStringView line = raw.trimmed();
         if (line.isEmpty()) {
             continue;
         }
@@ -322,10 +308,10 @@ bool IniFile::AppendToSection(const QString& section,
             inside = !found && name.compare(section, Qt::CaseInsensitive) == 0;
             found = found || inside;
         } else if (inside) {
-            sectionLines.append(line);
+            sectionLines.append(line.toString());
         }
         if (inside) {
-            insertAt = ends[size_t(i)];  // after the section's last line, before blank lines
+            insertAt = byteLines.NextStart();  // after the section's last line, before blanks
         }
     }
     const QString line = makeLine(sectionLines);
@@ -343,5 +329,7 @@ bool IniFile::AppendToSection(const QString& section,
             path_ + QStringLiteral("の保存に失敗しました\n") + CannotEncodeMessage(encoded.badChar);
         return false;
     }
-    return Replace(bytes.left(insertAt) + encoded.bytes + bytes.mid(insertAt));
+    // Written in three pieces, so that the file's bytes are not copied first.
+    const QByteArrayView whole(bytes);
+    return Replace({whole.first(insertAt), encoded.bytes, whole.sliced(insertAt)});
 }

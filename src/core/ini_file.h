@@ -4,10 +4,17 @@
 // atomically, so a failed or interrupted write leaves the old file whole.
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
 #include <vector>
+
+// The largest ini file read. A school's shared "Record.ini" grows by some 50 bytes a run for
+// years; 64 MiB holds over a million runs, while a huge file that is no ini file is still not
+// taken into memory whole.
+constexpr qint64 MaxIniFileBytes = 64 * 1024 * 1024;
 
 // The parsed content of one ini file, in file order.
 struct IniDocument {
@@ -76,7 +83,8 @@ class IniFile {
     bool ReadText(QString* text, bool partial, QByteArray* raw = nullptr);
     bool Load(IniDocument* doc);
     bool Save(const IniDocument& doc);
-    bool Replace(const QByteArray& bytes);
+    // The file's new bytes are the parts one after the other.
+    bool Replace(std::initializer_list<QByteArrayView> parts);
 
     QString path_;
     QString lastError_;

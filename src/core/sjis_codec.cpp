@@ -162,20 +162,9 @@ int SjisByteLength(const QString& text) {
 
 QStringList SplitTextLines(const QString& text) {
     QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\r' || c == u'\n') {
-            lines.append(text.mid(start, i - start));
-            if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n') {
-                ++i;
-            }
-            start = i + 1;
-        }
-    }
-    if (start < n) {
-        lines.append(text.mid(start));
+    LineWalker<QStringView> walker(text);
+    for (QStringView line; walker.Next(&line);) {
+        lines.append(line.toString());
     }
     return lines;
 }

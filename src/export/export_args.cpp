@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "same_file.h"
+
 QString ExportUsage() {
     return QStringLiteral(
         "usage: tesmara-export --json FILE\n"
@@ -76,6 +78,11 @@ ExportRequest ParseExportArgs(const QStringList& args) {
                     "already shows the answers"));
             }
             break;
+        case ExportMode::Records:
+            if (!EndsWith(r.output, ".csv")) {
+                return fail(QStringLiteral("tesmara-export: the records table is written as .csv"));
+            }
+            break;
         case ExportMode::Chart:
             if (!EndsWith(r.output, ".png") && !EndsWith(r.output, ".pdf")) {
                 return fail(QStringLiteral("tesmara-export: a chart is written as .png or .pdf"));
@@ -101,5 +108,17 @@ ExportRequest ParseExportArgs(const QStringList& args) {
     }
     r.inputs = rest;
     r.input = rest[0];
+    // Graph files are read under the name the reader makes of them ("a" is read as "a.lin").
+    const bool graphFiles =
+        r.mode == ExportMode::Png || r.mode == ExportMode::Pdf || r.mode == ExportMode::Worksheet;
+    for (const QString& input : r.inputs) {
+        if (!r.output.isEmpty() &&
+            (SameFile(r.output, input) ||
+             (graphFiles && SameFile(r.output, FixGraphFileName(input).name)))) {
+            return fail(QStringLiteral("tesmara-export: the output %1 is also a file to read; "
+                                       "name the output file first")
+                            .arg(r.output));
+        }
+    }
     return r;
 }

@@ -19,9 +19,16 @@ int RunWorksheetExport(int argc, char** argv, const ExportRequest& request) {
         if (!content.notice.isEmpty()) {
             PrintExportError(content.notice);
         }
-        if (!content.ok() || !QFileInfo(content.fileName).isFile()) {
-            PrintExportError(content.ok() ? content.fileName + QStringLiteral("が見つかりません")
-                                          : content.error);
+        // Refused as the program refuses to open it: a page of an empty plane under a title
+        // would look like a unit.
+        QString refusal = content.error;
+        if (refusal.isEmpty() && !QFileInfo(content.fileName).isFile()) {
+            refusal = content.fileName + QStringLiteral("が見つかりません");
+        } else if (refusal.isEmpty() && content.graphs.empty()) {
+            refusal = content.fileName + QStringLiteral("にはグラフがありません");
+        }
+        if (!refusal.isEmpty()) {
+            PrintExportError(refusal);
             leftOut = true;
             continue;
         }

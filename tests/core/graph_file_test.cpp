@@ -295,6 +295,27 @@ TEST(GraphFile, MissingOrEmptyNamesReadNothing) {
     EXPECT_EQ(missing.fileName, dir.filePath("none.lin"));
 }
 
+TEST(GraphFile, FilesAreReadUpTo4MiB) {
+    // Records files may grow to 64 MiB; a graph file holds at most 100 graphs and stays small.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("big.lin");
+    for (const qint64 size : {MaxGraphFileBytes, MaxGraphFileBytes + 1}) {
+        SCOPED_TRACE(size);
+        QByteArray bytes = FileBytes(WorkedExample);
+        bytes += QByteArray(size - bytes.size(), ' ');  // a last line of blanks, kept in the memo
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), size);
+        file.close();
+        const GraphFileContent c = ReadGraphFile(path, {}, true);
+        EXPECT_EQ(c.error, size == MaxGraphFileBytes
+                               ? QString()
+                               : path + QStringLiteral("は大きすぎるため読み込めません"));
+        EXPECT_EQ(c.graphs.size(), size == MaxGraphFileBytes ? 2u : 0u);
+    }
+    EXPECT_EQ(MaxGraphFileBytes, 4 * 1024 * 1024);
+}
+
 TEST(GraphFile, FailedWriteKeepsTheOldFile) {
     QTemporaryDir dir;
     const QString missingFolder = dir.filePath("no/such/folder/x.lin");

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "ini_file.h"
 #include "practice_records.h"
 #include "sjis_codec.h"
 
@@ -30,6 +31,17 @@ QByteArray Bytes(const char (&literal)[N]) {
 
 QByteArray Sjis(const char* utf8) {
     return EncodeCp932(QString::fromUtf8(utf8)).bytes;
+}
+
+// A file of exactly this many bytes: one run of A, a long comment and then one run of B, the
+// file's last bytes.
+QByteArray RunsAroundAComment(qint64 size) {
+    const QByteArray head = Sjis("[A]\r\n1=あ\r\n;");
+    const QByteArray tail = "\r\n[B]\r\n1=b";
+    QByteArray bytes(size, 'x');
+    bytes.replace(0, head.size(), head);
+    bytes.replace(size - tail.size(), tail.size(), tail);
+    return bytes;
 }
 
 // "count:detail|detail…" for a unit, as the records window shows it.
@@ -84,7 +96,7 @@ TEST(PracticeRecords, RunsCountAcrossGapsAndAnAppendGoesAfterTheLargestKeepingEv
 
 TEST(PracticeRecords, FilesThatDoNotReadWholeAreListedAsFarAsTheyReadAndNeverWritten) {
     // Given: the file's bytes (none: no file). Expected: the listing of A and B, then the
-    // reason, as far as it tells the kind of damage.
+    // reason, as far as it tells the kind of damage. A file that reads whole takes a run.
     struct Row {
         const char* name;
         QByteArray bytes;
@@ -102,6 +114,10 @@ TEST(PracticeRecords, FilesThatDoNotReadWholeAreListedAsFarAsTheyReadAndNeverWri
         {"picture", Bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR[A]\r\n1=a\r\n"),
          "0: 0:", "はテキストファイルではありません（9バイト目）"},
         {"folder", QByteArray(), "0: 0:", "を読み込めません"},
+        // Years of a school's records; beyond the limit, B's run is cut off.
+        {"64 MiB", RunsAroundAComment(MaxIniFileBytes), "1:あ 1:b", ""},
+        {"64 MiB and a byte", RunsAroundAComment(MaxIniFileBytes + 1),
+         "1:あ 0:", "は大きすぎるため読み込めません"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -118,6 +134,8 @@ TEST(PracticeRecords, FilesThatDoNotReadWholeAreListedAsFarAsTheyReadAndNeverWri
         const QString reason = QString::fromUtf8(row.reason);
         EXPECT_EQ(records.error(), reason.isEmpty() ? QString() : path + reason);
         if (reason.isEmpty()) {
+            EXPECT_EQ(AppendRecord(path, "A", "n"), "");
+            EXPECT_EQ(PracticeRecords::Read(path).RunCount("A"), records.RunCount("A") + 1);
             continue;
         }
         const QByteArray before = ReadBytes(path);

@@ -84,9 +84,15 @@ TEST(SjisCodec, SplitsLinesAtEveryEnding) {
         const char* text;
         QStringList lines;
     } rows[] = {
-        {"a\r\nb\r\n", {"a", "b"}},     {"a\nb", {"a", "b"}}, {"a\rb\r", {"a", "b"}},
-        {"a\r\n\r\nb", {"a", "", "b"}}, {"\n", {""}},         {"", {}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb", {"a", "b"}},
+        {"a\rb\r", {"a", "b"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"\n", {""}},
+        {"", {}},
         {"a\n\rb", {"a", "", "b"}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {"\rb\n\n", {"", "b", ""}},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(SplitTextLines(QString::fromUtf8(r.text)), r.lines) << r.text;

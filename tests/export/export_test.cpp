@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -147,6 +149,7 @@ TEST(Exporter, BadUsageExitsWithTwo) {
         {"--worksheet", "o.pdf", "--blank", "--big", "a.lin"},
         {"--records", "o.csv"},
         {"--records", "--blank", "a.ini"},
+        {"--records", "A.ini", "B.ini"},  // the output forgotten
         {"--chart", "o.png", "a.ini"},
         {"--chart", "o.svg", "--unit", "t", "a.ini"},
         {"--chart", "o.png", "--unit", "t", "a.ini", "b.ini"},
@@ -155,6 +158,54 @@ TEST(Exporter, BadUsageExitsWithTwo) {
         const ExportRun r = Export(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains("usage: tesmara-export"));
+    }
+}
+
+TEST(Exporter, NoModeWritesOverAFileItWasGivenToRead) {
+    QTemporaryDir dir;
+    const QString d = dir.path() + u'/';
+    const QByteArray records =
+        EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n")).bytes;
+    const QByteArray graphs = ReadFile(Data + "/worked_example.lin");
+    WriteFile(d + "A.ini", records);
+    WriteFile(d + "B.ini", records + records);
+    WriteFile(d + "a.lin", graphs);
+    WriteFile(d + "u.pdf", "an old worksheet");
+    ASSERT_TRUE(QDir(d).mkdir("sub"));
+    ASSERT_TRUE(QFile::link(d + "A.ini", d + "link.csv"));
+    std::filesystem::create_hard_link(QFileInfo(d + "B.ini").filesystemFilePath(),
+                                      QFileInfo(d + "hard.csv").filesystemFilePath());
+    const QStringList names = QDir(d).entryList(QDir::Files | QDir::System);
+    std::vector<QByteArray> before;
+    for (const QString& name : names) {
+        before.push_back(ReadFile(d + name));
+    }
+    // Given: the arguments, "%" standing for the folder. Expected: the output named in the
+    // message.
+    const std::pair<const char*, const char*> rows[] = {
+        {"--records %A.ini %B.ini", nullptr},  // the output forgotten: not a table's name
+        {"--records %sub/../link.csv %A.ini", "link.csv"},
+        {"--records %hard.csv %A.ini %B.ini", "hard.csv"},
+        {"--png %a.lin %a", "a.lin"},  // read as a.lin
+        {"--pdf %./a.lin %a.lin", "a.lin"},
+        {"--worksheet %u.pdf %a.lin %u.pdf", "u.pdf"},
+        {"--chart %chart.png --unit 比例 %chart.png", "chart.png"},
+    };
+    for (const auto& [given, named] : rows) {
+        SCOPED_TRACE(given);
+        const QStringList args = QString::fromUtf8(given).replace(u'%', d).split(u' ');
+        const ExportRun r = Export(args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.err.contains("usage: tesmara-export")) << r.err.toStdString();
+        if (named != nullptr) {
+            EXPECT_TRUE(r.err.contains(QLatin1String(named) + " is also a file to read"))
+                << r.err.toStdString();
+        }
+        EXPECT_EQ(QDir(d).entryList(QDir::Files | QDir::System), names);
+        for (size_t i = 0; i < before.size(); ++i) {
+            EXPECT_EQ(ReadFile(d + names[qsizetype(i)]), before[i])
+                << names[qsizetype(i)].toStdString();
+        }
     }
 }
 
@@ -168,6 +219,7 @@ TEST(Exporter, ParsesTheModesOptions) {
         {{"--png", "o.png", "--default-size", "320", "a.lin"},
          ExportMode::Png,
          "o.png|a.lin|320|0|0|"},
+        {{"--pdf", "page", "a.lin"}, ExportMode::Pdf, "page|a.lin|544|0|0|"},
         {{"--worksheet", "o.PDF", "a.lin"}, ExportMode::Worksheet, "o.PDF|a.lin|544|0|0|"},
         {{"--worksheet", "o.pdf", "a.lin", "--answers", "b.lin", "--blank"},
          ExportMode::Worksheet,
@@ -282,22 +334,37 @@ TEST(Exporter, TheStudentsCopyHasNoEquationAndTheAnswersFollowIt) {
 TEST(Exporter, SeveralUnitsMakeOnePdfEachOnItsOwnPageAndABadFileIsLeftOut) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("units.pdf"));
-    const QString bad = dir.filePath(QStringLiteral("bad.lin"));
-    WriteFile(bad, "t\r\n<<spec5\r\n-99\r\n-99\r\n");
+    // Given: the file put second among the units, and its bytes. Expected: what follows its name
+    // in the message, as the program says it when the file is opened.
+    const std::tuple<const char*, QByteArray, const char*> rows[] = {
+        {nullptr, {}, nullptr},
+        {"bad.lin", "t\r\n<<spec5\r\n-99\r\n-99\r\n",
+         "の5行目が正しくありません：ファイルが設定の途中で終わっています"},
+        {"empty.lin", "", "にはグラフがありません"},
+        {"title.lin", "only a title\r\n", "にはグラフがありません"},
+        {"words.lin", "hello world\r\nthis is no unit\r\n", "にはグラフがありません"},
+        {"utf16.lin", QByteArray("\xff\xfeh\0i\0\r\0\n\0", 10),
+         "の1行目が正しくありません：Shift-JISの文字として読めないバイトがあります"},
+    };
     const char* const names[] = {"hirei.lin", "ten.lin", "ichiji.lin"};
-    // Given: whether the bad file stands second. Expected: the status.
-    for (const bool withBad : {false, true}) {
-        SCOPED_TRACE(withBad);
+    for (const auto& [name, bytes, message] : rows) {
+        SCOPED_TRACE(name == nullptr ? "none" : name);
+        const QString extra = name == nullptr ? QString() : dir.filePath(QLatin1String(name));
+        if (name != nullptr) {
+            WriteFile(extra, bytes);
+        }
         QStringList args{"--worksheet", pdf};
-        for (const char* name : names) {
-            args << Samples + u'/' + QLatin1String(name);
-            if (withBad && args.size() == 3) {
-                args << bad;
+        for (const char* unit : names) {
+            args << Samples + u'/' + QLatin1String(unit);
+            if (name != nullptr && args.size() == 3) {
+                args << extra;
             }
         }
         const ExportRun r = Export(args);
-        EXPECT_EQ(r.status, withBad ? 1 : 0);
-        EXPECT_EQ(r.err.contains(bad), withBad) << r.err.toStdString();
+        EXPECT_EQ(r.status, name == nullptr ? 0 : 1);
+        EXPECT_EQ(
+            r.err.toStdString(),
+            name == nullptr ? "" : (extra + QString::fromUtf8(message) + u'\n').toStdString());
         ASSERT_EQ(PageCount(ReadFile(pdf)), 3);
         for (int page = 1; page <= 3; ++page) {
             const QString text = PdfText(pdf, page);
@@ -307,6 +374,11 @@ TEST(Exporter, SeveralUnitsMakeOnePdfEachOnItsOwnPageAndABadFileIsLeftOut) {
             }
         }
     }
+    // With no unit left, nothing is written.
+    const QByteArray written = ReadFile(pdf);
+    const ExportRun r = Export({"--worksheet", pdf, dir.filePath("empty.lin")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(ReadFile(pdf), written);
 }
 
 TEST(Exporter, RecordsOfSeveralComputersMakeOneCsvAndAMalformedFileIsNamedAndLeftOut) {
@@ -321,10 +393,18 @@ TEST(Exporter, RecordsOfSeveralComputersMakeOneCsvAndAMalformedFileIsNamedAndLef
                                               "2=2024年11月07日 09:00 OO 00:45\r\n"))
                        .bytes);
     WriteFile(bad, EncodeCp932(QStringLiteral("[比例]\r\n1=きのう\r\n")).bytes);
+    // Years of a school's records, its last run past the first 4 MiB.
+    const QString large = dir.filePath(QStringLiteral("pc4.ini"));
+    WriteFile(large,
+              EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n;") +
+                          QString(5 << 20, u'x') +
+                          QStringLiteral("\r\n2=2024年11月06日 09:00 OX 01:05\r\n"))
+                  .bytes);
     // Given: the files. Expected: the status, and the rows' sources and run numbers.
     const std::tuple<QStringList, int, const char*> rows[] = {
         {{pc1, pc2}, 0, "pc1.ini 1|pc2.ini 1|pc2.ini 2"},
         {{pc2, bad, pc1}, 1, "pc2.ini 1|pc2.ini 2|pc1.ini 1"},
+        {{large, pc1}, 0, "pc4.ini 1|pc4.ini 2|pc1.ini 1"},
     };
     for (const auto& [files, status, sources] : rows) {
         const ExportRun r = Export(QStringList{"--records", csv} + files);
@@ -350,9 +430,12 @@ TEST(Exporter, RecordsOfSeveralComputersMakeOneCsvAndAMalformedFileIsNamedAndLef
 TEST(Exporter, ChartOfAUnitsRecords) {
     QTemporaryDir dir;
     const QString records = dir.filePath(QStringLiteral("Record.ini"));
-    WriteFile(records, EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n"
-                                                  "2=2024年11月06日 09:00 OOOO 01:05\r\n"))
-                           .bytes);
+    // The second run lies past the first 4 MiB of the file.
+    WriteFile(records,
+              EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n;") +
+                          QString(5 << 20, u'x') +
+                          QStringLiteral("\r\n2=2024年11月06日 09:00 OOOO 01:05\r\n"))
+                  .bytes);
     const QString png = dir.filePath(QStringLiteral("chart.png"));
     ExportRun r = Export({"--chart", png, "--unit", "比例", records});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();

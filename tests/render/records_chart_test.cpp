@@ -37,6 +37,53 @@ TEST(RecordsChart, ShowsTheLatestRunsThatFit) {
     }
 }
 
+TEST(RecordsChart, NoTwoLabelsOverlapWhateverTheNumberOfRuns) {
+    // The records window's chart and the exporter's.
+    const QRectF sizes[] = {QRectF(0, 0, 608, 236), QRectF(0, 0, 800, 360)};
+    for (const int count : {1, 10, 100, 1000, 10000}) {
+        std::vector<PracticeRun> runs;
+        for (int number = 1; number <= count; ++number) {
+            runs.push_back(
+                MakeRun(number, number % 3 == 0 ? "OXO" : "OOO", 40 + number * 37 % 900));
+        }
+        const RecordsChartSeries series = ChartSeriesOf(QStringLiteral("一次関数のグラフ"), runs);
+        for (const QRectF& rect : sizes) {
+            SCOPED_TRACE(
+                QStringLiteral("%1 runs, %2 wide").arg(count).arg(rect.width()).toStdString());
+            const std::vector<RecordsChartLabel> labels = RecordsChartLabels(rect, series);
+            QStringList texts;
+            for (size_t i = 0; i < labels.size(); ++i) {
+                texts.append(labels[i].text);
+                EXPECT_TRUE(rect.contains(labels[i].box)) << labels[i].text.toStdString();
+                for (size_t j = 0; j < i; ++j) {
+                    EXPECT_FALSE(labels[i].box.intersects(labels[j].box))
+                        << labels[i].text.toStdString() << " " << labels[j].text.toStdString();
+                }
+            }
+            // The latest run is always numbered, and the unit of the numbers follows it.
+            EXPECT_TRUE(texts.contains(QString::number(count)));
+            EXPECT_TRUE(texts.contains(QStringLiteral("回目")));
+            EXPECT_TRUE(texts.contains(QStringLiteral("100%")));
+
+            // Each label is painted in its box.
+            QImage image(rect.size().toSize(), QImage::Format_RGB32);
+            QPainter painter(&image);
+            DrawRecordsChart(painter, rect, series);
+            painter.end();
+            for (const RecordsChartLabel& label : labels) {
+                const QRect box = label.box.toAlignedRect() & image.rect();
+                bool inked = false;
+                for (int y = box.top(); y <= box.bottom() && !inked; ++y) {
+                    for (int x = box.left(); x <= box.right() && !inked; ++x) {
+                        inked = qGray(image.pixel(x, y)) < 160;
+                    }
+                }
+                EXPECT_TRUE(inked) << label.text.toStdString();
+            }
+        }
+    }
+}
+
 // The bars' colour in a row of the image: the lengths of its runs, left to right.
 std::vector<int> BarsAlong(const QImage& image, int y) {
     std::vector<int> bars;
