@@ -344,6 +344,7 @@ TEST_F(MainWindowTest, PrintCommandOpensThePrintWindowOnThePlaneAndFileName) {
     const Qt::WindowFlags frame = first->windowFlags();
     EXPECT_TRUE(frame.testFlags(Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint));
     EXPECT_FALSE(frame & (Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint));
+    EXPECT_EQ(first->minimumSize(), first->maximumSize());
     EXPECT_EQ(shown, (QStringList{"DATA\\Graph2.lin  ", "DATA\\Graph3.lin  "}));
     EXPECT_EQ(dialogs.modalWindows, (QStringList{"グラフの印刷", "グラフの印刷"}));
 }

@@ -153,8 +153,10 @@ TfrmPrint::TfrmPrint(const ImageView& plane, std::function<QString()> fileName,
 
     if (parent != nullptr) {
         // Right over the main window: a top-level window's pos() is the corner of its frame.
+        // A fixed size as well: a window manager offers no maximise box on a window that
+        // cannot be resized.
         const QWidget* owner = parent->window();
-        resize(owner->size());
+        setFixedSize(owner->size());
         move(owner->pos());
     }
 
