@@ -5,11 +5,10 @@
 #include <cstdio>
 
 #include "fonts.h"
+#include "headless_platform.h"
 
 OffscreenApplication::OffscreenApplication(int& argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    SelectHeadlessPlatform();
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir_.isValid()) {
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir_.path()));
     }

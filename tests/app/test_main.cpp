@@ -8,11 +8,10 @@
 #include <QTemporaryDir>
 
 #include "fonts.h"
+#include "headless_platform.h"
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    SelectHeadlessPlatform();
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tesmara"));

@@ -4,11 +4,10 @@
 #include <QGuiApplication>
 
 #include "fonts.h"
+#include "headless_platform.h"
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    SelectHeadlessPlatform();
     QGuiApplication app(argc, argv);
     InstallFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);
