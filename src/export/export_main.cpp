@@ -3,7 +3,12 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 
+#include "command_line.h"
 #include "export_args.h"
 #include "graph_file.h"
 #include "graph_json.h"
@@ -18,11 +23,12 @@ void PrintError(const QString& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QStringList args;
-    for (int i = 1; i < argc; ++i) {
-        args.append(QString::fromLocal8Bit(argv[i]));
-    }
-    const ExportRequest request = ParseExportArgs(args);
+#ifdef Q_OS_WIN
+    // Scripts read the same bytes on every system: text mode would end each line with CR LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+    const ExportRequest request = ParseExportArgs(CommandLineArguments(argc, argv));
     if (!request.error.isEmpty()) {
         PrintError(request.error);
         PrintError(ExportUsage());
