@@ -36,9 +36,7 @@ int main(int argc, char* argv[]) {
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/tesmara"));
     QString folderProblem;
     if (QFileInfo(samples).isDir()) {
-        const StartFolder start = ChooseStartFolder(
-            QDir::currentPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-            samples);
+        const StartFolder start = ChooseStartFolder(QDir::currentPath(), UserDataFolder(), samples);
         QDir::setCurrent(start.folder);
         folderProblem = start.error;
     }
@@ -47,7 +45,8 @@ int main(int argc, char* argv[]) {
     if (!folderProblem.isEmpty()) {
         ShowMessage(folderProblem);
     }
-    frmMain.Recovery.Start(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // The recovery copy belongs to this computer: on Windows it stays out of a roaming profile.
+    frmMain.Recovery.Start(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
     // A drawing restored after a crash comes before a file named on the command line.
     const bool restored = frmMain.OfferRecovery();
     if (!restored && !fileToOpen.isEmpty() && frmMain.OpenFile(fileToOpen)) {

@@ -5,6 +5,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -29,6 +30,15 @@ bool CopyTree(const QString& from, const QString& to) {
 }
 
 }  // namespace
+
+QString UserDataFolder() {
+#ifdef Q_OS_WIN
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        .filePath(QStringLiteral("Tesmara"));
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+#endif
+}
 
 StartFolder ChooseStartFolder(const QString& current, const QString& userData,
                               const QString& samples) {

@@ -1,12 +1,26 @@
 // Font names and sizes of the canvas.
 #include "fonts.h"
 
+#include <QStringList>
 #include <algorithm>
 
 void InstallFontSubstitutions() {
+#ifdef Q_OS_WIN
+    // Windows has the fonts themselves: under these names on a Japanese Windows, under their
+    // English names on another with the Japanese fonts added. Where one is missing, the nearest
+    // font a Windows has stands in; Bookman Old Style comes with Office only.
+    QFont::insertSubstitutions(PlainFontName,
+                               {QStringLiteral("MS PGothic"), QStringLiteral("Meiryo UI"),
+                                QStringLiteral("Yu Gothic UI")});
+    QFont::insertSubstitutions(FixedFontName,
+                               {QStringLiteral("MS Gothic"), QStringLiteral("BIZ UDGothic"),
+                                QStringLiteral("MS PGothic")});
+    QFont::insertSubstitution(LetterFontName, QStringLiteral("Georgia"));
+#else
     QFont::insertSubstitution(PlainFontName, QStringLiteral("IPAPGothic"));
     QFont::insertSubstitution(FixedFontName, QStringLiteral("IPAGothic"));
     QFont::insertSubstitution(LetterFontName, QStringLiteral("URW Bookman"));
+#endif
 }
 
 int PointsToPixels(int points) {

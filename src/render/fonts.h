@@ -9,8 +9,8 @@ inline const QString PlainFontName = QStringLiteral("ＭＳ Ｐゴシック");
 inline const QString FixedFontName = QStringLiteral("ＭＳ ゴシック");
 inline const QString LetterFontName = QStringLiteral("Bookman Old Style");
 
-// Maps the three names to the installed IPA and URW fonts. Call once after the application
-// object exists.
+// Maps the three names to the installed IPA and URW fonts, or on Windows to the system's fonts
+// of other names where the named ones are missing. Call once after the application object exists.
 void InstallFontSubstitutions();
 
 // Pixel height of a point size on the canvas, which always counts 96 dots per inch.

@@ -75,8 +75,9 @@ void TfrmMain::FormCreate(QSize screen) {
     ReadCatalog();
     chkRanColorClick();
 
-    const QByteArray fileSystem = QStorageInfo(StartDir).fileSystemType();
-    OnCdRom = fileSystem == "iso9660" || fileSystem == "udf";
+    // Linux names a disc's file system iso9660 or udf, Windows CDFS or UDF.
+    const QByteArray fileSystem = QStorageInfo(StartDir).fileSystemType().toLower();
+    OnCdRom = fileSystem == "iso9660" || fileSystem == "udf" || fileSystem == "cdfs";
 
     // The plane settings window and the preview's hidden copy both start from the registry.
     QSettings registry(QStringLiteral("Kelvane"), QStringLiteral("Morin1"));
@@ -114,10 +115,12 @@ void TfrmMain::InitLoop() {
 }
 
 void TfrmMain::ShowFileInfo() {
+    // The name as the system writes it: with backslashes on Windows.
+    const QString fileName = QDir::toNativeSeparators(Doc.FileName());
     frmTangen->lblTangen->setText(Doc.Title());
-    frmTangen->lblFileName->setText(Doc.FileName());
+    frmTangen->lblFileName->setText(fileName);
     frmTangen->lblNline->setText(QString::number(Doc.Table().LineCount));
-    setWindowTitle(QStringLiteral("Kelvane Tesmara   ：   ") + Doc.FileName());
+    setWindowTitle(QStringLiteral("Kelvane Tesmara   ：   ") + fileName);
 }
 
 void TfrmMain::FollowDrawing(DrawingChanges changes) {
