@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the program icon for the desktop (run once; the PNGs and the SVG are committed).
+"""Draws the program icon for the desktop (run once; the PNGs, the SVG and the ICO are committed).
 
 The design is that of resources/pictures/program_icon.png, the 32x32 icon of the version window: a
 white lattice with two black axes and a blue rising line. Every size is drawn from the same figure
@@ -97,6 +97,20 @@ def write_png(path, pixels):
         f.write(chunk(b"IEND", b""))
 
 
+def write_ico(path, pngs):
+    """A Windows icon of the PNG pictures (size, bytes), kept as PNG inside, as Windows reads them
+    since Vista; a width or height of 256 is written as 0."""
+    header = struct.pack("<HHH", 0, 1, len(pngs))
+    offset = len(header) + 16 * len(pngs)
+    entries = b""
+    for size, data in pngs:
+        side = size % 256
+        entries += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    with open(path, "wb") as f:
+        f.write(header + entries + b"".join(data for _, data in pngs))
+
+
 def hexcolour(colour):
     return "#%02x%02x%02x" % colour
 
@@ -125,8 +139,14 @@ def svg():
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
+    pngs = []
     for size in SIZES:
-        write_png(os.path.join(here, "tesmara-%d.png" % size), draw(size))
+        png = os.path.join(here, "tesmara-%d.png" % size)
+        write_png(png, draw(size))
+        with open(png, "rb") as f:
+            pngs.append((size, f.read()))
+    # The program's icon on Windows: its window, the Start menu and its graph files.
+    write_ico(os.path.join(here, "tesmara.ico"), pngs)
     with open(os.path.join(here, "tesmara.svg"), "w", encoding="utf-8") as f:
         f.write(svg())
 
