@@ -1,6 +1,7 @@
 // Choosing the platform for drawing without a display.
 #include "headless_platform.h"
 
+#include <QByteArray>
 #include <QtGlobal>
 
 void SelectHeadlessPlatform() {

@@ -10,7 +10,7 @@
 #   tools/windows/check.sh        screenshots go to TESMARA_SHOTS (/tmp/windows-shots by default)
 set -euo pipefail
 here="$(cd "$(dirname "$0")/../.." && pwd)"
-. "$here/tools/windows/packages.sh"
+. "$here/tools/windows/wine.sh"
 build=$here/build-windows
 dist=$build/dist
 shots=${TESMARA_SHOTS:-/tmp/windows-shots}
@@ -20,92 +20,14 @@ if [ ! -f "$dist/bin/tesmara.exe" ] || [ -z "$installer" ]; then
     exit 1
 fi
 
-install_packages wine wine64 fonts-wine xvfb xdotool x11-utils x11-apps imagemagick \
-    fonts-ipafont-gothic fonts-ipafont-mincho fonts-urw-base35 poppler-utils locales
-# A Japanese Windows: Wine takes its code page (932) and its texts from the locale.
-if ! locale -a | grep -qix 'ja_JP.utf8'; then
-    as_root localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
-fi
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/tesmara-wine.XXXXXX")
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver64
-# Wine links the prefix's documents folder to the one in HOME: a HOME of its own keeps the
-# user's untouched.
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share \
-    XDG_CACHE_HOME=$work/home/.cache WINEPREFIX=$work/prefix WINEDEBUG=-all LC_ALL=ja_JP.UTF-8 \
-    WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
-mkdir -p "$HOME" "$shots"
-
-xvfb=
-program=
-cleanup() {
-    [ -n "$program" ] && kill "$program" 2>/dev/null
-    "$wineserver" -k 2>/dev/null || true
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+install_packages poppler-utils
+wine_session
+mkdir -p "$shots"
 failures=0
 fail() {
     echo "FAILED: $*" >&2
     failures=$((failures + 1))
 }
-
-# A Windows path of this machine's file, as Wine shows its root on drive Z:.
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
-
-# Waits up to $1 seconds for a command to succeed.
-wait_for() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.2
-    done
-}
-
-display=
-for n in $(seq 150 199); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=:$n; break; }
-done
-[ -n "$display" ] || { echo "check.sh: no free X display" >&2; exit 1; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-wait_for 10 xdpyinfo >/dev/null 2>&1 || { echo "check.sh: Xvfb did not start" >&2; exit 1; }
-
-echo "Making a Wine prefix"
-mkdir -p "$WINEPREFIX"
-# One Wine server for the whole check, so that Wine's services start once, not for every program.
-"$wineserver" -p
-"$wine" wineboot -i >/dev/null 2>&1
-# Without a window manager Wine waits two seconds whenever a window hides, unless it places its
-# windows itself. The fonts of a Japanese Windows are the IPA fonts here; the program's formulas'
-# letters are URW's Bookman.
-{ printf '\xef\xbb\xbf'; cat <<'EOF'; } | iconv -f UTF-8 -t UTF-16LE >"$work/settings.reg"
-Windows Registry Editor Version 5.00
-
-[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
-"Managed"="N"
-
-[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
-"ＭＳ ゴシック"="IPAGothic"
-"ＭＳ Ｐゴシック"="IPAPGothic"
-"ＭＳ 明朝"="IPAMincho"
-"ＭＳ Ｐ明朝"="IPAPMincho"
-"MS Gothic"="IPAGothic"
-"MS PGothic"="IPAPGothic"
-"MS UI Gothic"="IPAPGothic"
-"MS Mincho"="IPAMincho"
-"Meiryo"="IPAPGothic"
-"Meiryo UI"="IPAPGothic"
-"Yu Gothic UI"="IPAPGothic"
-"Bookman Old Style"="URW Bookman"
-EOF
-"$wine" regedit /S "$(winpath "$work/settings.reg")"
 
 # pdftotext for the exporter's tests: they name files on Wine's drives, and Wine neither gives
 # the Linux program pipes nor waits for it, so the text file is moved into place whole.
@@ -145,9 +67,9 @@ run_tests() {
     fi
 }
 run_tests core_tests
-# Wine draws URW Bookman's italic letters, which stand in for Bookman Old Style, heavier and
-# taller than FreeType does on Linux: the letter after a slope's fraction reaches its
-# denominator's row.
+# URW Bookman stands in for Bookman Old Style and has no regular weight, only Light and Demi:
+# fontconfig takes Light Italic for the formulas' letters, Wine's font mapper Demi Italic, whose
+# "x" after a slope's fraction reaches down into the denominator's row.
 run_tests render_tests --gtest_filter=-WriteFormulaPanel.SlopeFractionLinesUpByColumn
 run_tests export_tests
 
@@ -181,6 +103,7 @@ echo "Starting the installed program on a sample unit"
 # As the Start-menu entry starts it: in its own folder.
 (cd "$installed/bin" && exec "$wine" tesmara.exe 'C:\units\ichiji.lin') &
 program=$!
+session_pids+=("$program")
 window=
 find_window() { window=$(xdotool search --onlyvisible --name 'Tesmara.*ichiji' 2>/dev/null | head -n 1); [ -n "$window" ]; }
 wait_for 60 find_window || { fail "no main window with the unit's name in its caption"; exit 1; }
@@ -215,7 +138,6 @@ wait_for 30 same_as_shipped || fail "the unit saved by the Windows build differs
 xdotool windowfocus --sync "$window" key --delay 200 alt+f x
 exited() { ! kill -0 "$program" 2>/dev/null; }
 wait_for 30 exited || fail "the program did not close"
-program=
 
 echo "Uninstalling silently"
 # The uninstaller runs from a copy of itself in the temporary folder, and returns at once.

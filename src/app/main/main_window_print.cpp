@@ -1,4 +1,5 @@
 // Printing the plane: the print window, made on its first use.
+#include <QDir>
 #include <QLabel>
 
 #include "dialogs.h"
@@ -11,8 +12,8 @@
 void TfrmMain::mnuPrintClick() {
     if (frmPrint == nullptr) {
         frmPrint = new TfrmPrint(
-            *body_.imgCood, [this] { return Doc.FileName(); }, std::make_unique<SystemPrinter>(),
-            this);
+            *body_.imgCood, [this] { return QDir::toNativeSeparators(Doc.FileName()); },
+            std::make_unique<SystemPrinter>(), this);
         // The window has the printing topic; the menu item keeps the file commands' topic.
         SetHelpContext(frmPrint, 107);
         frmPrint->worksheetOfDrawing = [this] {
