@@ -22,9 +22,14 @@ sdk_unpacked_stamp() {
         "$(basename "$sdk_cache")" "$(sha256sum <"$sdk_cache" | cut -d' ' -f1)"
 }
 
-# Whether the SDK folder is there with a stamp that this checkout accepts.
+# Whether the SDK folder is there with a stamp that this checkout accepts: made by this
+# build-sdk.sh, or unpacked from a packed SDK of this name, unless another one is at hand.
 sdk_ready() {
     [ -d "$sdk_dir" ] && [ -f "$sdk_stamp" ] || return 1
-    [ "$(cat "$sdk_stamp")" = "$(sdk_built_stamp)" ] && return 0
-    [ -f "$sdk_cache" ] && [ "$(cat "$sdk_stamp")" = "$(sdk_unpacked_stamp)" ]
+    local stamp
+    stamp=$(cat "$sdk_stamp")
+    [ "$stamp" = "$(sdk_built_stamp)" ] && return 0
+    [ "$(head -n 2 "$sdk_stamp")" = "$(printf 'qt %s\nicu %s' "$qt_version" "$icu_version")" ] &&
+        [[ $stamp == *"unpacked from $(basename "$sdk_cache") "* ]] || return 1
+    [ ! -f "$sdk_cache" ] || [ "$stamp" = "$(sdk_unpacked_stamp)" ]
 }
