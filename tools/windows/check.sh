@@ -123,6 +123,7 @@ echo "Screenshot: $shots/installed-unit.png"
 
 # The plane settings are read at start-up, and the values missing from the registry are written.
 settings=$(reg_query 'HKCU\Software\Kelvane\Morin1')
+echo "Registry, HKCU\Software\Kelvane\Morin1:" $(awk '/REG_/ { printf "%s=%s ", $1, $3 }' <<<"$settings")
 for value in SizeX SizeY ScaleX ScaleY StartX StartY EndX EndY; do
     grep -q "^ *$value " <<<"$settings" || fail "the registry has no $value under Software\\Kelvane\\Morin1"
 done
