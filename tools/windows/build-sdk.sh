@@ -12,11 +12,16 @@ jobs=${TESMARA_JOBS:-2}
 toolchain=$here/tools/windows/mingw64-toolchain.cmake
 started=$(date +%s)
 
-# Runs a step with its output kept in a log, shown only when the step fails.
+# Runs a step with its output kept in a log; when it fails, its errors and its end are shown and
+# the work folder stays for a look.
 logged() {
     local log=$1
     shift
-    "$@" >"$log" 2>&1 || { tail -n 40 "$log" >&2; echo "build-sdk.sh: failed, see above" >&2; return 1; }
+    "$@" >"$log" 2>&1 && return 0
+    grep -E 'error|FAILED' "$log" | head -n 20 >&2 || true
+    tail -n 20 "$log" >&2
+    echo "build-sdk.sh: failed; the logs are in $work" >&2
+    return 1
 }
 
 # Qt's host tools (moc, rcc, uic) are Debian's own, so the sources must be those of the installed
@@ -52,10 +57,13 @@ if ! apt-cache showsrc qt6-base 2>/dev/null | grep -qx "Version: $qt_source"; th
     as_root apt-get update -qq
 fi
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/tesmara-sdk.XXXXXX")
+# One folder, so that a build run again after a failure finds its compiled objects in ccache.
+work=${TMPDIR:-/tmp}/tesmara-sdk-build
 stage=$sdk_dir.partial
-trap 'rm -rf "$work"' EXIT
-rm -rf "$stage"
+rm -rf "$work" "$stage"
+mkdir -p "$work"
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 mkdir -p "$(dirname "$sdk_dir")"
 cd "$work"
 echo "Fetching the sources of qt6-base $qt_source and icu $icu_source"
@@ -100,7 +108,7 @@ cd "$work"
 echo "Building Qt $qt_version for Windows"
 logged qt-configure.log cmake -S "$qt_src" -B qt-windows -G Ninja -Wno-dev \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX="$stage" \
+    -DCMAKE_INSTALL_PREFIX="$stage" "${launcher[@]}" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DQT_BUILD_TESTS=OFF -DQT_BUILD_EXAMPLES=OFF \
     -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_dbus=OFF -DFEATURE_sql=OFF \
@@ -119,4 +127,5 @@ find "$stage" \( -name '*.dll' -o -name '*.exe' \) -exec x86_64-w64-mingw32-stri
 rm -rf "$sdk_dir" "$sdk_stamp"
 mv "$stage" "$sdk_dir"
 sdk_built_stamp >"$sdk_stamp"
+rm -rf "$work"
 echo "The Windows SDK is in $sdk_dir ($(du -sh "$sdk_dir" | cut -f1)), made in $(($(date +%s) - started)) s"
