@@ -130,13 +130,24 @@ done
 ls -d "$WINEPREFIX"/drive_c/users/*/Documents/Tesmara/DATA >/dev/null 2>&1 ||
     fail "the sample units were not copied into the documents folder"
 
-# ﾌｧｲﾙ(&F) › 上書き保存(&S): a unit opened from its file is saved over it without a question.
-xdotool windowfocus --sync "$window" key --delay 200 alt+f s
+# A command of the ﾌｧｲﾙ(&F) menu by its underlined letter, once the menu is open.
+visible_windows() { xdotool search --onlyvisible --pid "$program" 2>/dev/null | wc -l; }
+file_menu() {
+    local before
+    before=$(visible_windows)
+    xdotool windowfocus --sync "$window" key alt+f
+    menu_open() { [ "$(visible_windows)" -gt "$before" ]; }
+    wait_for 10 menu_open || { fail "the file menu did not open"; return 0; }
+    xdotool key "$1"
+}
+
+# 上書き保存(&S): a unit opened from its file is saved over it without a question.
+file_menu s
 same_as_shipped() { cmp -s "$installed/share/tesmara/DATA/ichiji.lin" "$WINEPREFIX/drive_c/units/ichiji.lin"; }
 wait_for 30 same_as_shipped || fail "the unit saved by the Windows build differs from the Linux build's"
 
-# ﾌｧｲﾙ(&F) › 終了(&X): the drawing was saved, so the program closes without a question.
-xdotool windowfocus --sync "$window" key --delay 200 alt+f x
+# 終了(&X): the drawing was saved, so the program closes without a question.
+file_menu x
 exited() { ! kill -0 "$program" 2>/dev/null; }
 wait_for 30 exited || fail "the program did not close"
 
