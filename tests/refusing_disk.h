@@ -1,6 +1,7 @@
 // Disks that refuse a file's bytes, for the tests of every writer: the checked writer's steps
-// failing at one chosen step, in this process (the sanitizers see everything), and a real small
-// tmpfs filled to its last byte, where the tests run as root and may mount one.
+// failing at one chosen step, in this process (the sanitizers see everything), a real small
+// tmpfs filled to its last byte, where the tests run as root and may mount one, and a folder
+// without the right to write, as a school's share can be.
 #pragma once
 
 #include <QByteArray>
@@ -10,6 +11,7 @@
 
 #include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -85,8 +87,14 @@ class SmallDisk {
     QString path() const { return folder_.path(); }
     QString filePath(const QString& name) const { return folder_.filePath(name); }
 
-    // Takes every byte that is left, as `dd` does.
-    void Fill() {
+    // Takes every byte that is left, as `dd` does, but the spare bytes.
+    void Fill(int spare = 0) {
+        const QString spareFile = filePath(".spare");
+        if (spare > 0) {
+            QFile file(spareFile);
+            file.open(QIODevice::WriteOnly);
+            file.write(QByteArray(spare, 's'));
+        }
         const int fd = ::open(QFile::encodeName(filePath(".filler")).constData(),
                               O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
         for (const size_t chunk : {size_t(4096), size_t(1)}) {
@@ -95,6 +103,7 @@ class SmallDisk {
             }
         }
         ::close(fd);
+        QFile::remove(spareFile);
     }
     void Free() { QFile::remove(filePath(".filler")); }
 
@@ -108,4 +117,36 @@ class SmallDisk {
     QByteArray native_;
     bool mounted_ = false;
     std::string unavailable_;
+};
+
+// A folder that may not be written for the object's lifetime: mounted read-only over itself where
+// the tests run as root (who may write anywhere else), its write permissions taken otherwise.
+class ReadOnlyFolder {
+  public:
+    explicit ReadOnlyFolder(const QString& path) : native_(QFile::encodeName(path)) {
+        if (::geteuid() != 0) {
+            ::chmod(native_.constData(), 0555);
+            return;
+        }
+        bound_ = ::mount(native_.constData(), native_.constData(), nullptr, MS_BIND, nullptr) == 0;
+        readOnly_ = bound_ && ::mount(nullptr, native_.constData(), nullptr,
+                                      MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+    }
+    ~ReadOnlyFolder() {
+        if (bound_) {
+            ::umount2(native_.constData(), MNT_DETACH);
+        } else {
+            ::chmod(native_.constData(), 0755);
+        }
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+    // False when root could not mount it (in a container without the right to).
+    bool made() const { return ::geteuid() != 0 || readOnly_; }
+
+  private:
+    QByteArray native_;
+    bool bound_ = false;
+    bool readOnly_ = false;
 };
