@@ -40,10 +40,11 @@ void WriteSjis(const QString& path, const QString& text) {
 }
 
 // A unit of one question, the point (2, -3), on a plane of spacing 8.
-const QString UnitText = QStringLiteral(
-    "点をとる\r\n<<spec5\r\n-99\r\n-99\r\n-99\r\n-99\r\n8\r\n8\r\nTrue\r\n5\r\n5\r\nTrue\r\n"
-    "-----\r\n99\r\n99\r\n1\r\nTrue\r\n>>\r\n255,19\r\n(  2, "
-    "-3)\r\n2,-3\r\n5,99\r\n0,0\r\n0,0\r\n");
+const QString UnitText =
+    QStringList{"点をとる", "<<spec5",   "-99",  "-99",   "-99", "-99", "8", "8",    "True",
+                "5",        "5",         "True", "-----", "99",  "99",  "1", "True", ">>",
+                "255,19",   "(  2, -3)", "2,-3", "5,99",  "0,0", "0,0", ""}
+        .join(QStringLiteral("\r\n"));
 
 const QString Recovery = QStringLiteral(
     "保存していない図の控えを書けません。ディスクの空きを確かめて、図を保存してください");
@@ -86,8 +87,8 @@ struct Scene {
     }
 
     QString start;
-    bool fullDisk = false;      // the disk is a small one with no byte left
-    bool refusedOwnWay = true;  // false when the writer could not be refused here
+    bool fullDisk = false;  // the disk is a small one with no byte left
+    bool refused = true;    // false where the command's refusal cannot be arranged
     ScriptedDialogs dialogs;
     std::unique_ptr<TfrmMain> window = [] {
         auto w = std::make_unique<TfrmMain>(QSize(1024, 768));
@@ -223,7 +224,7 @@ const Writer Writers[] = {
          // folder refuses instead.
          std::optional<ReadOnlyFolder> readOnly;
          if (!s.fullDisk) {
-             s.refusedOwnWay = readOnly.emplace(QFileInfo(SettingsFile(s)).path()).made();
+             s.refused = readOnly.emplace(QFileInfo(SettingsFile(s)).path()).made();
          }
          SaveSettings(s, "20");
      },
@@ -272,7 +273,7 @@ TEST_P(RefusedWrites, EveryCommandKeepsTheOldFileAndSaysSo) {
                 }
             }
             // Skipped only where no read-only folder can be made.
-            if (scene.refusedOwnWay) {
+            if (scene.refused) {
                 EXPECT_EQ(scene.dialogs.messages.join(u'|').toStdString(),
                           writer.said(scene).toStdString());
                 EXPECT_EQ(ReadBytes(kept), before);
