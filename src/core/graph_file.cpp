@@ -3,9 +3,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cstdlib>
 
+#include "replace_file.h"
 #include "sjis_codec.h"
 
 namespace {
@@ -415,9 +415,7 @@ QString WriteGraphFile(const QString& fileName, const QString& unitTitle,
     if (!encoded.problem.isEmpty()) {
         return failed + u'\n' + encoded.problem;
     }
-    const QByteArray& bytes = encoded.bytes;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!ReplaceFile(fileName, encoded.bytes).ok) {
         return failed;
     }
     return QString();

@@ -7,6 +7,9 @@
 #include "fonts.h"
 
 OffscreenApplication::OffscreenApplication(int& argc, char** argv) {
+    if (QGuiApplication::instance() != nullptr) {
+        return;  // the exporter run inside a program that has one
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
