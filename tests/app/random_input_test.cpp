@@ -190,7 +190,7 @@ class RandomInputTest : public ::testing::TestWithParam<uint64_t> {
 };
 
 TEST_P(RandomInputTest, WorksEveryWindowWithoutAFault) {
-    const int events = EnvInt("TESMARA_RANDOM_EVENTS", 1000);
+    const int events = EnvInt("TESMARA_RANDOM_EVENTS", 2000);
     const int checkEvery = 200;
     const QString copy = sandboxRoot + QStringLiteral("/check/drawing.lin");
     QElapsedTimer clock;

@@ -29,6 +29,7 @@
 
 #include "clickable_label.h"
 #include "plane/plane_view.h"
+#include "practice/practice_window.h"
 #include "print/print_target.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -265,7 +266,8 @@ const RandomUser::Action RandomUser::Actions[] = {
     {"row", 10, &RandomUser::ClickListRow},   {"key", 14, &RandomUser::PressKey},
     {"type", 8, &RandomUser::TypeText},       {"menu", 8, &RandomUser::MenuCommand},
     {"switch", 2, &RandomUser::SwitchWindow}, {"close", 1, &RandomUser::CloseWindow},
-    {"wait", 1, &RandomUser::Wait},
+    {"wait", 1, &RandomUser::Wait},           {"answer", 60, &RandomUser::AnswerPractice},
+    {"enter", 6, &RandomUser::ConfirmDialog},
 };
 
 RandomUser::RandomUser(uint64_t seed, const QString& sandbox, const QString& startDir)
@@ -475,6 +477,40 @@ bool RandomUser::PlaneMouse(QWidget& window) {
     held_ = plane;
     heldButton_ = button;
     SendMouse(plane, QEvent::MouseButtonPress, button, button, modifiers, at);
+    return true;
+}
+
+bool RandomUser::AnswerPractice(QWidget& window) {
+    // A student who knows the answer clicks the question's points; random clicks alone would
+    // seldom finish a run and record it.
+    const QPointer<TfrmRenshu> practice = qobject_cast<TfrmRenshu*>(&window);
+    if (practice == nullptr || !Usable(practice->imgCood, window)) {
+        return false;
+    }
+    Log(QStringLiteral("answer the question on imgCood"));
+    for (int click = 0; click < 2 && practice != nullptr && practice->isVisible(); ++click) {
+        const PracticeSession& session = practice->Session;
+        if (session.Finished() || (click == 1 && session.AnswerState == 0)) {
+            break;
+        }
+        const TLineSpec& question = session.Current();
+        const LatticePoint p = session.AnswerState == 0 ? question.P1 : question.P2;
+        const QPoint at = practice->Geometry().LatticeToPixel(p);
+        Log(QStringLiteral("click left at ") + At(at) + QStringLiteral(" on imgCood"));
+        SendMouse(practice->imgCood, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, {}, at);
+        Click(practice->imgCood, Qt::LeftButton, {}, at, false);
+    }
+    return true;
+}
+
+bool RandomUser::ConfirmDialog(QWidget& window) {
+    // Enter in a window that is a dialog: its default button, as a user hurries on.
+    if (qobject_cast<QDialog*>(&window) == nullptr) {
+        return false;
+    }
+    QWidget* focus = window.focusWidget() != nullptr ? window.focusWidget() : &window;
+    Log(QStringLiteral("key Return on ") + NameOf(focus));
+    QTest::keyClick(focus, Qt::Key_Return);
     return true;
 }
 
@@ -691,9 +727,11 @@ int RandomUser::ShowModal(QDialog& window) {
     window.show();
     ++depth_;
     int refusals = 0;
+    // The user is done with a window now and then, and with every window at the end; a window
+    // with a plane (a practice, the units' preview) keeps the user longer.
+    const int leaving = window.findChild<PlaneView*>() != nullptr ? 1 : 3 + 2 * depth_;
     while (dialog != nullptr && dialog->isVisible()) {
-        // The user is done with a window now and then, and with every window at the end.
-        if (events_ < limit_ && !Chance(3 + 2 * depth_)) {
+        if (events_ < limit_ && !Chance(leaving)) {
             Step(*dialog);
             continue;
         }

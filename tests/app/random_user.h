@@ -65,6 +65,8 @@ class RandomUser final : public DialogService {
     bool WorkPopup();
     // The actions, each on the window in front; false when the window offers nothing for it.
     bool PlaneMouse(QWidget& window);
+    bool AnswerPractice(QWidget& window);
+    bool ConfirmDialog(QWidget& window);
     bool ClickControl(QWidget& window);
     bool ClickListRow(QWidget& window);
     bool PressKey(QWidget& window);
