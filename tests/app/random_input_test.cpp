@@ -12,8 +12,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
 #include <iostream>
 #include <memory>
+#include <thread>
 
 #include "fonts.h"
 #include "graph_file.h"
@@ -136,6 +140,35 @@ QString RoundTripProblem(const Drawing& doc, const QString& path) {
     return problems.join(u'\n');
 }
 
+// A walk that makes no event for two minutes is stuck (in an event loop of its own, or in an
+// endless loop): it is ended, and the random user reports its last events.
+class Watchdog {
+  public:
+    explicit Watchdog(const RandomUser& user)
+        : thread_([this, &user] {
+              int last = -1;
+              auto since = std::chrono::steady_clock::now();
+              while (!stop_) {
+                  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                  if (user.Events() != last) {
+                      last = user.Events();
+                      since = std::chrono::steady_clock::now();
+                  } else if (std::chrono::steady_clock::now() - since > std::chrono::minutes(2)) {
+                      std::fprintf(stderr, "\nNo event for two minutes: the walk is stuck.\n");
+                      std::abort();
+                  }
+              }
+          }) {}
+    ~Watchdog() {
+        stop_ = true;
+        thread_.join();
+    }
+
+  private:
+    std::atomic<bool> stop_ = false;
+    std::thread thread_;
+};
+
 class RandomInputTest : public ::testing::TestWithParam<uint64_t> {
   protected:
     void SetUp() override {
@@ -197,6 +230,7 @@ TEST_P(RandomInputTest, WorksEveryWindowWithoutAFault) {
     clock.start();
     RandomUser user(GetParam(), sandboxRoot, startDir);
     user.SetLimit(events);
+    const Watchdog watchdog(user);
     int runs = 0;
     StartProgram(user, runs);
     int nextCheck = checkEvery;
@@ -204,8 +238,10 @@ TEST_P(RandomInputTest, WorksEveryWindowWithoutAFault) {
     int mostGraphs = 0;
     while (user.Events() < events && !HasFailure()) {
         user.Step(*program);
-        if (!program->isVisible()) {
-            StartProgram(user, ++runs);  // the user ended the program and starts it again
+        // The user ended the program, or the power was cut and the program ended as it stood:
+        // it starts again on the same folders, and offers back its copy after a cut.
+        if (!program->isVisible() || user.PowerCut()) {
+            StartProgram(user, ++runs);
         }
         if (user.Events() >= nextCheck || user.Events() >= events) {
             nextCheck += checkEvery;

@@ -10,10 +10,12 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "dialogs.h"
 
@@ -32,8 +34,10 @@ class RandomUser final : public DialogService {
     void Step(QWidget& mainWindow);
     // How many events were made, also inside modal windows; no new ones are made past the limit,
     // and modal windows that open then are closed at once.
-    int Events() const { return events_; }
+    int Events() const { return events_; }  // also read by a watchdog thread
     void SetLimit(int events) { limit_ = events; }
+    // Now and then the power is cut: the program ends without closing, its copy left behind.
+    bool PowerCut();
     // A line of its own in the report, for what the user did not do (a restart, a check).
     void Note(const QString& line) { Log(line); }
     // The seed and the last events, one a line.
@@ -75,6 +79,7 @@ class RandomUser final : public DialogService {
     bool SwitchWindow(QWidget& window);
     bool CloseWindow(QWidget& window);
     bool Wait(QWidget& window);
+    bool ResizeWindow(QWidget& window);
     void Type(QWidget& target, const QString& text);
     bool Outside(const QString& path) const;
     // Writes the seed and the last events when the process dies (a signal, a sanitizer report).
@@ -84,7 +89,7 @@ class RandomUser final : public DialogService {
     uint64_t seed_;
     QString sandbox_;
     QString startDir_;
-    int events_ = 0;
+    std::atomic<int> events_ = 0;
     int limit_ = 0;
     int depth_ = 0;             // modal windows open
     QPointer<QWidget> beside_;  // the program's window the user works in when nothing is modal
@@ -93,4 +98,5 @@ class RandomUser final : public DialogService {
     std::array<std::string, KeptEvents> recent_;  // a ring, kept as bytes for a crash report
     int logged_ = 0;
     std::map<QString, int> counts_;
+    std::vector<int> weights_;  // this user's taste: the actions' weights, each 0.5 to 2 times
 };
