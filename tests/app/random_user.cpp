@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QBuffer>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -203,12 +204,19 @@ struct RandomUser::Action {
 };
 
 const RandomUser::Action RandomUser::Actions[] = {
-    {"plane", 34, &RandomUser::PlaneMouse},   {"click", 22, &RandomUser::ClickControl},
-    {"row", 10, &RandomUser::ClickListRow},   {"key", 14, &RandomUser::PressKey},
-    {"type", 8, &RandomUser::TypeText},       {"menu", 8, &RandomUser::MenuCommand},
-    {"switch", 2, &RandomUser::SwitchWindow}, {"close", 1, &RandomUser::CloseWindow},
-    {"wait", 1, &RandomUser::Wait},           {"answer", 60, &RandomUser::AnswerPractice},
-    {"enter", 6, &RandomUser::ConfirmDialog}, {"resize", 1, &RandomUser::ResizeWindow},
+    {"plane", 34, &RandomUser::PlaneMouse},
+    {"click", 22, &RandomUser::ClickControl},
+    {"row", 10, &RandomUser::ClickListRow},
+    {"key", 14, &RandomUser::PressKey},
+    {"type", 8, &RandomUser::TypeText},
+    {"menu", 8, &RandomUser::MenuCommand},
+    {"switch", 2, &RandomUser::SwitchWindow},
+    {"close", 1, &RandomUser::CloseWindow},
+    {"wait", 1, &RandomUser::Wait},
+    {"answer", 60, &RandomUser::AnswerPractice},
+    {"enter", 6, &RandomUser::ConfirmDialog},
+    {"resize", 1, &RandomUser::ResizeWindow},
+    {"clipboard", 3, &RandomUser::UseClipboard},
 };
 
 RandomUser::RandomUser(uint64_t seed, const QString& sandbox, const QString& startDir)
@@ -580,8 +588,8 @@ void RandomUser::Type(QWidget& target, const QString& text) {
     }
 }
 
-bool RandomUser::TypeText(QWidget& window) {
-    const QList<QWidget*> boxes = UsableOf<QWidget>(window, [](QWidget* w) {
+QList<QWidget*> RandomUser::TextBoxes(QWidget& window) {
+    return UsableOf<QWidget>(window, [](QWidget* w) {
         if (const auto* line = qobject_cast<QLineEdit*>(w)) {
             return !line->isReadOnly() && qobject_cast<QAbstractSpinBox*>(w->parent()) == nullptr;
         }
@@ -591,6 +599,10 @@ bool RandomUser::TypeText(QWidget& window) {
         const auto* memo = qobject_cast<QPlainTextEdit*>(w);
         return memo != nullptr && !memo->isReadOnly();
     });
+}
+
+bool RandomUser::TypeText(QWidget& window) {
+    const QList<QWidget*> boxes = TextBoxes(window);
     if (boxes.isEmpty()) {
         return false;
     }
@@ -607,6 +619,32 @@ bool RandomUser::TypeText(QWidget& window) {
     if (alive) {
         Type(*alive, text);
     }
+    return true;
+}
+
+bool RandomUser::UseClipboard(QWidget& window) {
+    // What another program put on the clipboard: a picture to paste on the plane, or a text,
+    // lines and all, that the user pastes into a box at once.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (Chance(30)) {
+        QImage picture(1 + Below(700), 1 + Below(500), QImage::Format_RGB32);
+        picture.fill(QColor::fromRgb(QRgb(rng_())));
+        Log(QStringLiteral("copy a picture of %1x%2 elsewhere")
+                .arg(picture.width())
+                .arg(picture.height()));
+        clipboard->setImage(picture);
+        return true;
+    }
+    const QList<QWidget*> boxes = TextBoxes(window);
+    if (boxes.isEmpty()) {
+        return false;
+    }
+    QWidget* box = boxes[Below(boxes.size())];
+    const QString text = Snippets[Below(Snippets.size())];
+    Log(QStringLiteral("paste ") + Shown(text) + QStringLiteral(" into ") + NameOf(box));
+    clipboard->setText(text);
+    box->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     return true;
 }
 

@@ -80,6 +80,8 @@ class RandomUser final : public DialogService {
     bool CloseWindow(QWidget& window);
     bool Wait(QWidget& window);
     bool ResizeWindow(QWidget& window);
+    bool UseClipboard(QWidget& window);
+    QList<QWidget*> TextBoxes(QWidget& window);
     void Type(QWidget& target, const QString& text);
     bool Outside(const QString& path) const;
     // Writes the seed and the last events when the process dies (a signal, a sanitizer report).
