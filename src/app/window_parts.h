@@ -19,6 +19,10 @@ QLabel* MakePlainLabel(QWidget* parent, const QString& text, QRect bounds);
 // the box whole: a scrolled read-out would cut off the sign of x.
 QLineEdit* MakeLatticeReadout(QWidget* parent, const char* name, const QString& text, QRect bounds);
 
+// The text of a one-line box as the box shows it: a control character (a line break pasted with
+// the text among them) is a space. Labels and unit titles are one line of a file each.
+QString OneLineText(const QLineEdit& box);
+
 // Puts a window at the top left of the free area of anchor's screen (a desktop panel at the top
 // or left never hides it). Called before the window is shown: a window manager places a window
 // where it stands when it is mapped, and a dialog not yet moved is centred over its parent.
