@@ -1,7 +1,8 @@
 // The program worked by a random user for thousands of events over every window: no crash, no
 // sanitizer report, and whatever the drawing became, the program's own writer saves it and its
-// reader reads it back as it is. The process runs in a sandbox: its home, configuration, data and
-// start folders are temporary, dialogs are answered and printing goes to a stand-in.
+// reader reads it back as it is; the records and the catalogue it wrote read back too. The process
+// runs in a sandbox: its home, configuration, data and start folders are temporary, dialogs are
+// answered and printing goes to a stand-in.
 //
 // TESMARA_RANDOM_EVENTS=n and TESMARA_RANDOM_SEED=s run one long walk; TESMARA_RANDOM_TRACE=1
 // prints every event as it is made.
@@ -21,7 +22,9 @@
 
 #include "fonts.h"
 #include "graph_file.h"
+#include "ini_file.h"
 #include "main/main_window.h"
+#include "practice_run.h"
 #include "random_user.h"
 #include "sjis_codec.h"
 
@@ -140,6 +143,26 @@ QString RoundTripProblem(const Drawing& doc, const QString& path) {
     return problems.join(u'\n');
 }
 
+// The records file and the catalogue as the program wrote them: empty when they read whole and
+// every recorded run reads as a run, otherwise what did not.
+QString FilesProblem(const QString& startDir) {
+    const PracticeRecords records = PracticeRecords::Read(startDir + QStringLiteral("Record.ini"));
+    if (!records.error().isEmpty()) {
+        return QStringLiteral("Record.ini cannot be read back: ") + records.error();
+    }
+    for (const QString& title : records.Titles()) {
+        if (const int bad = ReadUnitRuns(records, title).badNumber; bad != 0) {
+            return QStringLiteral("run %1 of %2 does not read back").arg(bad).arg(title);
+        }
+    }
+    IniFile catalogue(startDir + QStringLiteral("Index.ini"));
+    catalogue.ReadSectionLines(QStringLiteral("index"));
+    if (!catalogue.lastError().isEmpty()) {
+        return QStringLiteral("Index.ini cannot be read back: ") + catalogue.lastError();
+    }
+    return QString();
+}
+
 // A walk that makes no event for two minutes is stuck (in an event loop of its own, or in an
 // endless loop): it is ended, and the random user reports its last events.
 class Watchdog {
@@ -187,7 +210,7 @@ class RandomInputTest : public ::testing::TestWithParam<uint64_t> {
             ASSERT_TRUE(QFile::copy(samples.filePath(file), to));
         }
         // Files a user may come across: bytes that are not Shift-JIS, nothing, the old
-        // four-line form, and sizes the reader cuts to 384.
+        // four-line form, a title no window lets one type, and sizes the reader cuts to 384.
         QFile bad(startDir + QStringLiteral("DATA/bad.lin"));
         ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
         bad.write("\x81\r\n255,16\r\n");
@@ -196,6 +219,8 @@ class RandomInputTest : public ::testing::TestWithParam<uint64_t> {
         WriteLines(
             startDir + QStringLiteral("DATA/old.lin"),
             {"古い形式", "255,16", "y=x", "0,0", "1,1", "16711680,19", "(  2,  3)", "2,3", "5,99"});
+        WriteLines(startDir + QStringLiteral("DATA/odd.lin"),
+                   {"[記録]=1; ,x", "255,16", "y=x", "0,0", "1,1", "255,16", "y=2x", "0,0", "1,2"});
         WriteLines(startDir + QStringLiteral("DATA/wide.lin"),
                    {"広い平面", "<<spec5", "400",    "-400", "-99",   "-99", "16",  "16",
                     "True",     "5",       "5",      "True", "-----", "99",  "99",  "1",
@@ -245,10 +270,14 @@ TEST_P(RandomInputTest, WorksEveryWindowWithoutAFault) {
         }
         if (user.Events() >= nextCheck || user.Events() >= events) {
             nextCheck += checkEvery;
-            const QString problem = RoundTripProblem(program->Doc, copy);
-            ASSERT_TRUE(problem.isEmpty()) << "The drawing " << problem.toStdString() << "\n"
+            QStringList problems{RoundTripProblem(program->Doc, copy), FilesProblem(startDir)};
+            if (!problems[0].isEmpty()) {
+                problems[0].prepend(QStringLiteral("The drawing "));
+            }
+            const QString problem = problems.join(QString()).trimmed();
+            ASSERT_TRUE(problem.isEmpty()) << problem.toStdString() << "\n"
                                            << user.Report().toStdString();
-            user.Note(QStringLiteral("the drawing was saved and read back"));
+            user.Note(QStringLiteral("the drawing, the records and the catalogue read back"));
             checked += program->Doc.Table().LineCount > 0 ? 1 : 0;
             mostGraphs = std::max(mostGraphs, program->Doc.Table().LineCount);
         }
