@@ -26,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 
@@ -685,6 +686,9 @@ bool RandomUser::SwitchWindow(QWidget&) {
     if (windows.size() < 2) {
         return false;
     }
+    // The application keeps its windows in no fixed order; the same seed must choose the same.
+    std::sort(windows.begin(), windows.end(),
+              [](const QWidget* a, const QWidget* b) { return NameOf(a) < NameOf(b); });
     beside_ = windows[Below(windows.size())];
     Log(QStringLiteral("switch to ") + NameOf(beside_));
     QApplication::setActiveWindow(beside_);
