@@ -79,6 +79,8 @@ QString ButtonName(Qt::MouseButton button) {
                                        : QStringLiteral("middle");
 }
 
+// The mouse's events are sent to the widget as QTest sends its presses; QTest's own moves without
+// a button would move the cursor and run the event loop instead.
 void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
                Qt::KeyboardModifiers modifiers, QPoint at) {
     QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), button, buttons,
