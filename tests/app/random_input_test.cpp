@@ -22,6 +22,7 @@
 
 #include "fonts.h"
 #include "graph_file.h"
+#include "graph_model.h"
 #include "ini_file.h"
 #include "main/main_window.h"
 #include "practice_run.h"
@@ -50,24 +51,6 @@ void WriteLines(const QString& path, const QStringList& lines) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(EncodeCp932(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).bytes);
-}
-
-QString GraphText(const TLineSpec& g) {
-    return QStringLiteral("%1/%2/%3/%4/%5 (%6,%7)(%8,%9)(%10,%11)(%12,%13) %14")
-        .arg(g.Kind)
-        .arg(g.Width)
-        .arg(g.EndKind)
-        .arg(g.Attr)
-        .arg(g.Color)
-        .arg(g.P1.X)
-        .arg(g.P1.Y)
-        .arg(g.P2.X)
-        .arg(g.P2.Y)
-        .arg(g.D1.X)
-        .arg(g.D1.Y)
-        .arg(g.D2.X)
-        .arg(g.D2.Y)
-        .arg(g.Text);
 }
 
 QString PlaneText(const PlaneSettings& s) {
@@ -100,11 +83,16 @@ QString RoundTripProblem(const Drawing& doc, const QString& path) {
         return QStringLiteral("cannot be read back: ") + back.error;
     }
     QStringList problems;
-    for (int i = 0; i < std::max<int>(table.LineCount, int(back.graphs.size())); ++i) {
-        const QString was = i < table.LineCount ? GraphText(table.LineTable[i]) : QString();
-        const QString is = i < int(back.graphs.size()) ? GraphText(back.graphs[i]) : QString();
-        if (was != is) {
-            problems.append(QStringLiteral("graph %1 was %2, read %3").arg(i).arg(was, is));
+    const std::vector<TLineSpec> graphs(table.LineTable.begin(),
+                                        table.LineTable.begin() + table.LineCount);
+    for (size_t i = 0; i < std::max(graphs.size(), back.graphs.size()); ++i) {
+        const auto text = [i](const std::vector<TLineSpec>& g) {
+            return i < g.size() ? GraphTextLines(g[i]).join(u'|') : QString();
+        };
+        if (i >= graphs.size() || i >= back.graphs.size() || !(graphs[i] == back.graphs[i])) {
+            problems.append(QStringLiteral("graph %1 was %2, read %3")
+                                .arg(i)
+                                .arg(text(graphs), text(back.graphs)));
         }
     }
     memo[0] = doc.Title();
