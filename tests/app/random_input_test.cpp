@@ -213,6 +213,15 @@ class RandomInputTest : public ::testing::TestWithParam<uint64_t> {
                    {"広い平面", "<<spec5", "400",    "-400", "-99",   "-99", "16",  "16",
                     "True",     "5",       "5",      "True", "-----", "99",  "99",  "1",
                     "True",     ">>",      "255,16", "y=2x", "0,0",   "1,2", "0,0", "0,0"});
+        // A unit as full as a drawing can be: the 101st graph is refused.
+        GraphTable full;
+        full.Memo = QStringList{QStringLiteral("百本の直線")};
+        for (int i = 0; i < MaxGraphs; ++i) {
+            AppendGraphLines(full, NewLineSpec({}, full, {i % 10 - 5, i / 10 - 5}, {i % 7, 3}));
+        }
+        ASSERT_EQ(WriteGraphFile(startDir + QStringLiteral("DATA/full.lin"), full.Memo[0], {}, true,
+                                 full.Memo),
+                  QString());
         QDir::setCurrent(startDir);
     }
     void TearDown() override { program.reset(); }
