@@ -1,4 +1,5 @@
-// Controls placed at fixed places, as the program's fixed-layout windows make them.
+// Controls placed at fixed places, as the program's fixed-layout windows make them, and what a
+// one-line box holds as it shows it.
 #pragma once
 
 #include <QRect>
