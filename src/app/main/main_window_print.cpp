@@ -11,8 +11,7 @@
 void TfrmMain::mnuPrintClick() {
     if (frmPrint == nullptr) {
         frmPrint = new TfrmPrint(
-            *body_.imgCood, [this] { return Doc.FileName(); }, std::make_unique<SystemPrinter>(),
-            this);
+            *body_.imgCood, [this] { return Doc.FileName(); }, MakePrinter(), this);
         // The window has the printing topic; the menu item keeps the file commands' topic.
         SetHelpContext(frmPrint, 107);
         frmPrint->worksheetOfDrawing = [this] {
