@@ -2,8 +2,10 @@
 // 10 questions, about 0.4 MB) and of a school's shared records after some years (100,000 runs,
 // about 4.3 MB). Opening the records window, from its construction until the list of units with
 // their runs is filled, should take at most 50 ms for the year and 100 ms for the years; appending
-// one run (read the whole file, insert one line, replace the file) at most 20 ms and 30 ms on a
-// local disk.
+// one run (take the file's lock, read the whole file, insert one line, replace the file with its
+// sync to disk, let the lock go) at most 20 ms and 30 ms on a local disk. A class finishing at
+// once: 8 programs, each a process of its own, appending 100 runs each to one file; all 800
+// must be kept.
 //
 //   records_bench --benchmark_filter=/100000   the shared records only
 #include <benchmark/benchmark.h>
@@ -12,7 +14,12 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+#include <cstring>
+#include <memory>
+#include <vector>
 
 #include "bench_application.h"
 #include "practice/records_window.h"
@@ -104,4 +111,81 @@ void BM_AppendOneRun(benchmark::State& state) {
 }
 BENCHMARK(BM_AppendOneRun)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// One program of the class: waits for the file go, appends its runs through the practice's
+// recorder, as fast as it can, and prints how many it could not write.
+int AppendAsOneProgram(const QString& records, const QString& program, int runs,
+                       const QString& go) {
+    while (!QFile::exists(go)) {
+        QThread::msleep(1);
+    }
+    RunRecorder recorder(records);
+    int notWritten = 0;
+    for (int run = 1; run <= runs; ++run) {
+        const RunRecorder::Result result =
+            recorder.Record(Title(0), QStringLiteral("p%1 r%2").arg(program).arg(run));
+        notWritten += result.outcome == RunRecorder::Outcome::Failed ||
+                      result.outcome == RunRecorder::Outcome::Denied;
+    }
+    if (recorder.HasKept() && recorder.WriteKept().outcome != RunRecorder::Outcome::Written) {
+        ++notWritten;
+    }
+    std::printf("%d\n", notWritten);
+    return 0;
+}
+
+void BM_ClassAppendsAtOnce(benchmark::State& state) {
+    const int programs = int(state.range(0));
+    const int runs = int(state.range(1));
+    const QString self = QCoreApplication::applicationFilePath();
+    int kept = 0;
+    int notWritten = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir dir;
+        const QString records = dir.filePath(QStringLiteral("Record.ini"));
+        const QString go = dir.filePath(QStringLiteral("go"));
+        std::vector<std::unique_ptr<QProcess>> children;
+        for (int p = 0; p < programs; ++p) {
+            children.push_back(std::make_unique<QProcess>());
+            children.back()->start(self, {"--append-as-one-program", records, QString::number(p),
+                                          QString::number(runs), go});
+            children.back()->waitForStarted();
+        }
+        QThread::msleep(200);  // every program is waiting for the start
+        state.ResumeTiming();
+        QFile(go).open(QIODevice::WriteOnly);
+        notWritten = 0;
+        for (auto& child : children) {
+            child->waitForFinished(-1);
+            notWritten += child->readAllStandardOutput().trimmed().toInt();
+        }
+        state.PauseTiming();
+        kept = int(PracticeRecords::Read(records).Runs(Title(0)).size());
+        state.ResumeTiming();
+    }
+    state.counters["kept"] = kept;
+    state.counters["notWritten"] = notWritten;
+    if (kept != programs * runs) {
+        state.SkipWithError("runs were lost");
+    }
+}
+BENCHMARK(BM_ClassAppendsAtOnce)
+    ->Args({8, 100})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
+
 }  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 6 && std::strcmp(argv[1], "--append-as-one-program") == 0) {
+        return AppendAsOneProgram(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                                  std::atoi(argv[4]), QString::fromLocal8Bit(argv[5]));
+    }
+    QCoreApplication* app = &BenchApplication();
+    Q_UNUSED(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -58,3 +58,14 @@ void MoveToFreeTopLeft(QWidget& window, const QWidget& anchor) {
         window.move(desktop->availableGeometry().topLeft());
     }
 }
+
+QString OneLineText(const QLineEdit& box) {
+    QString text = box.text();
+    for (QChar& c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator) {
+            c = u' ';
+        }
+    }
+    return text;
+}

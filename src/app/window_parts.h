@@ -1,4 +1,5 @@
-// Controls placed at fixed places, as the program's fixed-layout windows make them.
+// Controls placed at fixed places, as the program's fixed-layout windows make them, and what a
+// one-line box holds as it shows it.
 #pragma once
 
 #include <QRect>
@@ -18,6 +19,10 @@ QLabel* MakePlainLabel(QWidget* parent, const QString& text, QRect bounds);
 // narrowed until the widest text a plane can show, a sign and three digits on each side, fits
 // the box whole: a scrolled read-out would cut off the sign of x.
 QLineEdit* MakeLatticeReadout(QWidget* parent, const char* name, const QString& text, QRect bounds);
+
+// The text of a one-line box as the box shows it: a control character (a line break pasted with
+// the text among them) is a space. Labels and unit titles are one line of a file each.
+QString OneLineText(const QLineEdit& box);
 
 // Puts a window at the top left of the free area of anchor's screen (a desktop panel at the top
 // or left never hides it). Called before the window is shown: a window manager places a window

@@ -3,9 +3,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cstdlib>
 
+#include "replace_file.h"
 #include "sjis_codec.h"
 
 namespace {
@@ -308,14 +308,14 @@ GraphFileContent ParseGraphFile(const QByteArray& bytes, const QString& fileName
     const int count = int(graphs.size());
 
     if (linesPerGraph == 4) {
-        // Older files are kept in the six-line form from now on, so a save writes format 5.
+        // Older files are kept in the six-line form from now on, so a save writes format 5. The
+        // two new lines hold what the graphs were given, P1 and P2, for every kind: the memo must
+        // read as the graphs do, or a save would change them (a label would lose its font size).
         QStringList rebuilt{lines[0]};
         for (int k = 0; k < count; ++k) {
             rebuilt.append(lines.mid(format.firstBodyLine + 4 * k, 4));
-            const TLineSpec& g = graphs[k];
-            const bool hasDomain = g.Kind == KindSegment || g.Kind == KindRay;
-            rebuilt.append(hasDomain ? PairText(g.P1) : QStringLiteral("0,0"));
-            rebuilt.append(hasDomain ? PairText(g.P2) : QStringLiteral("0,0"));
+            rebuilt.append(PairText(graphs[k].D1));
+            rebuilt.append(PairText(graphs[k].D2));
         }
         memo = rebuilt;
     }
@@ -415,9 +415,7 @@ QString WriteGraphFile(const QString& fileName, const QString& unitTitle,
     if (!encoded.problem.isEmpty()) {
         return failed + u'\n' + encoded.problem;
     }
-    const QByteArray& bytes = encoded.bytes;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!ReplaceFile(fileName, encoded.bytes).ok) {
         return failed;
     }
     return QString();

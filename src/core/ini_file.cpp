@@ -3,9 +3,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
+#include "replace_file.h"
 #include "sjis_codec.h"
 
 namespace {
@@ -95,10 +95,12 @@ IniDocument::Section* IniDocument::FindSection(const QString& name) {
     return const_cast<Section*>(std::as_const(*this).FindSection(name));
 }
 
-IniFile::IniFile(QString path) : path_(std::move(path)) {}
+IniFile::IniFile(QString path, std::chrono::milliseconds lockWait)
+    : path_(std::move(path)), lockWait_(lockWait) {}
 
 bool IniFile::ReadText(QString* text, bool partial, QByteArray* raw) {
     lastError_.clear();
+    problem_ = IniWriteProblem::None;
     text->clear();
     QFile file(path_);
     if (!file.exists()) {
@@ -158,6 +160,7 @@ bool IniFile::Load(IniDocument* doc) {
     *doc = IniDocument();
     QString text;
     if (!ReadText(&text, false)) {
+        problem_ = IniWriteProblem::Failed;
         return false;
     }
     *doc = IniDocument::Parse(text);
@@ -175,22 +178,42 @@ bool IniFile::Save(const IniDocument& doc) {
     if (!encoded.ok()) {
         lastError_ =
             path_ + QStringLiteral("の保存に失敗しました\n") + CannotEncodeMessage(encoded.badChar);
+        problem_ = IniWriteProblem::Failed;
         return false;
     }
     return Replace({encoded.bytes});
 }
 
 bool IniFile::Replace(std::initializer_list<QByteArrayView> parts) {
-    QSaveFile file(path_);
-    bool written = file.open(QIODevice::WriteOnly);
-    for (const QByteArrayView part : parts) {
-        written = written && file.write(part.data(), part.size()) == part.size();
-    }
-    if (!written || !file.commit()) {
+    const ReplaceResult result = ReplaceFile(path_, parts);
+    if (!result.ok) {
         lastError_ = path_ + QStringLiteral("の保存に失敗しました");
+        problem_ = result.denied ? IniWriteProblem::Denied : IniWriteProblem::Failed;
         return false;
     }
     return true;
+}
+
+bool IniFile::Holds(const FileLock& lock) {
+    lastError_.clear();
+    switch (lock.status()) {
+        case FileLock::Status::Locked:
+            problem_ = IniWriteProblem::None;
+            return true;
+        case FileLock::Status::Busy:
+            lastError_ = path_ + QStringLiteral(
+                                     "はほかのプログラムが書き込み中のため、書き込めませんでした");
+            problem_ = IniWriteProblem::Busy;
+            return false;
+        case FileLock::Status::Denied:
+            problem_ = IniWriteProblem::Denied;
+            break;
+        case FileLock::Status::Failed:
+            problem_ = IniWriteProblem::Failed;
+            break;
+    }
+    lastError_ = path_ + QStringLiteral("の保存に失敗しました");
+    return false;
 }
 
 QStringList IniFile::ReadSectionLines(const QString& section) {
@@ -223,6 +246,10 @@ int IniFile::CountKeys(const QString& section) {
 }
 
 bool IniFile::WriteString(const QString& section, const QString& key, const QString& value) {
+    const FileLock lock(path_, lockWait_);
+    if (!Holds(lock)) {
+        return false;
+    }
     IniDocument doc;
     if (!Load(&doc)) {
         return false;  // never replace a file that could not be read: its records would be lost
@@ -247,6 +274,10 @@ bool IniFile::WriteString(const QString& section, const QString& key, const QStr
 }
 
 bool IniFile::ReplaceSection(const QString& section, const QStringList& lines) {
+    const FileLock lock(path_, lockWait_);
+    if (!Holds(lock)) {
+        return false;
+    }
     IniDocument doc;
     if (!Load(&doc)) {
         return false;
@@ -261,6 +292,10 @@ bool IniFile::ReplaceSection(const QString& section, const QStringList& lines) {
 }
 
 bool IniFile::EraseSection(const QString& section) {
+    const FileLock lock(path_, lockWait_);
+    if (!Holds(lock)) {
+        return false;
+    }
     IniDocument doc;
     if (!Load(&doc)) {
         return false;
@@ -276,6 +311,10 @@ bool IniFile::EraseSection(const QString& section) {
 }
 
 bool IniFile::Edit(const std::function<bool(IniDocument&)>& change) {
+    const FileLock lock(path_, lockWait_);
+    if (!Holds(lock)) {
+        return false;
+    }
     IniDocument doc;
     if (!Load(&doc)) {
         return false;
@@ -285,9 +324,14 @@ bool IniFile::Edit(const std::function<bool(IniDocument&)>& change) {
 
 bool IniFile::AppendToSection(const QString& section,
                               const std::function<QString(const QStringList&)>& makeLine) {
+    const FileLock lock(path_, lockWait_);
+    if (!Holds(lock)) {
+        return false;
+    }
     QString text;
     QByteArray bytes;
     if (!ReadText(&text, false, &bytes)) {
+        problem_ = IniWriteProblem::Failed;
         return false;
     }
     // The text and its bytes are walked line for line; only the section's lines are copied.
@@ -327,6 +371,7 @@ bool IniFile::AppendToSection(const QString& section,
     if (!encoded.ok()) {
         lastError_ =
             path_ + QStringLiteral("の保存に失敗しました\n") + CannotEncodeMessage(encoded.badChar);
+        problem_ = IniWriteProblem::Failed;
         return false;
     }
     // Written in three pieces, so that the file's bytes are not copied first.

@@ -1,15 +1,19 @@
 // Ini files ("Index.ini", "Record.ini") as the Windows profile functions treat them: CP932 text,
 // CR LF lines, "[section]" headers and "key=value" lines, section and key names compared without
 // regard to case. Every read looks at the file as it is now; every write replaces the whole file
-// atomically, so a failed or interrupted write leaves the old file whole.
+// atomically, so a failed or interrupted write leaves the old file whole. Several programs may
+// share one file: each change reads, changes and replaces it under the file's lock.
 #pragma once
 
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <functional>
 #include <initializer_list>
 #include <vector>
+
+#include "file_lock.h"
 
 // The largest ini file read. A school's shared "Record.ini" grows by some 50 bytes a run for
 // years; 64 MiB holds over a million runs, while a huge file that is no ini file is still not
@@ -38,14 +42,24 @@ QString IniLineKey(const QString& line);
 // The value of a "key=value" line (after the first "=", trimmed); empty without "=".
 QString IniLineValue(const QString& line);
 
+// Why the last change of an ini file was not written.
+enum class IniWriteProblem {
+    None,
+    Busy,    // another program held the file's lock for the whole wait; nothing was read
+    Denied,  // the file or its folder may not be written
+    Failed,  // the file did not read whole, a text cannot be written, or the write failed
+};
+
 class IniFile {
   public:
-    explicit IniFile(QString path);
+    // A change waits up to lockWait for another program's change of the file to end.
+    explicit IniFile(QString path, std::chrono::milliseconds lockWait = FileLock::DefaultWait);
 
     const QString& path() const { return path_; }
 
     // Empty when the last operation succeeded; otherwise a message for the user.
     const QString& lastError() const { return lastError_; }
+    IniWriteProblem lastProblem() const { return problem_; }
 
     // The "key=value" lines of a section; empty when the file or the section is missing.
     QStringList ReadSectionLines(const QString& section);
@@ -85,7 +99,11 @@ class IniFile {
     bool Save(const IniDocument& doc);
     // The file's new bytes are the parts one after the other.
     bool Replace(std::initializer_list<QByteArrayView> parts);
+    // Whether the change may go on under lock; otherwise says why not.
+    bool Holds(const FileLock& lock);
 
     QString path_;
+    std::chrono::milliseconds lockWait_;
     QString lastError_;
+    IniWriteProblem problem_ = IniWriteProblem::None;
 };

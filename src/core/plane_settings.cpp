@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "plane_geometry.h"
+#include "settings_write.h"
 
 namespace {
 
@@ -144,4 +145,14 @@ void SavePlaneSettings(QSettings& registry, const PlaneSettings& s) {
     for (const auto& [name, value] : PlaneRegistryValues(s)) {
         registry.setValue(name, value);
     }
+}
+
+QString StorePlaneSettings(QSettings& registry, const PlaneSettings& s) {
+    if (WriteSettingsKept(registry, PlaneRegistryValues(s))) {
+        return {};
+    }
+    // A file is named, as for every file the program cannot write; the registry has no name a
+    // user would know.
+    return (SettingsKeptInAFile(registry) ? registry.fileName() + u'に' : QString()) +
+           QStringLiteral("座標面の設定を保存できませんでした");
 }

@@ -52,19 +52,25 @@ bool HasLineBreak(const QString& text) {
     return text.contains(u'\r') || text.contains(u'\n');
 }
 
-}  // namespace
+// The message for the user is empty when the run was written.
+struct AppendedRun {
+    IniWriteProblem problem = IniWriteProblem::None;
+    QString message;
+};
 
-QString AppendRecord(const QString& recordsPath, const QString& unitTitle, const QString& value) {
+AppendedRun AppendRun(const QString& recordsPath, const QString& unitTitle, const QString& value,
+                      std::chrono::milliseconds lockWait) {
     const QString section = unitTitle.trimmed();
     // A bracket would end the section's header early and file the run under another name.
     if (section.contains(u'[') || section.contains(u']')) {
-        return recordsPath +
-               QStringLiteral("に記録を書き込めません\n単元名に「[」や「]」は使えません");
+        return {IniWriteProblem::Failed,
+                recordsPath +
+                    QStringLiteral("に記録を書き込めません\n単元名に「[」や「]」は使えません")};
     }
     if (HasLineBreak(section) || HasLineBreak(value)) {
-        return recordsPath + QStringLiteral("に記録を書き込めません");
+        return {IniWriteProblem::Failed, recordsPath + QStringLiteral("に記録を書き込めません")};
     }
-    IniFile ini(recordsPath);
+    IniFile ini(recordsPath, lockWait);
     bool full = false;
     const bool written = ini.AppendToSection(section, [&](const QStringList& lines) -> QString {
         const int next = LargestRunNumber(lines) + 1;
@@ -75,11 +81,49 @@ QString AppendRecord(const QString& recordsPath, const QString& unitTitle, const
         return QString::number(next) + u'=' + value;
     });
     if (!written) {
-        return ini.lastError() + QStringLiteral("\n今回の記録は書き込めませんでした");
+        return {ini.lastProblem(),
+                ini.lastError() + QStringLiteral("\n今回の記録は書き込めませんでした")};
     }
     if (full) {
-        return recordsPath + QStringLiteral("には「") + section +
-               QStringLiteral("」の記録をこれ以上書き込めません");
+        return {IniWriteProblem::Failed, recordsPath + QStringLiteral("には「") + section +
+                                             QStringLiteral("」の記録をこれ以上書き込めません")};
+    }
+    return {};
+}
+
+}  // namespace
+
+QString AppendRecord(const QString& recordsPath, const QString& unitTitle, const QString& value,
+                     std::chrono::milliseconds lockWait) {
+    return AppendRun(recordsPath, unitTitle, value, lockWait).message;
+}
+
+RunRecorder::RunRecorder(QString recordsPath, std::chrono::milliseconds lockWait)
+    : path_(std::move(recordsPath)), lockWait_(lockWait) {}
+
+RunRecorder::Result RunRecorder::Record(const QString& unitTitle, const QString& value) {
+    kept_.push_back({unitTitle, value});
+    return WriteKept();
+}
+
+RunRecorder::Result RunRecorder::WriteKept() {
+    while (!kept_.empty()) {
+        const AppendedRun appended =
+            AppendRun(path_, kept_.front().unitTitle, kept_.front().value, lockWait_);
+        switch (appended.problem) {
+            case IniWriteProblem::None:
+                kept_.pop_front();
+                break;
+            case IniWriteProblem::Busy:
+                return {Outcome::Kept, {}};
+            case IniWriteProblem::Denied:
+                kept_.clear();
+                return {Outcome::Denied,
+                        path_ + QStringLiteral("に書き込む権限がないため、練習の記録を残せません")};
+            case IniWriteProblem::Failed:
+                kept_.pop_front();
+                return {Outcome::Failed, appended.message};
+        }
     }
     return {};
 }

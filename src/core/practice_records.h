@@ -6,8 +6,12 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <chrono>
+#include <deque>
 #include <utility>
 #include <vector>
+
+#include "file_lock.h"
 
 // Run numbers above this are not runs: a damaged file with a huge number must not make the
 // records window list millions of missing runs.
@@ -15,9 +19,46 @@ constexpr int MaxRunNumber = 99999;
 
 // Appends one run of the unit under the number after the largest one in its section, so that a
 // gap in the numbers never overwrites an earlier run. The file is read whole first and replaced
-// in one step with every other byte kept; a file that does not read whole is left as it is. The
+// in one step with every other byte kept, all under the file's lock, so that programs sharing the
+// file never lose each other's runs; a file that does not read whole is left as it is. The
 // message for the user, or empty when the run was written.
-QString AppendRecord(const QString& recordsPath, const QString& unitTitle, const QString& value);
+QString AppendRecord(const QString& recordsPath, const QString& unitTitle, const QString& value,
+                     std::chrono::milliseconds lockWait = FileLock::DefaultWait);
+
+// The runs of a practice on their way into the records file. A run that finds the file locked by
+// other programs for the whole wait is kept here and written before the next run, or when the
+// practice ends, so that the runs keep their order.
+class RunRecorder {
+  public:
+    enum class Outcome {
+        Written,  // every run so far is in the file
+        Kept,     // the file stayed locked: the runs not written wait here
+        Denied,   // the file may not be written: the runs are dropped
+        Failed,   // a run could not be written and is dropped; the message says why
+    };
+    struct Result {
+        Outcome outcome = Outcome::Written;
+        QString message;  // for Denied and Failed
+    };
+
+    explicit RunRecorder(QString recordsPath = {},
+                         std::chrono::milliseconds lockWait = FileLock::DefaultWait);
+
+    // Adds the run after the kept ones and writes them in order.
+    Result Record(const QString& unitTitle, const QString& value);
+    Result WriteKept();
+    bool HasKept() const { return !kept_.empty(); }
+    void DropKept() { kept_.clear(); }
+
+  private:
+    struct Run {
+        QString unitTitle;
+        QString value;
+    };
+    QString path_;
+    std::chrono::milliseconds lockWait_;
+    std::deque<Run> kept_;
+};
 
 // Erases the sections of these units in one replacement of the file, under the same rules as
 // AppendRecord. The message for the user, or empty when it succeeded.

@@ -4,12 +4,12 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QThreadPool>
 #include <QUrl>
 
 #include "drawing.h"
 #include "graph_file.h"
+#include "replace_file.h"
 
 namespace {
 
@@ -112,11 +112,9 @@ void RecoveryStore::Write(const QByteArray& bytes) {
         return;
     }
     writer_->start([this, path = CopyPath(), bytes] {
-        // QSaveFile flushes the new copy to disk before it renames it over the old one, so a
-        // power cut leaves the old copy or the new one, never half of one.
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-            !file.commit()) {
+        // The new copy is on the disk before it takes the old one's place, so a power cut or a
+        // full disk leaves the old copy or the new one, never half of one.
+        if (!ReplaceFile(path, bytes).ok) {
             writeFailed_ = true;
         }
     });

@@ -23,6 +23,11 @@ struct ExportRequest {
 ExportRequest ParseExportArgs(const QStringList& args);
 QString ExportUsage();
 
+// The whole exporter on its arguments (those after the program's name); argc and argv go to the
+// application object. Returns the exit status: 0 when everything was written, 1 when a file could
+// not be read or written, 2 for bad usage.
+int RunExporter(int argc, char** argv, const QStringList& args);
+
 // Draws the file's plane into a PNG or a PDF page; returns the process exit status.
 int RunImageExport(int argc, char** argv, const ExportRequest& request,
                    const GraphFileContent& content);

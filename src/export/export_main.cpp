@@ -1,7 +1,6 @@
 // tesmara-export: reads graph files and records files with the program's own readers and writes
 // them out for teachers' scripts, worksheets and class records. Needs no display.
-#include <QCoreApplication>
-#include <QFileInfo>
+#include <QtGlobal>
 #include <cstdio>
 #ifdef Q_OS_WIN
 #include <fcntl.h>
@@ -10,17 +9,6 @@
 
 #include "command_line.h"
 #include "export_args.h"
-#include "graph_file.h"
-#include "graph_json.h"
-
-namespace {
-
-void PrintError(const QString& text) {
-    std::fputs(text.toUtf8().constData(), stderr);
-    std::fputc('\n', stderr);
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
 #ifdef Q_OS_WIN
@@ -28,49 +16,5 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
-    const ExportRequest request = ParseExportArgs(CommandLineArguments(argc, argv));
-    if (!request.error.isEmpty()) {
-        PrintError(request.error);
-        PrintError(ExportUsage());
-        return 2;
-    }
-
-    switch (request.mode) {
-        case ExportMode::Worksheet:
-            return RunWorksheetExport(argc, argv, request);
-        case ExportMode::Records:
-            return RunRecordsExport(request);
-        case ExportMode::Chart:
-            return RunChartExport(argc, argv, request);
-        default:
-            break;
-    }
-
-    // Files are read from the default plane settings, never from the user's registry.
-    const GraphFileContent content = ReadGraphFile(request.input, PlaneSettings(), true);
-    if (!content.notice.isEmpty()) {
-        PrintError(content.notice);
-    }
-    if (!content.ok()) {
-        PrintError(content.error);
-        return 1;
-    }
-    if (!QFileInfo(content.fileName).isFile()) {
-        PrintError(content.fileName + QStringLiteral("が見つかりません"));
-        return 1;
-    }
-
-    switch (request.mode) {
-        case ExportMode::Json: {
-            const QByteArray json = GraphFileJson(content).toUtf8();
-            std::fwrite(json.constData(), 1, json.size(), stdout);
-            return 0;
-        }
-        case ExportMode::Png:
-        case ExportMode::Pdf:
-            return RunImageExport(argc, argv, request, content);
-        default:
-            break;
-    }
-    return 2;
+    return RunExporter(argc, argv, CommandLineArguments(argc, argv));
 }

@@ -1,15 +1,16 @@
 // The picture modes of tesmara-export: the plane as the main window shows it right after the file
 // was opened, as a PNG, or on a printed page as a PDF.
+#include <QBuffer>
 #include <QDateTime>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "date_text.h"
 #include "disp_all_line.h"
 #include "export_args.h"
 #include "offscreen_app.h"
 #include "print_page.h"
+#include "replace_file.h"
 
 namespace {
 
@@ -39,15 +40,13 @@ int RunImageExport(int argc, char** argv, const ExportRequest& request,
     if (!DrawOpenedPlane(content, request.defaultPlaneSize, plane)) {
         return 1;
     }
-    // Either file is written beside the old one and put in its place only when whole.
+    // Either file is made in memory whole and then put in the old one's place.
     const QString failed = request.output + QStringLiteral("の保存に失敗しました");
-    QSaveFile file(request.output);
-    if (!file.open(QIODevice::WriteOnly)) {
-        PrintExportError(failed);
-        return 1;
-    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     if (request.mode == ExportMode::Png) {
-        if (!plane.image.save(&file, "PNG") || !file.commit()) {
+        if (!plane.image.save(&buffer, "PNG") || !ReplaceFile(request.output, bytes).ok) {
             PrintExportError(failed);
             return 1;
         }
@@ -62,7 +61,7 @@ int RunImageExport(int argc, char** argv, const ExportRequest& request,
     DrawPrintPreview(page, plane.image, layout);
 
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setResolution(300);
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -75,7 +74,7 @@ int RunImageExport(int argc, char** argv, const ExportRequest& request,
         const int side = PrintedSide(pdf.width(), pdf.height());
         painter.drawImage(QRect(0, 0, side, side), page.image);
     }
-    if (!file.commit()) {
+    if (!ReplaceFile(request.output, bytes).ok) {
         PrintExportError(failed);
         return 1;
     }

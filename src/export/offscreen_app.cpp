@@ -8,6 +8,9 @@
 #include "headless_platform.h"
 
 OffscreenApplication::OffscreenApplication(int& argc, char** argv) {
+    if (QGuiApplication::instance() != nullptr) {
+        return;  // the exporter run inside a program that has one
+    }
     SelectHeadlessPlatform();
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir_.isValid()) {
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir_.path()));

@@ -1,5 +1,6 @@
 // The application object of the exporter's drawing modes: fonts and painting need one, and it
-// must run without a display, in scripts and over SSH.
+// must run without a display, in scripts and over SSH. A process that has one already (the
+// exporter run in a test) keeps its own: Qt cannot draw text after a second one was made.
 #pragma once
 
 #include <QGuiApplication>

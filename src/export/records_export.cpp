@@ -1,10 +1,10 @@
 // The records modes of tesmara-export: the class's records files as one CSV table, and one unit's
 // records chart as a picture.
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "export_args.h"
 #include "offscreen_app.h"
@@ -12,22 +12,14 @@
 #include "practice_run.h"
 #include "records_chart.h"
 #include "records_csv.h"
-
-namespace {
-
-bool WriteWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
-}  // namespace
+#include "replace_file.h"
 
 int RunRecordsExport(const ExportRequest& request) {
     const RecordsCsv csv = MergeRecordsCsv(request.inputs);
     for (const QString& problem : csv.problems) {
         PrintExportError(problem);
     }
-    if (!WriteWhole(request.output, csv.bytes)) {
+    if (!ReplaceFile(request.output, csv.bytes).ok) {
         PrintExportError(request.output + QStringLiteral("の保存に失敗しました"));
         return 1;
     }
@@ -67,20 +59,21 @@ int RunChartExport(int argc, char** argv, const ExportRequest& request) {
         QPainter painter(&image);
         DrawRecordsChart(painter, QRectF(QPointF(0, 0), size), series);
         painter.end();
-        QSaveFile file(request.output);
-        if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG") || !ReplaceFile(request.output, bytes).ok) {
             PrintExportError(failed);
             return 1;
         }
         return 0;
     }
-    QSaveFile file(request.output);
-    if (!file.open(QIODevice::WriteOnly)) {
-        PrintExportError(failed);
-        return 1;
-    }
+    // Made in memory whole, then put in the old file's place.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageOrientation(QPageLayout::Landscape);
         pdf.setResolution(300);
@@ -98,7 +91,7 @@ int RunChartExport(int argc, char** argv, const ExportRequest& request) {
         DrawRecordsChart(painter, QRectF(QPointF(0, 0), size), series);
         painter.end();
     }
-    if (!file.commit()) {
+    if (!ReplaceFile(request.output, bytes).ok) {
         PrintExportError(failed);
         return 1;
     }

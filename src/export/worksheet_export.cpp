@@ -1,12 +1,13 @@
 // The worksheet mode of tesmara-export: the worksheets of several units in one PDF.
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <vector>
 
 #include "export_args.h"
 #include "offscreen_app.h"
+#include "replace_file.h"
 #include "worksheet.h"
 
 int RunWorksheetExport(int argc, char** argv, const ExportRequest& request) {
@@ -38,16 +39,14 @@ int RunWorksheetExport(int argc, char** argv, const ExportRequest& request) {
         return 1;
     }
 
-    // Written beside the old file and put in its place only when whole.
-    QSaveFile file(request.output);
+    // Made in memory whole, then put in the old file's place.
     const QString failed = request.output + QStringLiteral("の保存に失敗しました");
-    if (!file.open(QIODevice::WriteOnly)) {
-        PrintExportError(failed);
-        return 1;
-    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     WorksheetResult result;
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageOrientation(QPageLayout::Portrait);
         pdf.setResolution(300);
@@ -62,7 +61,7 @@ int RunWorksheetExport(int argc, char** argv, const ExportRequest& request) {
         result = DrawWorksheets(painter, pdf, units, {request.blank, request.answers});
         painter.end();
     }
-    if (!file.commit()) {
+    if (!ReplaceFile(request.output, bytes).ok) {
         PrintExportError(failed);
         return 1;
     }

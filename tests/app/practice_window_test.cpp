@@ -1,16 +1,22 @@
 // A student practising a sample unit through the windows, and a teacher testing a drawing: the
-// unit chosen, clicks on the practice plane, the dialogs answered, the record written or not.
+// unit chosen, clicks on the practice plane, the dialogs answered, the record written or not,
+// kept while another program holds the records file, or not written in a folder that may not be.
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QLockFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
+#include "file_lock.h"
 #include "plane/image_view.h"
 #include "practice/practice_window.h"
 #include "practice/result_dialogs.h"
+#include "practice_records.h"
+#include "refusing_disk.h"
 #include "sjis_codec.h"
 #include "tangen_window.h"
 #include "units/tangen_open_window.h"
@@ -45,6 +51,50 @@ class PracticeTest : public MainWindowTest {
         QTest::mouseMove(practice.imgCood, px);
         QTest::mouseClick(practice.imgCood, Qt::LeftButton, {}, px);
     }
+    // Practises the unit once a practice, each run answered with a miss so that the end-of-run
+    // dialog asks how to go on: endOfRun answers it, after the number of runs ended so far.
+    void Practise(int practices, const std::function<int(int)>& endOfRun) {
+        int choices = 0;
+        int runs = 0;
+        dialogs.modalScript = [&](QDialog& dialog) -> int {
+            if (auto* open = dynamic_cast<TfrmTangenOpen*>(&dialog)) {
+                dialog.show();
+                if (choices++ == practices) {
+                    return ModalCancel;
+                }
+                open->lstTitle->setCurrentRow(0);
+                open->lstTitleClick();
+                open->btnOKClick();
+                return dialog.result();
+            }
+            if (auto* practice = dynamic_cast<TfrmRenshu*>(&dialog)) {
+                dialog.show();
+                while (practice->isVisible()) {
+                    for (const LatticePoint p :
+                         {LatticePoint{0, 0}, {1, 1}, {1, 2}, {-1, -2}, {2, -3}}) {
+                        Click(*practice, p);
+                    }
+                }
+                return practice->result();
+            }
+            if (dynamic_cast<TfrmOwari*>(&dialog)) {
+                return endOfRun(++runs);
+            }
+            return ModalOk;
+        };
+        Press("spdRenshu");
+    }
+    QString Records() const { return dir.filePath(QStringLiteral("Record.ini")); }
+    // The run numbers the records file holds for the unit, with their marks.
+    QString Runs() const {
+        QStringList runs;
+        for (const auto& [number, value] :
+             PracticeRecords::Read(Records()).Runs(QStringLiteral("比例の練習"))) {
+            runs.append(QString::number(number) + value.section(u' ', 2, 2));
+        }
+        return runs.join(u' ');
+    }
+
     QTemporaryDir dir;
     QStringList shown;  // the windows and dialogs in the order they were shown
 };
@@ -184,6 +234,52 @@ TEST_F(PracticeTest, APractisedUnitLeavesTheDrawingItsHistoryAndItsCopyAsTheyWer
     EXPECT_FALSE(Ui<QAction>("mnuUndo")->isEnabled());
     EXPECT_EQ(Ui<PlaneView>("imgCood")->planeGeometry().unitY, 16);
     EXPECT_TRUE(window->Doc.Saved());
+}
+
+// Another program holds "Record.ini" past the wait: the run is kept and goes in first with the
+// next run or when the practice ends; one still kept then is reported.
+TEST_F(PracticeTest, RunsKeptWhileAnotherProgramHoldsTheRecordsGoInLaterOrAreReported) {
+    window->RecordsLockWait = std::chrono::milliseconds(50);
+    auto other = std::make_unique<QLockFile>(FileLock::LockPath(Records()));
+    ASSERT_TRUE(other->tryLock(0));
+    Practise(2, [&](int run) -> int {
+        EXPECT_EQ(dialogs.messages.isEmpty(), run < 4) << run;
+        switch (run) {
+            case 1:  // kept; the other program is done before the next run ends
+                EXPECT_EQ(Runs(), "");
+                other->unlock();
+                return ModalOk;
+            case 2:  // both runs written, in order; the other program takes the file again
+                EXPECT_EQ(Runs(), "1XO 2XO");
+                EXPECT_TRUE(other->tryLock(0));
+                return ModalOk;
+            case 3:  // kept, and still not written when the practice ends
+                return ModalCancel;
+            default:  // the next practice: kept, and written as it ends
+                EXPECT_EQ(dialogs.messages,
+                          QStringList{QStringLiteral("この練習の記録は書き込めませんでした")});
+                dialogs.messages.clear();
+                other->unlock();
+                return ModalCancel;
+        }
+    });
+    EXPECT_EQ(Runs(), "1XO 2XO 3XO");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+// A start folder that may not be written, as a share without the right to: practice goes on, and
+// the first run that cannot be recorded says so once for the program's life, naming the file.
+TEST_F(PracticeTest, AFolderThatMayNotBeWrittenIsSaidOnceAndPracticeGoesOn) {
+    const ReadOnlyFolder readOnly(dir.path());
+    if (!readOnly.made()) {
+        GTEST_SKIP() << "the folder cannot be made read-only here";
+    }
+    Practise(2, [](int run) { return run == 1 ? ModalOk : ModalCancel; });
+    EXPECT_EQ(dialogs.messages,
+              QStringList{Records() +
+                          QStringLiteral("に書き込む権限がないため、練習の記録を残せません")});
+    EXPECT_FALSE(QFile::exists(Records()));
+    EXPECT_EQ(Owned<TfrmRenshu>("frmRenshu")->lstRecord->count(), 5);  // the third run's marks
 }
 
 }  // namespace

@@ -167,15 +167,18 @@ TEST(SettingsWindowsTest, LabelWindowQueuesLabelsWithTheirSizes) {
               QStringList{QStringLiteral("「\U0001F600」はShift-JISで保存できない文字です")});
     window.edtInput->clear();
     window.btnAddMoji->click();
-    // The wave dash of an input method on Linux is queued as the Shift-JIS one.
+    // The wave dash of an input method on Linux is queued as the Shift-JIS one; a label pasted
+    // with a line break is one line, as the box shows it.
     window.edtInput->setText(QStringLiteral("1\u301C3"));
     window.btnAddMoji->click();
+    window.edtInput->setText(QStringLiteral("a\nb"));
+    window.btnAddMoji->click();
     EXPECT_EQ(dialogs.messages.size(), 1);
-    EXPECT_EQ(queued(), QStringLiteral("① ⑩ 1\uFF5E3/12 20 20"));
+    EXPECT_EQ(queued(), QStringLiteral("① ⑩ 1\uFF5E3 a b/12 20 20 20"));
     const LabelQueue labels = window.queue();
-    EXPECT_EQ(labels.texts,
-              (QStringList{QStringLiteral("①"), QStringLiteral("⑩"), QStringLiteral("1\uFF5E3")}));
-    EXPECT_EQ(labels.sizes, (QList<int>{12, 20, 20}));
+    EXPECT_EQ(labels.texts, (QStringList{QStringLiteral("①"), QStringLiteral("⑩"),
+                                         QStringLiteral("1\uFF5E3"), QStringLiteral("a b")}));
+    EXPECT_EQ(labels.sizes, (QList<int>{12, 20, 20, 20}));
     EXPECT_EQ(labels.current, 0);
 
     const std::pair<int, int> sizes[] = {{72, 72}, {73, 72}, {6, 6}, {5, 6}};

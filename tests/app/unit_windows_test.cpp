@@ -93,6 +93,8 @@ TEST(NewWorkWindow, RefusesOrConfirmsTheTitleOnOK) {
         {"\u2016\u2212\u00A2\u00A3\u00AC\u2014",
          "||1|\u2225\uFF0D\uFFE0\uFFE1\uFFE2\u2015|lstTitle"},
         {"1\u301C3,", "単元名に「,」は使えません||-1||edtTangen"},
+        // A title pasted with its line break is one line of the file, as the box shows it.
+        {"比例の\r\n続き", "||1|比例の  続き|lstTitle"},
     };
     ScriptedDialogs dialogs;
     TfrmNewWork window;

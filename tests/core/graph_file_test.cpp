@@ -186,9 +186,11 @@ TEST(GraphFile, OlderFormats) {
         ASSERT_EQ(c.graphs.size(), 2u);
         EXPECT_EQ(c.graphs[0].D1, c.graphs[0].P1);
         EXPECT_EQ(c.graphs[1].D2, c.graphs[1].P2);
-        // The memo is rebuilt in six-line form; lines and points get "0,0" twice.
+        // The memo is rebuilt in six-line form and reads as the graphs do, so that saving it
+        // keeps them: the line and the point get their P1 and P2 as D1 and D2 too.
         EXPECT_EQ(c.memo.size(), 13);
-        EXPECT_EQ(c.memo[5], "0,0");
+        EXPECT_EQ(c.memo[5], "1,3");
+        EXPECT_EQ(ParseMemo(c.memo).graphs, c.graphs);
         const QString digit = r.header.isEmpty() ? QString() : r.header[0].mid(6);
         const bool hasHeader = !r.header.isEmpty();
         EXPECT_EQ(c.settings.SizeX, hasHeader ? "320" : "256");

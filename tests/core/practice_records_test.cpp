@@ -1,11 +1,16 @@
 // Practice records: runs appended after the largest number, counted and listed across gaps, files
-// that do not read whole listed as far as they read and never written.
+// that do not read whole listed as far as they read and never written, programs sharing one file
+// under its lock.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <memory>
 
+#include "file_lock.h"
 #include "ini_file.h"
 #include "practice_records.h"
 #include "sjis_codec.h"
@@ -185,6 +190,95 @@ TEST(PracticeRecords, ErasesSectionsInOneReplacement) {
                           "[unit]\r\n1=e\r\n"));
     EXPECT_EQ(EraseRecords(path, {QStringLiteral("比例"), " UNIT ", QStringLiteral("ない")}), "");
     EXPECT_EQ(ReadBytes(path), Sjis("[一次関数]\r\n1=d\r\n"));
+}
+
+// Programs of a class finishing at the same time, each a process of its own: every run is kept,
+// under a number of its own, in the order each program made them.
+TEST(PracticeRecords, SeveralProgramsAppendingAtOnceKeepEveryRunUnderItsOwnNumber) {
+    constexpr int Programs = 6;
+    constexpr int Runs = 25;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Record.ini");
+    WriteBytes(path, Sjis("[比例]\r\n1=a\r\n"));
+    const QString go = dir.filePath("go");
+    std::vector<std::unique_ptr<QProcess>> programs;
+    for (int p = 0; p < Programs; ++p) {
+        programs.push_back(std::make_unique<QProcess>());
+        programs.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        programs.back()->start(RECORDS_CHILD,
+                               {"append", path, QString::number(p), QString::number(Runs), go});
+        ASSERT_TRUE(programs.back()->waitForStarted(10000));
+    }
+    WriteBytes(go, "");  // all at once
+    for (auto& program : programs) {
+        ASSERT_TRUE(program->waitForFinished(120000));
+        EXPECT_EQ(program->readAllStandardOutput().trimmed(), "0");
+    }
+    const PracticeRecords records = PracticeRecords::Read(path);
+    const QString unit = QStringLiteral("一次関数の練習");
+    ASSERT_EQ(records.RunCount(unit), Programs * Runs);
+    std::vector<int> lastRun(Programs, 0);
+    for (const auto& [number, value] : records.Runs(unit)) {
+        const QStringList parts = value.split(u' ');  // "p<program> r<run>"
+        const int program = parts[0].mid(1).toInt();
+        const int run = parts[1].mid(1).toInt();
+        EXPECT_EQ(run, lastRun[program] + 1) << number << " " << value.toStdString();
+        lastRun[program] = run;
+    }
+    EXPECT_EQ(lastRun, std::vector<int>(Programs, Runs));
+    EXPECT_EQ(records.DetailLines(QStringLiteral("比例")), QStringList{"a"});
+}
+
+// A run that finds the file locked by another program for the whole wait stays in memory and
+// goes in first with the next run; a lock whose program died is taken over, at once on this
+// computer and after the stale time when it came from another one.
+TEST(PracticeRecords, ALockedFileKeepsTheRunUntilTheLockIsFreeOrStale) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Record.ini");
+    WriteBytes(path, Sjis("[T]\r\n1=a\r\n"));
+    const QByteArray before = ReadBytes(path);
+    constexpr std::chrono::milliseconds Wait{100};
+    {
+        QProcess holder;
+        holder.start(RECORDS_CHILD, {"hold", path});
+        ASSERT_TRUE(holder.waitForReadyRead(30000));
+        ASSERT_EQ(holder.readAllStandardOutput().trimmed(), "locked");
+        RunRecorder recorder(path, Wait);
+        EXPECT_EQ(recorder.Record("T", "b").outcome, RunRecorder::Outcome::Kept);
+        EXPECT_EQ(recorder.WriteKept().outcome, RunRecorder::Outcome::Kept);
+        EXPECT_TRUE(recorder.HasKept());
+        EXPECT_EQ(
+            AppendRecord(path, "T", "x", Wait),
+            path + QStringLiteral("はほかのプログラムが書き込み中のため、書き込めませんでした\n"
+                                  "今回の記録は書き込めませんでした"));
+        EXPECT_EQ(ReadBytes(path), before);
+        holder.kill();  // the program dies holding the lock
+        ASSERT_TRUE(holder.waitForFinished(10000));
+        const RunRecorder::Result next = recorder.Record("T", "c");
+        EXPECT_EQ(next.outcome, RunRecorder::Outcome::Written) << next.message.toStdString();
+        EXPECT_FALSE(recorder.HasKept());
+        EXPECT_EQ(ReadBytes(path), Sjis("[T]\r\n1=a\r\n2=b\r\n3=c\r\n"));
+    }
+    // A lock file from another computer, whose program cannot be asked: the stale time decides.
+    const QString lock = FileLock::LockPath(path);
+    EXPECT_EQ(lock, dir.filePath("Record.lock"));
+    const auto past = std::chrono::duration_cast<std::chrono::seconds>(FileLock::StaleTime);
+    for (const auto& [age, taken] : {std::pair{past - std::chrono::seconds(10), false},
+                                     std::pair{past + std::chrono::seconds(10), true}}) {
+        SCOPED_TRACE(age.count());
+        WriteBytes(lock, "4242\ntesmara\nanother-computer\n");
+        QFile lockFile(lock);
+        ASSERT_TRUE(lockFile.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-age.count()),
+                                         QFileDevice::FileModificationTime));
+        lockFile.close();
+        const QByteArray held = ReadBytes(path);
+        RunRecorder recorder(path, Wait);
+        EXPECT_EQ(recorder.Record("T", "d").outcome,
+                  taken ? RunRecorder::Outcome::Written : RunRecorder::Outcome::Kept);
+        EXPECT_EQ(ReadBytes(path) == held, !taken);
+        EXPECT_EQ(QFile::exists(lock), !taken);
+    }
 }
 
 }  // namespace

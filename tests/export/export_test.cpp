@@ -1,5 +1,6 @@
 // tesmara-export as a black box: its output for known files, its exit status for bad ones; the
-// worksheets read back as text with pdftotext, the class's records table, the records chart.
+// worksheets read back as text with pdftotext, the class's records table, the records chart; every
+// mode on a disk that refuses the bytes, run in this process where the writer's steps can fail.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -19,6 +21,7 @@
 #include "equation_text.h"
 #include "export_args.h"
 #include "graph_file.h"
+#include "refusing_disk.h"
 #include "sjis_codec.h"
 
 namespace {
@@ -466,6 +469,83 @@ TEST(Exporter, ChartOfAUnitsRecords) {
     r = Export({"--chart", png, "--unit", "一次関数", records});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("「一次関数」の練習の記録はありません")));
+}
+
+// The exporter run in this process, which has its application object: its exit status and what
+// it wrote on stderr.
+ExportRun ExportHere(const QStringList& args) {
+    std::vector<QByteArray> bytes{QByteArray("tesmara-export")};
+    for (const QString& arg : args) {
+        bytes.push_back(arg.toUtf8());
+    }
+    std::vector<char*> argv;
+    for (QByteArray& arg : bytes) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+    testing::internal::CaptureStderr();
+    const int status = RunExporter(int(bytes.size()), argv.data(), args);
+    return {status, {}, QString::fromStdString(testing::internal::GetCapturedStderr())};
+}
+
+TEST(Exporter, EveryModeKeepsTheOldOutputWhenTheDiskRefusesTheBytes) {
+    // One for every run: Qt draws no text after a second one was made.
+    int argc = 1;
+    char name[] = "export_tests";
+    char* argv[] = {name, nullptr};
+    const QGuiApplication app(argc, argv);
+    QTemporaryDir inputs;
+    const QString records = inputs.filePath(QStringLiteral("Record.ini"));
+    WriteFile(records,
+              EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n")).bytes);
+    const QString unit = Data + "/worked_example.lin";
+    // The output's name, and the rest of the command line.
+    const std::pair<const char*, QStringList> modes[] = {
+        {"plane.png", {unit}},
+        {"page.pdf", {unit}},
+        {"sheet.pdf", {unit}},
+        {"class.csv", {records}},
+        {"chart.png", {"--unit", "比例", records}},
+        {"chart.pdf", {"--unit", "比例", records}},
+    };
+    const char* const options[] = {"--png",     "--pdf",   "--worksheet",
+                                   "--records", "--chart", "--chart"};
+    SmallDisk disk(256);
+    for (size_t m = 0; m < std::size(modes); ++m) {
+        const auto& [name, rest] = modes[m];
+        SCOPED_TRACE(name);
+        QTemporaryDir dir;
+        const QString output = dir.filePath(QString::fromLatin1(name));
+        const QStringList args = QStringList{options[m], output} + rest;
+        for (const ReplaceStep step : EveryReplaceStep()) {
+            SCOPED_TRACE(StepName(step));
+            WriteFile(output, "old output");
+            RefusingSteps refusing(step);
+            const ScopedFileSteps steps(refusing);
+            const ExportRun r = ExportHere(args);
+            EXPECT_EQ(r.status, 1);
+            EXPECT_TRUE(r.err.endsWith(output + QStringLiteral("の保存に失敗しました\n")))
+                << r.err.toStdString();
+            EXPECT_EQ(ReadFile(output), "old output");
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+        }
+        EXPECT_EQ(ExportHere(args).status, 0);  // the same command on a disk that takes the bytes
+        if (!disk.unavailable().empty()) {
+            continue;
+        }
+        const QString onDisk = disk.filePath(QString::fromLatin1(name));
+        WriteFile(onDisk, "old output");
+        disk.Fill();
+        const ExportRun r = Export(QStringList{options[m], onDisk} + rest);
+        disk.Free();
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.endsWith(onDisk + QStringLiteral("の保存に失敗しました\n")))
+            << r.err.toStdString();
+        EXPECT_EQ(ReadFile(onDisk), "old output");
+    }
+    if (!disk.unavailable().empty()) {
+        GTEST_SKIP() << "the exporter on a full disk: " << disk.unavailable();
+    }
 }
 
 }  // namespace

@@ -4,11 +4,13 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <chrono>
 #include <memory>
 
 #include "cursors.h"
 #include "dialogs.h"
 #include "drawing.h"
+#include "file_lock.h"
 #include "label_queue.h"
 #include "main/drawing_saver.h"
 #include "main/main_controls.h"
@@ -50,6 +52,9 @@ class TfrmMain : public QMainWindow {
     QString StartDir;     // the current folder at start-up, with a trailing separator
     UnitCatalog Catalog;  // UnitNames / UnitFiles / CatalogIndex of "Index.ini"
     RecoveryKeeper Recovery{Doc};  // keeps nothing until started (in most tests)
+    // How long a practice waits for other programs' changes of "Record.ini" before it keeps the
+    // run to write later.
+    std::chrono::milliseconds RecordsLockWait = FileLock::DefaultWait;
 
     // The first showing: an empty drawing titled "Kelvane", the line tool, unlocked.
     void FormShow();

@@ -76,6 +76,7 @@ void TfrmMain::RunPractice(const std::vector<TLineSpec>& questions, const PlaneS
     setup.mainGeometry = geometry();
     setup.mainFrame = frameGeometry();
     setup.recordsFile = StartDir + QStringLiteral("Record.ini");
+    setup.recordsLockWait = RecordsLockWait;
     setup.onCdRom = OnCdRom;
     setup.testMode = TestMode;
     setup.unitTitle = SelectedUnitTitle;

@@ -13,7 +13,7 @@ void TfrmMain::mnuPrintClick() {
     if (frmPrint == nullptr) {
         frmPrint = new TfrmPrint(
             *body_.imgCood, [this] { return QDir::toNativeSeparators(Doc.FileName()); },
-            std::make_unique<SystemPrinter>(), this);
+            MakePrinter(), this);
         // The window has the printing topic; the menu item keeps the file commands' topic.
         SetHelpContext(frmPrint, 107);
         frmPrint->worksheetOfDrawing = [this] {

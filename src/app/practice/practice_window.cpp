@@ -1,6 +1,7 @@
 // The practice window: a plane, the question and the answer panels, the list of marks and times.
 #include "practice_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFont>
 #include <QKeyEvent>
@@ -90,6 +91,7 @@ TfrmRenshu::~TfrmRenshu() = default;
 void TfrmRenshu::SetUp(PracticeSetup setup) {
     setup_ = std::move(setup);
     Session.SetQuestions(setup_.questions);
+    recorder_ = RunRecorder(setup_.recordsFile, setup_.recordsLockWait);
 }
 
 void TfrmRenshu::showEvent(QShowEvent* event) {
@@ -213,7 +215,21 @@ void TfrmRenshu::done(int result) {
     // The clock stops with the window, so no second is counted for a practice that has ended.
     timSecond.stop();
     closing_ = true;
+    WriteKeptRuns();
     QDialog::done(result);
+}
+
+void TfrmRenshu::WriteKeptRuns() {
+    if (!recorder_.HasKept()) {
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const RunRecorder::Result result = recorder_.WriteKept();
+    QApplication::restoreOverrideCursor();
+    if (result.outcome != RunRecorder::Outcome::Written) {
+        recorder_.DropKept();
+        ShowMessage(QStringLiteral("この練習の記録は書き込めませんでした"));
+    }
 }
 
 void TfrmRenshu::Apply(const PracticeEffects& e) {
@@ -295,9 +311,15 @@ void TfrmRenshu::EndOfRun() {
     const PracticeSession::RunEnd end = Session.EndRun(QDateTime::currentDateTime());
     lstRecord->addItems(end.lines);
     if (!setup_.testMode && !Session.ReviewMode && !setup_.onCdRom) {
-        const QString error = AppendRecord(setup_.recordsFile, setup_.unitTitle, end.recordValue);
-        if (!error.isEmpty()) {
-            ShowMessage(error);  // the run's end goes on
+        // Other programs may hold the file for up to the lock's wait.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const RunRecorder::Result recorded = recorder_.Record(setup_.unitTitle, end.recordValue);
+        QApplication::restoreOverrideCursor();
+        // The run's end goes on in every case.
+        if (recorded.outcome == RunRecorder::Outcome::Failed ||
+            (recorded.outcome == RunRecorder::Outcome::Denied && !cannotRecordShown_)) {
+            cannotRecordShown_ |= recorded.outcome == RunRecorder::Outcome::Denied;
+            ShowMessage(recorded.message);
         }
     }
     frmOwari->btnFukushu->setEnabled(end.canReview);

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QTimer>
+#include <chrono>
 #include <functional>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "plane_gesture.h"
 #include "plane_keys.h"
 #include "plane_settings.h"
+#include "practice_records.h"
 #include "practice_session.h"
 
 class ImageView;
@@ -39,6 +41,7 @@ struct PracticeSetup {
     QRect mainGeometry;                          // the practice window covers the main window
     QRect mainFrame;  // with its frame: the result dialogs are placed in it
     QString recordsFile;
+    std::chrono::milliseconds recordsLockWait = FileLock::DefaultWait;
     bool onCdRom = false;   // nothing can be recorded
     bool testMode = false;  // a test of the drawing: nothing is recorded
     QString unitTitle;
@@ -110,7 +113,13 @@ class TfrmRenshu : public QDialog {
     void PlaceDialogs();
     DisplayOptions Options() const;
 
+    // Runs kept while other programs held the records file are written before the window goes.
+    void WriteKeptRuns();
+
     PracticeSetup setup_;
     TypesetState typeset_;
     bool closing_ = false;  // a dialog chose to stop the practice
+    RunRecorder recorder_;
+    // A start folder without the right to write is said once a program, not at every run.
+    bool cannotRecordShown_ = false;
 };

@@ -4,6 +4,23 @@
 #include <QPrintDialog>
 #include <algorithm>
 
+namespace {
+
+std::function<std::unique_ptr<PrintTarget>()>& PrinterMaker() {
+    static std::function<std::unique_ptr<PrintTarget>()> maker;
+    return maker;
+}
+
+}  // namespace
+
+std::unique_ptr<PrintTarget> MakePrinter() {
+    return PrinterMaker() ? PrinterMaker()() : std::make_unique<SystemPrinter>();
+}
+
+void InstallPrinterMaker(std::function<std::unique_ptr<PrintTarget>()> maker) {
+    PrinterMaker() = std::move(maker);
+}
+
 SystemPrinter::SystemPrinter() {
     printer_.setDocName(QStringLiteral("Kelvane Tesmara"));
 }

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QSize>
 #include <functional>
+#include <memory>
 
 class QPagedPaintDevice;
 class QWidget;
@@ -51,3 +52,9 @@ class SystemPrinter final : public PrintTarget {
     QPainter painter_;
     int copies_ = 1;
 };
+
+// The printer a print window is made with: Qt's, unless a stand-in was installed (tests print
+// without a print dialog or a printer).
+std::unique_ptr<PrintTarget> MakePrinter();
+// Installs what makes the printers; an empty function brings back Qt's printer.
+void InstallPrinterMaker(std::function<std::unique_ptr<PrintTarget>()> maker);

@@ -163,7 +163,7 @@ void TfrmMoji::spnFontSizeChange(int size) {
 }
 
 void TfrmMoji::btnAddMojiClick() {
-    const QString text = ToCp932Forms(edtInput->text());
+    const QString text = ToCp932Forms(OneLineText(*edtInput));
     if (text.isEmpty()) {
         return;
     }

@@ -338,10 +338,8 @@ void TfrmSetCood::btnOkClick() {
     }
     if (chkKeep->isChecked()) {
         QSettings registry(QStringLiteral("Kelvane"), QStringLiteral("Morin1"));
-        SavePlaneSettings(registry, settings_);
-        registry.sync();
-        if (registry.status() != QSettings::NoError) {
-            ShowMessage(QStringLiteral("座標面の設定を保存できませんでした"));
+        if (const QString problem = StorePlaneSettings(registry, settings_); !problem.isEmpty()) {
+            ShowMessage(problem);
         }
     }
     closing_ = true;

@@ -13,6 +13,7 @@
 #include "path_text.h"
 #include "sjis_codec.h"
 #include "unit_title.h"
+#include "window_parts.h"
 
 TfrmNewWork::TfrmNewWork(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmNewWork"));
@@ -89,7 +90,7 @@ void TfrmNewWork::lstTitleClick() {
 void TfrmNewWork::btnOKClick() {
     // Compared and kept as it will be saved, so that "1〜3" typed here matches "1～3" read from a
     // file made on Windows.
-    const QString title = ToCp932Forms(edtTangen->text());
+    const QString title = ToCp932Forms(OneLineText(*edtTangen));
     if (const QString problem = UnitTitleProblem(title); !problem.isEmpty()) {
         ShowMessage(problem);
         edtTangen->setFocus();

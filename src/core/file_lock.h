@@ -1,0 +1,44 @@
+// The lock that programs sharing one start folder take on a file they all update by reading it,
+// changing it and replacing it ("Record.ini", "Index.ini" on a school's network drive): a lock
+// file beside it, held only while one program reads, changes and replaces the file, so that no
+// program replaces the file with a copy that misses another program's change.
+#pragma once
+
+#include <QString>
+#include <chrono>
+#include <memory>
+
+class QLockFile;
+
+class FileLock {
+  public:
+    // How long a program waits for another one to finish its change.
+    static constexpr std::chrono::milliseconds DefaultWait{10'000};
+    // A lock file this old was left by a program that died; it is taken over. (On the same
+    // computer a lock whose program is gone is taken over at once; a program on another computer
+    // cannot be asked.) A read-change-replace takes far less, even of years of records.
+    static constexpr std::chrono::milliseconds StaleTime{60'000};
+
+    enum class Status {
+        Locked,
+        Busy,    // another program held the lock for the whole wait
+        Denied,  // the folder may not be written (a read-only share or medium)
+        Failed,  // the lock file could not be made (a full disk, a drive gone)
+    };
+
+    // Waits up to wait for the lock of the file at filePath.
+    FileLock(const QString& filePath, std::chrono::milliseconds wait);
+    ~FileLock();  // lets the lock go
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    Status status() const { return status_; }
+
+    // The lock file of a file: its name with ".lock" in place of its extension, beside the file a
+    // link leads to, so that every path to one file shares one lock.
+    static QString LockPath(const QString& filePath);
+
+  private:
+    std::unique_ptr<QLockFile> lock_;
+    Status status_ = Status::Failed;
+};

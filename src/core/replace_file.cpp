@@ -1,0 +1,164 @@
+// The checked replacement of a file.
+#include "replace_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <atomic>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
+namespace {
+
+FileSteps RealSteps;
+std::atomic<FileSteps*> Installed = &RealSteps;
+
+// Beside the old file, so that the rename never crosses from one disk to another; with a random
+// part, so that two programs replacing the same file never write into one temporary file.
+QString TemporaryPathBeside(const QString& target) {
+    static constexpr char Letters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString path = target + u'.';
+    for (int i = 0; i < 6; ++i) {
+        path += QLatin1Char(Letters[QRandomGenerator::global()->bounded(int(sizeof Letters) - 1)]);
+    }
+    return path;
+}
+
+#ifndef Q_OS_WIN
+// The folder's own entry, so that the rename itself survives a power cut. Not every file system
+// can sync a folder (some network drives cannot); the file is in place either way.
+void SyncFolderOf(const QString& path) {
+    const int folder =
+        ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+}
+#endif
+
+}  // namespace
+
+bool FileSteps::Open(QFile& temp) {
+    // Unbuffered, so that a disk without room says so at the write, not later.
+    return temp.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
+}
+
+bool FileSteps::Write(QFile& temp, QByteArrayView bytes) {
+    return temp.write(bytes.data(), bytes.size()) == bytes.size();
+}
+
+bool FileSteps::Flush(QFile& temp) {
+    return temp.flush();
+}
+
+bool FileSteps::Sync(QFile& temp) {
+#ifdef Q_OS_WIN
+    return FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(temp.handle()))) != 0;
+#else
+    int result;
+    do {
+        result = ::fsync(temp.handle());
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
+#endif
+}
+
+bool FileSteps::Close(QFile& temp) {
+    // A network drive may refuse the bytes only when the file is closed.
+    temp.unsetError();
+    temp.close();
+    return temp.error() == QFileDevice::NoError;
+}
+
+bool FileSteps::Rename(const QString& from, const QString& to) {
+#ifdef Q_OS_WIN
+    return MoveFileExW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(from).utf16()),
+                       reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(to).utf16()),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
+        return false;
+    }
+    SyncFolderOf(to);
+    return true;
+#endif
+}
+
+FileSteps& CurrentFileSteps() {
+    return *Installed.load();
+}
+
+ScopedFileSteps::ScopedFileSteps(FileSteps& steps) : previous_(Installed.exchange(&steps)) {}
+
+ScopedFileSteps::~ScopedFileSteps() {
+    Installed.store(previous_);
+}
+
+QString ReplacedFilePath(const QString& path) {
+    const QFileInfo info(path);
+    return info.isSymLink() ? info.symLinkTarget() : path;
+}
+
+ReplaceResult ReplaceFile(const QString& path, std::initializer_list<QByteArrayView> parts) {
+    FileSteps& steps = CurrentFileSteps();
+    const QString target = ReplacedFilePath(path);
+    const QFileInfo old(target);
+    if (old.isDir()) {
+        return {false, ReplaceStep::Open, false};
+    }
+    if (old.exists() && !old.isWritable()) {
+        return {false, ReplaceStep::Open, true};
+    }
+    QFile temp;
+    bool opened = false;
+    // Another name is tried only when the one drawn happened to be taken.
+    for (int attempt = 0; attempt < 8 && !opened; ++attempt) {
+        temp.setFileName(TemporaryPathBeside(target));
+        opened = steps.Open(temp);
+        if (!opened && !QFileInfo::exists(temp.fileName())) {
+            break;
+        }
+    }
+    if (!opened) {
+        const QFileInfo folder(old.absolutePath());
+        return {false, ReplaceStep::Open, folder.isDir() && !folder.isWritable()};
+    }
+    const auto abandon = [&temp](ReplaceStep step) {
+        temp.close();
+        QFile::remove(temp.fileName());
+        return ReplaceResult{false, step, false};
+    };
+    for (const QByteArrayView part : parts) {
+        if (!steps.Write(temp, part)) {
+            return abandon(ReplaceStep::Write);
+        }
+    }
+    if (!steps.Flush(temp)) {
+        return abandon(ReplaceStep::Flush);
+    }
+    if (old.exists()) {
+        // Best effort, as a copy would: some network drives keep no permissions at all.
+        temp.setPermissions(old.permissions());
+    }
+    if (!steps.Sync(temp)) {
+        return abandon(ReplaceStep::Sync);
+    }
+    if (!steps.Close(temp)) {
+        return abandon(ReplaceStep::Close);
+    }
+    if (!steps.Rename(temp.fileName(), target)) {
+        return abandon(ReplaceStep::Rename);
+    }
+    return {};
+}

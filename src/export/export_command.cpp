@@ -1,0 +1,64 @@
+// The command line of tesmara-export read and carried out.
+#include <QFileInfo>
+#include <cstdio>
+
+#include "export_args.h"
+#include "graph_file.h"
+#include "graph_json.h"
+
+namespace {
+
+void PrintError(const QString& text) {
+    std::fputs(text.toUtf8().constData(), stderr);
+    std::fputc('\n', stderr);
+}
+
+}  // namespace
+
+int RunExporter(int argc, char** argv, const QStringList& args) {
+    const ExportRequest request = ParseExportArgs(args);
+    if (!request.error.isEmpty()) {
+        PrintError(request.error);
+        PrintError(ExportUsage());
+        return 2;
+    }
+
+    switch (request.mode) {
+        case ExportMode::Worksheet:
+            return RunWorksheetExport(argc, argv, request);
+        case ExportMode::Records:
+            return RunRecordsExport(request);
+        case ExportMode::Chart:
+            return RunChartExport(argc, argv, request);
+        default:
+            break;
+    }
+
+    // Files are read from the default plane settings, never from the user's registry.
+    const GraphFileContent content = ReadGraphFile(request.input, PlaneSettings(), true);
+    if (!content.notice.isEmpty()) {
+        PrintError(content.notice);
+    }
+    if (!content.ok()) {
+        PrintError(content.error);
+        return 1;
+    }
+    if (!QFileInfo(content.fileName).isFile()) {
+        PrintError(content.fileName + QStringLiteral("が見つかりません"));
+        return 1;
+    }
+
+    switch (request.mode) {
+        case ExportMode::Json: {
+            const QByteArray json = GraphFileJson(content).toUtf8();
+            std::fwrite(json.constData(), 1, json.size(), stdout);
+            return 0;
+        }
+        case ExportMode::Png:
+        case ExportMode::Pdf:
+            return RunImageExport(argc, argv, request, content);
+        default:
+            break;
+    }
+    return 2;
+}

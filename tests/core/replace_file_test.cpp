@@ -1,0 +1,84 @@
+// The checked replacement of a file: whatever step fails, the old file keeps every byte and no
+// temporary file is left; only a replacement that went through every step is seen.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "refusing_disk.h"
+#include "replace_file.h"
+
+namespace {
+
+QByteArray ReadBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+TEST(ReplaceFile, AFailureAtAnyStepKeepsTheOldFileWholeAndLeavesNothingBehind) {
+    // A small file, smaller than any write buffer, and one far larger than one; each replaces an
+    // old file of the same kind or is the first of its name.
+    const QByteArray small(408, 's');
+    const QByteArray large(1 << 20, 'L');
+    QTemporaryDir dir;
+    const QString path = dir.filePath("old.lin");
+    for (const QByteArray* bytes : {&small, &large}) {
+        for (const bool hadOld : {true, false}) {
+            for (const ReplaceStep step : EveryReplaceStep()) {
+                SCOPED_TRACE(testing::Message() << bytes->size() << " bytes, old file " << hadOld
+                                                << ", refused at " << StepName(step));
+                QFile::remove(path);
+                const QByteArray old = bytes->left(bytes->size() / 3).replace('s', 'o');
+                if (hadOld) {
+                    WriteBytes(path, old);
+                }
+                RefusingSteps refusing(step);
+                {
+                    const ScopedFileSteps disk(refusing);
+                    const ReplaceResult result = ReplaceFile(path, {bytes->left(5), bytes->mid(5)});
+                    EXPECT_FALSE(result.ok);
+                    EXPECT_EQ(result.failedAt, step);
+                    EXPECT_FALSE(result.denied);
+                }
+                EXPECT_EQ(ReadBytes(path), hadOld ? old : QByteArray("(none)"));
+                EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                          hadOld ? QStringList{"old.lin"} : QStringList{});
+                // The same replacement on a disk that takes the bytes.
+                EXPECT_TRUE(ReplaceFile(path, {bytes->left(5), bytes->mid(5)}).ok);
+                EXPECT_EQ(ReadBytes(path), *bytes);
+                EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                          QStringList{"old.lin"});
+            }
+        }
+    }
+}
+
+TEST(ReplaceFile, KeepsTheOldFilesPermissionsAndALinkLeadingToIt) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath("shared/Record.ini");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("shared"));
+    WriteBytes(target, "old");
+    const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(target, permissions));
+    const QString link = dir.filePath("Record.ini");
+    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_TRUE(ReplaceFile(link, QByteArray("new")).ok);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(ReadBytes(target), "new");
+    const auto ofUser = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+    EXPECT_EQ(QFileInfo(target).permissions() & ~ofUser, permissions);
+    // A folder in the file's place, or no folder for it, is no file to replace.
+    EXPECT_FALSE(ReplaceFile(dir.filePath("shared"), QByteArray("x")).ok);
+    EXPECT_FALSE(ReplaceFile(dir.filePath("none/x.lin"), QByteArray("x")).ok);
+    EXPECT_TRUE(QFileInfo(dir.filePath("shared")).isDir());
+}
+
+}  // namespace
