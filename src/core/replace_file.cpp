@@ -10,6 +10,8 @@
 #ifdef Q_OS_WIN
 #include <io.h>
 #include <windows.h>
+// windows.h names its own ReplaceFile, a macro that would rename this file's.
+#undef ReplaceFile
 #else
 #include <fcntl.h>
 #include <unistd.h>

@@ -66,6 +66,9 @@ TEST(ReplaceFile, KeepsTheOldFilesPermissionsAndALinkLeadingToIt) {
     const QString target = dir.filePath("shared/Record.ini");
     ASSERT_TRUE(QDir(dir.path()).mkdir("shared"));
     WriteBytes(target, "old");
+#ifndef Q_OS_WIN
+    // Windows keeps permissions in access lists, and QFile::link makes a shortcut there, which
+    // reads and writes do not follow.
     const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     ASSERT_TRUE(QFile::setPermissions(target, permissions));
     const QString link = dir.filePath("Record.ini");
@@ -75,6 +78,7 @@ TEST(ReplaceFile, KeepsTheOldFilesPermissionsAndALinkLeadingToIt) {
     EXPECT_EQ(ReadBytes(target), "new");
     const auto ofUser = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
     EXPECT_EQ(QFileInfo(target).permissions() & ~ofUser, permissions);
+#endif
     // A folder in the file's place, or no folder for it, is no file to replace.
     EXPECT_FALSE(ReplaceFile(dir.filePath("shared"), QByteArray("x")).ok);
     EXPECT_FALSE(ReplaceFile(dir.filePath("none/x.lin"), QByteArray("x")).ok);

@@ -7,7 +7,8 @@
 #     on the file starts it: a screenshot, its settings in Wine's registry, and the unit it saves,
 #     which must be byte for byte what the Linux build saves;
 #   - a silent uninstall, which leaves the user's units.
-#   tools/windows/check.sh        screenshots go to TESMARA_SHOTS (/tmp/windows-shots by default)
+#   tools/windows/check.sh        screenshots and the test programs' output go to TESMARA_SHOTS
+#                                 (/tmp/windows-shots by default)
 set -euo pipefail
 here="$(cd "$(dirname "$0")/../.." && pwd)"
 . "$here/tools/windows/wine.sh"
@@ -53,7 +54,7 @@ chmod +x "$work/pdftotext"
 run_tests() {
     local name=$1
     shift
-    local log=$work/$name.log
+    local log=$shots/$name.log
     local status=0
     (cd "$build" && WINEPATH="$(winpath "$dist/bin")" WINEQT_PLUGIN_PATH="$(winpath "$dist/bin")" \
         TESMARA_PDFTOTEXT="$(winpath "$work/pdftotext")" \
@@ -62,7 +63,7 @@ run_tests() {
     passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\..*/\1/p' "$log")
     echo "$name: ${passed:-0} passed of $(sed -n 's/^\[==========\] \([0-9]*\) tests\? from.*/\1/p' "$log")"
     if [ "$status" -ne 0 ]; then
-        grep -E '^\[  FAILED  \]|Failure$' "$log" | sort -u >&2 || true
+        grep -E -A8 'Failure$' "$log" >&2 || true
         fail "$name (exit status $status)"
     fi
 }
