@@ -1,6 +1,7 @@
 // Reading and writing graph files.
 #include "graph_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdlib>
@@ -21,7 +22,8 @@ bool FlagValue(const QString& line) {
 
 // The message for a file that stops being readable at a line (counted from 1 for the user).
 QString LineError(const QString& fileName, int lineIndex, const QString& reason) {
-    return fileName + QStringLiteral("の%1行目が正しくありません：").arg(lineIndex + 1) + reason;
+    return QDir::toNativeSeparators(fileName) +
+           QStringLiteral("の%1行目が正しくありません：").arg(lineIndex + 1) + reason;
 }
 
 QString NotIntegerReason(const QString& text) {
@@ -166,7 +168,7 @@ QString ParseGraphBody(const QStringList& memo, int linesPerGraph, int lineOffse
                        const QString& fileName, int capacity, std::vector<TLineSpec>* graphs) {
     const int count = memo.size() / linesPerGraph;
     if (count > capacity) {
-        return fileName +
+        return QDir::toNativeSeparators(fileName) +
                QStringLiteral("には%1個より多いグラフがあるため読み込めません").arg(capacity);
     }
     auto fileLine = [&](int memoIndex) { return lineOffset + memoIndex; };
@@ -352,16 +354,18 @@ GraphFileContent ReadGraphFile(const QString& name, const PlaneSettings& setting
         return out;
     }
     if (file.size() > MaxGraphFileBytes) {
-        out.error = fixed.name + QStringLiteral("は大きすぎるため読み込めません");
+        out.error =
+            QDir::toNativeSeparators(fixed.name) + QStringLiteral("は大きすぎるため読み込めません");
         return out;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        out.error = fixed.name + QStringLiteral("を読み込めません");
+        out.error = QDir::toNativeSeparators(fixed.name) + QStringLiteral("を読み込めません");
         return out;
     }
     const QByteArray bytes = file.read(MaxGraphFileBytes + 1);
     if (bytes.size() > MaxGraphFileBytes) {
-        out.error = fixed.name + QStringLiteral("は大きすぎるため読み込めません");
+        out.error =
+            QDir::toNativeSeparators(fixed.name) + QStringLiteral("は大きすぎるため読み込めません");
         return out;
     }
     GraphFileContent parsed = ParseGraphFile(bytes, fixed.name, settings, EndCircles, capacity);
@@ -409,7 +413,8 @@ EncodedGraphFile EncodeGraphFile(const QStringList& lines) {
 
 QString WriteGraphFile(const QString& fileName, const QString& unitTitle,
                        const PlaneSettings& settings, bool EndCircles, const QStringList& memo) {
-    const QString failed = fileName + QStringLiteral("の保存に失敗しました");
+    const QString failed =
+        QDir::toNativeSeparators(fileName) + QStringLiteral("の保存に失敗しました");
     const EncodedGraphFile encoded =
         EncodeGraphFile(GraphFileLines(unitTitle, settings, EndCircles, memo));
     if (!encoded.problem.isEmpty()) {

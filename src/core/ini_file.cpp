@@ -1,6 +1,7 @@
 // Ini files read and written the way the Windows profile functions do it.
 #include "ini_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -108,11 +109,11 @@ bool IniFile::ReadText(QString* text, bool partial, QByteArray* raw) {
     }
     const bool tooLarge = file.size() > MaxIniFileBytes;
     if (tooLarge && !partial) {
-        lastError_ = path_ + QStringLiteral("は大きすぎるため読み込めません");
+        lastError_ = ShownPath() + QStringLiteral("は大きすぎるため読み込めません");
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        lastError_ = path_ + QStringLiteral("を読み込めません");
+        lastError_ = ShownPath() + QStringLiteral("を読み込めません");
         return false;
     }
     const QByteArray bytes = file.read(std::min(file.size(), MaxIniFileBytes));
@@ -125,18 +126,18 @@ bool IniFile::ReadText(QString* text, bool partial, QByteArray* raw) {
     DecodedText decoded = DecodeCp932(end == bytes.size() ? bytes : bytes.left(end));
     if (tooLarge) {
         // Said first: the piece read may end inside a double-byte character.
-        lastError_ = path_ + QStringLiteral("は大きすぎるため読み込めません");
+        lastError_ = ShownPath() + QStringLiteral("は大きすぎるため読み込めません");
     }
     if (!decoded.ok()) {
         end = decoded.badOffset;
         if (lastError_.isEmpty()) {
-            lastError_ =
-                path_ + QStringLiteral("は正しいShift-JISのテキストではありません（%1バイト目）")
-                            .arg(end + 1);
+            lastError_ = ShownPath() +
+                         QStringLiteral("は正しいShift-JISのテキストではありません（%1バイト目）")
+                             .arg(end + 1);
         }
     } else if (end < bytes.size() && lastError_.isEmpty()) {
-        lastError_ =
-            path_ + QStringLiteral("はテキストファイルではありません（%1バイト目）").arg(end + 1);
+        lastError_ = ShownPath() +
+                     QStringLiteral("はテキストファイルではありません（%1バイト目）").arg(end + 1);
     }
     if (lastError_.isEmpty()) {
         *text = std::move(decoded.text);
@@ -176,8 +177,8 @@ IniDocument IniFile::ReadReadablePart() {
 bool IniFile::Save(const IniDocument& doc) {
     const EncodedText encoded = EncodeCp932(doc.Serialize());
     if (!encoded.ok()) {
-        lastError_ =
-            path_ + QStringLiteral("の保存に失敗しました\n") + CannotEncodeMessage(encoded.badChar);
+        lastError_ = ShownPath() + QStringLiteral("の保存に失敗しました\n") +
+                     CannotEncodeMessage(encoded.badChar);
         problem_ = IniWriteProblem::Failed;
         return false;
     }
@@ -187,7 +188,7 @@ bool IniFile::Save(const IniDocument& doc) {
 bool IniFile::Replace(std::initializer_list<QByteArrayView> parts) {
     const ReplaceResult result = ReplaceFile(path_, parts);
     if (!result.ok) {
-        lastError_ = path_ + QStringLiteral("の保存に失敗しました");
+        lastError_ = ShownPath() + QStringLiteral("の保存に失敗しました");
         problem_ = result.denied ? IniWriteProblem::Denied : IniWriteProblem::Failed;
         return false;
     }
@@ -201,8 +202,9 @@ bool IniFile::Holds(const FileLock& lock) {
             problem_ = IniWriteProblem::None;
             return true;
         case FileLock::Status::Busy:
-            lastError_ = path_ + QStringLiteral(
-                                     "はほかのプログラムが書き込み中のため、書き込めませんでした");
+            lastError_ =
+                ShownPath() +
+                QStringLiteral("はほかのプログラムが書き込み中のため、書き込めませんでした");
             problem_ = IniWriteProblem::Busy;
             return false;
         case FileLock::Status::Denied:
@@ -212,7 +214,7 @@ bool IniFile::Holds(const FileLock& lock) {
             problem_ = IniWriteProblem::Failed;
             break;
     }
-    lastError_ = path_ + QStringLiteral("の保存に失敗しました");
+    lastError_ = ShownPath() + QStringLiteral("の保存に失敗しました");
     return false;
 }
 
@@ -369,8 +371,8 @@ bool IniFile::AppendToSection(const QString& section,
     }
     const EncodedText encoded = EncodeCp932(added);
     if (!encoded.ok()) {
-        lastError_ =
-            path_ + QStringLiteral("の保存に失敗しました\n") + CannotEncodeMessage(encoded.badChar);
+        lastError_ = ShownPath() + QStringLiteral("の保存に失敗しました\n") +
+                     CannotEncodeMessage(encoded.badChar);
         problem_ = IniWriteProblem::Failed;
         return false;
     }

@@ -56,7 +56,8 @@ StartFolder ChooseStartFolder(const QString& current, const QString& userData,
         !QFile::copy(sampleDir.filePath(QStringLiteral("Index.ini")),
                      QDir(userData).filePath(QStringLiteral("Index.ini")))) {
         // The program still runs, in the folder it was started in.
-        return {current, userData + QStringLiteral("に単元のフォルダを作れません")};
+        return {current, QDir::toNativeSeparators(userData) +
+                             QStringLiteral("に単元のフォルダを作れません")};
     }
     return {userData, QString()};
 }

@@ -1,4 +1,5 @@
 // The command line of tesmara-export read and carried out.
+#include <QDir>
 #include <QFileInfo>
 #include <cstdio>
 
@@ -44,7 +45,7 @@ int RunExporter(int argc, char** argv, const QStringList& args) {
         return 1;
     }
     if (!QFileInfo(content.fileName).isFile()) {
-        PrintError(content.fileName + QStringLiteral("が見つかりません"));
+        PrintError(QDir::toNativeSeparators(content.fileName) + QStringLiteral("が見つかりません"));
         return 1;
     }
 

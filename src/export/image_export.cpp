@@ -2,6 +2,7 @@
 // was opened, as a PNG, or on a printed page as a PDF.
 #include <QBuffer>
 #include <QDateTime>
+#include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -41,7 +42,8 @@ int RunImageExport(int argc, char** argv, const ExportRequest& request,
         return 1;
     }
     // Either file is made in memory whole and then put in the old one's place.
-    const QString failed = request.output + QStringLiteral("の保存に失敗しました");
+    const QString failed =
+        QDir::toNativeSeparators(request.output) + QStringLiteral("の保存に失敗しました");
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -55,8 +57,8 @@ int RunImageExport(int argc, char** argv, const ExportRequest& request,
 
     PrintLayout layout;
     const QDateTime now = QDateTime::currentDateTime();
-    layout.fileLine = content.fileName + QStringLiteral("  ") + DateTextDots(now.date()) +
-                      QStringLiteral("  ") + TimeTextColon(now.time());
+    layout.fileLine = QDir::toNativeSeparators(content.fileName) + QStringLiteral("  ") +
+                      DateTextDots(now.date()) + QStringLiteral("  ") + TimeTextColon(now.time());
     CanvasImage page;
     DrawPrintPreview(page, plane.image, layout);
 

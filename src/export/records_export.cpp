@@ -1,6 +1,7 @@
 // The records modes of tesmara-export: the class's records files as one CSV table, and one unit's
 // records chart as a picture.
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -20,7 +21,8 @@ int RunRecordsExport(const ExportRequest& request) {
         PrintExportError(problem);
     }
     if (!ReplaceFile(request.output, csv.bytes).ok) {
-        PrintExportError(request.output + QStringLiteral("の保存に失敗しました"));
+        PrintExportError(QDir::toNativeSeparators(request.output) +
+                         QStringLiteral("の保存に失敗しました"));
         return 1;
     }
     return csv.problems.isEmpty() ? 0 : 1;
@@ -28,7 +30,8 @@ int RunRecordsExport(const ExportRequest& request) {
 
 int RunChartExport(int argc, char** argv, const ExportRequest& request) {
     if (!QFileInfo::exists(request.input)) {
-        PrintExportError(request.input + QStringLiteral("が見つかりません"));
+        PrintExportError(QDir::toNativeSeparators(request.input) +
+                         QStringLiteral("が見つかりません"));
         return 1;
     }
     const PracticeRecords records = PracticeRecords::Read(request.input);
@@ -38,9 +41,10 @@ int RunChartExport(int argc, char** argv, const ExportRequest& request) {
     }
     const UnitRuns unit = ReadUnitRuns(records, request.unit);
     if (unit.badNumber > 0) {
-        PrintExportError(request.input + QStringLiteral("の「%1」の%2回目の記録が正しくありません")
-                                             .arg(request.unit)
-                                             .arg(unit.badNumber));
+        PrintExportError(QDir::toNativeSeparators(request.input) +
+                         QStringLiteral("の「%1」の%2回目の記録が正しくありません")
+                             .arg(request.unit)
+                             .arg(unit.badNumber));
         return 1;
     }
     if (unit.runs.empty()) {
@@ -50,7 +54,8 @@ int RunChartExport(int argc, char** argv, const ExportRequest& request) {
     }
     OffscreenApplication app(argc, argv);
     const RecordsChartSeries series = ChartSeriesOf(request.unit, unit.runs);
-    const QString failed = request.output + QStringLiteral("の保存に失敗しました");
+    const QString failed =
+        QDir::toNativeSeparators(request.output) + QStringLiteral("の保存に失敗しました");
     // The chart is drawn in screen pixels; 800 × 360 is a page-wide chart at 96 dpi.
     const QSizeF size(800, 360);
     if (request.output.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {

@@ -1,5 +1,6 @@
 // The worksheet mode of tesmara-export: the worksheets of several units in one PDF.
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
@@ -24,9 +25,11 @@ int RunWorksheetExport(int argc, char** argv, const ExportRequest& request) {
         // would look like a unit.
         QString refusal = content.error;
         if (refusal.isEmpty() && !QFileInfo(content.fileName).isFile()) {
-            refusal = content.fileName + QStringLiteral("が見つかりません");
+            refusal =
+                QDir::toNativeSeparators(content.fileName) + QStringLiteral("が見つかりません");
         } else if (refusal.isEmpty() && content.graphs.empty()) {
-            refusal = content.fileName + QStringLiteral("にはグラフがありません");
+            refusal = QDir::toNativeSeparators(content.fileName) +
+                      QStringLiteral("にはグラフがありません");
         }
         if (!refusal.isEmpty()) {
             PrintExportError(refusal);
@@ -40,7 +43,8 @@ int RunWorksheetExport(int argc, char** argv, const ExportRequest& request) {
     }
 
     // Made in memory whole, then put in the old file's place.
-    const QString failed = request.output + QStringLiteral("の保存に失敗しました");
+    const QString failed =
+        QDir::toNativeSeparators(request.output) + QStringLiteral("の保存に失敗しました");
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

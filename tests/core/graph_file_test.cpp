@@ -312,7 +312,8 @@ TEST(GraphFile, FilesAreReadUpTo4MiB) {
         const GraphFileContent c = ReadGraphFile(path, {}, true);
         EXPECT_EQ(c.error, size == MaxGraphFileBytes
                                ? QString()
-                               : path + QStringLiteral("は大きすぎるため読み込めません"));
+                               : QDir::toNativeSeparators(path) +
+                                     QStringLiteral("は大きすぎるため読み込めません"));
         EXPECT_EQ(c.graphs.size(), size == MaxGraphFileBytes ? 2u : 0u);
     }
     EXPECT_EQ(MaxGraphFileBytes, 4 * 1024 * 1024);
@@ -322,7 +323,7 @@ TEST(GraphFile, FailedWriteKeepsTheOldFile) {
     QTemporaryDir dir;
     const QString missingFolder = dir.filePath("no/such/folder/x.lin");
     EXPECT_EQ(WriteGraphFile(missingFolder, "t", {}, true, {"t"}),
-              missingFolder + QStringLiteral("の保存に失敗しました"));
+              QDir::toNativeSeparators(missingFolder) + QStringLiteral("の保存に失敗しました"));
 
     const QString path = dir.filePath("keep.lin");
     ASSERT_EQ(WriteGraphFile(path, "t", {}, true, {"t"}), QString());
@@ -331,7 +332,8 @@ TEST(GraphFile, FailedWriteKeepsTheOldFile) {
     const QByteArray before = f.readAll();
     f.close();
     const QString error = WriteGraphFile(path, QStringLiteral("単元€"), {}, true, {"t"});
-    EXPECT_TRUE(error.startsWith(path + QStringLiteral("の保存に失敗しました")));
+    EXPECT_TRUE(
+        error.startsWith(QDir::toNativeSeparators(path) + QStringLiteral("の保存に失敗しました")));
     EXPECT_TRUE(error.contains(QStringLiteral("€")));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), before);

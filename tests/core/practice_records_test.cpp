@@ -94,8 +94,9 @@ TEST(PracticeRecords, RunsCountAcrossGapsAndAnAppendGoesAfterTheLargestKeepingEv
     ASSERT_EQ(AppendRecord(path, "T", "n"), "");
     const QByteArray full = ReadBytes(path);
     EXPECT_TRUE(full.endsWith("100000=z\r\n99999=n\r\n"));
-    EXPECT_EQ(AppendRecord(path, "T", "n"),
-              path + QStringLiteral("には「T」の記録をこれ以上書き込めません"));
+    EXPECT_EQ(
+        AppendRecord(path, "T", "n"),
+        QDir::toNativeSeparators(path) + QStringLiteral("には「T」の記録をこれ以上書き込めません"));
     EXPECT_EQ(ReadBytes(path), full);
 }
 
@@ -137,7 +138,8 @@ TEST(PracticeRecords, FilesThatDoNotReadWholeAreListedAsFarAsTheyReadAndNeverWri
         EXPECT_EQ(Listing(records, "A") + u' ' + Listing(records, "B"),
                   QString::fromUtf8(row.listing));
         const QString reason = QString::fromUtf8(row.reason);
-        EXPECT_EQ(records.error(), reason.isEmpty() ? QString() : path + reason);
+        EXPECT_EQ(records.error(),
+                  reason.isEmpty() ? QString() : QDir::toNativeSeparators(path) + reason);
         if (reason.isEmpty()) {
             EXPECT_EQ(AppendRecord(path, "A", "n"), "");
             EXPECT_EQ(PracticeRecords::Read(path).RunCount("A"), records.RunCount("A") + 1);
@@ -145,9 +147,11 @@ TEST(PracticeRecords, FilesThatDoNotReadWholeAreListedAsFarAsTheyReadAndNeverWri
         }
         const QByteArray before = ReadBytes(path);
         EXPECT_EQ(AppendRecord(path, "A", "n"),
-                  path + reason + QStringLiteral("\n今回の記録は書き込めませんでした"));
+                  QDir::toNativeSeparators(path) + reason +
+                      QStringLiteral("\n今回の記録は書き込めませんでした"));
         EXPECT_EQ(EraseRecords(path, {"A", "B"}),
-                  path + reason + QStringLiteral("\n記録を消去できませんでした"));
+                  QDir::toNativeSeparators(path) + reason +
+                      QStringLiteral("\n記録を消去できませんでした"));
         EXPECT_EQ(ReadBytes(path), before);
     }
 }
@@ -157,7 +161,8 @@ TEST(PracticeRecords, AFailedWriteIsReportedAndLeavesTheOldRecords) {
     // No folder to write in.
     const QString nowhere = dir.filePath("gone/Record.ini");
     EXPECT_EQ(AppendRecord(nowhere, "A", "n"),
-              nowhere + QStringLiteral("の保存に失敗しました\n今回の記録は書き込めませんでした"));
+              QDir::toNativeSeparators(nowhere) +
+                  QStringLiteral("の保存に失敗しました\n今回の記録は書き込めませんでした"));
     EXPECT_FALSE(QFile::exists(nowhere));
     EXPECT_EQ(EraseRecords(nowhere, {"A"}), "");  // nothing to erase: nothing written
 
@@ -165,7 +170,8 @@ TEST(PracticeRecords, AFailedWriteIsReportedAndLeavesTheOldRecords) {
     const QString longName = dir.filePath(QString(248, u'r') + QStringLiteral(".ini"));
     const QByteArray old = Sjis("[A]\r\n1=a\r\n[比例]\r\n1=b\r\n");
     WriteBytes(longName, old);
-    const QString failed = longName + QStringLiteral("の保存に失敗しました\n");
+    const QString failed =
+        QDir::toNativeSeparators(longName) + QStringLiteral("の保存に失敗しました\n");
     EXPECT_EQ(AppendRecord(longName, "A", "n"),
               failed + QStringLiteral("今回の記録は書き込めませんでした"));
     EXPECT_EQ(EraseRecords(longName, {QStringLiteral("比例")}),
@@ -177,8 +183,10 @@ TEST(PracticeRecords, AFailedWriteIsReportedAndLeavesTheOldRecords) {
     const QString path = dir.filePath("Record.ini");
     WriteBytes(path, old);
     EXPECT_EQ(AppendRecord(path, QStringLiteral("比例[1]"), "n"),
-              path + QStringLiteral("に記録を書き込めません\n単元名に「[」や「]」は使えません"));
-    EXPECT_EQ(AppendRecord(path, "A", "x\ny"), path + QStringLiteral("に記録を書き込めません"));
+              QDir::toNativeSeparators(path) +
+                  QStringLiteral("に記録を書き込めません\n単元名に「[」や「]」は使えません"));
+    EXPECT_EQ(AppendRecord(path, "A", "x\ny"),
+              QDir::toNativeSeparators(path) + QStringLiteral("に記録を書き込めません"));
     EXPECT_TRUE(AppendRecord(path, QStringLiteral("€"), "n").contains(QStringLiteral("€")));
     EXPECT_EQ(ReadBytes(path), old);
 }
@@ -247,10 +255,10 @@ TEST(PracticeRecords, ALockedFileKeepsTheRunUntilTheLockIsFreeOrStale) {
         EXPECT_EQ(recorder.Record("T", "b").outcome, RunRecorder::Outcome::Kept);
         EXPECT_EQ(recorder.WriteKept().outcome, RunRecorder::Outcome::Kept);
         EXPECT_TRUE(recorder.HasKept());
-        EXPECT_EQ(
-            AppendRecord(path, "T", "x", Wait),
-            path + QStringLiteral("はほかのプログラムが書き込み中のため、書き込めませんでした\n"
-                                  "今回の記録は書き込めませんでした"));
+        EXPECT_EQ(AppendRecord(path, "T", "x", Wait),
+                  QDir::toNativeSeparators(path) +
+                      QStringLiteral("はほかのプログラムが書き込み中のため、書き込めませんでした\n"
+                                     "今回の記録は書き込めませんでした"));
         EXPECT_EQ(ReadBytes(path), before);
         holder.kill();  // the program dies holding the lock
         ASSERT_TRUE(holder.waitForFinished(10000));

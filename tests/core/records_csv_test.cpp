@@ -2,6 +2,7 @@
 // misread, several classroom files merged with their sources, and files that are left out.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -123,7 +124,7 @@ TEST_F(RecordsCsvTest, AFileThatCannotBeReadIsNamedAndLeftOutWhole) {
         }
         const RecordsCsv csv = MergeRecordsCsv({bad, good});
         EXPECT_EQ(csv.problems.join(u'|').toStdString(),
-                  (QString::fromUtf8(reason).arg(bad) +
+                  (QString::fromUtf8(reason).arg(QDir::toNativeSeparators(bad)) +
                    QStringLiteral("\nこのファイルの記録は書き出しませんでした"))
                       .toStdString());
         EXPECT_EQ(csv.rows, 1);

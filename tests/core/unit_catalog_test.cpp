@@ -1,6 +1,7 @@
 // The unit catalogue: its lines split into titles and file names, and its section written back.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -137,7 +138,9 @@ TEST(UnitCatalog, RefusedWriteChangesNothing) {
         {path,
          {"t", QStringLiteral("DATA\\\U0001F600.lin")},
          QStringLiteral("DATA\\\U0001F600.lin\n「\U0001F600」はShift-JISで保存できない文字です")},
-        {unwritable, {"t", "DATA\\a.lin"}, unwritable + QStringLiteral("の保存に失敗しました")},
+        {unwritable,
+         {"t", "DATA\\a.lin"},
+         QDir::toNativeSeparators(unwritable) + QStringLiteral("の保存に失敗しました")},
         {path,
          {QStringLiteral("比例,反比例"), "DATA\\comma.lin"},
          QStringLiteral("比例,反比例\n単元名に「,」は使えません")},

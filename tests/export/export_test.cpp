@@ -117,7 +117,8 @@ TEST(Exporter, MalformedAndMissingFilesFailWithTheReadersMessage) {
         "-----\r\n99\r\n99\r\n1\r\nTrue\r\n>>\r\n");
     ExportRun r = Export({"--json", bad});
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.contains(bad + QStringLiteral("の10行目が正しくありません")))
+    EXPECT_TRUE(r.err.contains(QDir::toNativeSeparators(bad) +
+                               QStringLiteral("の10行目が正しくありません")))
         << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty());
 
@@ -384,9 +385,10 @@ TEST(Exporter, SeveralUnitsMakeOnePdfEachOnItsOwnPageAndABadFileIsLeftOut) {
         }
         const ExportRun r = Export(args);
         EXPECT_EQ(r.status, name == nullptr ? 0 : 1);
-        EXPECT_EQ(
-            r.err.toStdString(),
-            name == nullptr ? "" : (extra + QString::fromUtf8(message) + u'\n').toStdString());
+        EXPECT_EQ(r.err.toStdString(), name == nullptr ? ""
+                                                       : (QDir::toNativeSeparators(extra) +
+                                                          QString::fromUtf8(message) + u'\n')
+                                                             .toStdString());
         ASSERT_EQ(PageCount(ReadFile(pdf)), 3);
         for (int page = 1; page <= 3; ++page) {
             const QString text = PdfText(pdf, page);
@@ -431,7 +433,8 @@ TEST(Exporter, RecordsOfSeveralComputersMakeOneCsvAndAMalformedFileIsNamedAndLef
     for (const auto& [files, status, sources] : rows) {
         const ExportRun r = Export(QStringList{"--records", csv} + files);
         EXPECT_EQ(r.status, status);
-        EXPECT_EQ(r.err.contains(bad + QStringLiteral("の「比例」の1回目の記録が正しくありません")),
+        EXPECT_EQ(r.err.contains(QDir::toNativeSeparators(bad) +
+                                 QStringLiteral("の「比例」の1回目の記録が正しくありません")),
                   status == 1)
             << r.err.toStdString();
         const QByteArray bytes = ReadFile(csv);
@@ -524,7 +527,8 @@ TEST(Exporter, EveryModeKeepsTheOldOutputWhenTheDiskRefusesTheBytes) {
             const ScopedFileSteps steps(refusing);
             const ExportRun r = ExportHere(args);
             EXPECT_EQ(r.status, 1);
-            EXPECT_TRUE(r.err.endsWith(output + QStringLiteral("の保存に失敗しました\n")))
+            EXPECT_TRUE(r.err.endsWith(QDir::toNativeSeparators(output) +
+                                       QStringLiteral("の保存に失敗しました\n")))
                 << r.err.toStdString();
             EXPECT_EQ(ReadFile(output), "old output");
             EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);

@@ -63,7 +63,7 @@ run_tests() {
     passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\..*/\1/p' "$log")
     echo "$name: ${passed:-0} passed of $(sed -n 's/^\[==========\] \([0-9]*\) tests\? from.*/\1/p' "$log")"
     if [ "$status" -ne 0 ]; then
-        grep -E -A8 'Failure$' "$log" >&2 || true
+        tr -d '\r' <"$log" | grep -E -A8 'Failure$' >&2 || true
         fail "$name (exit status $status)"
     fi
 }

@@ -1,6 +1,7 @@
 // Saving the drawing: the unit title asked, the file chosen and written, the drawing marked saved.
 #include "main/drawing_saver.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "graph_file.h"
@@ -67,8 +68,8 @@ Answer DrawingSaver::SaveWithName(const QString& unitTitle) {
             ShowMessage(fixed.message);
         }
         if (QFileInfo::exists(fixed.name)) {
-            const Answer replace =
-                ConfirmYesNoCancel(fixed.name + QStringLiteral("上書きしてもいいですか"));
+            const Answer replace = ConfirmYesNoCancel(QDir::toNativeSeparators(fixed.name) +
+                                                      QStringLiteral("上書きしてもいいですか"));
             if (replace == Answer::Cancel) {
                 return Answer::Cancel;
             }

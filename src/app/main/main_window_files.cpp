@@ -2,6 +2,7 @@
 // the save prompt before a drawing is replaced, and the question when the window closes.
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -52,11 +53,13 @@ bool TfrmMain::OpenFile(const QString& path) {
         return false;
     }
     if (!QFileInfo(content.fileName).isFile()) {
-        ShowMessage(content.fileName + QStringLiteral("が見つかりません"));
+        ShowMessage(QDir::toNativeSeparators(content.fileName) +
+                    QStringLiteral("が見つかりません"));
         return false;
     }
     if (content.graphs.empty()) {
-        ShowMessage(content.fileName + QStringLiteral("にはグラフがありません"));
+        ShowMessage(QDir::toNativeSeparators(content.fileName) +
+                    QStringLiteral("にはグラフがありません"));
         return false;
     }
     ApplyFile(content);

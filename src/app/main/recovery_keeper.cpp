@@ -1,6 +1,7 @@
 // The recovery copy of the drawing.
 #include "main/recovery_keeper.h"
 
+#include <QDir>
 #include <QFile>
 
 #include "dialogs.h"
@@ -45,7 +46,9 @@ RecoveryRead RecoveryKeeper::ReadCopy() const {
 void RecoveryKeeper::SetAsideDamaged() {
     const QString aside = store_->SetAside();
     ShowMessage(QStringLiteral("前回保存されなかった図を読めませんでした。") +
-                (aside.isEmpty() ? QString() : aside + QStringLiteral("に残してあります。")));
+                (aside.isEmpty()
+                     ? QString()
+                     : QDir::toNativeSeparators(aside) + QStringLiteral("に残してあります。")));
 }
 
 void RecoveryKeeper::Write() {

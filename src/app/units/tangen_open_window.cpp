@@ -135,12 +135,13 @@ void TfrmTangenOpen::radQueClick() {
 }
 
 void TfrmTangenOpen::FillDrives() {
-    // The drives of this system: the home folder and every mounted volume.
+    // The drives of this system: the home folder and every mounted volume, named as the system
+    // writes them (C:\ on Windows).
     dcbDrive->clear();
-    dcbDrive->addItem(QDir::homePath(), QDir::homePath());
+    dcbDrive->addItem(QDir::toNativeSeparators(QDir::homePath()), QDir::homePath());
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         if (volume.isValid() && volume.isReady()) {
-            dcbDrive->addItem(volume.rootPath(), volume.rootPath());
+            dcbDrive->addItem(QDir::toNativeSeparators(volume.rootPath()), volume.rootPath());
         }
     }
 }
@@ -174,7 +175,8 @@ void TfrmTangenOpen::FillFolders() {
     }
     int depth = 0;
     for (const QString& path : chain) {
-        const QString name = QDir(path).dirName().isEmpty() ? path : QDir(path).dirName();
+        const QString name =
+            QDir(path).dirName().isEmpty() ? QDir::toNativeSeparators(path) : QDir(path).dirName();
         auto* item = new QListWidgetItem(QString(depth, u' ') + name, dlbDrive);
         item->setData(Qt::UserRole, path);
         ++depth;
