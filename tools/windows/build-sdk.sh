@@ -103,15 +103,17 @@ logged install.log make install
 cd "$work"
 
 # Off: what the program does not use, and what this source cannot build for Windows: Debian's
-# source leaves out wintab (tablet events), and MinGW has no wintab.h. Direct2D stays on, because
-# only it builds the DirectWrite font engine that printing needs; its 1.1 platform plugin is off.
+# source leaves out wintab (tablet events), and MinGW has no wintab.h. OpenGL goes with its
+# dynamic loading, which the Windows platform plugin otherwise compiles in without OpenGL's
+# headers. Direct2D stays on, because only it builds the DirectWrite font engine that printing
+# needs; its 1.1 platform plugin is off.
 echo "Building Qt $qt_version for Windows"
 logged qt-configure.log cmake -S "$qt_src" -B qt-windows -G Ninja -Wno-dev \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$stage" "${launcher[@]}" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DQT_BUILD_TESTS=OFF -DQT_BUILD_EXAMPLES=OFF \
-    -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_dbus=OFF -DFEATURE_sql=OFF \
+    -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF -DFEATURE_dbus=OFF -DFEATURE_sql=OFF \
     -DFEATURE_network=OFF -DFEATURE_testlib=OFF -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF \
     -DFEATURE_icu=OFF -DFEATURE_zstd=OFF -DFEATURE_freetype=OFF -DFEATURE_jpeg=OFF \
     -DFEATURE_pkg_config=OFF -DFEATURE_tabletevent=OFF \
