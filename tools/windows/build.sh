@@ -5,7 +5,7 @@
 # build-windows/tesmara-VERSION-setup.exe. Prints the installer's path.
 #   tools/windows/build.sh            TESMARA_JOBS=N sets the compile jobs (2 by default)
 # Qt and ICU for Windows come from the SDK folder when its stamp fits, else from the packed SDK
-# in ../shared/windows-sdk/, else build-sdk.sh makes them (about 25 minutes).
+# in ../shared/windows-sdk/, else build-sdk.sh makes them (about 21 minutes).
 set -euo pipefail
 here="$(cd "$(dirname "$0")/../.." && pwd)"
 . "$here/tools/windows/packages.sh"
