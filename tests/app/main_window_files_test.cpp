@@ -18,6 +18,7 @@
 #include "shiki_list.h"
 #include "sjis_codec.h"
 #include "tangen_window.h"
+#include "test_files.h"
 #include "units/new_work_window.h"
 #include "units/tangen_open_window.h"
 #include "window_fixture.h"
@@ -27,12 +28,6 @@ namespace {
 QByteArray Bytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 // A format-5 unit with the given title and one line per row of lines (x1, y1, x2, y2).

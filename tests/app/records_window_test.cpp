@@ -17,27 +17,13 @@
 #include "practice_records.h"
 #include "scripted_dialogs.h"
 #include "sjis_codec.h"
+#include "test_files.h"
 
 namespace {
 
 template <size_t N>
 QByteArray Bytes(const char (&literal)[N]) {
     return QByteArray(literal, N - 1);
-}
-
-QByteArray Sjis(const char* utf8) {
-    return EncodeCp932(QString::fromUtf8(utf8)).bytes;
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
 }
 
 QString Items(const QListWidget* list) {

@@ -21,17 +21,13 @@
 #include "refusing_disk.h"
 #include "settings/plane_settings_window.h"
 #include "sjis_codec.h"
+#include "test_files.h"
 #include "units/edit_ques_window.h"
 #include "units/new_work_window.h"
 #include "units/tangen_open_window.h"
 #include "window_fixture.h"
 
 namespace {
-
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
-}
 
 void WriteSjis(const QString& path, const QString& text) {
     QFile f(path);

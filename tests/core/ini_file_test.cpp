@@ -6,20 +6,9 @@
 
 #include "ini_file.h"
 #include "sjis_codec.h"
+#include "test_files.h"
 
 namespace {
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
-}
 
 TEST(IniFile, ReadsSectionsAndKeysIgnoringCase) {
     QTemporaryDir dir;

@@ -14,28 +14,14 @@
 #include "ini_file.h"
 #include "practice_records.h"
 #include "sjis_codec.h"
+#include "test_files.h"
 
 namespace {
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
-}
 
 // The bytes of a literal, NUL bytes included.
 template <size_t N>
 QByteArray Bytes(const char (&literal)[N]) {
     return QByteArray(literal, N - 1);
-}
-
-QByteArray Sjis(const char* utf8) {
-    return EncodeCp932(QString::fromUtf8(utf8)).bytes;
 }
 
 // A file of exactly this many bytes: one run of A, a long comment and then one run of B, the

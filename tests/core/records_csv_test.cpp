@@ -9,18 +9,9 @@
 #include "practice_run.h"
 #include "records_csv.h"
 #include "sjis_codec.h"
+#include "test_files.h"
 
 namespace {
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray Sjis(const char* utf8) {
-    return EncodeCp932(QString::fromUtf8(utf8)).bytes;
-}
 
 // "date time marks right wrong seconds", or "-" for a value that does not read.
 QString Parts(const QString& value) {

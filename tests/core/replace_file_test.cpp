@@ -9,19 +9,9 @@
 
 #include "refusing_disk.h"
 #include "replace_file.h"
+#include "test_files.h"
 
 namespace {
-
-QByteArray ReadBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
 
 TEST(ReplaceFile, AFailureAtAnyStepKeepsTheOldFileWholeAndLeavesNothingBehind) {
     // A small file, smaller than any write buffer, and one far larger than one; each replaces an

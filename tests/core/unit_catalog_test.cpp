@@ -6,15 +6,10 @@
 #include <QTemporaryDir>
 
 #include "sjis_codec.h"
+#include "test_files.h"
 #include "unit_catalog.h"
 
 namespace {
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 QString ReadText(const QString& path) {
     QFile f(path);

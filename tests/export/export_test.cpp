@@ -23,6 +23,7 @@
 #include "graph_file.h"
 #include "refusing_disk.h"
 #include "sjis_codec.h"
+#include "test_files.h"
 
 namespace {
 
@@ -42,17 +43,6 @@ ExportRun Export(const QStringList& args) {
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             QString::fromUtf8(p.readAllStandardError())};
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 const QString Data = QStringLiteral(TEST_DATA_DIR);
@@ -82,7 +72,7 @@ QString PdfText(const QString& pdf, int page = 0) {
     for (QDeadlineTimer deadline(60000); !QFileInfo::exists(text) && !deadline.hasExpired();) {
         QThread::msleep(20);
     }
-    const QByteArray bytes = ReadFile(text);
+    const QByteArray bytes = ReadBytes(text);
     QFile::remove(text);
     return QString::fromUtf8(bytes);
 }
@@ -105,13 +95,13 @@ const char* const SampleNames[] = {"bunsu.lin", "hirei.lin", "ichiji.lin", "senb
 TEST(Exporter, JsonOfTheWorkedExample) {
     const ExportRun r = Export({"--json", Data + "/worked_example.lin"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, ReadFile(Data + "/worked_example.json"));
+    EXPECT_EQ(r.out, ReadBytes(Data + "/worked_example.json"));
 }
 
 TEST(Exporter, MalformedAndMissingFilesFailWithTheReadersMessage) {
     QTemporaryDir dir;
     const QString bad = dir.filePath("bad.lin");
-    WriteFile(
+    WriteBytes(
         bad,
         "t\r\n<<spec5\r\n-99\r\n-99\r\n-99\r\n-99\r\n16\r\n16\r\nTrue\r\nfive\r\n5\r\nTrue\r\n"
         "-----\r\n99\r\n99\r\n1\r\nTrue\r\n>>\r\n");
@@ -134,8 +124,8 @@ TEST(Exporter, AFileNameWithTwoDotsIsTheFileItNames) {
     const QByteArray header =
         "<<spec5\r\n-99\r\n-99\r\n-99\r\n-99\r\n16\r\n16\r\nTrue\r\n5\r\n5\r\nTrue\r\n"
         "-----\r\n99\r\n99\r\n1\r\nTrue\r\n>>\r\n255,16\r\ny=x\r\n0,0\r\n1,1\r\n0,0\r\n0,0\r\n";
-    WriteFile(dir.filePath("unit.lin"), EncodeCp932(QStringLiteral("版1\r\n")).bytes + header);
-    WriteFile(dir.filePath("unit.v2.lin"), EncodeCp932(QStringLiteral("版2\r\n")).bytes + header);
+    WriteBytes(dir.filePath("unit.lin"), EncodeCp932(QStringLiteral("版1\r\n")).bytes + header);
+    WriteBytes(dir.filePath("unit.v2.lin"), EncodeCp932(QStringLiteral("版2\r\n")).bytes + header);
     const std::tuple<const char*, const char*, const char*> rows[] = {
         {"unit.v2.lin", "版2", ""},
         {"unit.lin", "版1", ""},
@@ -183,11 +173,11 @@ TEST(Exporter, NoModeWritesOverAFileItWasGivenToRead) {
     const QString d = dir.path() + u'/';
     const QByteArray records =
         EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n")).bytes;
-    const QByteArray graphs = ReadFile(Data + "/worked_example.lin");
-    WriteFile(d + "A.ini", records);
-    WriteFile(d + "B.ini", records + records);
-    WriteFile(d + "a.lin", graphs);
-    WriteFile(d + "u.pdf", "an old worksheet");
+    const QByteArray graphs = ReadBytes(Data + "/worked_example.lin");
+    WriteBytes(d + "A.ini", records);
+    WriteBytes(d + "B.ini", records + records);
+    WriteBytes(d + "a.lin", graphs);
+    WriteBytes(d + "u.pdf", "an old worksheet");
     ASSERT_TRUE(QDir(d).mkdir("sub"));
 #ifndef Q_OS_WIN
     // On Windows QFile::link makes a shortcut, a file of its own that reads and writes do not
@@ -199,7 +189,7 @@ TEST(Exporter, NoModeWritesOverAFileItWasGivenToRead) {
     const QStringList names = QDir(d).entryList(QDir::Files | QDir::System);
     std::vector<QByteArray> before;
     for (const QString& name : names) {
-        before.push_back(ReadFile(d + name));
+        before.push_back(ReadBytes(d + name));
     }
     // Given: the arguments, "%" standing for the folder. Expected: the output named in the
     // message.
@@ -226,7 +216,7 @@ TEST(Exporter, NoModeWritesOverAFileItWasGivenToRead) {
         }
         EXPECT_EQ(QDir(d).entryList(QDir::Files | QDir::System), names);
         for (size_t i = 0; i < before.size(); ++i) {
-            EXPECT_EQ(ReadFile(d + names[qsizetype(i)]), before[i])
+            EXPECT_EQ(ReadBytes(d + names[qsizetype(i)]), before[i])
                 << names[qsizetype(i)].toStdString();
         }
     }
@@ -290,7 +280,7 @@ TEST(Exporter, PngIsThePlaneAtTheDefaultSize) {
     r = Export({"--png", old, Data + "/worked_example.lin"});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("の保存に失敗しました"))) << r.err.toStdString();
-    EXPECT_EQ(ReadFile(old), QByteArray("old picture"));
+    EXPECT_EQ(ReadBytes(old), QByteArray("old picture"));
 }
 
 TEST(Exporter, PdfIsOnePage) {
@@ -299,7 +289,7 @@ TEST(Exporter, PdfIsOnePage) {
     const ExportRun r = Export({"--pdf", pdf, Data + "/worked_example.lin"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.err, QString());
-    const QByteArray bytes = ReadFile(pdf);
+    const QByteArray bytes = ReadBytes(pdf);
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(PageCount(bytes), 1);
 }
@@ -312,7 +302,7 @@ TEST(Exporter, TheWorksheetOfASampleUnitIsOnePageWithItsTitleAndEveryListText) {
         const ExportRun r = Export({"--worksheet", pdf, Samples + u'/' + QLatin1String(name)});
         ASSERT_EQ(r.status, 0) << r.err.toStdString();
         EXPECT_EQ(r.err, QString());
-        EXPECT_EQ(PageCount(ReadFile(pdf)), 1);
+        EXPECT_EQ(PageCount(ReadBytes(pdf)), 1);
         const QString text = PdfText(pdf);
         const GraphFileContent unit = Sample(name);
         ASSERT_GT(unit.graphs.size(), 6u);
@@ -329,7 +319,7 @@ TEST(Exporter, TheStudentsCopyHasNoEquationAndTheAnswersFollowIt) {
     const QString file = Samples + QStringLiteral("/senbun.lin");
     ExportRun r = Export({"--worksheet", pdf, "--blank", file});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    const int copyPages = PageCount(ReadFile(pdf));
+    const int copyPages = PageCount(ReadBytes(pdf));
     const QString copy = PdfText(pdf);
     const GraphFileContent unit = Sample("senbun.lin");
     EXPECT_TRUE(copy.contains(unit.title()));
@@ -343,7 +333,7 @@ TEST(Exporter, TheStudentsCopyHasNoEquationAndTheAnswersFollowIt) {
 
     r = Export({"--worksheet", pdf, "--blank", "--answers", file});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    ASSERT_EQ(PageCount(ReadFile(pdf)), 2 * copyPages);
+    ASSERT_EQ(PageCount(ReadBytes(pdf)), 2 * copyPages);
     QString answers;
     for (int page = copyPages + 1; page <= 2 * copyPages; ++page) {
         answers += PdfText(pdf, page);
@@ -374,7 +364,7 @@ TEST(Exporter, SeveralUnitsMakeOnePdfEachOnItsOwnPageAndABadFileIsLeftOut) {
         SCOPED_TRACE(name == nullptr ? "none" : name);
         const QString extra = name == nullptr ? QString() : dir.filePath(QLatin1String(name));
         if (name != nullptr) {
-            WriteFile(extra, bytes);
+            WriteBytes(extra, bytes);
         }
         QStringList args{"--worksheet", pdf};
         for (const char* unit : names) {
@@ -389,7 +379,7 @@ TEST(Exporter, SeveralUnitsMakeOnePdfEachOnItsOwnPageAndABadFileIsLeftOut) {
                                                        : (QDir::toNativeSeparators(extra) +
                                                           QString::fromUtf8(message) + u'\n')
                                                              .toStdString());
-        ASSERT_EQ(PageCount(ReadFile(pdf)), 3);
+        ASSERT_EQ(PageCount(ReadBytes(pdf)), 3);
         for (int page = 1; page <= 3; ++page) {
             const QString text = PdfText(pdf, page);
             for (int unit = 0; unit < 3; ++unit) {
@@ -399,10 +389,10 @@ TEST(Exporter, SeveralUnitsMakeOnePdfEachOnItsOwnPageAndABadFileIsLeftOut) {
         }
     }
     // With no unit left, nothing is written.
-    const QByteArray written = ReadFile(pdf);
+    const QByteArray written = ReadBytes(pdf);
     const ExportRun r = Export({"--worksheet", pdf, dir.filePath("empty.lin")});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(ReadFile(pdf), written);
+    EXPECT_EQ(ReadBytes(pdf), written);
 }
 
 TEST(Exporter, RecordsOfSeveralComputersMakeOneCsvAndAMalformedFileIsNamedAndLeftOut) {
@@ -411,19 +401,19 @@ TEST(Exporter, RecordsOfSeveralComputersMakeOneCsvAndAMalformedFileIsNamedAndLef
     const QString pc1 = dir.filePath(QStringLiteral("pc1.ini"));
     const QString pc2 = dir.filePath(QStringLiteral("pc2.ini"));
     const QString bad = dir.filePath(QStringLiteral("pc3.ini"));
-    WriteFile(pc1,
-              EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n")).bytes);
-    WriteFile(pc2, EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月06日 09:00 OX 01:05\r\n"
-                                              "2=2024年11月07日 09:00 OO 00:45\r\n"))
-                       .bytes);
-    WriteFile(bad, EncodeCp932(QStringLiteral("[比例]\r\n1=きのう\r\n")).bytes);
+    WriteBytes(
+        pc1, EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n")).bytes);
+    WriteBytes(pc2, EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月06日 09:00 OX 01:05\r\n"
+                                               "2=2024年11月07日 09:00 OO 00:45\r\n"))
+                        .bytes);
+    WriteBytes(bad, EncodeCp932(QStringLiteral("[比例]\r\n1=きのう\r\n")).bytes);
     // Years of a school's records, its last run past the first 4 MiB.
     const QString large = dir.filePath(QStringLiteral("pc4.ini"));
-    WriteFile(large,
-              EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n;") +
-                          QString(5 << 20, u'x') +
-                          QStringLiteral("\r\n2=2024年11月06日 09:00 OX 01:05\r\n"))
-                  .bytes);
+    WriteBytes(large,
+               EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n;") +
+                           QString(5 << 20, u'x') +
+                           QStringLiteral("\r\n2=2024年11月06日 09:00 OX 01:05\r\n"))
+                   .bytes);
     // Given: the files. Expected: the status, and the rows' sources and run numbers.
     const std::tuple<QStringList, int, const char*> rows[] = {
         {{pc1, pc2}, 0, "pc1.ini 1|pc2.ini 1|pc2.ini 2"},
@@ -437,7 +427,7 @@ TEST(Exporter, RecordsOfSeveralComputersMakeOneCsvAndAMalformedFileIsNamedAndLef
                                  QStringLiteral("の「比例」の1回目の記録が正しくありません")),
                   status == 1)
             << r.err.toStdString();
-        const QByteArray bytes = ReadFile(csv);
+        const QByteArray bytes = ReadBytes(csv);
         ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
         QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
         EXPECT_EQ(lines.takeFirst(),
@@ -456,11 +446,11 @@ TEST(Exporter, ChartOfAUnitsRecords) {
     QTemporaryDir dir;
     const QString records = dir.filePath(QStringLiteral("Record.ini"));
     // The second run lies past the first 4 MiB of the file.
-    WriteFile(records,
-              EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n;") +
-                          QString(5 << 20, u'x') +
-                          QStringLiteral("\r\n2=2024年11月06日 09:00 OOOO 01:05\r\n"))
-                  .bytes);
+    WriteBytes(records,
+               EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n;") +
+                           QString(5 << 20, u'x') +
+                           QStringLiteral("\r\n2=2024年11月06日 09:00 OOOO 01:05\r\n"))
+                   .bytes);
     const QString png = dir.filePath(QStringLiteral("chart.png"));
     ExportRun r = Export({"--chart", png, "--unit", "比例", records});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
@@ -499,8 +489,9 @@ TEST(Exporter, EveryModeKeepsTheOldOutputWhenTheDiskRefusesTheBytes) {
     const QGuiApplication app(argc, argv);
     QTemporaryDir inputs;
     const QString records = inputs.filePath(QStringLiteral("Record.ini"));
-    WriteFile(records,
-              EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n")).bytes);
+    WriteBytes(
+        records,
+        EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n")).bytes);
     const QString unit = Data + "/worked_example.lin";
     // The output's name, and the rest of the command line.
     const std::pair<const char*, QStringList> modes[] = {
@@ -522,7 +513,7 @@ TEST(Exporter, EveryModeKeepsTheOldOutputWhenTheDiskRefusesTheBytes) {
         const QStringList args = QStringList{options[m], output} + rest;
         for (const ReplaceStep step : EveryReplaceStep()) {
             SCOPED_TRACE(StepName(step));
-            WriteFile(output, "old output");
+            WriteBytes(output, "old output");
             RefusingSteps refusing(step);
             const ScopedFileSteps steps(refusing);
             const ExportRun r = ExportHere(args);
@@ -530,7 +521,7 @@ TEST(Exporter, EveryModeKeepsTheOldOutputWhenTheDiskRefusesTheBytes) {
             EXPECT_TRUE(r.err.endsWith(QDir::toNativeSeparators(output) +
                                        QStringLiteral("の保存に失敗しました\n")))
                 << r.err.toStdString();
-            EXPECT_EQ(ReadFile(output), "old output");
+            EXPECT_EQ(ReadBytes(output), "old output");
             EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
         }
         EXPECT_EQ(ExportHere(args).status, 0);  // the same command on a disk that takes the bytes
@@ -538,14 +529,14 @@ TEST(Exporter, EveryModeKeepsTheOldOutputWhenTheDiskRefusesTheBytes) {
             continue;
         }
         const QString onDisk = disk.filePath(QString::fromLatin1(name));
-        WriteFile(onDisk, "old output");
+        WriteBytes(onDisk, "old output");
         disk.Fill();
         const ExportRun r = Export(QStringList{options[m], onDisk} + rest);
         disk.Free();
         EXPECT_EQ(r.status, 1);
         EXPECT_TRUE(r.err.endsWith(onDisk + QStringLiteral("の保存に失敗しました\n")))
             << r.err.toStdString();
-        EXPECT_EQ(ReadFile(onDisk), "old output");
+        EXPECT_EQ(ReadBytes(onDisk), "old output");
     }
     if (!disk.unavailable().empty()) {
         GTEST_SKIP() << "the exporter on a full disk: " << disk.unavailable();
