@@ -45,12 +45,6 @@ class PracticeTest : public MainWindowTest {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(EncodeCp932(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).bytes);
     }
-    // Clicks the lattice point on the practice plane.
-    static void Click(TfrmRenshu& practice, LatticePoint p) {
-        const QPoint px = practice.Geometry().LatticeToPixel(p);
-        QTest::mouseMove(practice.imgCood, px);
-        QTest::mouseClick(practice.imgCood, Qt::LeftButton, {}, px);
-    }
     // Practises the unit once a practice, each run answered with a miss so that the end-of-run
     // dialog asks how to go on: endOfRun answers it, after the number of runs ended so far.
     void Practise(int practices, const std::function<int(int)>& endOfRun) {
@@ -58,21 +52,14 @@ class PracticeTest : public MainWindowTest {
         int runs = 0;
         dialogs.modalScript = [&](QDialog& dialog) -> int {
             if (auto* open = dynamic_cast<TfrmTangenOpen*>(&dialog)) {
-                dialog.show();
-                if (choices++ == practices) {
-                    return ModalCancel;
-                }
-                open->lstTitle->setCurrentRow(0);
-                open->lstTitleClick();
-                open->btnOKClick();
-                return dialog.result();
+                return ChooseFirstUnit(*open, &choices, practices);
             }
             if (auto* practice = dynamic_cast<TfrmRenshu*>(&dialog)) {
                 dialog.show();
                 while (practice->isVisible()) {
                     for (const LatticePoint p :
                          {LatticePoint{0, 0}, {1, 1}, {1, 2}, {-1, -2}, {2, -3}}) {
-                        Click(*practice, p);
+                        ClickPractice(*practice, p);
                     }
                 }
                 return practice->result();
@@ -105,21 +92,14 @@ TEST_F(PracticeTest, AStudentPractisesAUnitAndTheRunIsRecorded) {
     dialogs.modalScript = [&](QDialog& dialog) -> int {
         shown.append(dialog.objectName().isEmpty() ? dialog.windowTitle() : dialog.objectName());
         if (auto* open = dynamic_cast<TfrmTangenOpen*>(&dialog)) {
-            dialog.show();
-            if (unitChoices++ > 0) {
-                return ModalCancel;  // the second choice ends the practice command
-            }
-            open->lstTitle->setCurrentRow(0);
-            open->lstTitleClick();
-            open->btnOKClick();
-            return dialog.result();
+            return ChooseFirstUnit(*open, &unitChoices, 1);  // the second choice ends the command
         }
         if (auto* practice = dynamic_cast<TfrmRenshu*>(&dialog)) {
             dialog.show();
             EXPECT_EQ(practice->windowTitle(), QStringLiteral("練習　比例の練習／hirei.lin"));
             EXPECT_EQ(practice->Geometry().unitY, 8);  // the unit's own plane
             EXPECT_EQ(practice->imgCood->pos(), QPoint(328, 26));
-            Click(*practice, {0, 0});
+            ClickPractice(*practice, {0, 0});
             // Escape is やり直し wherever the focus is, and never closes the window.
             for (QWidget* focus : {static_cast<QWidget*>(practice->lstRecord),
                                    static_cast<QWidget*>(practice->btnEnd)}) {
@@ -127,12 +107,12 @@ TEST_F(PracticeTest, AStudentPractisesAUnitAndTheRunIsRecorded) {
                 QTest::keyClick(focus, Qt::Key_Escape);
                 EXPECT_TRUE(practice->isVisible());
                 EXPECT_FALSE(practice->btnTeisei->isEnabled());
-                Click(*practice, {0, 0});
+                ClickPractice(*practice, {0, 0});
             }
-            Click(*practice, {1, 1});  // wrong: y=x
-            Click(*practice, {1, 2});
-            Click(*practice, {-1, -2});  // right after a miss: ×
-            Click(*practice, {2, -3});   // the point, right at once: ○
+            ClickPractice(*practice, {1, 1});  // wrong: y=x
+            ClickPractice(*practice, {1, 2});
+            ClickPractice(*practice, {-1, -2});  // right after a miss: ×
+            ClickPractice(*practice, {2, -3});   // the point, right at once: ○
             return practice->result();
         }
         if (dynamic_cast<TfrmAyamari*>(&dialog) || dynamic_cast<TfrmSeikai*>(&dialog)) {
@@ -161,8 +141,8 @@ TEST_F(PracticeTest, ATeacherTestsTheDrawingWithoutARecord) {
     dialogs.modalScript = [&](QDialog& dialog) -> int {
         if (auto* practice = dynamic_cast<TfrmRenshu*>(&dialog)) {
             dialog.show();
-            Click(*practice, {2, 2});
-            Click(*practice, {-2, 0});  // y=1/2･x+1, right at once
+            ClickPractice(*practice, {2, 2});
+            ClickPractice(*practice, {-2, 0});  // y=1/2･x+1, right at once
             return practice->result();
         }
         happy |= dynamic_cast<TfrmHappy*>(&dialog) != nullptr;
@@ -200,14 +180,7 @@ TEST_F(PracticeTest, APractisedUnitLeavesTheDrawingItsHistoryAndItsCopyAsTheyWer
     int choices = 0;
     dialogs.modalScript = [&](QDialog& dialog) -> int {
         if (auto* open = dynamic_cast<TfrmTangenOpen*>(&dialog)) {
-            dialog.show();
-            if (choices++ > 0) {
-                return ModalCancel;
-            }
-            open->lstTitle->setCurrentRow(0);
-            open->lstTitleClick();
-            open->btnOKClick();
-            return dialog.result();
+            return ChooseFirstUnit(*open, &choices, 1);
         }
         auto& practice = dynamic_cast<TfrmRenshu&>(dialog);
         dialog.show();

@@ -167,20 +167,11 @@ const Writer Writers[] = {
          int choices = 0;
          s.dialogs.modalScript = [choices](QDialog& dialog) mutable -> int {
              if (auto* open = dynamic_cast<TfrmTangenOpen*>(&dialog)) {
-                 dialog.show();
-                 if (choices++ > 0) {
-                     return ModalCancel;
-                 }
-                 open->lstTitle->setCurrentRow(0);
-                 open->lstTitleClick();
-                 open->btnOKClick();
-                 return dialog.result();
+                 return ChooseFirstUnit(*open, &choices, 1);
              }
              if (auto* practice = dynamic_cast<TfrmRenshu*>(&dialog)) {
                  dialog.show();
-                 const QPoint at = practice->Geometry().LatticeToPixel({2, -3});
-                 QTest::mouseMove(practice->imgCood, at);
-                 QTest::mouseClick(practice->imgCood, Qt::LeftButton, {}, at);
+                 ClickPractice(*practice, {2, -3});
                  return practice->result();
              }
              return ModalOk;  // 正解, then the run's end

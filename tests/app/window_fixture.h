@@ -3,12 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QListWidget>
+#include <QTest>
 #include <memory>
 
 #include "control_driver.h"
 #include "graph_model.h"
 #include "main/main_window.h"
+#include "practice/practice_window.h"
 #include "scripted_dialogs.h"
+#include "units/tangen_open_window.h"
 
 class MainWindowTest : public ::testing::Test {
   protected:
@@ -44,3 +48,23 @@ class MainWindowTest : public ::testing::Test {
     ScriptedDialogs dialogs;  // installed before the window exists, removed after it is gone
     std::unique_ptr<TfrmMain> window;
 };
+
+// The practice command's choice of a unit, as a student makes it: the list's first unit while
+// *choices counts up to times, then the window is cancelled, which ends the command.
+inline int ChooseFirstUnit(TfrmTangenOpen& open, int* choices, int times) {
+    open.show();
+    if ((*choices)++ >= times) {
+        return ModalCancel;
+    }
+    open.lstTitle->setCurrentRow(0);
+    open.lstTitleClick();
+    open.btnOKClick();
+    return open.result();
+}
+
+// A click on a lattice point of the practice plane, the mouse moved there first.
+inline void ClickPractice(TfrmRenshu& practice, LatticePoint p) {
+    const QPoint px = practice.Geometry().LatticeToPixel(p);
+    QTest::mouseMove(practice.imgCood, px);
+    QTest::mouseClick(practice.imgCood, Qt::LeftButton, {}, px);
+}
