@@ -2,6 +2,7 @@
 #include "command_line.h"
 
 #include <QtGlobal>
+#include <cstdio>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -28,4 +29,19 @@ QStringList CommandLineArguments(int argc, char** argv) {
     }
 #endif
     return args;
+}
+
+void PrintExportError(const QString& text) {
+    const QString line = text + u'\n';
+#ifdef Q_OS_WIN
+    HANDLE console = GetStdHandle(STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    if (GetConsoleMode(console, &mode)) {
+        DWORD written = 0;
+        WriteConsoleW(console, reinterpret_cast<const wchar_t*>(line.utf16()), DWORD(line.size()),
+                      &written, nullptr);
+        return;
+    }
+#endif
+    std::fputs(line.toUtf8().constData(), stderr);
 }

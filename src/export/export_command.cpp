@@ -3,24 +3,16 @@
 #include <QFileInfo>
 #include <cstdio>
 
+#include "command_line.h"
 #include "export_args.h"
 #include "graph_file.h"
 #include "graph_json.h"
 
-namespace {
-
-void PrintError(const QString& text) {
-    std::fputs(text.toUtf8().constData(), stderr);
-    std::fputc('\n', stderr);
-}
-
-}  // namespace
-
 int RunExporter(int argc, char** argv, const QStringList& args) {
     const ExportRequest request = ParseExportArgs(args);
     if (!request.error.isEmpty()) {
-        PrintError(request.error);
-        PrintError(ExportUsage());
+        PrintExportError(request.error);
+        PrintExportError(ExportUsage());
         return 2;
     }
 
@@ -38,14 +30,15 @@ int RunExporter(int argc, char** argv, const QStringList& args) {
     // Files are read from the default plane settings, never from the user's registry.
     const GraphFileContent content = ReadGraphFile(request.input, PlaneSettings(), true);
     if (!content.notice.isEmpty()) {
-        PrintError(content.notice);
+        PrintExportError(content.notice);
     }
     if (!content.ok()) {
-        PrintError(content.error);
+        PrintExportError(content.error);
         return 1;
     }
     if (!QFileInfo(content.fileName).isFile()) {
-        PrintError(QDir::toNativeSeparators(content.fileName) + QStringLiteral("が見つかりません"));
+        PrintExportError(QDir::toNativeSeparators(content.fileName) +
+                         QStringLiteral("が見つかりません"));
         return 1;
     }
 

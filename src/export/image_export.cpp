@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "command_line.h"
 #include "date_text.h"
 #include "disp_all_line.h"
 #include "export_args.h"

@@ -2,7 +2,6 @@
 #include "offscreen_app.h"
 
 #include <QFile>
-#include <cstdio>
 
 #include "fonts.h"
 #include "headless_platform.h"
@@ -17,8 +16,4 @@ OffscreenApplication::OffscreenApplication(int& argc, char** argv) {
     }
     app_ = std::make_unique<QGuiApplication>(argc, argv);
     InstallFontSubstitutions();
-}
-
-void PrintExportError(const QString& text) {
-    std::fputs((text + u'\n').toUtf8().constData(), stderr);
 }

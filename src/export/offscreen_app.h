@@ -17,6 +17,3 @@ class OffscreenApplication {
     QTemporaryDir runtimeDir_;
     std::unique_ptr<QGuiApplication> app_;
 };
-
-// One line on stderr.
-void PrintExportError(const QString& text);

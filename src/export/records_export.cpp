@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "command_line.h"
 #include "export_args.h"
 #include "offscreen_app.h"
 #include "practice_records.h"

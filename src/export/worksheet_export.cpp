@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 #include <vector>
 
+#include "command_line.h"
 #include "export_args.h"
 #include "offscreen_app.h"
 #include "replace_file.h"
