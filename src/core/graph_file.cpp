@@ -1,11 +1,11 @@
 // Reading and writing graph files.
 #include "graph_file.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdlib>
 
+#include "path_text.h"
 #include "replace_file.h"
 #include "sjis_codec.h"
 
@@ -22,8 +22,8 @@ bool FlagValue(const QString& line) {
 
 // The message for a file that stops being readable at a line (counted from 1 for the user).
 QString LineError(const QString& fileName, int lineIndex, const QString& reason) {
-    return QDir::toNativeSeparators(fileName) +
-           QStringLiteral("の%1行目が正しくありません：").arg(lineIndex + 1) + reason;
+    return ShownPath(fileName) + QStringLiteral("の%1行目が正しくありません：").arg(lineIndex + 1) +
+           reason;
 }
 
 QString NotIntegerReason(const QString& text) {
@@ -168,7 +168,7 @@ QString ParseGraphBody(const QStringList& memo, int linesPerGraph, int lineOffse
                        const QString& fileName, int capacity, std::vector<TLineSpec>* graphs) {
     const int count = memo.size() / linesPerGraph;
     if (count > capacity) {
-        return QDir::toNativeSeparators(fileName) +
+        return ShownPath(fileName) +
                QStringLiteral("には%1個より多いグラフがあるため読み込めません").arg(capacity);
     }
     auto fileLine = [&](int memoIndex) { return lineOffset + memoIndex; };
@@ -354,18 +354,16 @@ GraphFileContent ReadGraphFile(const QString& name, const PlaneSettings& setting
         return out;
     }
     if (file.size() > MaxGraphFileBytes) {
-        out.error =
-            QDir::toNativeSeparators(fixed.name) + QStringLiteral("は大きすぎるため読み込めません");
+        out.error = ShownPath(fixed.name) + QStringLiteral("は大きすぎるため読み込めません");
         return out;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        out.error = QDir::toNativeSeparators(fixed.name) + QStringLiteral("を読み込めません");
+        out.error = ShownPath(fixed.name) + QStringLiteral("を読み込めません");
         return out;
     }
     const QByteArray bytes = file.read(MaxGraphFileBytes + 1);
     if (bytes.size() > MaxGraphFileBytes) {
-        out.error =
-            QDir::toNativeSeparators(fixed.name) + QStringLiteral("は大きすぎるため読み込めません");
+        out.error = ShownPath(fixed.name) + QStringLiteral("は大きすぎるため読み込めません");
         return out;
     }
     GraphFileContent parsed = ParseGraphFile(bytes, fixed.name, settings, EndCircles, capacity);
@@ -413,8 +411,7 @@ EncodedGraphFile EncodeGraphFile(const QStringList& lines) {
 
 QString WriteGraphFile(const QString& fileName, const QString& unitTitle,
                        const PlaneSettings& settings, bool EndCircles, const QStringList& memo) {
-    const QString failed =
-        QDir::toNativeSeparators(fileName) + QStringLiteral("の保存に失敗しました");
+    const QString failed = ShownPath(fileName) + QStringLiteral("の保存に失敗しました");
     const EncodedGraphFile encoded =
         EncodeGraphFile(GraphFileLines(unitTitle, settings, EndCircles, memo));
     if (!encoded.problem.isEmpty()) {

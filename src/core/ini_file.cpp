@@ -1,11 +1,11 @@
 // Ini files read and written the way the Windows profile functions do it.
 #include "ini_file.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
+#include "path_text.h"
 #include "replace_file.h"
 #include "sjis_codec.h"
 
@@ -109,11 +109,11 @@ bool IniFile::ReadText(QString* text, bool partial, QByteArray* raw) {
     }
     const bool tooLarge = file.size() > MaxIniFileBytes;
     if (tooLarge && !partial) {
-        lastError_ = ShownPath() + QStringLiteral("は大きすぎるため読み込めません");
+        lastError_ = ShownPath(path_) + QStringLiteral("は大きすぎるため読み込めません");
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        lastError_ = ShownPath() + QStringLiteral("を読み込めません");
+        lastError_ = ShownPath(path_) + QStringLiteral("を読み込めません");
         return false;
     }
     const QByteArray bytes = file.read(std::min(file.size(), MaxIniFileBytes));
@@ -126,17 +126,17 @@ bool IniFile::ReadText(QString* text, bool partial, QByteArray* raw) {
     DecodedText decoded = DecodeCp932(end == bytes.size() ? bytes : bytes.left(end));
     if (tooLarge) {
         // Said first: the piece read may end inside a double-byte character.
-        lastError_ = ShownPath() + QStringLiteral("は大きすぎるため読み込めません");
+        lastError_ = ShownPath(path_) + QStringLiteral("は大きすぎるため読み込めません");
     }
     if (!decoded.ok()) {
         end = decoded.badOffset;
         if (lastError_.isEmpty()) {
-            lastError_ = ShownPath() +
+            lastError_ = ShownPath(path_) +
                          QStringLiteral("は正しいShift-JISのテキストではありません（%1バイト目）")
                              .arg(end + 1);
         }
     } else if (end < bytes.size() && lastError_.isEmpty()) {
-        lastError_ = ShownPath() +
+        lastError_ = ShownPath(path_) +
                      QStringLiteral("はテキストファイルではありません（%1バイト目）").arg(end + 1);
     }
     if (lastError_.isEmpty()) {
@@ -177,7 +177,7 @@ IniDocument IniFile::ReadReadablePart() {
 bool IniFile::Save(const IniDocument& doc) {
     const EncodedText encoded = EncodeCp932(doc.Serialize());
     if (!encoded.ok()) {
-        lastError_ = ShownPath() + QStringLiteral("の保存に失敗しました\n") +
+        lastError_ = ShownPath(path_) + QStringLiteral("の保存に失敗しました\n") +
                      CannotEncodeMessage(encoded.badChar);
         problem_ = IniWriteProblem::Failed;
         return false;
@@ -188,7 +188,7 @@ bool IniFile::Save(const IniDocument& doc) {
 bool IniFile::Replace(std::initializer_list<QByteArrayView> parts) {
     const ReplaceResult result = ReplaceFile(path_, parts);
     if (!result.ok) {
-        lastError_ = ShownPath() + QStringLiteral("の保存に失敗しました");
+        lastError_ = ShownPath(path_) + QStringLiteral("の保存に失敗しました");
         problem_ = result.denied ? IniWriteProblem::Denied : IniWriteProblem::Failed;
         return false;
     }
@@ -203,7 +203,7 @@ bool IniFile::Holds(const FileLock& lock) {
             return true;
         case FileLock::Status::Busy:
             lastError_ =
-                ShownPath() +
+                ShownPath(path_) +
                 QStringLiteral("はほかのプログラムが書き込み中のため、書き込めませんでした");
             problem_ = IniWriteProblem::Busy;
             return false;
@@ -214,7 +214,7 @@ bool IniFile::Holds(const FileLock& lock) {
             problem_ = IniWriteProblem::Failed;
             break;
     }
-    lastError_ = ShownPath() + QStringLiteral("の保存に失敗しました");
+    lastError_ = ShownPath(path_) + QStringLiteral("の保存に失敗しました");
     return false;
 }
 
@@ -371,7 +371,7 @@ bool IniFile::AppendToSection(const QString& section,
     }
     const EncodedText encoded = EncodeCp932(added);
     if (!encoded.ok()) {
-        lastError_ = ShownPath() + QStringLiteral("の保存に失敗しました\n") +
+        lastError_ = ShownPath(path_) + QStringLiteral("の保存に失敗しました\n") +
                      CannotEncodeMessage(encoded.badChar);
         problem_ = IniWriteProblem::Failed;
         return false;

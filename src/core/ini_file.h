@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QByteArrayView>
-#include <QDir>
 #include <QString>
 #include <QStringList>
 #include <chrono>
@@ -102,8 +101,6 @@ class IniFile {
     bool Replace(std::initializer_list<QByteArrayView> parts);
     // Whether the change may go on under lock; otherwise says why not.
     bool Holds(const FileLock& lock);
-    // The file's name in messages, as the system writes it (backslashes on Windows).
-    QString ShownPath() const { return QDir::toNativeSeparators(path_); }
 
     QString path_;
     std::chrono::milliseconds lockWait_;

@@ -1,9 +1,14 @@
 // Folder and file name routines.
 #include "path_text.h"
 
+#include <QDir>
 #include <QFile>
 
 #include "sjis_codec.h"
+
+QString ShownPath(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 QString AddBackslash(const QString& folder) {
     if (folder.endsWith(u'/') || folder.endsWith(u'\\')) {

@@ -3,6 +3,10 @@
 
 #include <QString>
 
+// A file or folder name as the system writes it, for messages, captions and headers: with
+// backslashes on Windows. The program keeps Qt's "/" inside.
+QString ShownPath(const QString& path);
+
 // The folder name with a trailing separator ("/" or "\" already there is kept).
 QString AddBackslash(const QString& folder);
 

@@ -1,12 +1,12 @@
 // Appending, listing and erasing practice records.
 #include "practice_records.h"
 
-#include <QDir>
 #include <QSet>
 #include <algorithm>
 #include <vector>
 
 #include "ini_file.h"
+#include "path_text.h"
 
 namespace {
 
@@ -65,12 +65,12 @@ AppendedRun AppendRun(const QString& recordsPath, const QString& unitTitle, cons
     // A bracket would end the section's header early and file the run under another name.
     if (section.contains(u'[') || section.contains(u']')) {
         return {IniWriteProblem::Failed,
-                QDir::toNativeSeparators(recordsPath) +
+                ShownPath(recordsPath) +
                     QStringLiteral("に記録を書き込めません\n単元名に「[」や「]」は使えません")};
     }
     if (HasLineBreak(section) || HasLineBreak(value)) {
         return {IniWriteProblem::Failed,
-                QDir::toNativeSeparators(recordsPath) + QStringLiteral("に記録を書き込めません")};
+                ShownPath(recordsPath) + QStringLiteral("に記録を書き込めません")};
     }
     IniFile ini(recordsPath, lockWait);
     bool full = false;
@@ -87,8 +87,8 @@ AppendedRun AppendRun(const QString& recordsPath, const QString& unitTitle, cons
                 ini.lastError() + QStringLiteral("\n今回の記録は書き込めませんでした")};
     }
     if (full) {
-        return {IniWriteProblem::Failed, QDir::toNativeSeparators(recordsPath) +
-                                             QStringLiteral("には「") + section +
+        return {IniWriteProblem::Failed, ShownPath(recordsPath) + QStringLiteral("には「") +
+                                             section +
                                              QStringLiteral("」の記録をこれ以上書き込めません")};
     }
     return {};
@@ -122,7 +122,7 @@ RunRecorder::Result RunRecorder::WriteKept() {
             case IniWriteProblem::Denied:
                 kept_.clear();
                 return {Outcome::Denied,
-                        QDir::toNativeSeparators(path_) +
+                        ShownPath(path_) +
                             QStringLiteral("に書き込む権限がないため、練習の記録を残せません")};
             case IniWriteProblem::Failed:
                 kept_.pop_front();

@@ -1,9 +1,9 @@
 // Merging records files into a table.
 #include "records_csv.h"
 
-#include <QDir>
 #include <QFileInfo>
 
+#include "path_text.h"
 #include "practice_records.h"
 #include "practice_run.h"
 
@@ -30,7 +30,7 @@ const QString Header = QStringLiteral("記録ファイル,単元名,回,日付,�
 // The rows of one file, or the reason it is left out.
 QString FileRows(const QString& path, QString& rows, int& count) {
     if (!QFileInfo::exists(path)) {
-        return QDir::toNativeSeparators(path) + QStringLiteral("が見つかりません");
+        return ShownPath(path) + QStringLiteral("が見つかりません");
     }
     const PracticeRecords records = PracticeRecords::Read(path);
     if (!records.error().isEmpty()) {
@@ -40,10 +40,9 @@ QString FileRows(const QString& path, QString& rows, int& count) {
     for (const QString& title : records.Titles()) {
         const UnitRuns unit = ReadUnitRuns(records, title);
         if (unit.badNumber > 0) {
-            return QDir::toNativeSeparators(path) +
-                   QStringLiteral("の「%1」の%2回目の記録が正しくありません")
-                       .arg(title)
-                       .arg(unit.badNumber);
+            return ShownPath(path) + QStringLiteral("の「%1」の%2回目の記録が正しくありません")
+                                         .arg(title)
+                                         .arg(unit.badNumber);
         }
         const QString titleField = CsvField(title);
         for (const PracticeRun& run : unit.runs) {

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "path_text.h"
+
 namespace {
 
 bool HoldsUnits(const QString& folder) {
@@ -56,8 +58,7 @@ StartFolder ChooseStartFolder(const QString& current, const QString& userData,
         !QFile::copy(sampleDir.filePath(QStringLiteral("Index.ini")),
                      QDir(userData).filePath(QStringLiteral("Index.ini")))) {
         // The program still runs, in the folder it was started in.
-        return {current, QDir::toNativeSeparators(userData) +
-                             QStringLiteral("に単元のフォルダを作れません")};
+        return {current, ShownPath(userData) + QStringLiteral("に単元のフォルダを作れません")};
     }
     return {userData, QString()};
 }

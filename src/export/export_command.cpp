@@ -1,5 +1,4 @@
 // The command line of tesmara-export read and carried out.
-#include <QDir>
 #include <QFileInfo>
 #include <cstdio>
 
@@ -7,6 +6,7 @@
 #include "export_args.h"
 #include "graph_file.h"
 #include "graph_json.h"
+#include "path_text.h"
 
 int RunExporter(int argc, char** argv, const QStringList& args) {
     const ExportRequest request = ParseExportArgs(args);
@@ -37,8 +37,7 @@ int RunExporter(int argc, char** argv, const QStringList& args) {
         return 1;
     }
     if (!QFileInfo(content.fileName).isFile()) {
-        PrintExportError(QDir::toNativeSeparators(content.fileName) +
-                         QStringLiteral("が見つかりません"));
+        PrintExportError(ShownPath(content.fileName) + QStringLiteral("が見つかりません"));
         return 1;
     }
 

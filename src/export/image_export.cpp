@@ -2,7 +2,6 @@
 // was opened, as a PNG, or on a printed page as a PDF.
 #include <QBuffer>
 #include <QDateTime>
-#include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -11,6 +10,7 @@
 #include "disp_all_line.h"
 #include "export_args.h"
 #include "offscreen_app.h"
+#include "path_text.h"
 #include "print_page.h"
 #include "replace_file.h"
 
@@ -43,8 +43,7 @@ int RunImageExport(int argc, char** argv, const ExportRequest& request,
         return 1;
     }
     // Either file is made in memory whole and then put in the old one's place.
-    const QString failed =
-        QDir::toNativeSeparators(request.output) + QStringLiteral("の保存に失敗しました");
+    const QString failed = ShownPath(request.output) + QStringLiteral("の保存に失敗しました");
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -58,7 +57,7 @@ int RunImageExport(int argc, char** argv, const ExportRequest& request,
 
     PrintLayout layout;
     const QDateTime now = QDateTime::currentDateTime();
-    layout.fileLine = QDir::toNativeSeparators(content.fileName) + QStringLiteral("  ") +
+    layout.fileLine = ShownPath(content.fileName) + QStringLiteral("  ") +
                       DateTextDots(now.date()) + QStringLiteral("  ") + TimeTextColon(now.time());
     CanvasImage page;
     DrawPrintPreview(page, plane.image, layout);

@@ -1,7 +1,6 @@
 // The records modes of tesmara-export: the class's records files as one CSV table, and one unit's
 // records chart as a picture.
 #include <QBuffer>
-#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -10,6 +9,7 @@
 #include "command_line.h"
 #include "export_args.h"
 #include "offscreen_app.h"
+#include "path_text.h"
 #include "practice_records.h"
 #include "practice_run.h"
 #include "records_chart.h"
@@ -22,8 +22,7 @@ int RunRecordsExport(const ExportRequest& request) {
         PrintExportError(problem);
     }
     if (!ReplaceFile(request.output, csv.bytes).ok) {
-        PrintExportError(QDir::toNativeSeparators(request.output) +
-                         QStringLiteral("の保存に失敗しました"));
+        PrintExportError(ShownPath(request.output) + QStringLiteral("の保存に失敗しました"));
         return 1;
     }
     return csv.problems.isEmpty() ? 0 : 1;
@@ -31,8 +30,7 @@ int RunRecordsExport(const ExportRequest& request) {
 
 int RunChartExport(int argc, char** argv, const ExportRequest& request) {
     if (!QFileInfo::exists(request.input)) {
-        PrintExportError(QDir::toNativeSeparators(request.input) +
-                         QStringLiteral("が見つかりません"));
+        PrintExportError(ShownPath(request.input) + QStringLiteral("が見つかりません"));
         return 1;
     }
     const PracticeRecords records = PracticeRecords::Read(request.input);
@@ -42,7 +40,7 @@ int RunChartExport(int argc, char** argv, const ExportRequest& request) {
     }
     const UnitRuns unit = ReadUnitRuns(records, request.unit);
     if (unit.badNumber > 0) {
-        PrintExportError(QDir::toNativeSeparators(request.input) +
+        PrintExportError(ShownPath(request.input) +
                          QStringLiteral("の「%1」の%2回目の記録が正しくありません")
                              .arg(request.unit)
                              .arg(unit.badNumber));
@@ -55,8 +53,7 @@ int RunChartExport(int argc, char** argv, const ExportRequest& request) {
     }
     OffscreenApplication app(argc, argv);
     const RecordsChartSeries series = ChartSeriesOf(request.unit, unit.runs);
-    const QString failed =
-        QDir::toNativeSeparators(request.output) + QStringLiteral("の保存に失敗しました");
+    const QString failed = ShownPath(request.output) + QStringLiteral("の保存に失敗しました");
     // The chart is drawn in screen pixels; 800 × 360 is a page-wide chart at 96 dpi.
     const QSizeF size(800, 360);
     if (request.output.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {

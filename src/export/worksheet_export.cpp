@@ -1,6 +1,5 @@
 // The worksheet mode of tesmara-export: the worksheets of several units in one PDF.
 #include <QBuffer>
-#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
@@ -9,6 +8,7 @@
 #include "command_line.h"
 #include "export_args.h"
 #include "offscreen_app.h"
+#include "path_text.h"
 #include "replace_file.h"
 #include "worksheet.h"
 
@@ -26,11 +26,9 @@ int RunWorksheetExport(int argc, char** argv, const ExportRequest& request) {
         // would look like a unit.
         QString refusal = content.error;
         if (refusal.isEmpty() && !QFileInfo(content.fileName).isFile()) {
-            refusal =
-                QDir::toNativeSeparators(content.fileName) + QStringLiteral("が見つかりません");
+            refusal = ShownPath(content.fileName) + QStringLiteral("が見つかりません");
         } else if (refusal.isEmpty() && content.graphs.empty()) {
-            refusal = QDir::toNativeSeparators(content.fileName) +
-                      QStringLiteral("にはグラフがありません");
+            refusal = ShownPath(content.fileName) + QStringLiteral("にはグラフがありません");
         }
         if (!refusal.isEmpty()) {
             PrintExportError(refusal);
@@ -44,8 +42,7 @@ int RunWorksheetExport(int argc, char** argv, const ExportRequest& request) {
     }
 
     // Made in memory whole, then put in the old file's place.
-    const QString failed =
-        QDir::toNativeSeparators(request.output) + QStringLiteral("の保存に失敗しました");
+    const QString failed = ShownPath(request.output) + QStringLiteral("の保存に失敗しました");
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -1,11 +1,11 @@
 // Saving the drawing: the unit title asked, the file chosen and written, the drawing marked saved.
 #include "main/drawing_saver.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include "graph_file.h"
 #include "help/help_context.h"
+#include "path_text.h"
 #include "units/new_work_window.h"
 
 namespace {
@@ -68,7 +68,7 @@ Answer DrawingSaver::SaveWithName(const QString& unitTitle) {
             ShowMessage(fixed.message);
         }
         if (QFileInfo::exists(fixed.name)) {
-            const Answer replace = ConfirmYesNoCancel(QDir::toNativeSeparators(fixed.name) +
+            const Answer replace = ConfirmYesNoCancel(ShownPath(fixed.name) +
                                                       QStringLiteral("上書きしてもいいですか"));
             if (replace == Answer::Cancel) {
                 return Answer::Cancel;

@@ -2,7 +2,6 @@
 // the save prompt before a drawing is replaced, and the question when the window closes.
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include "help/help_context.h"
 #include "help/help_desk.h"
 #include "main/main_window.h"
+#include "path_text.h"
 #include "settings/plane_settings_window.h"
 #include "shiki_list.h"
 #include "tangen_window.h"
@@ -53,13 +53,11 @@ bool TfrmMain::OpenFile(const QString& path) {
         return false;
     }
     if (!QFileInfo(content.fileName).isFile()) {
-        ShowMessage(QDir::toNativeSeparators(content.fileName) +
-                    QStringLiteral("が見つかりません"));
+        ShowMessage(ShownPath(content.fileName) + QStringLiteral("が見つかりません"));
         return false;
     }
     if (content.graphs.empty()) {
-        ShowMessage(QDir::toNativeSeparators(content.fileName) +
-                    QStringLiteral("にはグラフがありません"));
+        ShowMessage(ShownPath(content.fileName) + QStringLiteral("にはグラフがありません"));
         return false;
     }
     ApplyFile(content);

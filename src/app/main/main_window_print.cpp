@@ -1,10 +1,10 @@
 // Printing the plane: the print window, made on its first use.
-#include <QDir>
 #include <QLabel>
 
 #include "dialogs.h"
 #include "help/help_context.h"
 #include "main/main_window.h"
+#include "path_text.h"
 #include "plane/image_view.h"
 #include "print/print_window.h"
 #include "tangen_window.h"
@@ -12,8 +12,7 @@
 void TfrmMain::mnuPrintClick() {
     if (frmPrint == nullptr) {
         frmPrint = new TfrmPrint(
-            *body_.imgCood, [this] { return QDir::toNativeSeparators(Doc.FileName()); },
-            MakePrinter(), this);
+            *body_.imgCood, [this] { return ShownPath(Doc.FileName()); }, MakePrinter(), this);
         // The window has the printing topic; the menu item keeps the file commands' topic.
         SetHelpContext(frmPrint, 107);
         frmPrint->worksheetOfDrawing = [this] {

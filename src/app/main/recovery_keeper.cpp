@@ -1,11 +1,11 @@
 // The recovery copy of the drawing.
 #include "main/recovery_keeper.h"
 
-#include <QDir>
 #include <QFile>
 
 #include "dialogs.h"
 #include "graph_file.h"
+#include "path_text.h"
 
 namespace {
 
@@ -45,10 +45,9 @@ RecoveryRead RecoveryKeeper::ReadCopy() const {
 
 void RecoveryKeeper::SetAsideDamaged() {
     const QString aside = store_->SetAside();
-    ShowMessage(QStringLiteral("前回保存されなかった図を読めませんでした。") +
-                (aside.isEmpty()
-                     ? QString()
-                     : QDir::toNativeSeparators(aside) + QStringLiteral("に残してあります。")));
+    ShowMessage(
+        QStringLiteral("前回保存されなかった図を読めませんでした。") +
+        (aside.isEmpty() ? QString() : ShownPath(aside) + QStringLiteral("に残してあります。")));
 }
 
 void RecoveryKeeper::Write() {

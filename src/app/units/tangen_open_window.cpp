@@ -138,10 +138,10 @@ void TfrmTangenOpen::FillDrives() {
     // The drives of this system: the home folder and every mounted volume, named as the system
     // writes them (C:\ on Windows).
     dcbDrive->clear();
-    dcbDrive->addItem(QDir::toNativeSeparators(QDir::homePath()), QDir::homePath());
+    dcbDrive->addItem(ShownPath(QDir::homePath()), QDir::homePath());
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         if (volume.isValid() && volume.isReady()) {
-            dcbDrive->addItem(QDir::toNativeSeparators(volume.rootPath()), volume.rootPath());
+            dcbDrive->addItem(ShownPath(volume.rootPath()), volume.rootPath());
         }
     }
 }
@@ -176,7 +176,7 @@ void TfrmTangenOpen::FillFolders() {
     int depth = 0;
     for (const QString& path : chain) {
         const QString name =
-            QDir(path).dirName().isEmpty() ? QDir::toNativeSeparators(path) : QDir(path).dirName();
+            QDir(path).dirName().isEmpty() ? ShownPath(path) : QDir(path).dirName();
         auto* item = new QListWidgetItem(QString(depth, u' ') + name, dlbDrive);
         item->setData(Qt::UserRole, path);
         ++depth;
