@@ -4,13 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -20,6 +18,7 @@
 #include <deque>
 #include <optional>
 
+#include "a4_pdf.h"
 #include "plane/image_view.h"
 #include "print/print_window.h"
 #include "scripted_dialogs.h"
@@ -82,15 +81,7 @@ class LoggingPrinter final : public PrintTarget {
             log.append(QStringLiteral("jam"));
             return false;
         }
-        QBuffer pdf;
-        pdf.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter writer(&pdf);
-            writer.setPageSize(QPageSize(QPageSize::A4));
-            QPainter painter(&writer);
-            paint(painter, writer);
-        }
-        log.append(QStringLiteral("pages %1").arg(PdfPageCount(pdf.data())));
+        log.append(QStringLiteral("pages %1").arg(PdfPageCount(PaintA4Pdf(paint))));
         return true;
     }
 };

@@ -9,7 +9,6 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
@@ -22,7 +21,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QToolButton>
@@ -30,6 +28,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include "a4_pdf.h"
 #include "clickable_label.h"
 #include "plane/plane_view.h"
 #include "practice/practice_window.h"
@@ -149,12 +148,7 @@ class RandomPrinter final : public PrintTarget {
         if (!decide_(90, QStringLiteral("the printer takes the job"))) {
             return false;
         }
-        QBuffer pdf;
-        pdf.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&pdf);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        QPainter painter(&writer);
-        paint(painter, writer);
+        PaintA4Pdf(paint);
         return true;
     }
 
