@@ -17,7 +17,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -111,32 +110,9 @@ void BM_AppendOneRun(benchmark::State& state) {
 }
 BENCHMARK(BM_AppendOneRun)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// One program of the class: waits for the file go, appends its runs through the practice's
-// recorder, as fast as it can, and prints how many it could not write.
-int AppendAsOneProgram(const QString& records, const QString& program, int runs,
-                       const QString& go) {
-    while (!QFile::exists(go)) {
-        QThread::msleep(1);
-    }
-    RunRecorder recorder(records);
-    int notWritten = 0;
-    for (int run = 1; run <= runs; ++run) {
-        const RunRecorder::Result result =
-            recorder.Record(Title(0), QStringLiteral("p%1 r%2").arg(program).arg(run));
-        notWritten += result.outcome == RunRecorder::Outcome::Failed ||
-                      result.outcome == RunRecorder::Outcome::Denied;
-    }
-    if (recorder.HasKept() && recorder.WriteKept().outcome != RunRecorder::Outcome::Written) {
-        ++notWritten;
-    }
-    std::printf("%d\n", notWritten);
-    return 0;
-}
-
 void BM_ClassAppendsAtOnce(benchmark::State& state) {
     const int programs = int(state.range(0));
     const int runs = int(state.range(1));
-    const QString self = QCoreApplication::applicationFilePath();
     int kept = 0;
     int notWritten = 0;
     for (auto _ : state) {
@@ -147,8 +123,11 @@ void BM_ClassAppendsAtOnce(benchmark::State& state) {
         std::vector<std::unique_ptr<QProcess>> children;
         for (int p = 0; p < programs; ++p) {
             children.push_back(std::make_unique<QProcess>());
-            children.back()->start(self, {"--append-as-one-program", records, QString::number(p),
-                                          QString::number(runs), go});
+            // One program of the class (tests/core/records_child), appending through the
+            // practice's recorder as fast as it can.
+            children.back()->start(
+                QStringLiteral(RECORDS_CHILD),
+                {"append", records, QString::number(p), QString::number(runs), go});
             children.back()->waitForStarted();
         }
         QThread::msleep(200);  // every program is waiting for the start
@@ -160,7 +139,7 @@ void BM_ClassAppendsAtOnce(benchmark::State& state) {
             notWritten += child->readAllStandardOutput().trimmed().toInt();
         }
         state.PauseTiming();
-        kept = int(PracticeRecords::Read(records).Runs(Title(0)).size());
+        kept = int(PracticeRecords::Read(records).Runs(QStringLiteral("一次関数の練習")).size());
         state.ResumeTiming();
     }
     state.counters["kept"] = kept;
@@ -178,10 +157,6 @@ BENCHMARK(BM_ClassAppendsAtOnce)
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 6 && std::strcmp(argv[1], "--append-as-one-program") == 0) {
-        return AppendAsOneProgram(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
-                                  std::atoi(argv[4]), QString::fromLocal8Bit(argv[5]));
-    }
     QCoreApplication* app = &BenchApplication();
     Q_UNUSED(app);
     benchmark::Initialize(&argc, argv);
