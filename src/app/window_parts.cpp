@@ -10,6 +10,8 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "unit_title.h"
+
 QPushButton* MakePlacedButton(QWidget* parent, const char* name, const QString& caption,
                               QRect bounds) {
     auto* button = new QPushButton(caption, parent);
@@ -60,12 +62,5 @@ void MoveToFreeTopLeft(QWidget& window, const QWidget& anchor) {
 }
 
 QString OneLineText(const QLineEdit& box) {
-    QString text = box.text();
-    for (QChar& c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == QChar::LineSeparator ||
-            c == QChar::ParagraphSeparator) {
-            c = u' ';
-        }
-    }
-    return text;
+    return OneLineTitle(box.text());
 }

@@ -8,6 +8,7 @@
 #include "path_text.h"
 #include "replace_file.h"
 #include "sjis_codec.h"
+#include "unit_title.h"
 
 namespace {
 
@@ -262,6 +263,10 @@ FixedFileName FixGraphFileName(const QString& name) {
     }
     return {name.left(dot) + QStringLiteral(".lin"),
             ext + QStringLiteral("拡張子は.linまたは.CAIを使ってください")};
+}
+
+QString GraphFileContent::title() const {
+    return memo.isEmpty() ? QString() : OneLineTitle(memo.first());
 }
 
 GraphFileContent ParseGraphFile(const QByteArray& bytes, const QString& fileName,

@@ -47,7 +47,8 @@ struct GraphFileContent {
     std::vector<TLineSpec> graphs;
     QStringList memo;  // the unit contents memo in six-line form: title, graph lines, extra lines
     bool ok() const { return error.isEmpty(); }
-    QString title() const { return memo.isEmpty() ? QString() : memo.first(); }
+    // The unit's title as one line (a file may hold control bytes in it).
+    QString title() const;
 };
 
 // Reads a graph file. An empty name or a missing file gives no graphs and no error.

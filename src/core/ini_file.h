@@ -5,6 +5,7 @@
 // share one file: each change reads, changes and replaces it under the file's lock.
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
@@ -14,26 +15,52 @@
 #include <vector>
 
 #include "file_lock.h"
+#include "sjis_codec.h"
 
 // The largest ini file read. A school's shared "Record.ini" grows by some 50 bytes a run for
 // years; 64 MiB holds over a million runs, while a huge file that is no ini file is still not
 // taken into memory whole.
 constexpr qint64 MaxIniFileBytes = 64 * 1024 * 1024;
 
-// The parsed content of one ini file, in file order.
+// One line of an ini file as read.
+struct IniLine {
+    QString text;       // the line trimmed; empty when it does not read
+    QByteArray unread;  // the bytes of a line that does not read, written back as they stood
+    int number = 0;     // the line's place in the file, from 1; 0 for a line added since
+    bool readable() const { return unread.isEmpty(); }
+};
+
+// The parsed content of one ini file, in file order. A line that does not read as text (bytes
+// that are no Shift-JIS, a NUL byte) is kept where it stands and left out of what is read; a
+// header that does not read keeps its whole section so, never counted under the section above.
 struct IniDocument {
     struct Section {
-        QString name;
-        QStringList lines;  // the lines below the header, trimmed, blank lines dropped
+        QString name;                // empty when the header does not read
+        IniLine header;              // its bytes when it does not read, and where it stands
+        std::vector<IniLine> lines;  // the lines below the header, blank lines dropped
+        bool readable() const { return header.readable(); }
+        // The texts of the lines that read, in order.
+        QStringList Texts() const;
+        // The lines that read become texts, in order: each new text takes the place of an old
+        // one, lines that do not read stay where they stand, and texts left over go at the end.
+        void ReplaceTexts(const QStringList& texts);
     };
-    QStringList preamble;  // lines before the first section header
+    std::vector<IniLine> preamble;  // lines before the first section header
     std::vector<Section> sections;
+    bool utf8 = false;  // the file was UTF-8, which the next change writes back as Shift-JIS
 
-    static IniDocument Parse(const QString& text);
-    QString Serialize() const;  // lines joined with CR LF
+    // A file's bytes: Shift-JIS, or UTF-8 (with a byte-order mark or without one, as Notepad
+    // writes it) when the whole file reads as that and not as Shift-JIS; otherwise Shift-JIS
+    // line by line.
+    static IniDocument Read(QByteArrayView bytes);
+    // Shift-JIS bytes, CR LF lines; a line that did not read goes back byte for byte.
+    EncodedText Encode() const;
 
+    // The first section that reads and has this name.
     const Section* FindSection(const QString& name) const;
     Section* FindSection(const QString& name);
+    // The first line that does not read, header or not; nullptr when every line reads.
+    const IniLine* FirstUnreadLine() const;
 };
 
 // The key of a "key=value" line (the text before the first "=", trimmed); the whole trimmed line
@@ -60,6 +87,9 @@ class IniFile {
     // Empty when the last operation succeeded; otherwise a message for the user.
     const QString& lastError() const { return lastError_; }
     IniWriteProblem lastProblem() const { return problem_; }
+    // After a read or a change: a message naming the first line that does not read, which was
+    // left out and kept in the file as it stood; empty when every line read.
+    const QString& unreadNote() const { return unreadNote_; }
 
     // The "key=value" lines of a section; empty when the file or the section is missing.
     QStringList ReadSectionLines(const QString& section);
@@ -68,42 +98,42 @@ class IniFile {
 
     bool WriteString(const QString& section, const QString& key, const QString& value);
     bool EraseSection(const QString& section);
-    // The section holds exactly these "key=value" lines afterwards, in one replacement of the
-    // file; the section is added at the end when it is missing.
+    // The section's lines that read are these "key=value" lines afterwards, in one replacement
+    // of the file; the section is added at the end when it is missing.
     bool ReplaceSection(const QString& section, const QStringList& lines);
 
     // Reads the whole file, lets change edit it and, when change returns true, replaces the file
-    // with the result. Nothing is written when the file does not read whole. False only when
-    // the file could not be read or written.
+    // with the result. False only when the file could not be read or written.
     bool Edit(const std::function<bool(IniDocument&)>& change);
 
     // Adds the line that makeLine makes from the section's present lines (trimmed, blank lines
-    // left out) after the section's last line; a missing section is added at the end. Every
-    // other byte of the file stays as it was, so one new line does not re-encode a long file.
-    // An empty line from makeLine writes nothing. False only when the file could not be read
-    // whole or written.
+    // and lines that do not read left out) after the section's last line; a missing section is
+    // added at the end. Every other byte of a Shift-JIS file stays as it was, so one new line
+    // does not re-encode a long file. An empty line from makeLine writes nothing. False only
+    // when the file could not be read or written.
     bool AppendToSection(const QString& section,
                          const std::function<QString(const QStringList&)>& makeLine);
 
-    // For showing only, never for writing back: the whole document when the file reads whole;
-    // otherwise the whole lines before the first byte that cannot be read, with lastError()
-    // saying why. A missing file is an empty document.
-    IniDocument ReadReadablePart();
+    // For showing only, never for writing back: the whole document, or of a file too large to
+    // change its whole lines that fit, with lastError() saying why. A missing file is an empty
+    // document.
+    IniDocument ReadForShowing();
 
   private:
-    // The file's text; a missing file is empty. When the file does not read whole, lastError()
-    // says why and, with partial, text holds its whole lines before the first unreadable byte.
-    // raw, when given, receives the file's bytes when it read whole.
-    bool ReadText(QString* text, bool partial, QByteArray* raw = nullptr);
+    // The file's bytes, up to MaxIniFileBytes; a missing file is empty. False with lastError()
+    // when the file cannot be read, or is too large and whole is asked for.
+    bool ReadBytes(QByteArray* bytes, bool whole);
     bool Load(IniDocument* doc);
     bool Save(const IniDocument& doc);
     // The file's new bytes are the parts one after the other.
     bool Replace(std::initializer_list<QByteArrayView> parts);
     // Whether the change may go on under lock; otherwise says why not.
     bool Holds(const FileLock& lock);
+    void NoteUnread(int lineNumber);  // 0: every line read
 
     QString path_;
     std::chrono::milliseconds lockWait_;
     QString lastError_;
+    QString unreadNote_;
     IniWriteProblem problem_ = IniWriteProblem::None;
 };

@@ -7,15 +7,11 @@
 
 #include "ini_file.h"
 #include "path_text.h"
+#include "unit_title.h"
 
 namespace {
 
 const QString MissingRun = QStringLiteral("?");
-
-// Section names are compared as the profile functions compare them: trimmed, without case.
-QString SectionKey(const QString& title) {
-    return title.trimmed().toCaseFolded();
-}
 
 // The run number of a key, or 0 when the key is not one: only the plain decimal form counts,
 // because "01" is another key than "1" to the ini file and would never be found by number.
@@ -135,12 +131,21 @@ RunRecorder::Result RunRecorder::WriteKept() {
 QString EraseRecords(const QString& recordsPath, const QStringList& unitTitles) {
     QSet<QString> erased;
     for (const QString& title : unitTitles) {
-        erased.insert(SectionKey(title));
+        erased.insert(RecordsTitleKey(title));
     }
     IniFile ini(recordsPath);
+    // Units without runs have no section: a file holding none of them is not even locked, so
+    // that a folder that may not be written says nothing.
+    const IniDocument now = ini.ReadForShowing();
+    if (ini.lastError().isEmpty() &&
+        std::none_of(now.sections.begin(), now.sections.end(), [&](const auto& s) {
+            return s.readable() && erased.contains(RecordsTitleKey(s.name));
+        })) {
+        return {};
+    }
     const bool done = ini.Edit([&](IniDocument& doc) {
         return std::erase_if(doc.sections, [&](const IniDocument::Section& s) {
-                   return erased.contains(SectionKey(s.name));
+                   return s.readable() && erased.contains(RecordsTitleKey(s.name));
                }) > 0;
     });
     return done ? QString() : ini.lastError() + QStringLiteral("\n記録を消去できませんでした");
@@ -149,22 +154,42 @@ QString EraseRecords(const QString& recordsPath, const QStringList& unitTitles) 
 PracticeRecords PracticeRecords::Read(const QString& recordsPath) {
     PracticeRecords records;
     IniFile ini(recordsPath);
-    IniDocument doc = ini.ReadReadablePart();
+    IniDocument doc = ini.ReadForShowing();
     records.error_ = ini.lastError();
+    records.unreadNote_ = ini.unreadNote();
     records.sections_.reserve(qsizetype(doc.sections.size()));
-    for (IniDocument::Section& section : doc.sections) {
-        // The first section of a name is the one the ini file reads and writes.
-        const QString key = SectionKey(section.name);
-        if (!records.sections_.contains(key)) {
-            records.titles_.append(section.name);
-            records.sections_.insert(key, std::move(section.lines));
+    auto leaveOut = [&](LeftOut::Why why, const IniLine& line, const QString& title = {}) {
+        records.leftOut_.push_back({why, line.number, title});
+    };
+    for (const IniLine& line : doc.preamble) {
+        if (!line.readable()) {
+            leaveOut(LeftOut::Why::Unread, line);
         }
+    }
+    for (IniDocument::Section& section : doc.sections) {
+        if (!section.readable()) {
+            leaveOut(LeftOut::Why::UnreadHeader, section.header);
+            continue;
+        }
+        // The first section of a name is the one the ini file reads and writes.
+        const QString key = RecordsTitleKey(section.name);
+        if (records.sections_.contains(key)) {
+            leaveOut(LeftOut::Why::RepeatedSection, section.header, section.name);
+            continue;
+        }
+        for (const IniLine& line : section.lines) {
+            if (!line.readable()) {
+                leaveOut(LeftOut::Why::Unread, line);
+            }
+        }
+        records.titles_.append(section.name);
+        records.sections_.insert(key, section.Texts());
     }
     return records;
 }
 
 const QStringList* PracticeRecords::Lines(const QString& unitTitle) const {
-    const auto found = sections_.constFind(SectionKey(unitTitle));
+    const auto found = sections_.constFind(RecordsTitleKey(unitTitle));
     return found == sections_.cend() ? nullptr : &found.value();
 }
 

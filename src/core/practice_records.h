@@ -67,12 +67,27 @@ QString EraseRecords(const QString& recordsPath, const QStringList& unitTitles);
 // The records file as the records window shows it: read once, as far as it can be read.
 class PracticeRecords {
   public:
-    // A missing file has no runs; a file that does not read whole keeps the whole lines before
-    // its first unreadable byte, and error() says why.
+    // What the window leaves out of the file, where the file holds it.
+    struct LeftOut {
+        enum class Why {
+            Unread,           // a line that does not read
+            UnreadHeader,     // a header that does not read: its whole section
+            RepeatedSection,  // a second section of a unit: the first is the unit's
+        };
+        Why why;
+        int line;       // from 1
+        QString title;  // the repeated section's
+    };
+
+    // A missing file has no runs; a file too large to change keeps its whole lines that fit, and
+    // error() says why.
     static PracticeRecords Read(const QString& recordsPath);
 
-    // Empty when the file read whole or is missing.
+    // Empty when the file is missing or could be read.
     const QString& error() const { return error_; }
+    // A message naming the first line that does not read; empty when every line reads.
+    const QString& unreadNote() const { return unreadNote_; }
+    const std::vector<LeftOut>& leftOut() const { return leftOut_; }
 
     // The largest run number of the unit, so that every run is counted even across a gap.
     int RunCount(const QString& unitTitle) const;
@@ -86,7 +101,9 @@ class PracticeRecords {
   private:
     const QStringList* Lines(const QString& unitTitle) const;
 
-    QHash<QString, QStringList> sections_;  // "key=value" lines by case-folded title
+    QHash<QString, QStringList> sections_;  // "key=value" lines by the title's records key
     QStringList titles_;
     QString error_;
+    QString unreadNote_;
+    std::vector<LeftOut> leftOut_;
 };

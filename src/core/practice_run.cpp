@@ -84,8 +84,8 @@ UnitRuns ReadUnitRuns(const PracticeRecords& records, const QString& unitTitle) 
     for (const auto& [number, value] : runs) {
         if (std::optional<PracticeRun> run = ParsePracticeRun(number, value)) {
             out.runs.push_back(std::move(*run));
-        } else if (out.badNumber == 0) {
-            out.badNumber = number;
+        } else {
+            out.badNumbers.push_back(number);
         }
     }
     return out;

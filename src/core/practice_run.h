@@ -25,7 +25,7 @@ std::optional<PracticeRun> ParsePracticeRun(int number, const QString& value);
 
 struct UnitRuns {
     std::vector<PracticeRun> runs;  // in number order
-    int badNumber = 0;              // the first run whose value does not read, 0 when none
+    std::vector<int> badNumbers;    // the runs whose value does not read, in number order
 };
 
 // The runs of one unit; a number the section does not hold is no run.

@@ -27,8 +27,8 @@ namespace {
 
 const QString Header = QStringLiteral("記録ファイル,単元名,回,日付,時刻,結果,Oの数,Xの数,合計秒数");
 
-// The rows of one file, or the reason it is left out.
-QString FileRows(const QString& path, QString& rows, int& count) {
+// The rows of one file, or the reason it is left out whole.
+QString FileRows(const QString& path, QString& rows, int& count, QStringList& leftOut) {
     if (!QFileInfo::exists(path)) {
         return ShownPath(path) + QStringLiteral("が見つかりません");
     }
@@ -38,14 +38,8 @@ QString FileRows(const QString& path, QString& rows, int& count) {
     }
     const QString source = CsvField(path);
     for (const QString& title : records.Titles()) {
-        const UnitRuns unit = ReadUnitRuns(records, title);
-        if (unit.badNumber > 0) {
-            return ShownPath(path) + QStringLiteral("の「%1」の%2回目の記録が正しくありません")
-                                         .arg(title)
-                                         .arg(unit.badNumber);
-        }
         const QString titleField = CsvField(title);
-        for (const PracticeRun& run : unit.runs) {
+        for (const PracticeRun& run : ReadUnitRuns(records, title).runs) {
             rows += source + u',' + titleField + u',' + QString::number(run.number) + u',' +
                     run.date.toString(Qt::ISODate) + u',' + run.time + u',' + run.marks + u',' +
                     QString::number(run.right) + u',' + QString::number(run.wrong) + u',' +
@@ -53,6 +47,7 @@ QString FileRows(const QString& path, QString& rows, int& count) {
             ++count;
         }
     }
+    leftOut = RecordsLeftOut(path, records);
     return {};
 }
 
@@ -64,7 +59,8 @@ RecordsCsv MergeRecordsCsv(const QStringList& recordsPaths) {
     for (const QString& path : recordsPaths) {
         QString rows;
         int count = 0;
-        const QString problem = FileRows(path, rows, count);
+        QStringList leftOut;
+        const QString problem = FileRows(path, rows, count, leftOut);
         if (!problem.isEmpty()) {
             csv.problems.append(problem +
                                 QStringLiteral("\nこのファイルの記録は書き出しませんでした"));
@@ -72,7 +68,45 @@ RecordsCsv MergeRecordsCsv(const QStringList& recordsPaths) {
         }
         text += rows;
         csv.rows += count;
+        csv.problems += leftOut;
     }
     csv.bytes = QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
     return csv;
+}
+
+QStringList RecordsLeftOut(const QString& path, const PracticeRecords& records,
+                           const QString& unitTitle) {
+    using Why = PracticeRecords::LeftOut::Why;
+    const QString file = ShownPath(path);
+    const QString notWritten = QStringLiteral("ため、書き出しませんでした");
+    QStringList messages;
+    for (const PracticeRecords::LeftOut& line : records.leftOut()) {
+        switch (line.why) {
+            case Why::Unread:
+                messages.append(file + QStringLiteral("の%1行目は読み込めない").arg(line.line) +
+                                notWritten);
+                break;
+            case Why::UnreadHeader:
+                messages.append(
+                    file + QStringLiteral("の%1行目からの節は見出しが読み込めない").arg(line.line) +
+                    notWritten);
+                break;
+            case Why::RepeatedSection:
+                messages.append(file +
+                                QStringLiteral("の%1行目からの節「%2」は同じ単元名の節が前にある")
+                                    .arg(QString::number(line.line), line.title) +
+                                notWritten);
+                break;
+        }
+    }
+    const QStringList titles = unitTitle.isEmpty() ? records.Titles() : QStringList{unitTitle};
+    for (const QString& title : titles) {
+        for (const int number : ReadUnitRuns(records, title).badNumbers) {
+            messages.append(file +
+                            QStringLiteral("の「%1」の%2回目の記録は正しくない")
+                                .arg(title, QString::number(number)) +
+                            notWritten);
+        }
+    }
+    return messages;
 }

@@ -7,16 +7,25 @@
 #include <QString>
 #include <QStringList>
 
+#include "practice_records.h"
+
 struct RecordsCsv {
     QByteArray bytes;
     int rows = 0;          // runs written, the header row not counted
-    QStringList problems;  // one message a file left out, naming it
+    QStringList problems;  // one message a thing left out, naming the file and where
 };
 
-// Every run of every unit of the files, file by file in the order given, units in file order,
-// runs by number. A file that is missing, does not read whole or holds a run that does not read
-// is left out entirely, so that a table never holds half a classroom.
+// Every run of every unit of the files as the records window lists it: file by file in the order
+// given, units in file order, runs by number. A file that is missing or cannot be read is left
+// out; of the others, only what the window leaves out too (a line that does not read, a second
+// section of a unit) and runs whose value does not read, each named in problems.
 RecordsCsv MergeRecordsCsv(const QStringList& recordsPaths);
+
+// The messages naming what a table or chart of the file leaves out: the lines the records window
+// does not show, and the unit's runs whose value does not read (every unit's when unitTitle is
+// empty).
+QStringList RecordsLeftOut(const QString& path, const PracticeRecords& records,
+                           const QString& unitTitle = {});
 
 // One field: quoted when it holds a comma, a quote or a line break, with its quotes doubled; a
 // text that a spreadsheet would take for a formula gets an apostrophe in front.

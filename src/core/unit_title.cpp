@@ -21,6 +21,20 @@ QString UnitTitleProblem(const QString& title) {
     return {};
 }
 
+QString OneLineTitle(QString title) {
+    for (QChar& c : title) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator) {
+            c = u' ';
+        }
+    }
+    return title;
+}
+
+QString RecordsTitleKey(const QString& title) {
+    return title.trimmed().toCaseFolded();
+}
+
 QString CommaInTitleMessage() {
     return QStringLiteral("単元名に「,」は使えません");
 }

@@ -27,11 +27,14 @@ int RunExporter(int argc, char** argv, const QStringList& args) {
             break;
     }
 
+    // "unit.v2" names no unit; the program's windows would read "unit.lin" in its place, but a
+    // script must not get another unit's picture with exit status 0.
+    if (const QString wrong = FixGraphFileName(request.input).message; !wrong.isEmpty()) {
+        PrintExportError(wrong);
+        return 1;
+    }
     // Files are read from the default plane settings, never from the user's registry.
     const GraphFileContent content = ReadGraphFile(request.input, PlaneSettings(), true);
-    if (!content.notice.isEmpty()) {
-        PrintExportError(content.notice);
-    }
     if (!content.ok()) {
         PrintExportError(content.error);
         return 1;

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <algorithm>
 
 #include "command_line.h"
 #include "export_args.h"
@@ -15,9 +16,31 @@
 #include "records_chart.h"
 #include "records_csv.h"
 #include "replace_file.h"
+#include "same_file.h"
+
+namespace {
+
+// The files in the order given, each once: a file named twice (by another path, through a link)
+// would double every run of it.
+QStringList EachFileOnce(const QStringList& paths) {
+    QStringList once;
+    for (const QString& path : paths) {
+        const auto earlier = std::find_if(once.begin(), once.end(),
+                                          [&](const QString& p) { return SameFile(p, path); });
+        if (earlier != once.end()) {
+            PrintExportError(ShownPath(path) + QStringLiteral("は") + ShownPath(*earlier) +
+                             QStringLiteral("と同じファイルのため、一度だけ読みました"));
+            continue;
+        }
+        once.append(path);
+    }
+    return once;
+}
+
+}  // namespace
 
 int RunRecordsExport(const ExportRequest& request) {
-    const RecordsCsv csv = MergeRecordsCsv(request.inputs);
+    const RecordsCsv csv = MergeRecordsCsv(EachFileOnce(request.inputs));
     for (const QString& problem : csv.problems) {
         PrintExportError(problem);
     }
@@ -39,15 +62,13 @@ int RunChartExport(int argc, char** argv, const ExportRequest& request) {
         return 1;
     }
     const UnitRuns unit = ReadUnitRuns(records, request.unit);
-    if (unit.badNumber > 0) {
-        PrintExportError(ShownPath(request.input) +
-                         QStringLiteral("の「%1」の%2回目の記録が正しくありません")
-                             .arg(request.unit)
-                             .arg(unit.badNumber));
-        return 1;
+    // What does not read is left out of the chart and named; the rest is drawn.
+    const QStringList leftOut = RecordsLeftOut(request.input, records, request.unit);
+    for (const QString& problem : leftOut) {
+        PrintExportError(problem);
     }
     if (unit.runs.empty()) {
-        PrintExportError(request.input +
+        PrintExportError(ShownPath(request.input) +
                          QStringLiteral("に「%1」の練習の記録はありません").arg(request.unit));
         return 1;
     }
@@ -69,7 +90,7 @@ int RunChartExport(int argc, char** argv, const ExportRequest& request) {
             PrintExportError(failed);
             return 1;
         }
-        return 0;
+        return leftOut.isEmpty() ? 0 : 1;
     }
     // Made in memory whole, then put in the old file's place.
     QByteArray bytes;
@@ -98,5 +119,5 @@ int RunChartExport(int argc, char** argv, const ExportRequest& request) {
         PrintExportError(failed);
         return 1;
     }
-    return 0;
+    return leftOut.isEmpty() ? 0 : 1;
 }

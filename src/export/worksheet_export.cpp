@@ -17,11 +17,14 @@ int RunWorksheetExport(int argc, char** argv, const ExportRequest& request) {
     std::vector<WorksheetUnit> units;
     bool leftOut = false;
     for (const QString& input : request.inputs) {
+        // "unit.v2" names no unit; the program's windows would read "unit.lin" in its place.
+        if (const QString wrong = FixGraphFileName(input).message; !wrong.isEmpty()) {
+            PrintExportError(wrong);
+            leftOut = true;
+            continue;
+        }
         // Files are read from the default plane settings, never from the user's registry.
         const GraphFileContent content = ReadGraphFile(input, PlaneSettings(), true);
-        if (!content.notice.isEmpty()) {
-            PrintExportError(content.notice);
-        }
         // Refused as the program refuses to open it: a page of an empty plane under a title
         // would look like a unit.
         QString refusal = content.error;

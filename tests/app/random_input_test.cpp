@@ -135,18 +135,20 @@ QString RoundTripProblem(const Drawing& doc, const QString& path) {
 // every recorded run reads as a run, otherwise what did not.
 QString FilesProblem(const QString& startDir) {
     const PracticeRecords records = PracticeRecords::Read(startDir + QStringLiteral("Record.ini"));
-    if (!records.error().isEmpty()) {
-        return QStringLiteral("Record.ini cannot be read back: ") + records.error();
+    if (!records.error().isEmpty() || !records.unreadNote().isEmpty()) {
+        return QStringLiteral("Record.ini cannot be read back: ") + records.error() +
+               records.unreadNote();
     }
     for (const QString& title : records.Titles()) {
-        if (const int bad = ReadUnitRuns(records, title).badNumber; bad != 0) {
-            return QStringLiteral("run %1 of %2 does not read back").arg(bad).arg(title);
+        if (const auto bad = ReadUnitRuns(records, title).badNumbers; !bad.empty()) {
+            return QStringLiteral("run %1 of %2 does not read back").arg(bad.front()).arg(title);
         }
     }
     IniFile catalogue(startDir + QStringLiteral("Index.ini"));
     catalogue.ReadSectionLines(QStringLiteral("index"));
-    if (!catalogue.lastError().isEmpty()) {
-        return QStringLiteral("Index.ini cannot be read back: ") + catalogue.lastError();
+    if (!catalogue.lastError().isEmpty() || !catalogue.unreadNote().isEmpty()) {
+        return QStringLiteral("Index.ini cannot be read back: ") + catalogue.lastError() +
+               catalogue.unreadNote();
     }
     return QString();
 }

@@ -1,6 +1,7 @@
 // Ini files: sections and keys without regard to case, CP932, CR LF, atomic replacement.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -56,16 +57,20 @@ TEST(IniFile, WritesReplaceKeysAndEraseSections) {
     EXPECT_EQ(ini.ReadString("other", "k", ""), "v");
 }
 
-TEST(IniFile, BrokenFileIsReportedAndNeverOverwritten) {
+TEST(IniFile, ALineThatDoesNotReadIsNamedAndWrittenBackWhereItStood) {
     QTemporaryDir dir;
-    const QString path = dir.filePath("Record.ini");
-    const QByteArray broken("[a]\r\n1=\x81\r\n");
-    WriteBytes(path, broken);
+    const QString path = dir.filePath("Index.ini");
+    WriteBytes(path, "[index]\r\n1=a,x\r\n\x81 cut\r\n2=b,y\r\n[other]\r\nk=v\r\n");
     IniFile ini(path);
-    EXPECT_TRUE(ini.ReadSectionLines("a").isEmpty());
-    EXPECT_FALSE(ini.lastError().isEmpty());
-    EXPECT_FALSE(ini.WriteString("a", "2", "x"));
-    EXPECT_EQ(ReadBytes(path), broken);
+    EXPECT_EQ(ini.ReadSectionLines("index"), (QStringList{"1=a,x", "2=b,y"}));
+    EXPECT_TRUE(ini.lastError().isEmpty());
+    EXPECT_TRUE(
+        ini.unreadNote().startsWith(QDir::toNativeSeparators(path) + QStringLiteral("の3行目は")));
+    ASSERT_TRUE(ini.ReplaceSection("index", {"1=b,y"}));
+    EXPECT_EQ(ReadBytes(path), "[index]\r\n1=b,y\r\n\x81 cut\r\n[other]\r\nk=v\r\n");
+    ASSERT_TRUE(ini.ReplaceSection("index", {"1=b,y", "2=c,z", "3=d,w"}));
+    EXPECT_EQ(ReadBytes(path),
+              "[index]\r\n1=b,y\r\n\x81 cut\r\n2=c,z\r\n3=d,w\r\n[other]\r\nk=v\r\n");
 }
 
 TEST(IniFile, RefusesTextShiftJisCannotHold) {

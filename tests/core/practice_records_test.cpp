@@ -53,6 +53,9 @@ TEST(PracticeRecords, RunsCountAcrossGapsAndAnAppendGoesAfterTheLargestKeepingEv
         {"; note\r\n [ T ] x\r\n  2 = b  \r\n", "2:?|b",
          "; note\r\n [ T ] x\r\n  2 = b  \r\n3=n\r\n"},
         {"[T]\r\n1=a\r\n[T]\r\n5=b\r\n", "1:a", "[T]\r\n1=a\r\n2=n\r\n[T]\r\n5=b\r\n"},
+        {"[T]\r\n[U]\r\n1=u\r\n", "0:", "[T]\r\n1=n\r\n[U]\r\n1=u\r\n"},
+        // A header runs to its last "]": another program's "[T]x]" is not T.
+        {"[T]x]\r\n1=x\r\n[T]\r\n1=a\r\n", "1:a", "[T]x]\r\n1=x\r\n[T]\r\n1=a\r\n2=n\r\n"},
         // Only plain decimal keys with "=" are runs; the first line of a number is the one read.
         {"[T]\r\n01=x\r\n+1=x\r\n;5=c\r\n7\r\n2=b\r\n2=c\r\n1=a", "2:a|b",
          "[T]\r\n01=x\r\n+1=x\r\n;5=c\r\n7\r\n2=b\r\n2=c\r\n1=a\r\n3=n\r\n"},
@@ -86,30 +89,40 @@ TEST(PracticeRecords, RunsCountAcrossGapsAndAnAppendGoesAfterTheLargestKeepingEv
     EXPECT_EQ(ReadBytes(path), full);
 }
 
-TEST(PracticeRecords, FilesThatDoNotReadWholeAreListedAsFarAsTheyReadAndNeverWritten) {
-    // Given: the file's bytes (none: no file). Expected: the listing of A and B, then the
-    // reason, as far as it tells the kind of damage. A file that reads whole takes a run.
+TEST(PracticeRecords, LinesThatDoNotReadAreLeftOutAndKeptWhereTheyStand) {
+    // Given: the file's bytes. Expected: the listing of A and B, the line named or the reason the
+    // file cannot be changed, and the file after a run of A was appended and B erased.
     struct Row {
         const char* name;
         QByteArray bytes;
         const char* listing;
-        const char* reason;
+        const char* note;
+        QByteArray after;  // empty: the file cannot be changed and stays as it was
     };
+    const QByteArray utf8 =
+        QStringLiteral("[A]\r\n1=2026年11月05日 10:05 OX 01:02\r\n[B]\r\n1=b\r\n").toUtf8();
+    const QByteArray utf8After = Sjis("[A]\r\n1=2026年11月05日 10:05 OX 01:02\r\n2=n\r\n");
     const Row rows[] = {
-        {"missing", QByteArray(), "0: 0:", ""},
-        {"bad Shift-JIS in B", "[A]\r\n1=a\r\n2=b\r\n[B]\r\n1=\x81\r\n2=b\r\n",
-         "2:a|b 0:", "は正しいShift-JISのテキストではありません（23バイト目）"},
-        {"bad Shift-JIS inside A", "[A]\r\n1=a\r\n2=\x81\r\n3=c\r\n[B]\r\n1=b\r\n",
-         "1:a 0:", "は正しいShift-JISのテキストではありません（13バイト目）"},
-        {"binary", Bytes("[A]\r\n1=a\r\n\0\x01\x02[B]\r\n1=b\r\n"),
-         "1:a 0:", "はテキストファイルではありません（11バイト目）"},
-        {"picture", Bytes("\x89PNG\r\n\x1a\n\0\0\0\rIHDR[A]\r\n1=a\r\n"),
-         "0: 0:", "はテキストファイルではありません（9バイト目）"},
-        {"folder", QByteArray(), "0: 0:", "を読み込めません"},
+        {"missing", QByteArray(), "0: 0:", "", "[A]\r\n1=n\r\n"},
+        {"bad Shift-JIS in B", "[A]\r\n1=a\r\n2=b\r\n[B]\r\n1=\x81\r\n2=b\r\n", "2:a|b 2:?|b",
+         "の5行目は", "[A]\r\n1=a\r\n2=b\r\n3=n\r\n"},
+        // A run cut inside a double-byte character is no run of A; the next run goes after it.
+        {"cut character in A", "[A]\r\n1=a\r\n3=2026\x94\x4e11\x8c\r\n[B]\r\n1=b\r\n", "1:a 1:b",
+         "の3行目は", "[A]\r\n1=a\r\n3=2026\x94\x4e11\x8c\r\n2=n\r\n"},
+        // A header that does not read keeps its lines: they are never B's or A's runs.
+        {"NUL in a header", Bytes("[A]\r\n1=a\r\n[\x89\xf3\0\0]\r\n1=x\r\n[B]\r\n1=b\r\n"),
+         "1:a 1:b", "の3行目は", Bytes("[A]\r\n1=a\r\n2=n\r\n[\x89\xf3\0\0]\r\n1=x\r\n")},
+        {"binary", Bytes("[A]\r\n1=a\r\n\0\x01\x02[B]\r\n1=b\r\n"), "1:a 0:", "の3行目は",
+         Bytes("[A]\r\n1=a\r\n\0\x01\x02[B]\r\n1=b\r\n2=n\r\n")},
+        // Notepad's UTF-8, with a byte-order mark and without, goes back as Shift-JIS.
+        {"UTF-8 with a mark", "\xEF\xBB\xBF" + utf8, "1:2026年11月05日 10:05 OX 01:02 1:b", "",
+         utf8After},
+        {"UTF-8", utf8, "1:2026年11月05日 10:05 OX 01:02 1:b", "", utf8After},
+        {"folder", QByteArray(), "0: 0:", "を読み込めません", QByteArray()},
         // Years of a school's records; beyond the limit, B's run is cut off.
-        {"64 MiB", RunsAroundAComment(MaxIniFileBytes), "1:あ 1:b", ""},
+        {"64 MiB", RunsAroundAComment(MaxIniFileBytes), "1:あ 1:b", "", QByteArray()},
         {"64 MiB and a byte", RunsAroundAComment(MaxIniFileBytes + 1),
-         "1:あ 0:", "は大きすぎるため読み込めません"},
+         "1:あ 0:", "は大きすぎるため読み込めません", QByteArray()},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -123,22 +136,28 @@ TEST(PracticeRecords, FilesThatDoNotReadWholeAreListedAsFarAsTheyReadAndNeverWri
         const PracticeRecords records = PracticeRecords::Read(path);
         EXPECT_EQ(Listing(records, "A") + u' ' + Listing(records, "B"),
                   QString::fromUtf8(row.listing));
-        const QString reason = QString::fromUtf8(row.reason);
-        EXPECT_EQ(records.error(),
-                  reason.isEmpty() ? QString() : QDir::toNativeSeparators(path) + reason);
-        if (reason.isEmpty()) {
+        const QString note = QString::fromUtf8(row.note);
+        const QString shown = records.error().isEmpty() ? records.unreadNote() : records.error();
+        EXPECT_TRUE(note.isEmpty() ? shown.isEmpty()
+                                   : shown.startsWith(QDir::toNativeSeparators(path) + note))
+            << shown.toStdString();
+        if (QByteArray(row.name) == "64 MiB") {
             EXPECT_EQ(AppendRecord(path, "A", "n"), "");
-            EXPECT_EQ(PracticeRecords::Read(path).RunCount("A"), records.RunCount("A") + 1);
+            EXPECT_EQ(PracticeRecords::Read(path).RunCount("A"), 2);
             continue;
         }
-        const QByteArray before = ReadBytes(path);
-        EXPECT_EQ(AppendRecord(path, "A", "n"),
-                  QDir::toNativeSeparators(path) + reason +
-                      QStringLiteral("\n今回の記録は書き込めませんでした"));
-        EXPECT_EQ(EraseRecords(path, {"A", "B"}),
-                  QDir::toNativeSeparators(path) + reason +
-                      QStringLiteral("\n記録を消去できませんでした"));
-        EXPECT_EQ(ReadBytes(path), before);
+        if (row.after.isEmpty()) {
+            const QByteArray before = ReadBytes(path);
+            EXPECT_EQ(AppendRecord(path, "A", "n"),
+                      shown + QStringLiteral("\n今回の記録は書き込めませんでした"));
+            EXPECT_EQ(EraseRecords(path, {"A", "B"}),
+                      shown + QStringLiteral("\n記録を消去できませんでした"));
+            EXPECT_EQ(ReadBytes(path), before);
+            continue;
+        }
+        EXPECT_EQ(AppendRecord(path, "A", "n"), "");
+        EXPECT_EQ(EraseRecords(path, {"B"}), "");
+        EXPECT_EQ(ReadBytes(path), row.after);
     }
 }
 

@@ -118,7 +118,7 @@ TEST(Exporter, MalformedAndMissingFilesFailWithTheReadersMessage) {
 }
 
 // A unit named "unit.v2.lin" is its own file, not "unit.lin"; a name whose last extension is
-// another is told so and read with ".lin" in place of it.
+// another is refused, never read as another unit.
 TEST(Exporter, AFileNameWithTwoDotsIsTheFileItNames) {
     QTemporaryDir dir;
     const QByteArray header =
@@ -129,16 +129,24 @@ TEST(Exporter, AFileNameWithTwoDotsIsTheFileItNames) {
     const std::tuple<const char*, const char*, const char*> rows[] = {
         {"unit.v2.lin", "版2", ""},
         {"unit.lin", "版1", ""},
-        {"unit.v2.txt", "版2", ".txt拡張子は.linまたは.CAIを使ってください"},
+        {"unit.v2.txt", nullptr, ".txt拡張子は.linまたは.CAIを使ってください"},
+        {"unit.v2", nullptr, ".v2拡張子は.linまたは.CAIを使ってください"},
     };
     for (const auto& [name, title, message] : rows) {
         const ExportRun r = Export({"--json", dir.filePath(QString::fromUtf8(name))});
-        EXPECT_EQ(r.status, 0) << name;
-        EXPECT_TRUE(QString::fromUtf8(r.out).contains(
-            QStringLiteral("\"title\": \"%1\"").arg(QString::fromUtf8(title))))
-            << name;
+        EXPECT_EQ(r.status, title == nullptr ? 1 : 0) << name;
+        EXPECT_EQ(r.out.isEmpty(), title == nullptr) << name;
+        if (title != nullptr) {
+            EXPECT_TRUE(QString::fromUtf8(r.out).contains(
+                QStringLiteral("\"title\": \"%1\"").arg(QString::fromUtf8(title))))
+                << name;
+        }
         EXPECT_EQ(r.err.trimmed(), QString::fromUtf8(message)) << name;
     }
+    const QString pdf = dir.filePath("v2.pdf");
+    const ExportRun sheet = Export({"--worksheet", pdf, dir.filePath("unit.v2")});
+    EXPECT_EQ(sheet.status, 1);
+    EXPECT_FALSE(QFile::exists(pdf));
 }
 
 TEST(Exporter, BadUsageExitsWithTwo) {
@@ -414,18 +422,35 @@ TEST(Exporter, RecordsOfSeveralComputersMakeOneCsvAndAMalformedFileIsNamedAndLef
                            QString(5 << 20, u'x') +
                            QStringLiteral("\r\n2=2024年11月06日 09:00 OX 01:05\r\n"))
                    .bytes);
-    // Given: the files. Expected: the status, and the rows' sources and run numbers.
-    const std::tuple<QStringList, int, const char*> rows[] = {
-        {{pc1, pc2}, 0, "pc1.ini 1|pc2.ini 1|pc2.ini 2"},
-        {{pc2, bad, pc1}, 1, "pc2.ini 1|pc2.ini 2|pc1.ini 1"},
-        {{large, pc1}, 0, "pc4.ini 1|pc4.ini 2|pc1.ini 1"},
+    // One file by other names: a path through ".", a hard link and, where the system has them, a
+    // symbolic link.
+    const QString hard = dir.filePath(QStringLiteral("hard.ini"));
+    std::filesystem::create_hard_link(pc1.toStdString(), hard.toStdString());
+    QStringList pc1Again{pc1, pc1, dir.path() + QStringLiteral("/./pc1.ini"), hard};
+#ifndef Q_OS_WIN
+    const QString link = dir.filePath(QStringLiteral("link.ini"));
+    std::filesystem::create_symlink(pc1.toStdString(), link.toStdString());
+    pc1Again.append(link);
+#endif
+    // Given: the files. Expected: the status, whether a file was read once, and the rows'
+    // sources and run numbers.
+    const std::tuple<QStringList, int, bool, const char*> rows[] = {
+        {{pc1, pc2}, 0, false, "pc1.ini 1|pc2.ini 1|pc2.ini 2"},
+        {{pc2, bad, pc1}, 1, false, "pc2.ini 1|pc2.ini 2|pc1.ini 1"},
+        {{large, pc1}, 0, false, "pc4.ini 1|pc4.ini 2|pc1.ini 1"},
+        {pc1Again + QStringList{pc2}, 0, true, "pc1.ini 1|pc2.ini 1|pc2.ini 2"},
     };
-    for (const auto& [files, status, sources] : rows) {
+    for (const auto& [files, status, once, sources] : rows) {
         const ExportRun r = Export(QStringList{"--records", csv} + files);
         EXPECT_EQ(r.status, status);
-        EXPECT_EQ(r.err.contains(QDir::toNativeSeparators(bad) +
-                                 QStringLiteral("の「比例」の1回目の記録が正しくありません")),
-                  status == 1)
+        EXPECT_EQ(
+            r.err.contains(
+                QDir::toNativeSeparators(bad) +
+                QStringLiteral("の「比例」の1回目の記録は正しくないため、書き出しませんでした")),
+            status == 1)
+            << r.err.toStdString();
+        EXPECT_EQ(r.err.count(QStringLiteral("と同じファイルのため、一度だけ読みました")),
+                  once ? pc1Again.size() - 1 : 0)
             << r.err.toStdString();
         const QByteArray bytes = ReadBytes(csv);
         ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
@@ -462,6 +487,17 @@ TEST(Exporter, ChartOfAUnitsRecords) {
     r = Export({"--chart", png, "--unit", "一次関数", records});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("「一次関数」の練習の記録はありません")));
+    // A run that does not read is left out and named; the others are drawn.
+    WriteBytes(records, EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n"
+                                                   "2=こわれた行\r\n"))
+                            .bytes);
+    const QString upper = dir.filePath(QStringLiteral("CHART.PNG"));
+    r = Export({"--chart", upper, "--unit", "比例", records});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.trimmed(),
+              QDir::toNativeSeparators(records) +
+                  QStringLiteral("の「比例」の2回目の記録は正しくないため、書き出しませんでした"));
+    EXPECT_EQ(QImage(upper).size(), QSize(800, 360));
 }
 
 // The exporter run in this process, which has its application object: its exit status and what

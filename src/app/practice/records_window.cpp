@@ -95,17 +95,28 @@ QString TfrmKiroku::ListUnits() {
         titles_.append(title);
         lines.append(QString::number(records_.RunCount(title)) + QStringLiteral("回 ") + title);
     }
-    // Refilling the list is no click: the memo stays as the caller leaves it.
+    // Refilling the list is no click: the memo stays as the caller leaves it, and so does the
+    // selection, which a refill on a click must keep.
     const QSignalBlocker quiet(lstTitle);
-    lstTitle->clear();
-    lstTitle->addItems(lines);
-    return records_.error();
+    if (lstTitle->count() == lines.size()) {
+        for (int row = 0; row < lines.size(); ++row) {
+            lstTitle->item(row)->setText(lines[row]);
+        }
+    } else {
+        lstTitle->clear();
+        lstTitle->addItems(lines);
+    }
+    return records_.error().isEmpty() ? records_.unreadNote() : records_.error();
 }
 
 void TfrmKiroku::FormShow() {
     // A run recorded since the last showing changes the counts, so the list is made afresh.
     memDetail->clear();
     imgChart->setSeries({});
+    {
+        const QSignalBlocker quiet(lstTitle);
+        lstTitle->clear();
+    }
     if (const QString problem = ListUnits(); !problem.isEmpty()) {
         ShowMessage(problem);
     }
@@ -114,6 +125,13 @@ void TfrmKiroku::FormShow() {
 void TfrmKiroku::lstTitleClick() {
     const int row = lstTitle->currentRow();
     if (row < 0 || row >= titles_.size()) {
+        return;
+    }
+    // Another program sharing the folder may have recorded a run since the list was made.
+    ListUnits();
+    if (lstTitle->currentRow() != row) {
+        memDetail->clear();  // the folder's units changed: the list was made anew
+        imgChart->setSeries({});
         return;
     }
     const QStringList details = records_.DetailLines(titles_[row]);
@@ -138,15 +156,13 @@ void TfrmKiroku::btnEraseClick() {
     std::sort(rows.begin(), rows.end());
     QStringList erased;
     for (const int row : rows) {
-        // A unit without runs has no section: leaving it out keeps the file untouched.
-        if (!lstTitle->item(row)->text().startsWith(u'0')) {
-            erased.append(titles_[row]);
-        }
+        erased.append(titles_[row]);
     }
-    if (!erased.isEmpty()) {
-        if (const QString problem = EraseRecords(recordsPath_, erased); !problem.isEmpty()) {
-            ShowMessage(problem);
-        }
+    // Every chosen unit, whatever its count said: the file is erased as it is under its lock,
+    // with the runs other programs added since the list was made. A unit without runs has no
+    // section, and a file without any of them is left untouched.
+    if (const QString problem = EraseRecords(recordsPath_, erased); !problem.isEmpty()) {
+        ShowMessage(problem);
     }
     memDetail->clear();
     imgChart->setSeries({});
