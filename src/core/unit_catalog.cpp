@@ -2,6 +2,7 @@
 #include "unit_catalog.h"
 
 #include "ini_file.h"
+#include "path_text.h"
 #include "sjis_codec.h"
 #include "unit_title.h"
 
@@ -73,8 +74,21 @@ std::vector<CatalogEntry> CatalogEntries(const UnitCatalog& catalog) {
 }
 
 QString CatalogTitleProblem(const QString& title) {
+    // A unit the catalogue lists is practised, and its runs need a section of their own.
+    if (title.contains(u'[') || title.contains(u']')) {
+        return BracketInTitleMessage();
+    }
     // The catalogue keeps "title,file" and reads the title up to the first ",".
     return title.contains(u',') ? CommaInTitleMessage() : QString();
+}
+
+CatalogFile ReadCatalogFile(const QString& iniPath) {
+    IniFile ini(iniPath);
+    CatalogFile file;
+    file.catalog = ParseCatalog(ini.ReadSectionLines(CatalogSection));
+    file.error = ini.lastError();
+    file.unreadNote = ini.unreadNote();
+    return file;
 }
 
 QString UnitFilePath(const QString& startDir, const QString& file) {
@@ -82,20 +96,42 @@ QString UnitFilePath(const QString& startDir, const QString& file) {
     return startDir + QString(file).replace(u'\\', u'/');
 }
 
-QString WriteCatalog(const QString& iniPath, const std::vector<CatalogEntry>& entries,
-                     UnitCatalog& catalog) {
+CatalogWrite WriteCatalog(const QString& iniPath, const std::vector<CatalogEntry>& entries,
+                          UnitCatalog& catalog, const QStringList& readAtOpening) {
     // Refused before the file is touched, so that a refusal never leaves half a catalogue.
     if (const QString problem = UnwritableEntry(entries); !problem.isEmpty()) {
-        return problem;
+        return {problem};
     }
     QStringList lines;
     for (const CatalogEntry& entry : entries) {
         lines.append(QString::number(lines.size() + 1) + u'=' + EntryValue(entry));
     }
-    // One replacement of the file: a failure leaves the old catalogue whole.
+    // Compared and replaced under the file's lock, in one replacement: a failure leaves the old
+    // catalogue whole.
     IniFile ini(iniPath);
-    if (!ini.ReplaceSection(CatalogSection, lines)) {
-        return ini.lastError();
+    bool changedElsewhere = false;
+    const bool written = ini.Edit([&](IniDocument& doc) {
+        IniDocument::Section* section = doc.FindSection(CatalogSection);
+        if ((section == nullptr ? QStringList() : section->Texts()) != readAtOpening) {
+            changedElsewhere = true;
+            return false;
+        }
+        if (section == nullptr) {
+            doc.sections.push_back({CatalogSection, {}, {}});
+            section = &doc.sections.back();
+        }
+        section->ReplaceTexts(lines);
+        return true;
+    });
+    if (!written) {
+        return {ini.lastError()};
+    }
+    if (changedElsewhere) {
+        return {
+            ShownPath(iniPath) +
+                QStringLiteral(
+                    "はほかのプログラムで変更されました。読み直してから、もう一度編集してください"),
+            true};
     }
     catalog = ParseCatalog(lines);
     return {};

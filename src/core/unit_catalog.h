@@ -25,6 +25,15 @@ struct CatalogEntry {
 // Splits the catalogue lines into titles and file names ("?" for both without a ",").
 UnitCatalog ParseCatalog(const QStringList& indexLines);
 
+// The catalogue as the file holds it now, with what to tell the user: why it could not be read
+// (error), or the first line that does not read, which is left out and kept in the file.
+struct CatalogFile {
+    UnitCatalog catalog;
+    QString error;
+    QString unreadNote;
+};
+CatalogFile ReadCatalogFile(const QString& iniPath);
+
 // The catalogue's entries in order, an unread line with its value text: what follows the first
 // "=", or the whole line when it has none.
 std::vector<CatalogEntry> CatalogEntries(const UnitCatalog& catalog);
@@ -36,9 +45,16 @@ QString CatalogTitleProblem(const QString& title);
 // "\" or "/".
 QString UnitFilePath(const QString& startDir, const QString& file);
 
+struct CatalogWrite {
+    QString problem;                // the message for the user; empty when written
+    bool changedElsewhere = false;  // another program changed the catalogue since it was read
+};
+
 // Replaces the section "index" of the ini file with the keys "1" … "n" for the entries in order,
-// and on success makes catalog describe them. Returns the message for the user when an entry
+// and on success makes catalog describe them. readAtOpening is the section's lines as the editor
+// read them: when the file holds others now, another program changed it meanwhile, and nothing
+// is written, so that its change is not undone unseen. Nothing is written either when an entry
 // cannot be written in Shift-JIS or listed under its title, or the file cannot be written;
-// catalog is then unchanged.
-QString WriteCatalog(const QString& iniPath, const std::vector<CatalogEntry>& entries,
-                     UnitCatalog& catalog);
+// catalog is then unchanged. Lines of the section that do not read stay where they stand.
+CatalogWrite WriteCatalog(const QString& iniPath, const std::vector<CatalogEntry>& entries,
+                          UnitCatalog& catalog, const QStringList& readAtOpening);

@@ -12,7 +12,7 @@ QString UnitTitleProblem(const QString& title) {
     }
     // The records file keeps each unit in a section "[title]"; a bracket would end or split it.
     if (title.contains(u'[') || title.contains(u']')) {
-        return QStringLiteral("単元名に「[」や「]」は使えません");
+        return BracketInTitleMessage();
     }
     // The unit catalogue keeps "title,file": a comma would cut the title short there.
     if (title.contains(u',')) {
@@ -33,6 +33,10 @@ QString OneLineTitle(QString title) {
 
 QString RecordsTitleKey(const QString& title) {
     return title.trimmed().toCaseFolded();
+}
+
+QString BracketInTitleMessage() {
+    return QStringLiteral("単元名に「[」や「]」は使えません");
 }
 
 QString CommaInTitleMessage() {

@@ -9,6 +9,8 @@ QString UnitTitleProblem(const QString& title);
 
 // The message refusing a title with a ",", which the unit catalogue's "title,file" cannot keep.
 QString CommaInTitleMessage();
+// The message refusing a title with "[" or "]", which cannot name a section of the records file.
+QString BracketInTitleMessage();
 
 // The title as one line: a control character (a NUL, a tab, a line break pasted with the text) is
 // a space. A title read from a file or typed becomes this before it is shown, compared, recorded

@@ -275,9 +275,17 @@ TEST_F(CatalogTest, MissingCatalogIsSilent) {
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(CatalogTest, BrokenCatalogIsReported) {
-    WriteCatalog(QByteArray("[index]\r\n1=\x81\x20,a.lin\r\n"));
+TEST_F(CatalogTest, ALineThatDoesNotReadIsLeftOutSilentlyAndAnUnreadableCatalogueReported) {
+    WriteCatalog(QByteArray("[index]\r\n1=\x81\x20,a.lin\r\n2=b,DATA\\b.lin\r\n"));
+    {
+        TfrmMain window(QSize(1024, 768));
+        EXPECT_EQ(window.Catalog.UnitNames, QStringList{"b"});
+        EXPECT_TRUE(dialogs.messages.isEmpty());
+    }
+    QFile::remove(QStringLiteral("Index.ini"));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("Index.ini")));
     TfrmMain window(QSize(1024, 768));
+    QDir().rmdir(QStringLiteral("Index.ini"));
     EXPECT_EQ(window.Catalog.count, 0);
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_TRUE(dialogs.messages[0].startsWith(window.StartDir + QStringLiteral("Index.ini")));

@@ -185,30 +185,50 @@ TEST_F(RecordsWindowTest, ErasesTheRecordsOfTheSelectedUnitsAfterAsking) {
         EXPECT_EQ(window.memDetail->toPlainText().isEmpty(), QByteArray(given).endsWith('Y'));
         window.btnReturn->click();
     }
+
+    // Another program sharing the folder records a run while the window is open: a click shows
+    // it, and an erase takes it with the unit.
+    WriteBytes(records, ThreeUnits);
+    window.show();
+    ASSERT_EQ(AppendRecord(records, QStringLiteral("一次関数"), QStringLiteral("r1")), "");
+    ClickRow(window.lstTitle, 1);
+    EXPECT_EQ(window.memDetail->toPlainText(), QStringLiteral("r1"));
+    EXPECT_EQ(Counts(window.lstTitle), QStringLiteral("3 1 3 0 3"));
+    ASSERT_EQ(AppendRecord(records, QStringLiteral("一次関数"), QStringLiteral("r2")), "");
+    dialogs.answers = {Answer::Yes};
+    window.btnErase->click();
+    EXPECT_EQ(ReadBytes(records), ThreeUnits);
+    EXPECT_EQ(Counts(window.lstTitle), QStringLiteral("3 0 3 0 3"));
 }
 
-TEST_F(RecordsWindowTest, DamagedOrUnwritableRecordsAreListedAsFarAsTheyReadAndKept) {
+TEST_F(RecordsWindowTest, WhatDoesNotReadIsNamedLeftOutAndKeptAndAFailedEraseSaid) {
     // A file whose replacement cannot be made beside it, its name being too long for the
     // temporary name; "Record.ini" leads to it.
     const QString longName = start + QString(248, u'r') + QStringLiteral(".ini");
     WriteBytes(longName, ThreeUnits);
     // Given: the file ("missing", "link" to the file above, or bytes). Expected: the counts
-    // listed, the message at showing and the message when every unit is erased, where %1 stands
-    // for the records file.
-    const QString cannotErase = QStringLiteral("\n記録を消去できませんでした");
-    const QString badSjis =
-        QStringLiteral("%1は正しいShift-JISのテキストではありません（24バイト目）");
-    const QString binary = QStringLiteral("%1はテキストファイルではありません（14バイト目）");
-    const std::tuple<const char*, QByteArray, const char*, QString, QString> rows[] = {
-        {"missing", {}, "0 0 0 0 0", "", ""},
-        {"bad Shift-JIS", Sjis("[比例]\r\n1=a\r\n[傾き]\r\n1=") + "\x81\r\n2=b\r\n", "1 0 1 0 0",
-         badSjis, badSjis + cannotErase},
-        {"binary", Sjis("[比例]\r\n1=a\r\n") + Bytes("\0\0\x7f\x10[B]\r\n"), "1 0 1 0 0", binary,
-         binary + cannotErase},
-        {"link", {}, "3 0 3 0 3", "", QStringLiteral("%1の保存に失敗しました") + cannotErase},
+    // listed, the message at showing, the message when every unit is erased, where %1 stands for
+    // the records file, and the file afterwards ("=" unchanged).
+    const QString unread = QStringLiteral(
+        "%1の%2行目は読み込めないため、表示しません（ファイルにはそのまま残します）");
+    const std::tuple<const char*, QByteArray, const char*, QString, QString, QByteArray> rows[] = {
+        {"missing", {}, "0 0 0 0 0", "", "", "="},
+        {"bad Shift-JIS", Sjis("[比例]\r\n1=a\r\n[傾き]\r\n1=") + "\x81\r\n2=b\r\n", "1 0 1 0 2",
+         unread.arg("%1", "4"), "", ""},
+        // Runs under a header that does not read are never counted as the unit's above.
+        {"NUL in a header",
+         Sjis("[比例]\r\n1=a\r\n") + Bytes("[\x89\xf3\0\0]\r\n2=x\r\n[ほか]\r\n1=x\r\n"),
+         "1 0 1 0 0", unread.arg("%1", "3"), "",
+         Bytes("[\x89\xf3\0\0]\r\n2=x\r\n[ほか]\r\n1=x\r\n")},
+        {"link",
+         {},
+         "3 0 3 0 3",
+         "",
+         QStringLiteral("%1の保存に失敗しました\n記録を消去できませんでした"),
+         "="},
     };
     TfrmKiroku window(start);
-    for (const auto& [name, bytes, counts, shown, erased] : rows) {
+    for (const auto& [name, bytes, counts, shown, erased, after] : rows) {
         SCOPED_TRACE(name);
         QFile::remove(records);
         if (QByteArray(name) == "link") {
@@ -223,13 +243,14 @@ TEST_F(RecordsWindowTest, DamagedOrUnwritableRecordsAreListedAsFarAsTheyReadAndK
         EXPECT_EQ(dialogs.messages.join(u','), QString(shown).replace("%1", records));
         ClickRow(window.lstTitle, 0);
         EXPECT_FALSE(window.memDetail->toPlainText().isEmpty());
+        EXPECT_EQ(dialogs.messages.size(), shown.isEmpty() ? 0 : 1);  // said once a showing
 
         dialogs.messages.clear();
         window.lstTitle->selectAll();
         dialogs.answers = {Answer::Yes};
         window.btnErase->click();
         EXPECT_EQ(dialogs.messages.join(u','), QString(erased).replace("%1", records));
-        EXPECT_EQ(ReadBytes(records), before);
+        EXPECT_EQ(ReadBytes(records), after == "=" ? before : after);
         EXPECT_EQ(ReadBytes(longName), ThreeUnits);
         window.btnReturn->click();
     }

@@ -264,7 +264,10 @@ TEST_F(EditQuesTest, AddAndInsertStopAtTwentyButNoEntryIsLost) {
             entries.push_back(
                 {QStringLiteral("t%1").arg(i), QStringLiteral("DATA/t%1.lin").arg(i)});
         }
-        ASSERT_EQ(WriteCatalog(start + QStringLiteral("Index.ini"), entries, catalog), QString());
+        ASSERT_EQ(WriteCatalog(start + QStringLiteral("Index.ini"), entries, catalog,
+                               QStringList(catalog.CatalogIndex))
+                      .problem,
+                  QString());
         TfrmEditQues window(catalog, start);
         window.show();
         EXPECT_EQ(window.lstIndexList->count(), n);
@@ -282,23 +285,52 @@ TEST_F(EditQuesTest, AddAndInsertStopAtTwentyButNoEntryIsLost) {
     }
 }
 
+// A unit whose title cannot name a records section is refused; one whose runs a listed unit would
+// share is not offered; an OK that cannot be written, or would undo another program's change of
+// the catalogue, keeps the window open and writes nothing.
 TEST_F(EditQuesTest, RefusedOKKeepsTheWindowTheFileAndTheCatalogue) {
-    WriteUnits(start, {QStringLiteral("\U0001F600.lin=絵文字")});
-    const QString before = ReadSjis(start + QStringLiteral("Index.ini"));
+    WriteUnits(start,
+               {QStringLiteral("\U0001F600.lin=絵文字"), QStringLiteral("br.lin=比例]反比例"),
+                QStringLiteral("blank.lin= 比例 "), QStringLiteral("easy.lin=やさしい練習")});
+    const QString path = start + QStringLiteral("Index.ini");
+    const QString before = ReadSjis(path);
     const QStringList lines = catalog.CatalogIndex;
     TfrmEditQues window(catalog, start);
     window.show();
+    Run(window, QStringLiteral("R:比例]反比例 Add"));
+    EXPECT_EQ(Seen(window),
+              QStringLiteral("消えた単元 DATA\\gone.linが見つかりません,"
+                             "単元名に「[」や「]」は使えません|"
+                             "比例 消えた単元？？？ 一次関数|"
+                             "比例]反比例 分数 やさしい練習 点をとる 絵文字||DATA\\br.lin"));
     Run(window, QStringLiteral("R:絵文字 Add OK"));
     EXPECT_EQ(
         dialogs.messages.last(),
         QStringLiteral("DATA\\\U0001F600.lin\n「\U0001F600」はShift-JISで保存できない文字です"));
     EXPECT_EQ(ClosedWith(window), -1);
-
-    EXPECT_EQ(ReadSjis(start + QStringLiteral("Index.ini")), before);
+    EXPECT_EQ(ReadSjis(path), before);
     EXPECT_EQ(catalog.CatalogIndex, lines);
+
+    // Meanwhile another program adds a unit: this showing's edits are given up, its are kept.
+    WriteSjis(path,
+              QString(before).replace(QStringLiteral("[other]"),
+                                      QStringLiteral("4=やさしい練習,DATA\\easy.lin\r\n[other]")));
+    const QString changed = ReadSjis(path);
+    dialogs.messages.clear();
+    Run(window, QStringLiteral("L:絵文字 Cut L:一次関数 Cut OK"));
+    EXPECT_EQ(
+        Seen(window),
+        QDir::toNativeSeparators(path) +
+            QStringLiteral(
+                "はほかのプログラムで変更されました。読み直してから、もう一度編集してください,"
+                "消えた単元 DATA\\gone.linが見つかりません|"
+                "比例 消えた単元？？？ 一次関数 やさしい練習|"
+                "比例]反比例 分数 点をとる 絵文字||"));
+    EXPECT_EQ(ReadSjis(path), changed);
+    EXPECT_EQ(ClosedWith(window), -1);
     window.btnCancel->click();
     EXPECT_EQ(ClosedWith(window), ModalCancel);
-    EXPECT_EQ(catalog.UnitNames[1], QStringLiteral("消えた単元"));
+    EXPECT_EQ(catalog.UnitNames[3], QStringLiteral("やさしい練習"));
 }
 
 // A unit whose title holds "," is refused as typing refuses it; a catalogue line that did not read

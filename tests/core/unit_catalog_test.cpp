@@ -68,7 +68,8 @@ TEST(UnitCatalog, SplitsTitleAndFileAndKeepsLinesThatDoNotRead) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Index.ini");
     UnitCatalog rewritten = c;
-    EXPECT_EQ(WriteCatalog(path, {entries.begin() + 1, entries.end()}, rewritten), QString());
+    EXPECT_EQ(WriteCatalog(path, {entries.begin() + 1, entries.end()}, rewritten, {}).problem,
+              QString());
     EXPECT_EQ(ReadText(path), QStringLiteral("[index]\r\n") + written.join(QStringLiteral("\r\n")) +
                                   QStringLiteral("\r\n"));
     EXPECT_EQ(rewritten.CatalogIndex, written);
@@ -105,7 +106,9 @@ TEST(UnitCatalog, WriteReplacesTheSectionWithNumberedKeys) {
             entries.push_back({QStringLiteral("t%1").arg(i), QStringLiteral("f%1").arg(i)});
         }
         UnitCatalog catalog = ParseCatalog({"1=old,old.lin"});
-        EXPECT_EQ(WriteCatalog(path, entries, catalog), QString());
+        EXPECT_EQ(
+            WriteCatalog(path, entries, catalog, NumberedLines(25).trimmed().split("\r\n")).problem,
+            QString());
         EXPECT_EQ(ReadText(path), expected);
         const UnitCatalog reread = ParseCatalog(
             NumberedLines(n).trimmed().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts));
@@ -116,7 +119,8 @@ TEST(UnitCatalog, WriteReplacesTheSectionWithNumberedKeys) {
     }
 }
 
-// A refused entry or a failed write leaves both the file and the catalogue in memory as they were.
+// A refused entry, a failed write or a catalogue that another program changed since it was read
+// leaves both the file and the catalogue in memory as they were.
 TEST(UnitCatalog, RefusedWriteChangesNothing) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Index.ini");
@@ -126,6 +130,8 @@ TEST(UnitCatalog, RefusedWriteChangesNothing) {
         QString path;
         CatalogEntry entry;
         QString message;
+        QStringList readAtOpening = {"1=比例,DATA\\hirei.lin"};
+        bool changedElsewhere = false;
     } rows[] = {
         {path,
          {QStringLiteral("t\U0001F600"), "DATA\\a.lin"},
@@ -135,21 +141,33 @@ TEST(UnitCatalog, RefusedWriteChangesNothing) {
          QStringLiteral("DATA\\\U0001F600.lin\n「\U0001F600」はShift-JISで保存できない文字です")},
         {unwritable,
          {"t", "DATA\\a.lin"},
-         QDir::toNativeSeparators(unwritable) + QStringLiteral("の保存に失敗しました")},
+         QDir::toNativeSeparators(unwritable) + QStringLiteral("の保存に失敗しました"),
+         {}},
         {path,
          {QStringLiteral("比例,反比例"), "DATA\\comma.lin"},
          QStringLiteral("比例,反比例\n単元名に「,」は使えません")},
         {path,
          {"t", "DATA\\a.lin", QStringLiteral("x\U0001F600")},
          QStringLiteral("x\U0001F600\n「\U0001F600」はShift-JISで保存できない文字です")},
+        {path,
+         {QStringLiteral("比例]反比例"), "DATA\\bracket.lin"},
+         QStringLiteral("比例]反比例\n単元名に「[」や「]」は使えません")},
+        {path,
+         {"t", "DATA\\a.lin"},
+         QDir::toNativeSeparators(path) +
+             QStringLiteral(
+                 "はほかのプログラムで変更されました。読み直してから、もう一度編集してください"),
+         {"1=old,DATA\\old.lin"},
+         true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.message.toStdString());
         WriteBytes(path, EncodeCp932(before).bytes);
         UnitCatalog catalog = ParseCatalog({"1=比例,DATA\\hirei.lin"});
-        const QString message =
-            WriteCatalog(row.path, {{"first", "DATA\\first.lin"}, row.entry}, catalog);
-        EXPECT_EQ(message, row.message);
+        const CatalogWrite written = WriteCatalog(
+            row.path, {{"first", "DATA\\first.lin"}, row.entry}, catalog, row.readAtOpening);
+        EXPECT_EQ(written.problem, row.message);
+        EXPECT_EQ(written.changedElsewhere, row.changedElsewhere);
         EXPECT_EQ(ReadText(path), before);
         EXPECT_EQ(catalog.CatalogIndex, QStringList{"1=比例,DATA\\hirei.lin"});
         EXPECT_EQ(catalog.UnitNames, QStringList{"比例"});

@@ -86,14 +86,13 @@ void TfrmMain::FormCreate(QSize screen) {
 }
 
 void TfrmMain::ReadCatalog() {
-    const QString path = StartDir + QStringLiteral("Index.ini");
-    IniFile catalogIni(path);
-    const QStringList lines = catalogIni.ReadSectionLines(QStringLiteral("index"));
-    // A missing catalogue just means no units; one that exists but cannot be read is reported.
-    if (!catalogIni.lastError().isEmpty() && QFileInfo::exists(path)) {
-        ShowMessage(catalogIni.lastError());
+    // A missing catalogue just means no units; one that cannot be read is reported. A line that
+    // does not read is named by the catalogue editor, the one window that uses the catalogue.
+    const CatalogFile file = ReadCatalogFile(StartDir + QStringLiteral("Index.ini"));
+    if (!file.error.isEmpty()) {
+        ShowMessage(file.error);
     }
-    Catalog = ParseCatalog(lines);
+    Catalog = file.catalog;
 }
 
 void TfrmMain::FormShow() {

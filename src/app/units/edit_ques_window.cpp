@@ -6,11 +6,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "accessible_names.h"
 #include "dialogs.h"
 #include "fonts.h"
 #include "path_text.h"
+#include "unit_title.h"
 #include "window_parts.h"
 
 namespace {
@@ -99,6 +101,16 @@ void TfrmEditQues::FormShow() {
         frame.moveCenter(owner->window()->frameGeometry().center());
         move(frame.topLeft());
     }
+    FillLists();
+}
+
+void TfrmEditQues::FillLists() {
+    // The catalogue as the file holds it now: another program may have changed it since start.
+    const CatalogFile file = ReadCatalogFile(startDir_ + QStringLiteral("Index.ini"));
+    if (!file.error.isEmpty() || !file.unreadNote.isEmpty()) {
+        ShowMessage(file.error.isEmpty() ? file.unreadNote : file.error);
+    }
+    catalog_ = file.catalog;
     lstIndexList->clear();
     lstTitle->clear();
     indexEntries_.clear();
@@ -123,7 +135,13 @@ void TfrmEditQues::FormShow() {
                                                      QDir::Name | QDir::IgnoreCase);
     for (const QString& file : files) {
         const QString title = ReadFirstLine(folder + file);
-        if (lstIndexList->findItems(title, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
+        // Compared as the records file files runs, so that a unit whose runs a listed unit
+        // shares is not offered as another.
+        const bool listed =
+            std::any_of(indexEntries_.begin(), indexEntries_.end(), [&](const CatalogEntry& e) {
+                return RecordsTitleKey(e.title) == RecordsTitleKey(title);
+            });
+        if (!listed) {
             lstTitle->addItem(title);
             // Written as the catalogue that comes with the program writes its names.
             srcEntries_.push_back({title, QStringLiteral("DATA\\") + file});
@@ -202,10 +220,14 @@ void TfrmEditQues::lstIndexListClick() {
 }
 
 void TfrmEditQues::btnOKClick() {
-    const QString problem =
-        WriteCatalog(startDir_ + QStringLiteral("Index.ini"), indexEntries_, catalog_);
-    if (!problem.isEmpty()) {
-        ShowMessage(problem);
+    const CatalogWrite written =
+        WriteCatalog(startDir_ + QStringLiteral("Index.ini"), indexEntries_, catalog_,
+                     QStringList(catalog_.CatalogIndex));
+    if (!written.problem.isEmpty()) {
+        ShowMessage(written.problem);
+        if (written.changedElsewhere) {
+            FillLists();  // the other program's change is shown; this showing's edits are given up
+        }
         return;
     }
     done(ModalOk);

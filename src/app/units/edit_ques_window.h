@@ -44,6 +44,8 @@ class TfrmEditQues : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // Reads the catalogue file and the folder's units into the two lists.
+    void FillLists();
     // Tells the user when the unit of row right of the right list cannot be listed under its
     // title, and says whether it was refused.
     bool RefusedTitle(int right);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "accessible_names.h"
 #include "dialogs.h"
@@ -96,7 +97,11 @@ void TfrmNewWork::btnOKClick() {
         edtTangen->setFocus();
         return;
     }
-    if (titles_.contains(title) &&
+    // Compared as the records file files runs: "単元a" shares the records of "単元A".
+    const bool shared = std::any_of(titles_.begin(), titles_.end(), [&](const QString& listed) {
+        return RecordsTitleKey(listed) == RecordsTitleKey(title);
+    });
+    if (shared &&
         ConfirmYesNo(QStringLiteral("同じ単元名がありますが、いいですか？")) != Answer::Yes) {
         edtTangen->setFocus();
         return;
