@@ -76,8 +76,8 @@ int ClosedWith(const QDialog& window) {
 TEST(NewWorkWindow, RefusesOrConfirmsTheTitleOnOK) {
     QTemporaryDir dir;
     const QString start = dir.path() + u'/';
-    WriteUnits(start,
-               {"b.lin=一次関数", "a.LIN=比例", "c.txt=ほか", "d.lin=-", "f.lin=1～3の単元"});
+    WriteUnits(start, {"b.lin=一次関数", "a.LIN=比例", "c.txt=ほか", "d.lin=-", "f.lin=1～3の単元",
+                       "g.lin=Unit"});
     // Given: the typed title and the answers to the questions. Expected: the messages, the
     // questions, the result (-1 still open), NewUnitTitle and the control with the focus. Dashes
     // typed by an input method on Linux are taken as Shift-JIS's own before anything else.
@@ -88,6 +88,8 @@ TEST(NewWorkWindow, RefusesOrConfirmsTheTitleOnOK) {
         {"比例[1]", "単元名に「[」や「]」は使えません||-1||edtTangen"},
         {"x\U0001F600", "「\U0001F600」はShift-JISで保存できない文字です||-1||edtTangen"},
         {"比例２", "||1|比例２|lstTitle"},
+        // Letter case does not tell two units' records apart.
+        {"uNIT N", "|同じ単元名がありますが、いいですか？|-1||edtTangen"},
         {"1\u301C3の単元 N", "|同じ単元名がありますが、いいですか？|-1||edtTangen"},
         {"1\u301C3の単元 Y", "|同じ単元名がありますが、いいですか？|1|1\uFF5E3の単元|lstTitle"},
         {"\u2016\u2212\u00A2\u00A3\u00AC\u2014",
@@ -109,7 +111,7 @@ TEST(NewWorkWindow, RefusesOrConfirmsTheTitleOnOK) {
         QStringList words = QString::fromUtf8(given).split(u' ');
         window.NewUnitTitle.clear();
         window.show();
-        EXPECT_EQ(Items(window.lstTitle), QStringLiteral("比例 一次関数 ？ 1～3の単元"));
+        EXPECT_EQ(Items(window.lstTitle), QStringLiteral("比例 一次関数 ？ 1～3の単元 Unit"));
         EXPECT_EQ(window.edtTangen->text(), QStringLiteral("今の単元"));
         EXPECT_EQ(window.focusWidget(), window.edtTangen);
         window.edtTangen->setText(words.takeFirst());
@@ -135,7 +137,7 @@ TEST(NewWorkWindow, RefusesOrConfirmsTheTitleOnOK) {
               QStringLiteral("一次関数1"));
     WriteUnits(start, {"e.lin=比例の続き"});
     window.show();
-    EXPECT_EQ(Items(window.lstTitle), QStringLiteral("比例 一次関数 ？ 比例の続き 1～3の単元"));
+    EXPECT_EQ(Items(window.lstTitle), QStringLiteral("比例 一次関数 ？ 比例の続き 1～3の単元 Unit"));
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_EQ(ClosedWith(window), QDialog::Rejected);
 }

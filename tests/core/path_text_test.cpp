@@ -27,6 +27,12 @@ TEST(PathText, ReadFirstLineGivesTheTitleOrAQuestionMark) {
         {"cr only\rsecond", "cr only"},
         {"", ""},
         {"\x81\r\n", QStringLiteral("？")},
+        // Control bytes are spaces, as in a typed title; a long title is read whole, so that two
+        // differing far along are two.
+        {QByteArray("\x89\xf3\x82\xea\x82\xbd\0\0\x92\x50\x8c\xb3\tx\r\n", 15),
+         QStringLiteral("壊れた  単元 x")},
+        {QByteArray(4207, 'a') + "b\r\nc", QString(4207, u'a') + u'b'},
+        {QByteArray(70000, 't') + "\r\n", QString(70000, u't')},
     };
     int n = 0;
     for (const Row& r : rows) {
@@ -35,7 +41,7 @@ TEST(PathText, ReadFirstLineGivesTheTitleOrAQuestionMark) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(r.bytes);
         f.close();
-        EXPECT_EQ(ReadFirstLine(path), r.title) << r.bytes.constData();
+        EXPECT_EQ(ReadFirstLine(path), r.title) << r.bytes.left(40).constData();
     }
     EXPECT_EQ(ReadFirstLine(dir.filePath("missing.lin")), QStringLiteral("？"));
 }
