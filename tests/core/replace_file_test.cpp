@@ -51,6 +51,28 @@ TEST(ReplaceFile, AFailureAtAnyStepKeepsTheOldFileWholeAndLeavesNothingBehind) {
     }
 }
 
+// A real disk that takes the first pages of the new bytes and then is full: the write returns
+// fewer bytes than it was given, which must count as a failure like a refused write.
+TEST(ReplaceFile, ADiskWithRoomForPartOfTheBytesKeepsTheOldFile) {
+    SmallDisk disk(128);
+    if (!disk.unavailable().empty()) {
+        GTEST_SKIP() << disk.unavailable();
+    }
+    const QString path = disk.filePath("Record.ini");
+    const QByteArray old(5000, 'o');
+    for (const int sparePages : {1, 2, 3}) {
+        SCOPED_TRACE(sparePages);
+        WriteBytes(path, old);
+        disk.Fill(sparePages * 4096);
+        const ReplaceResult result = ReplaceFile(path, {QByteArray(4 * 4096 - 7, 'n')});
+        disk.Free();
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.failedAt, ReplaceStep::Write);
+        EXPECT_EQ(ReadBytes(path), old);
+        EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files), QStringList{"Record.ini"});
+    }
+}
+
 TEST(ReplaceFile, KeepsTheOldFilesPermissionsAndALinkLeadingToIt) {
     QTemporaryDir dir;
     const QString target = dir.filePath("shared/Record.ini");
