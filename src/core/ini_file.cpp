@@ -62,7 +62,7 @@ FileText ReadAsText(QByteArrayView bytes) {
     if (bytes.contains('\0')) {
         return out;
     }
-    if (DecodedText decoded = DecodeCp932(bytes.toByteArray()); decoded.ok()) {
+    if (DecodedText decoded = DecodeCp932(bytes); decoded.ok()) {
         out.text = std::move(decoded.text);
         out.whole = true;
         return out;
@@ -104,7 +104,7 @@ class IniLineWalker {
         // Decoded alone: the line's bytes end and start whole characters.
         DecodedText decoded;
         if (!line->bytes.contains('\0')) {
-            decoded = DecodeCp932(line->bytes.toByteArray());
+            decoded = DecodeCp932(line->bytes);
         }
         line->readable = !line->bytes.contains('\0') && decoded.ok();
         lineText_ = line->readable ? std::move(decoded.text) : QString();

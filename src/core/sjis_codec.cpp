@@ -44,7 +44,7 @@ bool IsAscii(const QString& text) {
 
 }  // namespace
 
-DecodedText DecodeCp932(const QByteArray& bytes) {
+DecodedText DecodeCp932(QByteArrayView bytes) {
     DecodedText result;
     bool ascii = true;
     for (char b : bytes) {

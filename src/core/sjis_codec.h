@@ -15,7 +15,7 @@ struct DecodedText {
     bool ok() const { return badOffset < 0; }
 };
 
-DecodedText DecodeCp932(const QByteArray& bytes);
+DecodedText DecodeCp932(QByteArrayView bytes);
 
 // The result of encoding: the bytes, or the first character CP932 cannot hold.
 struct EncodedText {
