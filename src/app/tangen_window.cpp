@@ -59,6 +59,18 @@ void TfrmTangen::done(int result) {
     QDialog::done(result);
 }
 
+void TfrmTangen::setVisible(bool visible) {
+    // Left to Qt, only the first showing is centred; a window manager then maps a later one
+    // where the first one's client area was, lower by the height of its title bar, and 戻る
+    // moves away from under the mouse. The frame's size is known only after the first showing,
+    // so the client's size is centred every time.
+    if (visible && !isVisible() && parentWidget() != nullptr) {
+        const QRect main = parentWidget()->window()->frameGeometry();
+        move(main.center() - QPoint(width() / 2, height() / 2));
+    }
+    QDialog::setVisible(visible);
+}
+
 void TfrmTangen::showEvent(QShowEvent* event) {
     FormShow();
     QDialog::showEvent(event);

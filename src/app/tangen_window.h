@@ -33,6 +33,8 @@ class TfrmTangen : public QDialog {
     std::optional<QStringList> TakeEditedMemo();
     void btnReturnClick();
     void done(int result) override;
+    // Centres the window over the main window before it is mapped, at every showing.
+    void setVisible(bool visible) override;
 
   protected:
     void showEvent(QShowEvent* event) override;

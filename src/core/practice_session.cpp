@@ -2,6 +2,8 @@
 // rubber band following the mouse; a second click (or the click on a point question) grades.
 #include "practice_session.h"
 
+#include <algorithm>
+
 #include "date_text.h"
 
 namespace {
@@ -87,6 +89,7 @@ void PracticeSession::Init(bool review, const QDateTime& now, EquationForm form)
     RunIndex = 0;
     AnswerState = 0;
     RubberShown = false;
+    keptSquares_.clear();  // the plane is drawn afresh for the run
     MarkString.clear();
     RecordLines = QStringList{DateTextKanji(now.date()) + u' ' + TimeTextSlashes(now.time())};
     RunList.clear();
@@ -124,7 +127,9 @@ PracticeEffects PracticeSession::Press(GestureButton button, LatticePoint p) {
     }
     const bool point = AnswerSpec.Kind == KindPoint;
     if (AnswerState == 0 && !point) {
-        out.marks.push_back(SquareMark(p));
+        if (!HasKeptSquare(p)) {
+            out.marks.push_back(SquareMark(p));
+        }
         AnswerSpec.P1 = p;
         AnswerSpec.P2 = NoPoint;
         AnswerState = 1;
@@ -140,7 +145,9 @@ PracticeEffects PracticeSession::Press(GestureButton button, LatticePoint p) {
             out.messages.append(NoLineMessage);  // the first point and its mark stay
             return out;
         }
-        out.marks.push_back(SquareMark(AnswerSpec.P1));
+        if (!HasKeptSquare(AnswerSpec.P1)) {
+            out.marks.push_back(SquareMark(AnswerSpec.P1));
+        }
         if (RubberShown && LastPracticePos != AnswerSpec.P1) {
             TLineSpec band = AnswerSpec;
             band.P2 = LastPracticePos;
@@ -285,12 +292,18 @@ PracticeEffects PracticeSession::Redo() {
     if (RubberShown && band.P2 != band.P1) {
         out.marks.push_back(GraphMark(band, true));
     }
-    // The point taken back loses its mark too, so that no square is left where nothing is.
-    out.marks.push_back(SquareMark(AnswerSpec.P1));
+    // The square stays where the student first clicked, as a trace of the try.
+    if (!HasKeptSquare(AnswerSpec.P1)) {
+        keptSquares_.push_back(AnswerSpec.P1);
+    }
     RubberShown = false;
     AnswerState = 0;
     out.redoEnabled = 0;
     return out;
+}
+
+bool PracticeSession::HasKeptSquare(LatticePoint p) const {
+    return std::find(keptSquares_.begin(), keptSquares_.end(), p) != keptSquares_.end();
 }
 
 PracticeEffects PracticeSession::Hint() {

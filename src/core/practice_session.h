@@ -106,8 +106,12 @@ class PracticeSession {
 
   private:
     void Grade(PracticeEffects& out);
+    bool HasKeptSquare(LatticePoint p) const;
 
     std::vector<TLineSpec> questions_;
     std::vector<int> runSource_;  // the question index of each run entry
     EquationForm form_ = EquationForm::Standard;
+    // First-point squares that やり直し left on the plane. The inverting pen would take one away
+    // if it were drawn again, so a new first point on one of them draws and removes nothing.
+    std::vector<LatticePoint> keptSquares_;
 };

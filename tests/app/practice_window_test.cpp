@@ -1,6 +1,7 @@
 // A student practising a sample unit through the windows, and a teacher testing a drawing: the
 // unit chosen, clicks on the practice plane, the dialogs answered, the record written or not,
 // kept while another program holds the records file, or not written in a folder that may not be.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -35,12 +36,15 @@ class PracticeTest : public MainWindowTest {
         MainWindowTest::SetUp();
         window->StartDir = dir.path() + u'/';
         QDir(dir.path()).mkdir(QStringLiteral("DATA"));
-        // A unit of two questions, y=2x and the point (2, -3), with a plane of spacing 8.
-        const QStringList lines{"比例の練習", "<<spec5",   "-99",  "-99",  "-99",  "-99",
-                                "8",          "8",         "True", "5",    "5",    "True",
-                                "-----",      "99",        "99",   "1",    "True", ">>",
-                                "255,16",     "y=2x",      "0,0",  "1,2",  "0,0",  "0,0",
-                                "255,19",     "(  2, -3)", "2,-3", "5,99", "0,0",  "0,0"};
+        WriteUnit(QStringLiteral("比例の練習"));
+    }
+    // A unit of two questions, y=2x and the point (2, -3), with a plane of spacing 8.
+    void WriteUnit(const QString& title) {
+        const QStringList lines{title,    "<<spec5",   "-99",  "-99",  "-99",  "-99",
+                                "8",      "8",         "True", "5",    "5",    "True",
+                                "-----",  "99",        "99",   "1",    "True", ">>",
+                                "255,16", "y=2x",      "0,0",  "1,2",  "0,0",  "0,0",
+                                "255,19", "(  2, -3)", "2,-3", "5,99", "0,0",  "0,0"};
         QFile f(dir.filePath(QStringLiteral("DATA/hirei.lin")));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(EncodeCp932(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).bytes);
@@ -99,6 +103,9 @@ TEST_F(PracticeTest, AStudentPractisesAUnitAndTheRunIsRecorded) {
             EXPECT_EQ(practice->windowTitle(), QStringLiteral("練習　比例の練習／hirei.lin"));
             EXPECT_EQ(practice->Geometry().unitY, 8);  // the unit's own plane
             EXPECT_EQ(practice->imgCood->pos(), QPoint(328, 26));
+            const QImage fresh = practice->imgCood->image();
+            QTest::keyClick(practice->focusWidget(), Qt::Key_Escape);  // before the first click
+            EXPECT_TRUE(practice->isVisible() && practice->imgCood->image() == fresh);
             ClickPractice(*practice, {0, 0});
             // Escape is やり直し wherever the focus is, and never closes the window.
             for (QWidget* focus : {static_cast<QWidget*>(practice->lstRecord),
@@ -113,6 +120,11 @@ TEST_F(PracticeTest, AStudentPractisesAUnitAndTheRunIsRecorded) {
             ClickPractice(*practice, {1, 2});
             ClickPractice(*practice, {-1, -2});  // right after a miss: ×
             ClickPractice(*practice, {2, -3});   // the point, right at once: ○
+            // The square of the first point taken back stays; that of a graded answer goes.
+            for (const auto& [p, ink] : {std::pair{LatticePoint{0, 0}, 0}, {{1, 2}, 255}}) {
+                const QPoint side = practice->Geometry().LatticeToPixel(p) + QPoint(-4, -2);
+                EXPECT_EQ(practice->imgCood->image().pixel(side), qRgb(ink, ink, ink));
+            }
             return practice->result();
         }
         if (dynamic_cast<TfrmAyamari*>(&dialog) || dynamic_cast<TfrmSeikai*>(&dialog)) {
@@ -136,13 +148,33 @@ TEST_F(PracticeTest, AStudentPractisesAUnitAndTheRunIsRecorded) {
 TEST_F(PracticeTest, ATeacherTestsTheDrawingWithoutARecord) {
     Press("spdTest");  // "Graph1.lin" of a new drawing, but nothing drawn
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("テストするデータがありません")});
-    window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
+    int choices = 0;
+    dialogs.modalScript = [&](QDialog& dialog) {
+        auto& open = dynamic_cast<TfrmTangenOpen&>(dialog);
+        open.show();
+        QApplication::setActiveWindow(&open);  // the list takes the focus: nothing is chosen yet
+        QTest::keyClick(open.lstTitle, Qt::Key_Return);
+        return ChooseFirstUnit(open, &choices, 1);
+    };
+    Press("mnuTangenOpen");
+    EXPECT_EQ(dialogs.messages.last(), QStringLiteral("単元を選択してください"));
+    while (window->Doc.Table().LineCount < 100) {
+        window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);  // y=1/2･x+1
+    }
     bool happy = false;
     dialogs.modalScript = [&](QDialog& dialog) -> int {
         if (auto* practice = dynamic_cast<TfrmRenshu*>(&dialog)) {
             dialog.show();
-            ClickPractice(*practice, {2, 2});
-            ClickPractice(*practice, {-2, 0});  // y=1/2･x+1, right at once
+            EXPECT_EQ(practice->windowTitle(), QStringLiteral("練習　比例の練習／hirei.lin"));
+            for (QListWidget* marks = practice->lstRecord; practice->isVisible();) {
+                const QListWidgetItem* asked = marks->item(practice->Session.RunIndex + 1);
+                EXPECT_TRUE(marks->viewport()->rect().contains(marks->visualItemRect(asked)));
+                const TLineSpec q = practice->Session.Current();  // answered right at once
+                ClickPractice(*practice, q.P1);
+                if (q.Kind != KindPoint) {
+                    ClickPractice(*practice, q.P2);
+                }
+            }
             return practice->result();
         }
         happy |= dynamic_cast<TfrmHappy*>(&dialog) != nullptr;
@@ -158,12 +190,12 @@ TEST_F(PracticeTest, ATeacherTestsTheDrawingWithoutARecord) {
     // The extension is what follows the last dot.
     window->Doc.MarkSaved(window->Doc.Title(), QStringLiteral("unit.lin.cai"));
     Press("spdTest");
-    EXPECT_EQ(dialogs.messages.size(), 3);
+    EXPECT_EQ(dialogs.messages.size(), 4);
     happy = false;
     window->Doc.MarkSaved(window->Doc.Title(), QStringLiteral("unit.cai.lin"));
     Press("spdTest");
     EXPECT_TRUE(happy);
-    EXPECT_EQ(dialogs.messages.size(), 3);
+    EXPECT_EQ(dialogs.messages.size(), 4);
 }
 
 TEST_F(PracticeTest, APractisedUnitLeavesTheDrawingItsHistoryAndItsCopyAsTheyWere) {
@@ -207,6 +239,18 @@ TEST_F(PracticeTest, APractisedUnitLeavesTheDrawingItsHistoryAndItsCopyAsTheyWer
     EXPECT_FALSE(Ui<QAction>("mnuUndo")->isEnabled());
     EXPECT_EQ(Ui<PlaneView>("imgCood")->planeGeometry().unitY, 16);
     EXPECT_TRUE(window->Doc.Saved());
+}
+
+TEST_F(PracticeTest, AUnitWhoseTitleCannotNameASectionIsSaidOnceAndPractisedWithoutARecord) {
+    WriteUnit(QStringLiteral("比例]反比例"));
+    const QStringList said{
+        QStringLiteral("この単元の記録は残せません（単元名に「[」や「]」があります）")};
+    Practise(1, [&](int run) {
+        EXPECT_EQ(dialogs.messages, said);  // as the practice started, not at the end of a run
+        return run == 1 ? ModalOk : ModalCancel;
+    });
+    EXPECT_EQ(dialogs.messages, said);
+    EXPECT_FALSE(QFile::exists(Records()));
 }
 
 // Another program holds "Record.ini" past the wait: the run is kept and goes in first with the

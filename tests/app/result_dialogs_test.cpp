@@ -78,13 +78,13 @@ TEST(ResultDialogsTest, EachDialogLooksAsMadeStandsInItsPlaceAndClosesWithItsRes
          {320, 320},
          "正解 400x136 c0ffff Image1=▣48x48 Edit1=★★正解です★★/27px Image2=▣48x48 "
          "btnNext=次の問題 btnCancel=中止",
-         "btnNext=1 btnCancel=2 Enter=1 Escape=2 CloseBox=2 reject=2 Modal=2"},
+         "btnNext=1 btnCancel=2 Enter=1 Escape=-1 CloseBox=2 reject=2 Modal=2"},
         {"frmAyamari",
          {328, 320},
          "誤答 400x124 Image1=▣48x48 edtMess=誤りです。訂正してください/16px btnTeisei=訂正する "
          "btnGiveup=正解を表示する btnCancel=中止",
-         "btnTeisei=1+correction btnGiveup=1+answer btnCancel=2 Enter=1+correction CloseBox=2 "
-         "reject=2 Modal=2"},
+         "btnTeisei=1+correction btnGiveup=1+answer btnCancel=2 Enter=1+correction Escape=-1 "
+         "CloseBox=2 reject=2 Modal=2"},
         {"frmOwari",
          {320, 320},
          "練習終わり 464x100 edtMess=　　　　練習を終わります/16px btnFukushu=間違った所を復習 "
@@ -94,7 +94,7 @@ TEST(ResultDialogsTest, EachDialogLooksAsMadeStandsInItsPlaceAndClosesWithItsRes
         {"frmHappy",
          {240, 300},
          "全問正解 320x168 c0ffff Label1=全問正解です/27px Image1=▣192x32 btnEnd=OK",
-         "btnEnd=2 Enter=2 CloseBox=2 reject=2 Modal=2"},
+         "btnEnd=2 Enter=2 Escape=2 CloseBox=2 reject=2 Modal=2"},
     };
     ResultDialogs all;
     const QRect main = QGuiApplication::primaryScreen()->availableGeometry().adjusted(10, 20, 0, 0);

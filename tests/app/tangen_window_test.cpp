@@ -11,61 +11,39 @@ namespace {
 
 using TangenWindowTest = MainWindowTest;
 
-TEST_F(TangenWindowTest, MenuShowsItModallyWithTheMemo) {
+// The menu shows the memo modally; what is typed there becomes the memo, whether 戻る or the close
+// box leaves the window, and an untouched memo stays as it was, empty lines and all.
+TEST_F(TangenWindowTest, MenuShowsTheMemoAndWhatWasTypedGoesBackIntoIt) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
-    QString shownMemo;
-    dialogs.modalScript = [&](QDialog& dialog) {
-        dialog.show();
-        shownMemo = Owned<TfrmTangen>("frmTangen")->memFile->toPlainText();
-        Owned<TfrmTangen>("frmTangen")->btnReturn->click();
-        return dialog.result();
+    // Given: the text typed (none: untouched) and whether the close box leaves the window.
+    // Expected: the memo afterwards; each showing shows the memo the row before left.
+    const struct {
+        const char* typed;
+        bool closeBox;
+        const char* memo;
+    } rows[] = {
+        {nullptr, false, "Kelvane\n16711680,16\ny=1/2･x+1\n0,1\n2,2\n0,0\n0,0"},
+        {"比例の単元\n\nメモの行", false, "比例の単元\n\nメモの行"},
+        {nullptr, false, "比例の単元\n\nメモの行"},
+        {"Kelvane\n追加", true, "Kelvane\n追加"},
     };
-    Ui<QAction>("mnuShowTangen")->trigger();
-    EXPECT_EQ(dialogs.modalWindows, QStringList{QStringLiteral("単元の内容")});
-    EXPECT_EQ(shownMemo, QStringLiteral("Kelvane\n16711680,16\ny=1/2･x+1\n0,1\n2,2\n0,0\n0,0"));
-    EXPECT_EQ(window->Doc.Table().Memo.size(), 7);
-}
-
-TEST_F(TangenWindowTest, TypedTextGoesBackIntoTheMemo) {
-    int result = 0;
-    dialogs.modalScript = [&](QDialog& dialog) {
-        dialog.show();
-        Owned<TfrmTangen>("frmTangen")
-            ->memFile->setPlainText(QStringLiteral("比例の単元\nメモの行"));
-        Owned<TfrmTangen>("frmTangen")->btnReturn->click();
-        result = dialog.result();
-        return result;
-    };
-    Press("mnuShowTangen");
-    EXPECT_EQ(result, ModalOk);
-    EXPECT_EQ(window->Doc.Table().Memo,
-              (QStringList{QStringLiteral("比例の単元"), QStringLiteral("メモの行")}));
-}
-
-TEST_F(TangenWindowTest, ClosingByTheCloseButtonKeepsTypedTextToo) {
-    dialogs.modalScript = [&](QDialog& dialog) {
-        dialog.show();
-        Owned<TfrmTangen>("frmTangen")->memFile->setPlainText(QStringLiteral("Kelvane\n追加"));
-        dialog.close();
-        return int(ModalCancel);
-    };
-    Press("mnuShowTangen");
-    EXPECT_EQ(window->Doc.Table().Memo,
-              (QStringList{QStringLiteral("Kelvane"), QStringLiteral("追加")}));
-}
-
-TEST_F(TangenWindowTest, UntouchedMemoStaysAsItWas) {
-    window->Doc.Update([](GraphTable& t) {
-        t.Memo = QStringList{QStringLiteral("title"), QString(), QStringLiteral("x")};
-    });
-    dialogs.modalScript = [&](QDialog& dialog) {
-        dialog.show();
-        Owned<TfrmTangen>("frmTangen")->btnReturn->click();
-        return dialog.result();
-    };
-    Press("mnuShowTangen");
-    EXPECT_EQ(window->Doc.Table().Memo,
-              (QStringList{QStringLiteral("title"), QString(), QStringLiteral("x")}));
+    for (const auto& row : rows) {
+        const QString before = window->Doc.Table().Memo.join(u'\n');
+        dialogs.modalScript = [&](QDialog& dialog) {
+            dialog.show();
+            TfrmTangen* tangen = Owned<TfrmTangen>("frmTangen");
+            EXPECT_EQ(tangen->memFile->toPlainText(), before);
+            if (row.typed != nullptr) {
+                tangen->memFile->setPlainText(QString::fromUtf8(row.typed));
+            }
+            row.closeBox ? void(dialog.close()) : tangen->btnReturn->click();
+            EXPECT_EQ(dialog.result(), row.closeBox ? QDialog::Rejected : ModalOk);
+            return dialog.result();
+        };
+        Ui<QAction>("mnuShowTangen")->trigger();
+        EXPECT_EQ(window->Doc.Table().Memo.join(u'\n'), QString::fromUtf8(row.memo)) << row.memo;
+    }
+    EXPECT_EQ(dialogs.modalWindows, QStringList(4, QStringLiteral("単元の内容")));
 }
 
 TEST_F(TangenWindowTest, LabelsShowTheFileInfoAsPlainText) {

@@ -35,8 +35,6 @@ void TfrmMain::spdRenshuClick() {
             ShowMessage(problem);
             break;
         }
-        SelectedUnitTitle = frmTangenOpen->SelectedUnitTitle;
-        SelectedUnitFile = frmTangenOpen->SelectedUnitFile;
         TestMode = false;
         RunPractice(questions, frmTangenOpen->Questions.settings);
     }
@@ -66,6 +64,12 @@ void TfrmMain::RunPractice(const std::vector<TLineSpec>& questions, const PlaneS
     if (frmRenshu == nullptr) {
         frmRenshu = new TfrmRenshu(this);
         SetHelpContext(frmRenshu, 220);
+    }
+    // A practice and a test alike name the unit last chosen in the open-unit window, whether 練習
+    // or 単元名で開く showed it.
+    if (frmTangenOpen != nullptr) {
+        SelectedUnitTitle = frmTangenOpen->SelectedUnitTitle;
+        SelectedUnitFile = frmTangenOpen->SelectedUnitFile;
     }
     PracticeSetup setup;
     setup.questions = questions;

@@ -28,6 +28,12 @@ namespace {
 constexpr int PlaneLeft = 328;
 constexpr int PlaneTop = 26;
 
+// The records file keeps a unit's runs under the header "[title]", which a bracket in the title
+// would end early or split.
+bool CanNameRecordsSection(const QString& unitTitle) {
+    return !unitTitle.contains(u'[') && !unitTitle.contains(u']');
+}
+
 }  // namespace
 
 TfrmRenshu::TfrmRenshu(QWidget* parent) : QDialog(parent) {
@@ -92,6 +98,11 @@ void TfrmRenshu::SetUp(PracticeSetup setup) {
     setup_ = std::move(setup);
     Session.SetQuestions(setup_.questions);
     recorder_ = RunRecorder(setup_.recordsFile, setup_.recordsLockWait);
+    recordsRuns_ = !setup_.testMode && !setup_.onCdRom;
+    if (recordsRuns_ && !CanNameRecordsSection(setup_.unitTitle)) {
+        recordsRuns_ = false;
+        ShowMessage(QStringLiteral("この単元の記録は残せません（単元名に「[」や「]」があります）"));
+    }
 }
 
 void TfrmRenshu::showEvent(QShowEvent* event) {
@@ -154,6 +165,8 @@ void TfrmRenshu::ShowQuestion() {
     if (!Session.Finished()) {
         WriteFormulaPanel(imgShiki->canvas(), Session.Current(), o.PanelBackColour,
                           o.PanelTextColour, typeset_);
+        // A long unit's list would otherwise stay on its first rows.
+        lstRecord->scrollToItem(lstRecord->item(Session.RunIndex + 1));
     }
     imgShiki->update();
     imgAns->update();
@@ -310,7 +323,9 @@ void TfrmRenshu::MarkRight() {
 void TfrmRenshu::EndOfRun() {
     const PracticeSession::RunEnd end = Session.EndRun(QDateTime::currentDateTime());
     lstRecord->addItems(end.lines);
-    if (!setup_.testMode && !Session.ReviewMode && !setup_.onCdRom) {
+    // The total is the last line; the student reads it without scrolling.
+    lstRecord->scrollToBottom();
+    if (recordsRuns_ && !Session.ReviewMode) {
         // Other programs may hold the file for up to the lock's wait.
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const RunRecorder::Result recorded = recorder_.Record(setup_.unitTitle, end.recordValue);

@@ -57,7 +57,8 @@ class TfrmRenshu : public QDialog {
     explicit TfrmRenshu(QWidget* parent = nullptr);
     ~TfrmRenshu() override;
 
-    // The next showing practises these questions.
+    // The next showing practises these questions. A unit whose runs cannot be recorded is said
+    // here, before the student answers, instead of at the end of every run.
     void SetUp(PracticeSetup setup);
 
     PlaneView* imgCood;
@@ -120,6 +121,7 @@ class TfrmRenshu : public QDialog {
     TypesetState typeset_;
     bool closing_ = false;  // a dialog chose to stop the practice
     RunRecorder recorder_;
+    bool recordsRuns_ = false;  // a run that is not a review goes into the records file
     // A start folder without the right to write is said once a program, not at every run.
     bool cannotRecordShown_ = false;
 };

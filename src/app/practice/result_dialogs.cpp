@@ -2,6 +2,7 @@
 #include "result_dialogs.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -71,7 +72,17 @@ QLineEdit* MakeMessage(QWidget* parent, const char* name, const QString& text, Q
 
 }  // namespace
 
-ResultDialog::ResultDialog(QWidget* parent) : QDialog(parent) {}
+ResultDialog::ResultDialog(QWidget* parent, Escape escape) : QDialog(parent), escape_(escape) {}
+
+void ResultDialog::keyPressEvent(QKeyEvent* event) {
+    // Escape is the key a student presses to be rid of a box; after one answer that must not stop
+    // a run half done, which nothing would record.
+    if (escape_ == Escape::DoesNothing && event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
 
 void ResultDialog::PlaceNear(const QRect& mainWindowFrame, int mainPlaneHeight,
                              int practicePlaneLeft) {
@@ -105,7 +116,7 @@ void ResultDialog::SetBackgroundColour(int32_t bgr) {
     setAutoFillBackground(true);
 }
 
-TfrmSeikai::TfrmSeikai(QWidget* parent) : ResultDialog(parent) {
+TfrmSeikai::TfrmSeikai(QWidget* parent) : ResultDialog(parent, Escape::DoesNothing) {
     MakeResultWindow(this, "frmSeikai", QStringLiteral("正解"), QSize(400, 136));
     SetBackgroundColour(PaleYellow);
     Image1 = MakePicture(this, "Image1", SeikaiPicturePath, QPoint(12, 12));
@@ -143,7 +154,7 @@ QPoint TfrmSeikai::OffsetFromMainWindow(int mainPlaneHeight, int) const {
 
 TfrmAyamari::TfrmAyamari(std::function<void()> drawCorrection, std::function<void()> showAnswer,
                          QWidget* parent)
-    : ResultDialog(parent),
+    : ResultDialog(parent, Escape::DoesNothing),
       drawCorrection_(std::move(drawCorrection)),
       showAnswer_(std::move(showAnswer)) {
     MakeResultWindow(this, "frmAyamari", QStringLiteral("誤答"), QSize(400, 124));
@@ -194,7 +205,7 @@ void TfrmAyamari::showEvent(QShowEvent* event) {
 }
 
 TfrmOwari::TfrmOwari(std::function<void()> showRecords, QWidget* parent)
-    : ResultDialog(parent), showRecords_(std::move(showRecords)) {
+    : ResultDialog(parent, Escape::Stops), showRecords_(std::move(showRecords)) {
     MakeResultWindow(this, "frmOwari", QStringLiteral("練習終わり"), QSize(464, 100));
     edtMess = MakeMessage(this, "edtMess", QStringLiteral("　　　　練習を終わります"),
                           QRect(12, 12, 440, 30), MessagePixels);
@@ -264,7 +275,7 @@ void TfrmOwari::showEvent(QShowEvent* event) {
     ResultDialog::showEvent(event);
 }
 
-TfrmHappy::TfrmHappy(QWidget* parent) : ResultDialog(parent) {
+TfrmHappy::TfrmHappy(QWidget* parent) : ResultDialog(parent, Escape::Stops) {
     MakeResultWindow(this, "frmHappy", QStringLiteral("全問正解"), QSize(320, 168));
     SetBackgroundColour(PaleYellow);
     Label1 = new QLabel(QStringLiteral("全問正解です"), this);

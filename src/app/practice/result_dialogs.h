@@ -15,8 +15,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// What the four dialogs share: a close box or Escape gives ModalCancel, and a place on the screen
-// reckoned from the main window.
+// What the four dialogs share: the close box gives ModalCancel, and a place on the screen reckoned
+// from the main window. Escape gives ModalCancel too, except in the dialogs that answer a single
+// question, where it does nothing.
 class ResultDialog : public QDialog {
     Q_OBJECT
   public:
@@ -31,11 +32,16 @@ class ResultDialog : public QDialog {
     void done(int result) override;
 
   protected:
-    explicit ResultDialog(QWidget* parent);
+    enum class Escape { Stops, DoesNothing };
+    ResultDialog(QWidget* parent, Escape escape);
+    void keyPressEvent(QKeyEvent* event) override;
     // Where the dialog's frame goes, relative to the main window's frame.
     virtual QPoint OffsetFromMainWindow(int mainPlaneHeight, int practicePlaneLeft) const = 0;
     // Fills the dialog with a colour given as 0x00BBGGRR.
     void SetBackgroundColour(int32_t bgr);
+
+  private:
+    Escape escape_;
 };
 
 // frmSeikai ("正解"): praise after a right answer; go on to the next question or stop.

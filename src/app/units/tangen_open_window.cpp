@@ -90,8 +90,10 @@ TfrmTangenOpen::TfrmTangenOpen(const PlaneSettings& previewSettings, int default
     imgCood->setGeometry(PreviewLeft, 36, 320, 320);
 
     // The highlighted row is the chosen unit however it moved (mouse, arrows, Home, End, a typed
-    // letter), so that the preview, the file name and OK's title always belong to one file.
-    connect(lstTitle, &QListWidget::currentRowChanged, this, &TfrmTangenOpen::lstTitleClick);
+    // letter), so that the preview, the file name and OK's title always belong to one file. The
+    // list taking the focus makes its first row current without highlighting it: that chooses
+    // nothing, so OK asks for a choice until the user makes one.
+    connect(lstTitle, &QListWidget::itemSelectionChanged, this, &TfrmTangenOpen::lstTitleClick);
     connect(btnOK, &QPushButton::clicked, this, &TfrmTangenOpen::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmTangenOpen::btnCancelClick);
     connect(radQue, &QRadioButton::clicked, this, &TfrmTangenOpen::radQueClick);
@@ -207,7 +209,8 @@ void TfrmTangenOpen::RebuildTitles() {
 }
 
 void TfrmTangenOpen::lstTitleClick() {
-    const int i = lstTitle->currentRow();
+    const QList<QListWidgetItem*> highlighted = lstTitle->selectedItems();
+    const int i = highlighted.isEmpty() ? -1 : lstTitle->row(highlighted.first());
     // Nothing of the previous file may stay behind, whatever this one holds.
     lblFileName->clear();
     previewedRow_ = -1;
