@@ -2,7 +2,9 @@
 #include "accessible_names.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QWidget>
 
 namespace {
@@ -31,6 +33,13 @@ void NameForScreenReaders(QWidget* window,
                           std::initializer_list<std::pair<QWidget*, QString>> named) {
     for (const auto& [control, name] : named) {
         control->setAccessibleName(name);
+        // On Linux a combo box's own name is the text it shows (a folder's path, say); a screen
+        // reader names it by the label that is its buddy, which need not be seen.
+        if (qobject_cast<QComboBox*>(control)) {
+            auto* label = new QLabel(name, control->parentWidget());
+            label->setBuddy(control);
+            label->hide();
+        }
     }
     for (QWidget* control : window->findChildren<QWidget*>()) {
         if (control->accessibleName().isEmpty()) {

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <utility>
@@ -13,6 +15,32 @@
 #include "help/help_context.h"
 
 namespace {
+
+// The width a frame needs to show a caption whole. The window manager writes the caption in its
+// own font, which the program cannot ask for, beside its buttons (menu, minimise, maximise,
+// close): so the caption is measured in a bold font a quarter larger than the program's, and room
+// is left for four buttons.
+int CaptionFrameWidth(const QString& caption) {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * 1.25);
+    } else {
+        font.setPixelSize(font.pixelSize() * 5 / 4);
+    }
+    constexpr int FrameButtons = 4 * 32;
+    return QFontMetrics(font).horizontalAdvance(caption) + FrameButtons;
+}
+
+// A short message would make a box narrower than its caption, which the frame then cuts short.
+// The box fixes its own size from its layout's minimum when shown, so the width goes into the
+// layout, as an empty row across all columns.
+void WidenToCaption(QMessageBox& box) {
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(CaptionFrameWidth(box.windowTitle()), 0), grid->rowCount(), 0,
+                      1, grid->columnCount());
+    }
+}
 
 QMessageBox::StandardButton RunBox(QMessageBox::Icon icon, const QString& text,
                                    QMessageBox::StandardButtons buttons) {
@@ -32,6 +60,7 @@ QMessageBox::StandardButton RunBox(QMessageBox::Icon icon, const QString& text,
             b->setText(QString::fromUtf16(caption));
         }
     }
+    WidenToCaption(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

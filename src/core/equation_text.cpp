@@ -221,19 +221,6 @@ QString EquationText(const TLineSpec& g, EquationForm form) {
     return form == EquationForm::Standard ? StandardFormText(g) : GeneralFormText(g);
 }
 
-std::optional<EquationForm> FormOfText(const TLineSpec& g) {
-    if (g.Kind == KindPoint || g.Kind == KindLabel) {
-        return std::nullopt;
-    }
-    if (g.Text == StandardFormText(g)) {
-        return EquationForm::Standard;
-    }
-    if (g.Text == GeneralFormText(g)) {
-        return EquationForm::General;
-    }
-    return std::nullopt;
-}
-
 SlopeInterceptTexts SlopeAndInterceptTexts(const TLineSpec& g) {
     SlopeInterceptTexts texts;
     const int64_t dx = int64_t(g.P2.X) - g.P1.X;

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-#include <optional>
 
 #include "line_spec.h"
 
@@ -16,9 +15,6 @@ enum class EquationForm {
 inline const QString AllNumbersText = QStringLiteral("すべての数");
 
 QString EquationText(const TLineSpec& g, EquationForm form);
-// The form the graph's listed text is written in; none when the text is neither form's (a point,
-// a label, a text from elsewhere).
-std::optional<EquationForm> FormOfText(const TLineSpec& g);
 QString StandardFormText(const TLineSpec& g);
 QString GeneralFormText(const TLineSpec& g);
 QString XDomainText(const TLineSpec& g);  // empty for points and labels

@@ -31,7 +31,7 @@ void UndoHistory::Reset(const DrawingState& current, bool saved) {
     savedId_ = saved ? current_.id : 0;
 }
 
-bool UndoHistory::Note(const DrawingState& current) {
+bool UndoHistory::Note(const DrawingState& current, std::optional<FormPress> press) {
     if (SameDrawing(current_.state, current)) {
         // Keeps the selection that goes with this state, so an undo back to it selects the
         // graphs that were selected when the next change was made.
@@ -43,7 +43,7 @@ bool UndoHistory::Note(const DrawingState& current) {
         undo_.pop_front();
     }
     redo_.clear();
-    current_ = {current, nextId_++};
+    current_ = {current, nextId_++, press};
     return true;
 }
 
@@ -85,23 +85,29 @@ void DrawingUndo::Follow(DrawingChanges changes) {
     }
     constexpr DrawingChanges noted =
         ChangedGraphs | ChangedMemo | ChangedPlane | ChangedColorCycle | ChangedSelection;
-    if ((changes & noted) != 0 && history_.Note(drawing_.State()) && StepTaken) {
+    if ((changes & noted) != 0 && history_.Note(drawing_.State(), pressing_) && StepTaken) {
         StepTaken();
     }
 }
 
-bool DrawingUndo::Undo() {
+bool DrawingUndo::Undo(EquationForm& form) {
     if (!history_.CanUndo()) {
         return false;
+    }
+    if (const std::optional<FormPress>& press = history_.PressToUndo()) {
+        form = press->before;
     }
     const DrawingState& state = history_.Undo();
     drawing_.Restore(state, history_.AtSaved());
     return true;
 }
 
-bool DrawingUndo::Redo() {
+bool DrawingUndo::Redo(EquationForm& form) {
     if (!history_.CanRedo()) {
         return false;
+    }
+    if (const std::optional<FormPress>& press = history_.PressToRedo()) {
+        form = press->after;
     }
     const DrawingState& state = history_.Redo();
     drawing_.Restore(state, history_.AtSaved());

@@ -5,12 +5,21 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 
 #include "drawing.h"
+#include "equation_text.h"
 
 // Whether two states show the same drawing: the graphs, the memo and the plane. The selection
 // and the colour cycle only go along with a change; alone they are not one.
 bool SameDrawing(const DrawingState& a, const DrawingState& b);
+
+// A press of a form button that rewrote graphs' texts: the form setting before and after it. The
+// setting is the tool's, not the drawing's, so only such a step takes it back and forth.
+struct FormPress {
+    EquationForm before;
+    EquationForm after;
+};
 
 class UndoHistory {
   public:
@@ -20,7 +29,8 @@ class UndoHistory {
     void Reset(const DrawingState& current, bool saved);
     // Notes the drawing as it is now. When it differs from the state last noted, that state
     // becomes an undo step and the redo steps are dropped; returns whether a step was taken.
-    bool Note(const DrawingState& current);
+    // press is the form button's press that made the change, if one did.
+    bool Note(const DrawingState& current, std::optional<FormPress> press = std::nullopt);
     // The drawing as it is now is what the file holds. Small changes a save itself makes (the
     // memo's title line) are folded into the current state instead of making a step.
     void MarkSaved(const DrawingState& current);
@@ -31,6 +41,9 @@ class UndoHistory {
     // Steps back or forward; only when CanUndo / CanRedo. Returns the state to put back.
     const DrawingState& Undo();
     const DrawingState& Redo();
+    // The form button's press that the next Undo or Redo takes back or makes again, if it is one.
+    const std::optional<FormPress>& PressToUndo() const { return current_.press; }
+    const std::optional<FormPress>& PressToRedo() const { return redo_.back().press; }
     // Whether the current state is the one last saved, so closing needs no question.
     bool AtSaved() const { return current_.id == savedId_; }
 
@@ -38,6 +51,7 @@ class UndoHistory {
     struct Step {
         DrawingState state;
         int64_t id = 0;
+        std::optional<FormPress> press;  // the press that led from the step before to this one
     };
     std::deque<Step> undo_;
     std::deque<Step> redo_;
@@ -56,9 +70,21 @@ class DrawingUndo {
     bool CanUndo() const { return history_.CanUndo(); }
     bool CanRedo() const { return history_.CanRedo(); }
     int UndoCount() const { return history_.UndoCount(); }
-    // One step back or forward into the drawing; false when there is none.
-    bool Undo();
-    bool Redo();
+    // One step back or forward into the drawing; false when there is none. form is the form
+    // setting: it goes back or forward only with a step that was a press of a form button.
+    bool Undo(EquationForm& form);
+    bool Redo(EquationForm& form);
+
+    // A press of a form button that changed the form setting: rewrite() writes the selected
+    // graphs' texts in the new form through the drawing. When that is a step, undoing it brings
+    // the setting before back and redoing it the setting after. Returns what rewrite returns.
+    template <class Rewrite>
+    auto PressForm(FormPress press, Rewrite&& rewrite) {
+        pressing_ = press;
+        auto result = rewrite();
+        pressing_.reset();
+        return result;
+    }
 
     // Called when a change became an undo step.
     std::function<void()> StepTaken;
@@ -68,4 +94,5 @@ class DrawingUndo {
 
     Drawing& drawing_;
     UndoHistory history_;
+    std::optional<FormPress> pressing_;  // while PressForm runs
 };

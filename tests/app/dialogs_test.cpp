@@ -17,6 +17,7 @@ struct SeenBox {
     QString text;
     Qt::TextFormat format = Qt::AutoText;
     QString title;
+    int width = 0;
 };
 
 // Presses a button of the next message box as soon as the box runs, and notes what it showed.
@@ -27,6 +28,7 @@ void PressWhenShown(QMessageBox::StandardButton button, SeenBox* seen) {
         seen->text = box->text();
         seen->format = box->textFormat();
         seen->title = box->windowTitle();
+        seen->width = box->width();
         box->button(button)->click();
     });
 }
@@ -38,6 +40,12 @@ TEST(RealDialogs, MessageShowsMarkupAsPlainText) {
     EXPECT_EQ(seen.text, QStringLiteral("<b>x</b>"));
     EXPECT_EQ(seen.format, Qt::PlainText);
     EXPECT_EQ(seen.title, QStringLiteral("Tesmara"));
+    // However short the text, the frame has room for the caption beside four buttons.
+    QApplication::setApplicationName(QStringLiteral("Kelvane Tesmara 一次関数とグラフ"));
+    PressWhenShown(QMessageBox::Ok, &seen);
+    ShowMessage(QStringLiteral("x"));
+    QApplication::setApplicationName(QStringLiteral("Tesmara"));
+    EXPECT_GE(seen.width, QFontMetrics(QApplication::font()).horizontalAdvance(seen.title) + 96);
 }
 
 TEST(RealDialogs, ConfirmationsReportTheButtonPressed) {

@@ -138,6 +138,7 @@ TEST_F(MainWindowTest, CorrectDuringAGestureCancelsItAndDeletesNothing) {
 }
 
 TEST_F(MainWindowTest, EraseAllAsksAndNoKeepsEverything) {
+    Press("spdShoukyo");  // an empty drawing: nothing to ask
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     dialogs.answers = {Answer::No};
     QTest::mouseClick(Ui<QToolButton>("spdShoukyo"), Qt::LeftButton);
@@ -157,12 +158,6 @@ TEST_F(MainWindowTest, EraseAllWithYesKeepsTheTitleAndFileName) {
     EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblFileName->text(),
               QStringLiteral("DATA/ichiji.lin"));
     EXPECT_TRUE(window->Doc.Saved());
-}
-
-TEST_F(MainWindowTest, EraseAllOfAnEmptyDrawingAsksNothing) {
-    Press("spdShoukyo");
-    EXPECT_TRUE(dialogs.questions.isEmpty());
-    EXPECT_EQ(window->Doc.Table().Memo, QStringList{QStringLiteral("Kelvane")});
 }
 
 TEST_F(MainWindowTest, SelectAllAndDeselect) {
@@ -203,36 +198,23 @@ TEST_F(MainWindowTest, ListClicksChooseTheSelection) {
     EXPECT_EQ(Ui<PlaneView>("imgCood")->image(), plane);
 }
 
-TEST_F(MainWindowTest, RightPressSelectsThePressedLineAndOpensThePopup) {
+TEST_F(MainWindowTest, RightPressSelectsThePressedLineUnlessSeveralAreSelected) {
     for (int i = 0; i < 3; ++i) {
         window->AddOrReplaceLine(Line(0, i, 1, i + 1), -1);
     }
     window->show();
     ShikiList* list = Ui<ShikiList>("lstShiki");
+    QTest::mousePress(list->viewport(), Qt::RightButton, {}, QPoint(50, 150));  // below the lines
+    EXPECT_FALSE(Ui<QMenu>("pumShiki")->isVisible());
     QTest::mousePress(list->viewport(), Qt::RightButton, {}, RowCentre(list, 0));
     EXPECT_EQ(SelectedRows(list), QList<int>{0});
     EXPECT_TRUE(Ui<QMenu>("pumShiki")->isVisible());
     Ui<QMenu>("pumShiki")->hide();
-}
-
-TEST_F(MainWindowTest, RightPressKeepsASelectionOfSeveralLines) {
-    for (int i = 0; i < 3; ++i) {
-        window->AddOrReplaceLine(Line(0, i, 1, i + 1), -1);
-    }
-    window->show();
     Press("mnuSelectAll");
-    Ui<ShikiList>("lstShiki")->item(1)->setSelected(false);
-    emit Ui<ShikiList>("lstShiki")->rightPressed(1, RowCentre(Ui<ShikiList>("lstShiki"), 1));
-    EXPECT_EQ(SelectedRows(Ui<ShikiList>("lstShiki")), (QList<int>{0, 2}));
+    list->item(1)->setSelected(false);
+    emit list->rightPressed(1, RowCentre(list, 1));
+    EXPECT_EQ(SelectedRows(list), (QList<int>{0, 2}));
     Ui<QMenu>("pumShiki")->hide();
-}
-
-TEST_F(MainWindowTest, RightPressBelowTheLastLineOpensNoPopup) {
-    window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
-    window->show();
-    ShikiList* list = Ui<ShikiList>("lstShiki");
-    QTest::mousePress(list->viewport(), Qt::RightButton, {}, QPoint(50, 150));
-    EXPECT_FALSE(Ui<QMenu>("pumShiki")->isVisible());
 }
 
 TEST_F(MainWindowTest, PopupWidthsChangeTheSelectedGraphs) {

@@ -245,14 +245,18 @@ TEST_F(PlaneMouseTest, ClipboardCopiesPastesAndClearsThePicture) {
 }
 
 TEST_F(PlaneMouseTest, F1OpensTheTopicOfWhatHasTheFocus) {
+    window->AddOrReplaceLine(Line(0, 0, 1, 2), -1);  // something to move
+    Press("mnuSetCoodSize"), Press("mnuMove"), Press("spdMoji");
     const std::pair<QWidget*, const char*> rows[] = {
         {Ui<ShikiList>("lstShiki"), "104.html"},
         {Ui<PlaneView>("imgCood"), "index.html"},  // the main window's own topic is the contents
+        {Owned<QWidget>("frmSetCood")->findChild<QWidget*>("edtDX"), "106.html"},
+        {Owned<QWidget>("frmMoji")->findChild<QWidget*>("edtInput"), "102.html"},
+        {Owned<QWidget>("frmMoveMoji")->findChild<QWidget*>("btnLeft"), "105.html"},
     };
     HelpDesk* help = window->findChild<HelpDesk*>();
     for (const auto& [widget, topic] : rows) {
-        widget->setFocus();
-        help->ShowTopicOf(nullptr);
+        QTest::keyClick(widget, Qt::Key_F1);  // where the focus is, the key goes
         ASSERT_NE(help->Window(), nullptr);
         const QString shown = help->Window()->txtTopic->source().toString();
         EXPECT_TRUE(shown.endsWith(topic)) << topic << " " << shown.toStdString();

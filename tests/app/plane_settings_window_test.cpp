@@ -149,17 +149,17 @@ TEST(PlaneSettingsWindowTest, TestRefusesWhatThePlaneCannotDraw) {
         {"edtSizeX", "159", "r0 * " + Range},
         {"edtSizeY", "352", "SizeY=352 r1"},
         {"edtSizeY", "353", "r0 * " + Range},
-        {"edtSizeX", "abc", "SizeX=abc r0 * ｻｲｽﾞのX座標「abc」は整数ではありません"},
-        {"edtSizeY", "3.5", "SizeY=3.5 r0 * ｻｲｽﾞのＹ座標「3.5」は整数ではありません"},
+        {"edtSizeX", "abc", "SizeX=abc r0 * 'abc' は整数ではありません"},
+        {"edtSizeY", "3.5", "SizeY=3.5 r0 * '3.5' は整数ではありません"},
         {"edtDX", "4", "DX=4 TrackX=4 r1"},
         {"edtDX", "3", "DX=3 TrackX=3 r0 * " + Spacing},
         {"edtDY", "32", "DY=32 TrackY=32 r1"},
         {"edtDY", "33", "DY=33 TrackY=33 r0 * " + Spacing},
         {"edtDX", "-8", "DX=-8 TrackX=8 r0 * " + Spacing},
-        {"edtDY", "8x", "DY=8x r0 * 目盛間隔のＹ座標「8x」は整数ではありません"},
+        {"edtDY", "8x", "DY=8x r0 * '8x' は整数ではありません"},
         {"edtStartX", "59", "StartX=59 r1"},
-        {"edtStartY", "1.0", "StartY=1.0 r0 * 目盛開始のＹ座標「1.0」は整数ではありません"},
-        {"edtEndX", "z", "EndX=z r0 * 目盛終了のX座標「z」は整数ではありません"},
+        {"edtStartY", "1.0", "StartY=1.0 r0 * '1.0' は整数ではありません"},
+        {"edtEndX", "z", "EndX=z r0 * 'z' は整数ではありません"},
     };
     for (const auto& [box, text, expected] : rows) {
         SCOPED_TRACE(std::string(box) + "=" + text);
@@ -252,8 +252,7 @@ TEST(PlaneSettingsWindowTest, OkTestsOnlyAChangeAndKeepsOnlyWhatPassed) {
     h.window.btnOkClick();  // tested since the change: kept without another redraw
     EXPECT_EQ(h.window.result(), ModalOk);
     EXPECT_EQ(h.State(),
-              "DX=32 StartY=-3 TrackX=32 r1 目盛開始のＹ座標「abc」は整数ではありません/" +
-                  Spacing + "/" + Spacing);
+              "DX=32 StartY=-3 TrackX=32 r1 'abc' は整数ではありません/" + Spacing + "/" + Spacing);
     EXPECT_EQ(stored(),
               "EndX=7 EndY=6 FontSize=12 ScaleNumberX=2 ScaleNumberY=3 ScaleX=32 ScaleY=8 "
               "SizeX=320 SizeY=256 StartX=-2 StartY=-3 Yohaku=1 chkMemori=1 chkXY=1");

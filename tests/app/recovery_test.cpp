@@ -63,6 +63,11 @@ TEST(Recovery, AKilledDrawingIsOfferedAtTheNextStartAndNotToASecondProgram) {
     EXPECT_TRUE(w.Doc.FirstSaveDialog());  // never saved: 上書き保存 asks for a name
     EXPECT_TRUE(
         w.findChild<TfrmTangen*>()->lblFileName->text().endsWith(QStringLiteral("Graph1.lin")));
+    // Brought back, it is a history of its own, where no step back counts as saved.
+    EXPECT_FALSE(Control<QAction>(w, "mnuUndo")->isEnabled());
+    w.AddOrReplaceLine(NewLineSpec(w.Edit, w.Doc.Table(), {0, 0}, {2, 1}), -1);
+    Press(w, "mnuUndo");
+    EXPECT_TRUE(w.Doc.NeedsSaving());  // closing asks
 
     // Saved, the drawing leaves nothing to recover.
     next.dialogs.files.push_back(dir.filePath(QStringLiteral("u.lin")));

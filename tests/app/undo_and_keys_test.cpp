@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cstdlib>
+#include <set>
 
 #include "plane/image_view.h"
 #include "practice/practice_window.h"
@@ -109,7 +110,7 @@ TEST_F(UndoTest, GestureInProgressIsAllThatCtrlZTakesBack) {
     EXPECT_EQ(Rows(), QStringList{});
 }
 
-TEST_F(UndoTest, EveryStepShowsTheListAndTheFormAsTheDrawingNowIs) {
+TEST_F(UndoTest, EveryStepShowsTheListAndTheFormSettingAsItIs) {
     Click(0, 0), Click(1, 2);  // y=2x in blue
     ShikiList* list = Ui<ShikiList>("lstShiki");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -143,6 +144,16 @@ TEST_F(UndoTest, EveryStepShowsTheListAndTheFormAsTheDrawingNowIs) {
     // The next graph is written in the form the buttons show.
     Click(0, 1), Click(3, 1);
     EXPECT_EQ(Rows().last(), QStringLiteral("y=1"));
+    // Other steps leave the form as it is, whatever the form of the graph they leave selected.
+    Ui<QToolButton>("btnHyoujun")->click();
+    Click(0, 2), Click(3, 3);
+    Ui<QToolButton>("btnIppan")->click();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    Click(-4, 0), Click(-2, 3);
+    Undo();
+    Click(0, -4), Click(3, -3);
+    EXPECT_EQ(Rows(), (QStringList{"-2x+y=0", "y =1", "-x+3y=6", "-x+3y=-12"}));
 }
 
 TEST_F(UndoTest, EraseAllUndoneBringsEveryGraphBackInItsColour) {
@@ -180,10 +191,16 @@ TEST_F(UndoTest, BackAtTheSavedStateNothingIsAsked) {
     EXPECT_TRUE(window->Doc.Saved());
     EXPECT_EQ(window->AskSaveChanges(), Answer::No);
     EXPECT_TRUE(dialogs.questions.isEmpty());
+    Click(0, 1), Click(3, 1);  // then the file opened again starts a history of its own
+    dialogs.answers = {Answer::No};
+    dialogs.files = {window->Doc.FileName()};
+    Press("mnuOpenFile");
+    EXPECT_FALSE(Ui<QAction>("mnuUndo")->isEnabled());
 }
 
 TEST_F(UndoTest, PlaneSettingsAcceptedWithOkAreOneStep) {
     Click(0, 0), Click(1, 2);
+    const QImage planeBefore = Ui<PlaneView>("imgCood")->image();
     Ui<QAction>("mnuSetCoodSize")->trigger();
     TfrmSetCood* settings = Owned<TfrmSetCood>("frmSetCood");
     settings->edtDY->setText(QStringLiteral("8"));  // tried out on the plane: no step yet
@@ -194,6 +211,7 @@ TEST_F(UndoTest, PlaneSettingsAcceptedWithOkAreOneStep) {
     EXPECT_EQ(window->Doc.Plane().SpacingX, QStringLiteral("16"));
     EXPECT_EQ(window->Doc.Plane().SpacingY, QStringLiteral("16"));
     EXPECT_EQ(Rows(), QStringList{"y=2x"});
+    EXPECT_EQ(Ui<PlaneView>("imgCood")->image(), planeBefore);
 }
 
 class KeysTest : public UndoTest {
@@ -383,6 +401,7 @@ TEST_F(KeysTest, EveryControlOfEveryWindowHasAJapaneseAccessibleName) {
               "frmOwari frmPrint frmRenshu frmSeikai frmSetCood frmSettei frmTangen frmTangenOpen "
               "frmVersion");
     for (QWidget* root : roots) {
+        std::set<QString> spoken;
         for (QWidget* control : root->findChildren<QWidget*>()) {
             const bool used = control->focusPolicy() != Qt::NoFocus ||
                               qobject_cast<ImageView*>(control) != nullptr;
@@ -391,16 +410,21 @@ TEST_F(KeysTest, EveryControlOfEveryWindowHasAJapaneseAccessibleName) {
             if (!used || inSpinBox || control->window() != root || !control->isVisibleTo(root)) {
                 continue;
             }
-            // The name given, or else what Qt finds on the control for a screen reader (a
-            // caption, a label that names it).
-            const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-            const QString name = !control->accessibleName().isEmpty() ? control->accessibleName()
-                                 : accessible ? accessible->text(QAccessible::Name)
-                                              : QString();
+            // What a screen reader says: the label whose buddy the control is, or its own name
+            // (the name given, a caption; a combo box's shown text on Linux, whatever its name).
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+            QString name = accessible->text(QAccessible::Name);
+            for (const auto& [label, relation] : accessible->relations(QAccessible::Label)) {
+                name = label->role() == QAccessible::StaticText ? label->text(QAccessible::Name)
+                                                                : name;
+            }
             EXPECT_TRUE(IsJapaneseName(name))
                 << root->objectName().toStdString() << " " << control->metaObject()->className()
                 << " " << control->objectName().toStdString() << " \"" << name.toStdString()
                 << "\"";
+            // Two controls of one window with one name cannot be told apart by ear.
+            EXPECT_TRUE(spoken.insert(name).second)
+                << root->objectName().toStdString() << " \"" << name.toStdString() << "\" twice";
         }
     }
 }

@@ -178,15 +178,15 @@ TEST(DrawingUndo, UndoPutsTheDrawingBackAndKnowsTheSavedState) {
     d.AddOrReplaceGraph(edit, NewLineSpec(edit, d.Table(), {0, 1}, {3, 1}), -1);
     EXPECT_EQ(steps, 2);
     EXPECT_EQ(d.Table().ColorCycle, 2);
-    ASSERT_TRUE(undo.Undo());
+    ASSERT_TRUE(undo.Undo(edit.Form));
     EXPECT_EQ(d.Table().LineCount, 1);
     EXPECT_EQ(d.Table().ColorCycle, 1);  // the next graph takes the undone one's colour
     EXPECT_EQ(d.Table().Memo[0], QStringLiteral("比例"));
     EXPECT_TRUE(d.Saved());
-    ASSERT_TRUE(undo.Redo());
+    ASSERT_TRUE(undo.Redo(edit.Form));
     EXPECT_EQ(d.Table().LineCount, 2);
     EXPECT_FALSE(d.Saved());
-    EXPECT_FALSE(undo.Redo());
+    EXPECT_FALSE(undo.Redo(edit.Form));
     EXPECT_EQ(steps, 2);  // steps taken back and forth are not new steps
 }
 

@@ -31,6 +31,20 @@ QString TitleOf(const QString& html) {
     return title.match(html).captured(1);
 }
 
+// The topics in the order the contents page names them, which is the order a reader meets them
+// in; a topic the contents leaves out comes last. The contents page itself is not a topic.
+QStringList TopicsInContentsOrder() {
+    static const QRegularExpression link(QStringLiteral("href=\"([^\"#]+)\""));
+    QStringList topics;
+    for (const auto& match : link.globalMatch(ReadTopic(ContentsFile))) {
+        topics.append(match.captured(1));
+    }
+    topics.append(THelpWindow::TopicFiles());
+    topics.removeDuplicates();
+    topics.removeAll(ContentsFile);
+    return topics;
+}
+
 }  // namespace
 
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -91,6 +105,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(lstFound, &QListWidget::itemActivated, this, &THelpWindow::lstFoundClick);
 
     ShowContents();
+    edtSearchChange();  // with no word yet, every topic
 }
 
 void THelpWindow::ShowContents() {
@@ -109,15 +124,9 @@ QStringList THelpWindow::TopicFiles() {
 void THelpWindow::edtSearchChange() {
     lstFound->clear();
     const QString word = edtSearch->text().trimmed();
-    if (word.isEmpty()) {
-        return;
-    }
     // The contents page names every topic, so it would match nearly every search; the topics
     // themselves are what the reader is looking for.
-    for (const QString& file : TopicFiles()) {
-        if (file == ContentsFile) {
-            continue;
-        }
+    for (const QString& file : TopicsInContentsOrder()) {
         const QString html = ReadTopic(file);
         // Only the words the reader sees count, not tag names or link targets.
         const QString text = QTextDocumentFragment::fromHtml(html).toPlainText();

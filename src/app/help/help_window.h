@@ -1,5 +1,5 @@
 // The help window: shows the program's Japanese help topics, compiled into the resources, by
-// contents or by context number, and finds the topics that contain a word.
+// contents or by context number, lists the topics and finds those that contain a word.
 #pragma once
 
 #include <QStringList>
@@ -20,7 +20,7 @@ class THelpWindow : public QWidget {
     QPushButton* btnBack;
     QPushButton* btnForward;
     QLineEdit* edtSearch;
-    QListWidget* lstFound;  // titles of the topics that contain the searched word
+    QListWidget* lstFound;  // titles of the topics that contain the searched word, or of all
     QTextBrowser* txtTopic;
 
     void ShowContents();

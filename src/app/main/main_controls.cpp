@@ -242,10 +242,16 @@ void MainBody::Create(QWidget* body, const GraphTable& table) {
                                    {lstShiki, QStringLiteral("グラフの式の一覧")},
                                    {lstMojiM, QStringLiteral("入力待ちの文字")},
                                    {imgTable, QStringLiteral("値の表")},
+                                   // the check box that shows it has the group's title
+                                   {imgHenikiY, QStringLiteral("ｙの変域の欄")},
                                    {btnUp, QStringLiteral("選んだグラフを上へ移動")},
                                    {btnDown, QStringLiteral("選んだグラフを下へ移動")},
                                    {btnLeft, QStringLiteral("選んだグラフを左へ移動")},
                                    {btnRight, QStringLiteral("選んだグラフを右へ移動")},
+                                   {btnKatamukiUp, QStringLiteral("傾きを大きくする")},
+                                   {btnKatamukiDw, QStringLiteral("傾きを小さくする")},
+                                   {btnSeppenUp, QStringLiteral("切片を大きくする")},
+                                   {btnSeppenDw, QStringLiteral("切片を小さくする")},
                                });
 }
 

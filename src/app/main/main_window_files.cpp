@@ -120,6 +120,7 @@ void TfrmMain::mnuSetCoodSizeClick() {
         // Settings accepted with OK become the drawing's plane, one undo step; tried out, they
         // are only shown. Cancel has put the drawing's own back already.
         connect(frmSetCood, &QDialog::finished, this, [this] { Doc.SetPlane(shownPlane_); });
+        SetHelpContext(frmSetCood, 106);
     }
     // Shown beside the main window, which stays usable; showing it again brings it forward.
     frmSetCood->show();

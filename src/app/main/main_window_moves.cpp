@@ -80,6 +80,7 @@ void TfrmMain::spdMojiClick() {
     }
     if (frmMoji == nullptr) {
         frmMoji = new TfrmMoji(this);
+        SetHelpContext(frmMoji, 102);
     }
     frmMoji->SavedLineMode = Edit.LineMode;
     if (Gesture.State() > DrawIdle) {
@@ -138,6 +139,7 @@ void TfrmMain::mnuMoveMojiClick() {
                                            });
                                        },
                                        this);
+        SetHelpContext(frmMoveMoji, 105);
     }
     frmMoveMoji->PlaceOver(
         QRect(body_.grpShiki->mapToGlobal(QPoint(0, 0)), body_.grpShiki->size()));

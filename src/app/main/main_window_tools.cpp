@@ -161,13 +161,16 @@ void TfrmMain::btnIppanClick() {
 }
 
 void TfrmMain::chkKeishikiClick() {
-    Edit.Form = body_.chkKeishiki->isChecked() ? EquationForm::Standard : EquationForm::General;
+    const FormPress press{
+        Edit.Form, body_.chkKeishiki->isChecked() ? EquationForm::Standard : EquationForm::General};
+    Edit.Form = press.after;
     if (Doc.Table().LineCount == 0) {
         return;
     }
     // Only the selected graphs are rewritten; the others keep the form they were made in.
-    const std::vector<int> rewritten =
-        Doc.Update([&](GraphTable& t) { return RewriteSelectedTexts(t, Edit); });
+    const std::vector<int> rewritten = Undo.PressForm(press, [&] {
+        return Doc.Update([&](GraphTable& t) { return RewriteSelectedTexts(t, Edit); });
+    });
     body_.lstShiki->ShowTexts(rewritten);
     if (!rewritten.empty()) {
         body_.PaintFormula(Doc.Table().LineTable[rewritten.back()], CurrentDisplayOptions(),

@@ -3,9 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QSignalBlocker>
-#include <optional>
 
-#include "equation_text.h"
 #include "main/main_window.h"
 #include "shiki_list.h"
 
@@ -32,21 +30,17 @@ void TfrmMain::StepHistory(bool back) {
         CancelGesture();
         return;
     }
-    if (!LockState && (back ? Undo.Undo() : Undo.Redo())) {
+    if (!LockState && (back ? Undo.Undo(Edit.Form) : Undo.Redo(Edit.Form))) {
         ShowRestoredDrawing();
     }
 }
 
 void TfrmMain::ShowRestoredDrawing() {
-    // A step over a rewrite of the equations brings their form back with them: the form
-    // buttons follow the current graph's text, without writing it again.
-    const int current = CurrentIndex(Doc.Table());
-    const std::optional<EquationForm> form =
-        current >= 0 ? FormOfText(Doc.Table().LineTable[current]) : std::nullopt;
-    if (form && *form != Edit.Form) {
+    // The form setting changes only over a press of a form button; the buttons show it as it is,
+    // without writing any text again.
+    {
         const QSignalBlocker noRewrite(body_.chkKeishiki);
-        Edit.Form = *form;
-        SetShikiForm(*form == EquationForm::Standard ? 1 : 2);
+        SetShikiForm(Edit.Form == EquationForm::Standard ? 1 : 2);
     }
     body_.lstShiki->ShowRows();
     ShowLineCount();

@@ -19,7 +19,7 @@
 
 namespace {
 
-// Captions of the columns and rows, also used to name a box in a message.
+// Captions of the columns and rows.
 const QString HeadingX = QStringLiteral("X座標");
 const QString HeadingY = QStringLiteral("Ｙ座標");
 const QString SizeCaption = QStringLiteral("ｻｲｽﾞ");
@@ -87,21 +87,12 @@ QPushButton* MakeButton(QWidget* parent, const char* name, int left, const QStri
     return button;
 }
 
-// The message for a box whose text is not an integer, naming the box by its row and column as
-// the window labels them; empty when the text is one.
-QString NotIntegerInBox(const QString& text, const QString& row, const QString& column) {
-    int value = 0;
-    if (ParseSettingInt(text, &value)) {
-        return QString();
-    }
-    return row + u'の' + column + u'「' + text + QStringLiteral("」は整数ではありません");
-}
-
-// The first message of a list, or empty when all are.
-QString FirstOf(std::initializer_list<QString> messages) {
-    for (const QString& m : messages) {
-        if (!m.isEmpty()) {
-            return m;
+// The conversion message for the first of the boxes whose text is not an integer, in the order
+// the test reads them; empty when all are.
+QString FirstNotInteger(std::initializer_list<const SettingText*> boxes) {
+    for (const SettingText* box : boxes) {
+        if (!box->isInt()) {
+            return NotIntegerMessage(*box);
         }
     }
     return QString();
@@ -288,9 +279,7 @@ void TfrmSetCood::RestoreSnapshot() {
 
 bool TfrmSetCood::btnTestClick() {
     const PlaneSettings& s = settings_;
-    if (const QString e = FirstOf({NotIntegerInBox(s.SizeX, SizeCaption, HeadingX),
-                                   NotIntegerInBox(s.SizeY, SizeCaption, HeadingY)});
-        !e.isEmpty()) {
+    if (const QString e = FirstNotInteger({&s.SizeX, &s.SizeY}); !e.isEmpty()) {
         ShowMessage(e);
         return false;
     }
@@ -303,9 +292,7 @@ bool TfrmSetCood::btnTestClick() {
         edtSizeY->setText(snapshot_.SizeY);
         return false;
     }
-    if (const QString e = FirstOf({NotIntegerInBox(s.SpacingX, IntervalCaption, HeadingX),
-                                   NotIntegerInBox(s.SpacingY, IntervalCaption, HeadingY)});
-        !e.isEmpty()) {
+    if (const QString e = FirstNotInteger({&s.SpacingX, &s.SpacingY}); !e.isEmpty()) {
         ShowMessage(e);
         return false;
     }
@@ -316,11 +303,7 @@ bool TfrmSetCood::btnTestClick() {
         ShowMessage(QStringLiteral("値の範囲は%1以上%2以下です").arg(MinSpacing).arg(MaxSpacing));
         return false;
     }
-    if (const QString e = FirstOf({NotIntegerInBox(s.StartX, StartCaption, HeadingX),
-                                   NotIntegerInBox(s.StartY, StartCaption, HeadingY),
-                                   NotIntegerInBox(s.EndX, EndCaption, HeadingX),
-                                   NotIntegerInBox(s.EndY, EndCaption, HeadingY)});
-        !e.isEmpty()) {
+    if (const QString e = FirstNotInteger({&s.StartX, &s.StartY, &s.EndX, &s.EndY}); !e.isEmpty()) {
         ShowMessage(e);
         return false;
     }
@@ -395,27 +378,32 @@ void TfrmSetCood::reject() {
 }
 
 void TfrmSetCood::NameBoxesForScreenReaders() {
-    // A screen reader says which row and column a box or a number button belongs to, where a
-    // sighted user reads them off the window's headings; a number alone says nothing.
+    // A screen reader says which row and column a box or a button belongs to, where a sighted
+    // user reads them off the window's headings, and what a button puts into its box; a number
+    // or "無" alone says nothing.
     struct Row {
         QString caption;
         std::initializer_list<QWidget*> x, y;
     };
     const Row rows[] = {
         {SizeCaption,
-         {edtSizeX, btnMaxX, btnDaiX, btnChuX, btnShouX},
-         {edtSizeY, btnMaxY, btnDaiY, btnChuY, btnShouY}},
+         {edtSizeX, BitBtn1, btnMaxX, btnDaiX, btnChuX, btnShouX},
+         {edtSizeY, btnScaleYN, btnMaxY, btnDaiY, btnChuY, btnShouY}},
         {IntervalCaption, {edtDX, btnSCL, btnSCM, btnSCS}, {edtDY, btnSYL, btnSYM, btnSYS}},
-        {StartCaption, {edtStartX, btnStartXm2}, {edtStartY, btnStartYm2}},
-        {EndCaption, {edtEndX}, {edtEndY}},
+        {StartCaption, {edtStartX, btnStartXn, btnStartXm2}, {edtStartY, btnStartYn, btnStartYm2}},
+        {EndCaption, {edtEndX, btnEndXNo}, {edtEndY, btnEndYno}},
         {QStringLiteral("目盛"), {spnScaleNumberX}, {spnScaleNumberY}},
     };
     for (const Row& row : rows) {
         for (const auto& [column, controls] : {std::pair{HeadingX, row.x}, {HeadingY, row.y}}) {
             for (QWidget* control : controls) {
+                const QString box = row.caption + u'（' + column + u'）';
                 const auto* button = qobject_cast<QAbstractButton*>(control);
-                control->setAccessibleName(row.caption + u'（' + column + u'）' +
-                                           (button ? u'　' + button->text() : QString()));
+                control->setAccessibleName(!button ? box
+                                           : button->text() == NoneCaption
+                                               ? box + QStringLiteral("の指定を消す")
+                                               : box + u'を' + button->text() +
+                                                     QStringLiteral("にする"));
             }
         }
     }
