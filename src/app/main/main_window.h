@@ -83,7 +83,7 @@ class TfrmMain : public QMainWindow {
     MainLayout Layout;  // positions and sizes computed from the screen size
     bool OnCdRom = false;
     bool TestMode = false;      // a test of the current drawing runs: nothing is recorded
-    QString SelectedUnitTitle;  // the unit chosen for practice, and its file without folder
+    QString SelectedUnitTitle;  // the unit last chosen in the open-unit window, and its file
     QString SelectedUnitFile;
     bool bitmapPasted = false;
     QImage PastedPicture;  // the clipboard picture that is the main plane's background
