@@ -403,6 +403,15 @@ TEST(Exporter, SeveralUnitsMakeOnePdfEachOnItsOwnPageAndABadFileIsLeftOut) {
     EXPECT_EQ(ReadBytes(pdf), written);
 }
 
+// Years of a school's records: two runs of 比例, the second past the first 4 MiB of the file.
+void WriteYearsOfRecords(const QString& path) {
+    WriteBytes(path,
+               EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n;") +
+                           QString(5 << 20, u'x') +
+                           QStringLiteral("\r\n2=2024年11月06日 09:00 OX 01:05\r\n"))
+                   .bytes);
+}
+
 TEST(Exporter, RecordsOfSeveralComputersMakeOneCsvAndAMalformedFileIsNamedAndLeftOut) {
     QTemporaryDir dir;
     const QString csv = dir.filePath(QStringLiteral("class.csv"));
@@ -415,13 +424,8 @@ TEST(Exporter, RecordsOfSeveralComputersMakeOneCsvAndAMalformedFileIsNamedAndLef
                                                "2=2024年11月07日 09:00 OO 00:45\r\n"))
                         .bytes);
     WriteBytes(bad, EncodeCp932(QStringLiteral("[比例]\r\n1=きのう\r\n")).bytes);
-    // Years of a school's records, its last run past the first 4 MiB.
     const QString large = dir.filePath(QStringLiteral("pc4.ini"));
-    WriteBytes(large,
-               EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n;") +
-                           QString(5 << 20, u'x') +
-                           QStringLiteral("\r\n2=2024年11月06日 09:00 OX 01:05\r\n"))
-                   .bytes);
+    WriteYearsOfRecords(large);
     // One file by other names: a path through ".", a hard link and, where the system has them, a
     // symbolic link.
     const QString hard = dir.filePath(QStringLiteral("hard.ini"));
@@ -470,12 +474,7 @@ TEST(Exporter, RecordsOfSeveralComputersMakeOneCsvAndAMalformedFileIsNamedAndLef
 TEST(Exporter, ChartOfAUnitsRecords) {
     QTemporaryDir dir;
     const QString records = dir.filePath(QStringLiteral("Record.ini"));
-    // The second run lies past the first 4 MiB of the file.
-    WriteBytes(records,
-               EncodeCp932(QStringLiteral("[比例]\r\n1=2024年11月05日 10:05 OOXO 03:12\r\n;") +
-                           QString(5 << 20, u'x') +
-                           QStringLiteral("\r\n2=2024年11月06日 09:00 OOOO 01:05\r\n"))
-                   .bytes);
+    WriteYearsOfRecords(records);
     const QString png = dir.filePath(QStringLiteral("chart.png"));
     ExportRun r = Export({"--chart", png, "--unit", "比例", records});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
