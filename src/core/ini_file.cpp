@@ -145,7 +145,7 @@ IniDocument ParseLines(const FileText& file) {
             continue;
         }
         if (QString name; HeaderName(trimmed, &name)) {
-            doc.sections.push_back({name, {QString(), QByteArray(), line.number}, {}});
+            doc.sections.push_back({name, {trimmed.toString(), QByteArray(), line.number}, {}});
         } else {
             add({trimmed.toString(), QByteArray(), line.number});
         }
@@ -229,7 +229,11 @@ EncodedText IniDocument::Encode() const {
         }
     }
     for (const Section& section : sections) {
-        if (!put(section.header, u'[' + section.name + u']')) {
+        // A header is written back as it stood: text after its "]" is kept, as the append keeps
+        // every byte it does not change.
+        const QString header =
+            section.header.text.isEmpty() ? u'[' + section.name + u']' : section.header.text;
+        if (!put(section.header, header)) {
             return out;
         }
         for (const IniLine& line : section.lines) {

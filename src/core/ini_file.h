@@ -35,8 +35,10 @@ struct IniLine {
 // header that does not read keeps its whole section so, never counted under the section above.
 struct IniDocument {
     struct Section {
-        QString name;                // empty when the header does not read
-        IniLine header;              // its bytes when it does not read, and where it stands
+        QString name;  // empty when the header does not read
+        // The header line as the file holds it (its text, or its bytes when it does not read) and
+        // where; a section added since has none and is written "[name]".
+        IniLine header;
         std::vector<IniLine> lines;  // the lines below the header, blank lines dropped
         bool readable() const { return header.readable(); }
         // The texts of the lines that read, in order.

@@ -199,10 +199,11 @@ TEST(PracticeRecords, AFailedWriteIsReportedAndLeavesTheOldRecords) {
 TEST(PracticeRecords, ErasesSectionsInOneReplacement) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Record.ini");
-    WriteBytes(path, Sjis("[比例]\r\n1=a\r\n[Unit]\r\n1=b\r\n2=c\r\n[一次関数]\r\n1=d\r\n"
+    // The header another program wrote stays as it stood.
+    WriteBytes(path, Sjis("[比例]\r\n1=a\r\n[Unit]\r\n1=b\r\n2=c\r\n[一次関数] 第2版\r\n1=d\r\n"
                           "[unit]\r\n1=e\r\n"));
     EXPECT_EQ(EraseRecords(path, {QStringLiteral("比例"), " UNIT ", QStringLiteral("ない")}), "");
-    EXPECT_EQ(ReadBytes(path), Sjis("[一次関数]\r\n1=d\r\n"));
+    EXPECT_EQ(ReadBytes(path), Sjis("[一次関数] 第2版\r\n1=d\r\n"));
 }
 
 // Programs of a class finishing at the same time, each a process of its own: every run is kept,
