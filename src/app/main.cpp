@@ -5,10 +5,13 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTranslator>
 
 #include "dialogs.h"
+#include "file_lock.h"
 #include "fonts.h"
+#include "in_place_write.h"
 #include "main/main_window.h"
 #include "start_folder.h"
 
@@ -40,6 +43,15 @@ int main(int argc, char* argv[]) {
         QDir::setCurrent(start.folder);
         folderProblem = start.error;
     }
+    // In-place writes that a killed program cut short are put back before any file is read.
+    RollBackJournals();
+    // While a shared file is locked by another program, the windows keep painting and show that
+    // the program waits.
+    FileLock::SetWaitingHook([](bool waiting) {
+        if (waiting && QThread::currentThread() == QCoreApplication::instance()->thread()) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+    });
     TfrmMain frmMain;
     frmMain.show();
     if (!folderProblem.isEmpty()) {

@@ -286,8 +286,14 @@ bool IniFile::ReadBytes(QByteArray* bytes, bool whole) {
     problem_ = IniWriteProblem::None;
     bytes->clear();
     QFile file(path_);
-    if (!file.exists()) {
+    const QFileInfo info(path_);
+    if (!info.exists()) {
         return true;  // a missing file reads as an empty one
+    }
+    // A pipe or a device of that name would block the read, or never end it.
+    if (!info.isFile()) {
+        lastError_ = ShownPath(path_) + QStringLiteral("を読み込めません");
+        return false;
     }
     const QString tooLarge = ShownPath(path_) + QStringLiteral("は大きすぎるため読み込めません");
     if (file.size() > MaxIniFileBytes && whole) {
@@ -370,6 +376,7 @@ bool IniFile::Replace(std::initializer_list<QByteArrayView> parts) {
 
 bool IniFile::Holds(const FileLock& lock) {
     lastError_.clear();
+    notice_ = lock.notice();
     switch (lock.status()) {
         case FileLock::Status::Locked:
             problem_ = IniWriteProblem::None;

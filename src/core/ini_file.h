@@ -92,6 +92,8 @@ class IniFile {
     // After a read or a change: a message naming the first line that does not read, which was
     // left out and kept in the file as it stood; empty when every line read.
     const QString& unreadNote() const { return unreadNote_; }
+    // After a change: a message naming a stuck lock file, the first time this program meets it.
+    const QString& notice() const { return notice_; }
 
     // The "key=value" lines of a section; empty when the file or the section is missing.
     QStringList ReadSectionLines(const QString& section);
@@ -137,5 +139,6 @@ class IniFile {
     std::chrono::milliseconds lockWait_;
     QString lastError_;
     QString unreadNote_;
+    QString notice_;
     IniWriteProblem problem_ = IniWriteProblem::None;
 };

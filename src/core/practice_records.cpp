@@ -53,6 +53,7 @@ bool HasLineBreak(const QString& text) {
 struct AppendedRun {
     IniWriteProblem problem = IniWriteProblem::None;
     QString message;
+    QString notice;
 };
 
 AppendedRun AppendRun(const QString& recordsPath, const QString& unitTitle, const QString& value,
@@ -62,11 +63,13 @@ AppendedRun AppendRun(const QString& recordsPath, const QString& unitTitle, cons
     if (section.contains(u'[') || section.contains(u']')) {
         return {IniWriteProblem::Failed,
                 ShownPath(recordsPath) +
-                    QStringLiteral("に記録を書き込めません\n単元名に「[」や「]」は使えません")};
+                    QStringLiteral("に記録を書き込めません\n単元名に「[」や「]」は使えません"),
+                {}};
     }
     if (HasLineBreak(section) || HasLineBreak(value)) {
         return {IniWriteProblem::Failed,
-                ShownPath(recordsPath) + QStringLiteral("に記録を書き込めません")};
+                ShownPath(recordsPath) + QStringLiteral("に記録を書き込めません"),
+                {}};
     }
     IniFile ini(recordsPath, lockWait);
     bool full = false;
@@ -80,14 +83,16 @@ AppendedRun AppendRun(const QString& recordsPath, const QString& unitTitle, cons
     });
     if (!written) {
         return {ini.lastProblem(),
-                ini.lastError() + QStringLiteral("\n今回の記録は書き込めませんでした")};
+                ini.lastError() + QStringLiteral("\n今回の記録は書き込めませんでした"),
+                ini.notice()};
     }
     if (full) {
-        return {IniWriteProblem::Failed, ShownPath(recordsPath) + QStringLiteral("には「") +
-                                             section +
-                                             QStringLiteral("」の記録をこれ以上書き込めません")};
+        return {IniWriteProblem::Failed,
+                ShownPath(recordsPath) + QStringLiteral("には「") + section +
+                    QStringLiteral("」の記録をこれ以上書き込めません"),
+                ini.notice()};
     }
-    return {};
+    return {IniWriteProblem::None, {}, ini.notice()};
 }
 
 }  // namespace
@@ -106,26 +111,29 @@ RunRecorder::Result RunRecorder::Record(const QString& unitTitle, const QString&
 }
 
 RunRecorder::Result RunRecorder::WriteKept() {
+    QString notice;
     while (!kept_.empty()) {
         const AppendedRun appended =
             AppendRun(path_, kept_.front().unitTitle, kept_.front().value, lockWait_);
+        notice += appended.notice;
         switch (appended.problem) {
             case IniWriteProblem::None:
                 kept_.pop_front();
                 break;
             case IniWriteProblem::Busy:
-                return {Outcome::Kept, {}};
+                return {Outcome::Kept, {}, notice};
             case IniWriteProblem::Denied:
                 kept_.clear();
                 return {Outcome::Denied,
                         ShownPath(path_) +
-                            QStringLiteral("に書き込む権限がないため、練習の記録を残せません")};
+                            QStringLiteral("に書き込む権限がないため、練習の記録を残せません"),
+                        notice};
             case IniWriteProblem::Failed:
                 kept_.pop_front();
-                return {Outcome::Failed, appended.message};
+                return {Outcome::Failed, appended.message, notice};
         }
     }
-    return {};
+    return {Outcome::Written, {}, notice};
 }
 
 QString EraseRecords(const QString& recordsPath, const QStringList& unitTitles) {

@@ -39,6 +39,7 @@ class RunRecorder {
     struct Result {
         Outcome outcome = Outcome::Written;
         QString message;  // for Denied and Failed
+        QString notice;   // a stuck lock file, said once a program, whatever the outcome
     };
 
     explicit RunRecorder(QString recordsPath = {},

@@ -7,6 +7,8 @@
 #include <QRandomGenerator>
 #include <atomic>
 
+#include "in_place_write.h"
+
 #ifdef Q_OS_WIN
 #include <io.h>
 #include <windows.h>
@@ -134,7 +136,15 @@ ReplaceResult ReplaceFile(const QString& path, std::initializer_list<QByteArrayV
     }
     if (!opened) {
         const QFileInfo folder(old.absolutePath());
-        return {false, ReplaceStep::Open, folder.isDir() && !folder.isWritable()};
+        const bool folderRefuses =
+            folder.isDir() &&
+            (!folder.isWritable() || temp.error() == QFileDevice::PermissionsError);
+        // A share may let a file be changed but refuse new files beside it: the file is then
+        // written in place, under a journal that can put its old bytes back.
+        if (folderRefuses && old.isFile()) {
+            return WriteInPlace(target, parts);
+        }
+        return {false, ReplaceStep::Open, folderRefuses};
     }
     const auto abandon = [&temp](ReplaceStep step) {
         temp.close();

@@ -37,7 +37,7 @@ TEST_F(TangenWindowTest, MenuShowsTheMemoAndWhatWasTypedGoesBackIntoIt) {
                 tangen->memFile->setPlainText(QString::fromUtf8(row.typed));
             }
             row.closeBox ? void(dialog.close()) : tangen->btnReturn->click();
-            EXPECT_EQ(dialog.result(), row.closeBox ? QDialog::Rejected : ModalOk);
+            EXPECT_EQ(dialog.result(), row.closeBox ? int(QDialog::Rejected) : int(ModalOk));
             return dialog.result();
         };
         Ui<QAction>("mnuShowTangen")->trigger();

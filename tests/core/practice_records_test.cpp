@@ -4,13 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <memory>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "file_lock.h"
+#include "in_place_write.h"
 #include "ini_file.h"
 #include "practice_records.h"
 #include "sjis_codec.h"
@@ -107,8 +115,8 @@ TEST(PracticeRecords, LinesThatDoNotReadAreLeftOutAndKeptWhereTheyStand) {
         {"bad Shift-JIS in B", "[A]\r\n1=a\r\n2=b\r\n[B]\r\n1=\x81\r\n2=b\r\n", "2:a|b 2:?|b",
          "の5行目は", "[A]\r\n1=a\r\n2=b\r\n3=n\r\n"},
         // A run cut inside a double-byte character is no run of A; the next run goes after it.
-        {"cut character in A", "[A]\r\n1=a\r\n3=2026\x94\x4e11\x8c\r\n[B]\r\n1=b\r\n", "1:a 1:b",
-         "の3行目は", "[A]\r\n1=a\r\n3=2026\x94\x4e11\x8c\r\n2=n\r\n"},
+        {"cut character in A", "[A]\r\n1=a\r\n3=2026\x94N11\x8c\r\n[B]\r\n1=b\r\n", "1:a 1:b",
+         "の3行目は", "[A]\r\n1=a\r\n3=2026\x94N11\x8c\r\n2=n\r\n"},
         // A header that does not read keeps its lines: they are never B's or A's runs.
         {"NUL in a header", Bytes("[A]\r\n1=a\r\n[\x89\xf3\0\0]\r\n1=x\r\n[B]\r\n1=b\r\n"),
          "1:a 1:b", "の3行目は", Bytes("[A]\r\n1=a\r\n2=n\r\n[\x89\xf3\0\0]\r\n1=x\r\n")},
@@ -206,41 +214,113 @@ TEST(PracticeRecords, ErasesSectionsInOneReplacement) {
     EXPECT_EQ(ReadBytes(path), Sjis("[一次関数] 第2版\r\n1=d\r\n"));
 }
 
+// A records program as a student whose share lets it change "Record.ini" but not create files
+// beside it: another user where the tests run as root, otherwise the folder loses its write
+// permission (the file keeps its own). Its journals go to a folder of its own.
+void AsStudent(QProcess& program, const QString& journals) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), journals);
+    program.setProcessEnvironment(environment);
+#ifndef Q_OS_WIN
+    if (::geteuid() == 0) {
+        program.setChildProcessModifier([] {
+            constexpr uid_t Nobody = 65534;
+            if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0) {
+                ::_exit(3);
+            }
+        });
+    }
+#endif
+}
+
 // Programs of a class finishing at the same time, each a process of its own: every run is kept,
-// under a number of its own, in the order each program made them.
+// under a number of its own, in the order each program made them. Also where half of them are
+// students whose folder refuses new files: they write the file in place under its own lock,
+// which the others take too; and a student's program killed in the middle of its writes leaves
+// the file whole once the journal is rolled back.
 TEST(PracticeRecords, SeveralProgramsAppendingAtOnceKeepEveryRunUnderItsOwnNumber) {
     constexpr int Programs = 6;
     constexpr int Runs = 25;
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Record.ini");
-    WriteBytes(path, Sjis("[比例]\r\n1=a\r\n"));
-    const QString go = dir.filePath("go");
-    std::vector<std::unique_ptr<QProcess>> programs;
-    for (int p = 0; p < Programs; ++p) {
-        programs.push_back(std::make_unique<QProcess>());
-        programs.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        programs.back()->start(RECORDS_CHILD,
-                               {"append", path, QString::number(p), QString::number(Runs), go});
-        ASSERT_TRUE(programs.back()->waitForStarted(10000));
+    for (const bool students : {false, true}) {
+        SCOPED_TRACE(students ? "students in place" : "one folder");
+#ifdef Q_OS_WIN
+        if (students) {
+            continue;  // Windows keeps rights in access lists, which no test sets up here
+        }
+#endif
+        QTemporaryDir dir;
+        QTemporaryDir journals;
+        const QString path = dir.filePath("Record.ini");
+        WriteBytes(path, Sjis("[比例]\r\n1=a\r\n"));
+        const QString go = dir.filePath("go");
+        WriteBytes(go, "");
+        QFile::remove(go);
+#ifndef Q_OS_WIN
+        if (students) {
+            ::chmod(QFile::encodeName(path).constData(), 0666);
+            ::chmod(QFile::encodeName(journals.path()).constData(), 0777);
+            ::chmod(QFile::encodeName(dir.path()).constData(), ::geteuid() == 0 ? 0755 : 0555);
+        }
+#endif
+        std::vector<std::unique_ptr<QProcess>> programs;
+        for (int p = 0; p < Programs; ++p) {
+            programs.push_back(std::make_unique<QProcess>());
+            programs.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            if (students && p % 2 == 1) {
+                AsStudent(*programs.back(), journals.path());
+            }
+            programs.back()->start(RECORDS_CHILD,
+                                   {"append", path, QString::number(p), QString::number(Runs), go});
+            ASSERT_TRUE(programs.back()->waitForStarted(10000));
+        }
+        if (students && ::geteuid() != 0) {
+            ::chmod(QFile::encodeName(dir.path()).constData(), 0755);  // for the go file
+        }
+        WriteBytes(go, "");  // all at once
+        for (auto& program : programs) {
+            ASSERT_TRUE(program->waitForFinished(120000));
+            EXPECT_EQ(program->readAllStandardOutput().trimmed(), "0");
+        }
+        const PracticeRecords records = PracticeRecords::Read(path);
+        const QString unit = QStringLiteral("一次関数の練習");
+        ASSERT_EQ(records.RunCount(unit), Programs * Runs);
+        std::vector<int> lastRun(Programs, 0);
+        for (const auto& [number, value] : records.Runs(unit)) {
+            const QStringList parts = value.split(u' ');  // "p<program> r<run>"
+            const int program = parts[0].mid(1).toInt();
+            const int run = parts[1].mid(1).toInt();
+            EXPECT_EQ(run, lastRun[program] + 1) << number << " " << value.toStdString();
+            lastRun[program] = run;
+        }
+        EXPECT_EQ(lastRun, std::vector<int>(Programs, Runs));
+        EXPECT_EQ(records.DetailLines(QStringLiteral("比例")), QStringList{"a"});
+        if (!students) {
+            continue;
+        }
+        const QString studentJournals = journals.filePath("records_child/journals");
+        EXPECT_EQ(QDir(studentJournals).entryList(QDir::Files), QStringList());
+        // Killed at moments of every kind, one student's program at a time.
+        if (::geteuid() != 0) {
+            ::chmod(QFile::encodeName(dir.path()).constData(), 0555);
+        }
+        const ScopedJournalFolder rolledBack(studentJournals);
+        for (int kill = 0; kill < 8; ++kill) {
+            QProcess program;
+            AsStudent(program, journals.path());
+            program.start(RECORDS_CHILD, {"append", path, "9", "100000", go});
+            ASSERT_TRUE(program.waitForStarted(10000));
+            QThread::msleep(60 + 37 * kill);
+            program.kill();
+            program.waitForFinished(10000);
+            RollBackJournals();  // as the next program does at its start
+            const PracticeRecords after = PracticeRecords::Read(path);
+            EXPECT_TRUE(after.unreadNote().isEmpty()) << after.unreadNote().toStdString();
+            EXPECT_FALSE(after.DetailLines(unit).contains("?"));
+            EXPECT_EQ(after.DetailLines(QStringLiteral("比例")), QStringList{"a"});
+        }
+        EXPECT_GT(PracticeRecords::Read(path).RunCount(unit), Programs * Runs);
+        ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
     }
-    WriteBytes(go, "");  // all at once
-    for (auto& program : programs) {
-        ASSERT_TRUE(program->waitForFinished(120000));
-        EXPECT_EQ(program->readAllStandardOutput().trimmed(), "0");
-    }
-    const PracticeRecords records = PracticeRecords::Read(path);
-    const QString unit = QStringLiteral("一次関数の練習");
-    ASSERT_EQ(records.RunCount(unit), Programs * Runs);
-    std::vector<int> lastRun(Programs, 0);
-    for (const auto& [number, value] : records.Runs(unit)) {
-        const QStringList parts = value.split(u' ');  // "p<program> r<run>"
-        const int program = parts[0].mid(1).toInt();
-        const int run = parts[1].mid(1).toInt();
-        EXPECT_EQ(run, lastRun[program] + 1) << number << " " << value.toStdString();
-        lastRun[program] = run;
-    }
-    EXPECT_EQ(lastRun, std::vector<int>(Programs, Runs));
-    EXPECT_EQ(records.DetailLines(QStringLiteral("比例")), QStringList{"a"});
 }
 
 // A run that finds the file locked by another program for the whole wait stays in memory and
@@ -293,6 +373,21 @@ TEST(PracticeRecords, ALockedFileKeepsTheRunUntilTheLockIsFreeOrStale) {
         EXPECT_EQ(ReadBytes(path) == held, !taken);
         EXPECT_EQ(QFile::exists(lock), !taken);
     }
+    // A lock that no program can take over (a folder of its name) stops no run and makes none
+    // wait: the file's own lock guards it, and the lock file is named once a program.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Record.lock"));
+    for (const char* run : {"e", "f"}) {
+        RunRecorder recorder(path, FileLock::DefaultWait);
+        const QDeadlineTimer quick(std::chrono::seconds(1));
+        const RunRecorder::Result result = recorder.Record("T", run);
+        EXPECT_FALSE(quick.hasExpired());
+        EXPECT_EQ(result.outcome, RunRecorder::Outcome::Written);
+        EXPECT_EQ(result.notice.startsWith(QDir::toNativeSeparators(lock) +
+                                           QStringLiteral("を削除できません")),
+                  QByteArray(run) == "e")
+            << result.notice.toStdString();
+    }
+    EXPECT_TRUE(ReadBytes(path).endsWith("5=e\r\n6=f\r\n"));
 }
 
 }  // namespace

@@ -239,6 +239,9 @@ void TfrmRenshu::WriteKeptRuns() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const RunRecorder::Result result = recorder_.WriteKept();
     QApplication::restoreOverrideCursor();
+    if (!result.notice.isEmpty()) {
+        ShowMessage(result.notice);
+    }
     if (result.outcome != RunRecorder::Outcome::Written) {
         recorder_.DropKept();
         ShowMessage(QStringLiteral("この練習の記録は書き込めませんでした"));
@@ -330,10 +333,12 @@ void TfrmRenshu::EndOfRun() {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const RunRecorder::Result recorded = recorder_.Record(setup_.unitTitle, end.recordValue);
         QApplication::restoreOverrideCursor();
-        // The run's end goes on in every case.
+        // The run's end goes on in every case; a run that is not written is said every time.
+        if (!recorded.notice.isEmpty()) {
+            ShowMessage(recorded.notice);
+        }
         if (recorded.outcome == RunRecorder::Outcome::Failed ||
-            (recorded.outcome == RunRecorder::Outcome::Denied && !cannotRecordShown_)) {
-            cannotRecordShown_ |= recorded.outcome == RunRecorder::Outcome::Denied;
+            recorded.outcome == RunRecorder::Outcome::Denied) {
             ShowMessage(recorded.message);
         }
     }

@@ -122,6 +122,4 @@ class TfrmRenshu : public QDialog {
     bool closing_ = false;  // a dialog chose to stop the practice
     RunRecorder recorder_;
     bool recordsRuns_ = false;  // a run that is not a review goes into the records file
-    // A start folder without the right to write is said once a program, not at every run.
-    bool cannotRecordShown_ = false;
 };
