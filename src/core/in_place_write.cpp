@@ -26,7 +26,7 @@ QString& FolderOverride() {
 }
 
 QByteArray Hash(QByteArrayView bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Blake2b_256);
 }
 
 QString JournalPathOf(const QString& path) {
@@ -237,10 +237,13 @@ ReplaceResult WriteInPlace(const QString& path, std::initializer_list<QByteArray
     if (!steps.Close(file)) {
         return fail(ReplaceStep::Close);
     }
-    QByteArray written;
-    if (!ReadWhole(path, &written) || written != now) {
+    // Read back from where the change starts: the bytes before it were never written.
+    QFile check(path);
+    if (!check.open(QIODevice::ReadOnly) || check.size() != now.size() || !check.seek(first) ||
+        check.readAll() != journal.newTail) {
         return fail(ReplaceStep::Close);
     }
+    check.close();
     QFile::remove(journalPath);
     return {};
 }
