@@ -45,10 +45,21 @@ int main(int argc, char* argv[]) {
     }
     // In-place writes that a killed program cut short are put back before any file is read.
     RollBackJournals();
-    // While a shared file is locked by another program, the windows keep painting and show that
-    // the program waits.
+    // While a shared file is locked by another program, the windows keep painting and show the
+    // wait cursor; what the user does waits too.
     FileLock::SetWaitingHook([](bool waiting) {
-        if (waiting && QThread::currentThread() == QCoreApplication::instance()->thread()) {
+        static bool shown = false;
+        if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
+            return;
+        }
+        if (waiting && !shown) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            shown = true;
+        } else if (!waiting && shown) {
+            QApplication::restoreOverrideCursor();
+            shown = false;
+        }
+        if (waiting) {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
     });
