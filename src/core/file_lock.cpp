@@ -65,10 +65,13 @@ bool FileLock::TryLockFile(const QString& lockPath) {
     if (lockFile_ != LockFile::Used || lock_->isLocked()) {
         return true;
     }
-    if (lock_->tryLock(0)) {
+    // A pipe or a folder of that name is stuck for good, and trying a pipe would hang the try.
+    const QFileInfo existing(lockPath);
+    const bool notAFile = existing.exists() && !existing.isFile();
+    if (!notAFile && lock_->tryLock(0)) {
         return true;
     }
-    switch (lock_->error()) {
+    switch (notAFile ? QLockFile::LockFailedError : lock_->error()) {
         case QLockFile::LockFailedError:
             if (!IsStuck(lockPath)) {
                 return false;

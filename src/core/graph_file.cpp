@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "path_text.h"
+#include "regular_file.h"
 #include "replace_file.h"
 #include "sjis_codec.h"
 #include "unit_title.h"
@@ -354,16 +355,16 @@ GraphFileContent ReadGraphFile(const QString& name, const PlaneSettings& setting
     const FixedFileName fixed = FixGraphFileName(name);
     out.fileName = fixed.name;
     out.notice = fixed.message;
+    if (!QFileInfo::exists(fixed.name)) {
+        return out;
+    }
     QFile file(fixed.name);
-    if (!QFileInfo(file).isFile()) {
+    if (!OpenRegularFile(file)) {
+        out.error = ShownPath(fixed.name) + QStringLiteral("を読み込めません");
         return out;
     }
     if (file.size() > MaxGraphFileBytes) {
         out.error = ShownPath(fixed.name) + QStringLiteral("は大きすぎるため読み込めません");
-        return out;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        out.error = ShownPath(fixed.name) + QStringLiteral("を読み込めません");
         return out;
     }
     const QByteArray bytes = file.read(MaxGraphFileBytes + 1);

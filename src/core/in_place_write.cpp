@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 #include <algorithm>
 
+#include "regular_file.h"
+
 namespace {
 
 const QByteArray Magic = QByteArrayLiteral("TESMARA-JOURNAL-1\n");
@@ -123,7 +125,7 @@ bool PutBack(const QString& path, qsizetype first, const QByteArray& oldTail) {
 
 bool ReadWhole(const QString& path, QByteArray* bytes) {
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (!OpenRegularFile(file)) {
         return false;
     }
     *bytes = file.readAll();
@@ -239,7 +241,7 @@ ReplaceResult WriteInPlace(const QString& path, std::initializer_list<QByteArray
     }
     // Read back from where the change starts: the bytes before it were never written.
     QFile check(path);
-    if (!check.open(QIODevice::ReadOnly) || check.size() != now.size() || !check.seek(first) ||
+    if (!OpenRegularFile(check) || check.size() != now.size() || !check.seek(first) ||
         check.readAll() != journal.newTail) {
         return fail(ReplaceStep::Close);
     }

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "path_text.h"
+#include "regular_file.h"
 #include "replace_file.h"
 
 namespace {
@@ -286,22 +287,17 @@ bool IniFile::ReadBytes(QByteArray* bytes, bool whole) {
     problem_ = IniWriteProblem::None;
     bytes->clear();
     QFile file(path_);
-    const QFileInfo info(path_);
-    if (!info.exists()) {
+    if (!QFileInfo::exists(path_)) {
         return true;  // a missing file reads as an empty one
     }
     // A pipe or a device of that name would block the read, or never end it.
-    if (!info.isFile()) {
+    if (!OpenRegularFile(file)) {
         lastError_ = ShownPath(path_) + QStringLiteral("を読み込めません");
         return false;
     }
     const QString tooLarge = ShownPath(path_) + QStringLiteral("は大きすぎるため読み込めません");
     if (file.size() > MaxIniFileBytes && whole) {
         lastError_ = tooLarge;
-        return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        lastError_ = ShownPath(path_) + QStringLiteral("を読み込めません");
         return false;
     }
     *bytes = file.read(MaxIniFileBytes);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "graph_file.h"
+#include "regular_file.h"
 #include "sjis_codec.h"
 #include "unit_title.h"
 
@@ -23,7 +24,7 @@ QString AddBackslash(const QString& folder) {
 QString ReadFirstLine(const QString& path) {
     const QString unreadable = QStringLiteral("？");
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!OpenRegularFile(file)) {
         return unreadable;
     }
     // The whole first line, however long, up to what a graph file may hold: two titles that

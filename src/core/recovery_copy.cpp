@@ -3,12 +3,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QThreadPool>
 #include <QUrl>
 
 #include "drawing.h"
 #include "graph_file.h"
+#include "regular_file.h"
 #include "replace_file.h"
 
 namespace {
@@ -67,17 +69,23 @@ QString RecoveryStore::SlotPath(int slot, const char* suffix) const {
     return QDir(folder_).filePath(QStringLiteral("recovery-%1.%2").arg(slot).arg(suffix));
 }
 
-bool RecoveryStore::Claim() {
+bool RecoveryStore::Claim(bool offersCopy) {
     if (!QDir().mkpath(folder_)) {
         return false;
     }
     // Two passes: a copy left behind by a program that is no longer running comes first.
     for (const bool wantCopy : {true, false}) {
         for (int slot = 1; slot <= Slots; ++slot) {
-            if (wantCopy && !QFile::exists(SlotPath(slot, "tsr"))) {
+            const bool holdsCopy = QFile::exists(SlotPath(slot, "tsr"));
+            if ((wantCopy && !holdsCopy) || (holdsCopy && !offersCopy)) {
                 continue;
             }
-            auto lock = std::make_unique<QLockFile>(SlotPath(slot, "lock"));
+            // QLockFile reads a lock file it finds, and a pipe of that name would hold it for good.
+            const QFileInfo lockFile(SlotPath(slot, "lock"));
+            if (lockFile.exists() && !lockFile.isFile()) {
+                continue;
+            }
+            auto lock = std::make_unique<QLockFile>(lockFile.filePath());
             lock->setStaleLockTime(0);  // only a lock whose program is gone is stale
             if (lock->tryLock(0)) {
                 lock_ = std::move(lock);
@@ -97,6 +105,13 @@ QString RecoveryStore::CopyPath() const {
 
 bool RecoveryStore::HasCopy() const {
     return Claimed() && QFile::exists(CopyPath());
+}
+
+RecoveryRead RecoveryStore::ReadCopy() const {
+    QFile file(CopyPath());
+    // A little more than the largest graph file, for the header.
+    return DecodeRecoveryCopy(OpenRegularFile(file) ? file.read(MaxGraphFileBytes + 4096)
+                                                    : QByteArray());
 }
 
 QString RecoveryStore::SetAside() {

@@ -44,11 +44,15 @@ class RecoveryStore {
     RecoveryStore& operator=(const RecoveryStore&) = delete;
 
     // Locks a slot for this program: the first free one that holds a copy left behind, else the
-    // first free one. False when the folder cannot be made or every slot is held.
-    bool Claim();
+    // first free one. False when the folder cannot be made or every slot is held. A program that
+    // offers no copy (one that could claim no slot at its start) takes only a slot without one,
+    // so that a copy left behind waits for the next start.
+    bool Claim(bool offersCopy = true);
     bool Claimed() const { return claimed_ >= 0; }
     QString CopyPath() const;
     bool HasCopy() const;
+    // The copy in this program's slot; not ok when it is no plain file or cannot be read.
+    RecoveryRead ReadCopy() const;
     // Renames a copy that cannot be read with the time it was set aside; returns the new name.
     QString SetAside();
 

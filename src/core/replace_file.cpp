@@ -1,7 +1,9 @@
 // The checked replacement of a file.
 #include "replace_file.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -26,16 +28,46 @@ namespace {
 FileSteps RealSteps;
 std::atomic<FileSteps*> Installed = &RealSteps;
 
+// The mark of this program's temporary files: ".Record.ini.tesmara-Ab12Cd". No user names a file
+// so, and none of a user's files is ever taken for a leftover.
+const QString TemporaryMark = QStringLiteral(".tesmara-");
+constexpr int TemporaryRandomLength = 6;
+
+// A leftover of a write that a crash or a kill cut short is this old at least; a younger one may
+// be another program's write going on right now.
+constexpr qint64 LeftoverAgeSeconds = 10 * 60;
+
+QString TemporaryPrefix(const QString& target) {
+    const QFileInfo info(target);
+    return u'.' + info.fileName() + TemporaryMark;
+}
+
 // Beside the old file, so that the rename never crosses from one disk to another; with a random
 // part, so that two programs replacing the same file never write into one temporary file.
 QString TemporaryPathBeside(const QString& target) {
     static constexpr char Letters[] =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QString path = target + u'.';
-    for (int i = 0; i < 6; ++i) {
-        path += QLatin1Char(Letters[QRandomGenerator::global()->bounded(int(sizeof Letters) - 1)]);
+    QString name = TemporaryPrefix(target);
+    for (int i = 0; i < TemporaryRandomLength; ++i) {
+        name += QLatin1Char(Letters[QRandomGenerator::global()->bounded(int(sizeof Letters) - 1)]);
     }
-    return path;
+    return QDir(QFileInfo(target).path()).filePath(name);
+}
+
+// Every kill during a write would otherwise leave a temporary file beside the target for good.
+// Only the target's own are removed, so a write never harms another file's.
+void RemoveOldLeftoversOf(const QString& target) {
+    const QString prefix = TemporaryPrefix(target);
+    const QDateTime oldest = QDateTime::currentDateTime().addSecs(-LeftoverAgeSeconds);
+    QDirIterator entries(QFileInfo(target).path(), QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    while (entries.hasNext()) {
+        entries.next();
+        const QString name = entries.fileName();
+        if (name.size() == prefix.size() + TemporaryRandomLength && name.startsWith(prefix) &&
+            entries.fileInfo().lastModified() < oldest) {
+            QFile::remove(entries.filePath());
+        }
+    }
 }
 
 #ifndef Q_OS_WIN
@@ -110,8 +142,17 @@ ScopedFileSteps::~ScopedFileSteps() {
 }
 
 QString ReplacedFilePath(const QString& path) {
-    const QFileInfo info(path);
-    return info.isSymLink() ? info.symLinkTarget() : path;
+    // As many links as the system itself follows; a longer chain is a loop.
+    constexpr int MaxLinks = 40;
+    QString file = path;
+    for (int link = 0; link < MaxLinks; ++link) {
+        const QFileInfo info(file);
+        if (!info.isSymLink() || info.symLinkTarget().isEmpty()) {
+            break;
+        }
+        file = info.symLinkTarget();
+    }
+    return file;
 }
 
 ReplaceResult ReplaceFile(const QString& path, std::initializer_list<QByteArrayView> parts) {
@@ -121,9 +162,11 @@ ReplaceResult ReplaceFile(const QString& path, std::initializer_list<QByteArrayV
     if (old.isDir()) {
         return {false, ReplaceStep::Open, false};
     }
-    if (old.exists() && !old.isWritable()) {
+    // Still a link after the whole chain: a loop, which no write can end in a file.
+    if ((old.exists() && !old.isWritable()) || old.isSymLink()) {
         return {false, ReplaceStep::Open, true};
     }
+    RemoveOldLeftoversOf(target);
     QFile temp;
     bool opened = false;
     // Another name is tried only when the one drawn happened to be taken.

@@ -56,7 +56,8 @@ class ScopedFileSteps {
     FileSteps* previous_;
 };
 
-// The file that writing to path replaces: the one a link leads to, so that the link stays.
+// The file that writing to path replaces: the one at the end of a chain of links, so that every
+// link stays and all lead to one file. A loop of links ends at a link, which ReplaceFile refuses.
 QString ReplacedFilePath(const QString& path);
 
 // Replaces the file at path with the parts written one after the other, keeping the old file's

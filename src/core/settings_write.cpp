@@ -1,13 +1,18 @@
 // Registry values written and read back.
 #include "settings_write.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "replace_file.h"
 
 namespace {
+
+using Values = QList<std::pair<QString, QVariant>>;
 
 bool ReadBytes(const QString& path, QByteArray* bytes) {
     QFile file(path);
@@ -18,7 +23,12 @@ bool ReadBytes(const QString& path, QByteArray* bytes) {
     return true;
 }
 
-bool HoldsValues(QSettings& store, const QList<std::pair<QString, QVariant>>& values) {
+bool WriteNewFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::NewOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+bool HoldsValues(QSettings& store, const Values& values) {
     for (const auto& [name, value] : values) {
         if (!store.contains(name) || store.value(name).toString() != value.toString()) {
             return false;
@@ -27,22 +37,37 @@ bool HoldsValues(QSettings& store, const QList<std::pair<QString, QVariant>>& va
     return true;
 }
 
-// The file read through a copy of it: QSettings shares what it cached among all its objects on
-// one file, so a second object on the file itself would only repeat the cache.
-bool FileHoldsValues(const QSettings& registry, const QList<std::pair<QString, QVariant>>& values) {
-    QByteArray bytes;
+// The key's file as it becomes with the values set, written by QSettings into a scratch copy of
+// the old bytes; nothing when that copy does not give every value back. It is read back through a
+// second copy: QSettings shares what it cached among all its objects on one file, so a second
+// object on the same file would only repeat the cache.
+std::optional<QByteArray> FileWithValues(const QByteArray& oldBytes, QSettings::Format format,
+                                         const Values& values) {
     QTemporaryDir scratch;
-    if (!ReadBytes(registry.fileName(), &bytes) || !scratch.isValid()) {
-        return false;
+    const QString written = scratch.filePath(QStringLiteral("written"));
+    const QString check = scratch.filePath(QStringLiteral("check"));
+    if (!scratch.isValid() || !WriteNewFile(written, oldBytes)) {
+        return std::nullopt;
     }
-    const QString copy = scratch.filePath(QStringLiteral("settings"));
-    QFile file(copy);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
-        return false;
+    {
+        QSettings copy(written, format);
+        for (const auto& [name, value] : values) {
+            copy.setValue(name, value);
+        }
+        copy.sync();
+        if (copy.status() != QSettings::NoError) {
+            return std::nullopt;
+        }
     }
-    file.close();
-    QSettings check(copy, registry.format());
-    return HoldsValues(check, values);
+    QByteArray bytes;
+    if (!ReadBytes(written, &bytes) || !WriteNewFile(check, bytes)) {
+        return std::nullopt;
+    }
+    QSettings reread(check, format);
+    if (!HoldsValues(reread, values)) {
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 }  // namespace
@@ -56,32 +81,27 @@ bool SettingsKeptInAFile(const QSettings& registry) {
 #endif
 }
 
-bool WriteSettingsKept(QSettings& registry, const QList<std::pair<QString, QVariant>>& values) {
-    const bool inFile = SettingsKeptInAFile(registry);
+bool WriteSettingsKept(QSettings& registry, const Values& values) {
+    if (!SettingsKeptInAFile(registry)) {
+        for (const auto& [name, value] : values) {
+            registry.setValue(name, value);
+        }
+        registry.sync();
+        QSettings check(registry.format(), registry.scope(), registry.organizationName(),
+                        registry.applicationName());
+        return registry.status() == QSettings::NoError && HoldsValues(check, values);
+    }
+    const QString path = registry.fileName();
+    const QFileInfo old(path);
     QByteArray oldBytes;
-    const bool hadFile = inFile && ReadBytes(registry.fileName(), &oldBytes);
-    for (const auto& [name, value] : values) {
-        registry.setValue(name, value);
+    // The key's other values go into the new file too: one that cannot be read is not replaced.
+    if (old.exists() && (!old.isFile() || !ReadBytes(path, &oldBytes))) {
+        return false;
     }
-    registry.sync();
-    if (registry.status() == QSettings::NoError) {
-        if (!inFile) {
-            QSettings check(registry.format(), registry.scope(), registry.organizationName(),
-                            registry.applicationName());
-            return HoldsValues(check, values);
-        }
-        if (FileHoldsValues(registry, values)) {
-            return true;
-        }
+    const std::optional<QByteArray> bytes = FileWithValues(oldBytes, registry.format(), values);
+    if (!bytes || !QDir().mkpath(old.absolutePath()) || !ReplaceFile(path, *bytes).ok) {
+        return false;
     }
-    if (inFile) {
-        QByteArray nowBytes;
-        const bool hasFile = ReadBytes(registry.fileName(), &nowBytes);
-        if (hadFile && (!hasFile || nowBytes != oldBytes)) {
-            ReplaceFile(registry.fileName(), oldBytes);
-        } else if (!hadFile && hasFile) {
-            QFile::remove(registry.fileName());
-        }
-    }
-    return false;
+    registry.sync();  // reads the new file in place of what it cached
+    return true;
 }

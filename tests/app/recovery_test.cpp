@@ -1,5 +1,5 @@
 // The recovery copy as a classroom meets it: a program killed in the middle of a drawing, the next
-// start that offers it back, a second program running at the same time, No, and a damaged copy.
+// start that offers it back, a second program beside it, No, a damaged copy, a refused folder.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -146,6 +146,26 @@ TEST(Recovery, NoRemovesTheCopyAndADamagedOneIsSetAside) {
     ASSERT_EQ(last.dialogs.messages.size(), 2);
     EXPECT_TRUE(last.dialogs.messages[1].startsWith(
         QStringLiteral("保存していない図の控えを書けません。")));
+
+    // No folder at the start, a file in its place: said once; copies begin once it can be made.
+    ASSERT_TRUE(QFile(dir.path()).open(QIODevice::WriteOnly));
+    {
+        Start late(dir.path());
+        for (int i = 0; i < 20; ++i) {
+            if (i == 10) {
+                ASSERT_TRUE(QFile::remove(dir.path()));
+            }
+            late.window.AddOrReplaceLine(
+                NewLineSpec(late.window.Edit, late.window.Doc.Table(), {i % 7, 1}, {0, -2}), -1);
+        }
+        late.window.Recovery.WaitForWrites();
+        ASSERT_EQ(late.dialogs.messages.size(), 1);
+        EXPECT_TRUE(late.dialogs.messages[0].startsWith(QStringLiteral("保存していない図の控えを") +
+                                                        dir.path() + u'に'));
+    }
+    Start again(dir.path(), {Answer::Yes});
+    ASSERT_TRUE(again.window.OfferRecovery());
+    EXPECT_EQ(again.window.Doc.Table().LineCount, 20);
 }
 
 TEST(Recovery, UndoAndRedoStepsAreChangesTheCopyFollows) {

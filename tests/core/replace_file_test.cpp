@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "file_lock.h"
 #include "refusing_disk.h"
 #include "replace_file.h"
 #include "test_files.h"
@@ -69,7 +70,8 @@ TEST(ReplaceFile, ADiskWithRoomForPartOfTheBytesKeepsTheOldFile) {
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.failedAt, ReplaceStep::Write);
         EXPECT_EQ(ReadBytes(path), old);
-        EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files), QStringList{"Record.ini"});
+        EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{"Record.ini"});
     }
 }
 
@@ -90,11 +92,35 @@ TEST(ReplaceFile, KeepsTheOldFilesPermissionsAndALinkLeadingToIt) {
     EXPECT_EQ(ReadBytes(target), "new");
     const auto ofUser = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
     EXPECT_EQ(QFileInfo(target).permissions() & ~ofUser, permissions);
+    // Two links, the first relative, stay links to one file, locked beside it; a loop is no file.
+    const QString chain = dir.filePath("chain.ini");
+    ASSERT_TRUE(QFile::link("Record.ini", chain) && ReplaceFile(chain, QByteArray("newer")).ok);
+    EXPECT_TRUE(QFileInfo(chain).isSymLink() && QFileInfo(link).isSymLink());
+    EXPECT_EQ(ReadBytes(target), "newer");
+    EXPECT_EQ(FileLock::LockPath(chain), dir.filePath("shared/Record.lock"));
+    ASSERT_TRUE(QFile::link("loop.ini", dir.filePath("loop.ini")));
+    EXPECT_TRUE(ReplaceFile(dir.filePath("loop.ini"), QByteArray("x")).denied);
 #endif
     // A folder in the file's place, or no folder for it, is no file to replace.
     EXPECT_FALSE(ReplaceFile(dir.filePath("shared"), QByteArray("x")).ok);
     EXPECT_FALSE(ReplaceFile(dir.filePath("none/x.lin"), QByteArray("x")).ok);
     EXPECT_TRUE(QFileInfo(dir.filePath("shared")).isDir());
+}
+
+// Only the file's own leftovers, too old to be a write going on, go at its next write.
+TEST(ReplaceFile, RemovesItsOwnOldLeftoversAndNothingElse) {
+    QTemporaryDir dir;
+    const QStringList kept = {".Index.ini.tesmara-old222", ".Record.ini.tesmara-new111",
+                              "Record.ini", "Record.ini.abc123"};
+    for (const QString& name : kept + QStringList{".Record.ini.tesmara-old111"}) {
+        QFile file(dir.filePath(name));
+        const QDateTime time =
+            QDateTime::currentDateTime().addSecs(name.contains("new") ? -540 : -660);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                    file.setFileTime(time, QFileDevice::FileModificationTime));
+    }
+    ASSERT_TRUE(ReplaceFile(dir.filePath("Record.ini"), QByteArray("r")).ok);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), kept);
 }
 
 }  // namespace

@@ -27,20 +27,30 @@ RecoveryKeeper::RecoveryKeeper(const Drawing& drawing, QObject* parent)
 RecoveryKeeper::~RecoveryKeeper() = default;
 
 bool RecoveryKeeper::Start(const QString& folder) {
-    auto store = std::make_unique<RecoveryStore>(folder);
-    if (!store->Claim()) {
-        return false;  // the folder cannot be written: the program works on without copies
+    folder_ = folder;
+    timer_.start();
+    if (Begin(true)) {
+        return true;
+    }
+    // A full disk or a folder without the right to write: the drawing is safe until the program
+    // ends, and the copies begin without another word once the folder takes them.
+    ShowMessage(QStringLiteral("保存していない図の控えを") + ShownPath(folder) +
+                QStringLiteral("に書けません。ディスクの空きと書き込みの権限を確かめて、"
+                               "図を保存してください。書けるようになれば控えを書き始めます"));
+    return false;
+}
+
+bool RecoveryKeeper::Begin(bool offersCopy) {
+    auto store = std::make_unique<RecoveryStore>(folder_);
+    if (!store->Claim(offersCopy)) {
+        return false;
     }
     store_ = std::move(store);
-    timer_.start();
     return true;
 }
 
 RecoveryRead RecoveryKeeper::ReadCopy() const {
-    QFile file(store_->CopyPath());
-    const QByteArray bytes =
-        file.open(QIODevice::ReadOnly) ? file.read(MaxGraphFileBytes + 4096) : QByteArray();
-    return DecodeRecoveryCopy(bytes);
+    return store_->ReadCopy();
 }
 
 void RecoveryKeeper::SetAsideDamaged() {
@@ -51,8 +61,8 @@ void RecoveryKeeper::SetAsideDamaged() {
 }
 
 void RecoveryKeeper::Write() {
-    if (!store_) {
-        return;
+    if (!store_ && (folder_.isEmpty() || !Begin(false))) {
+        return;  // tried again at the next tick or tenth change
     }
     if (drawing_.Table().LineCount == 0) {
         Remove();  // an emptied drawing has nothing to recover
@@ -60,7 +70,7 @@ void RecoveryKeeper::Write() {
     }
     const std::optional<RecoveryCopy> copy = RecoveryCopyOf(drawing_, QDateTime::currentDateTime());
     if (!copy) {
-        return;  // tried again at the next change or tick
+        return;  // tried again at the next tick or tenth change
     }
     if (store_->TakeWriteFailure() && !failureShown_) {
         // Said once: the drawing itself is safe until the program ends, and a save still works
@@ -75,7 +85,8 @@ void RecoveryKeeper::Write() {
 }
 
 void RecoveryKeeper::CountChange() {
-    if (++changesSinceCopy_ >= ChangesPerCopy) {
+    // Each tenth change while no copy could be written tries again, not every change after it.
+    if (++changesSinceCopy_ % ChangesPerCopy == 0) {
         Write();
     }
 }

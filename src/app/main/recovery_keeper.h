@@ -1,6 +1,7 @@
 // Keeps the recovery copy of the drawing: its locked slot in the user's data folder, the copy
-// every 30 seconds and after every tenth change, and the one message when a copy cannot be
-// written. The window says when the drawing changed and when it was saved or replaced.
+// every 30 seconds and after every tenth change, and the one message when the copies cannot
+// begin or a copy cannot be written. The window says when the drawing changed and when it was
+// saved or replaced.
 #pragma once
 
 #include <QObject>
@@ -17,8 +18,10 @@ class RecoveryKeeper : public QObject {
     explicit RecoveryKeeper(const Drawing& drawing, QObject* parent = nullptr);
     ~RecoveryKeeper() override;
 
-    // Claims a slot in the folder and starts the timer; false when no copy can be kept there.
-    // Until then (and in most tests) the keeper keeps nothing and every call does nothing.
+    // Claims a slot in the folder and starts the timer. False when no copy can be kept there
+    // yet, which is said once: the keeper tries again whenever a copy is due and begins as soon
+    // as it can. Until started (in most tests) the keeper keeps nothing and every call does
+    // nothing.
     bool Start(const QString& folder);
 
     bool HasCopy() const { return store_ && store_->HasCopy(); }
@@ -39,7 +42,11 @@ class RecoveryKeeper : public QObject {
     }
 
   private:
+    // Claims the slot; a program that offered no copy at its start takes an empty one.
+    bool Begin(bool offersCopy);
+
     const Drawing& drawing_;
+    QString folder_;  // where the copies are kept, once started
     std::unique_ptr<RecoveryStore> store_;
     QTimer timer_;
     int changesSinceCopy_ = 0;  // changes since the copy was last written
