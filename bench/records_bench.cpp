@@ -3,7 +3,8 @@
 // about 4.3 MB). Opening the records window, from its construction until the list of units with
 // their runs is filled, should take at most 50 ms for the year and 100 ms for the years; appending
 // one run (take the file's lock, read the whole file, insert one line, replace the file with its
-// sync to disk, let the lock go) at most 20 ms and 30 ms on a local disk. A class finishing at
+// sync to disk, let the lock go) at most 20 ms and 30 ms on a local disk, and 30 ms for the
+// shared records written in place where the folder refuses new files. A class finishing at
 // once: 8 programs, each a process of its own, appending 100 runs each to one file; all 800
 // must be kept.
 //
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
 #include <QProcess>
@@ -19,6 +21,10 @@
 #include <QThread>
 #include <memory>
 #include <vector>
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
 
 #include "bench_application.h"
 #include "practice/records_window.h"
@@ -117,6 +123,74 @@ BENCHMARK(BM_AppendOneRun)
     ->Args({100000, 0})
     ->Args({100000, 1})
     ->Unit(benchmark::kMillisecond);
+
+#ifndef Q_OS_WIN
+// A student's append where the folder refuses new files but Record.ini may be written: in place,
+// under the journal in the student's own data folder. The recorder runs in a program of its own
+// as another user (which needs root here); the time of a program that appends nothing is taken
+// off, so what is left is the runs themselves.
+void BM_AppendOneRunInPlace(benchmark::State& state) {
+    if (::geteuid() != 0) {
+        state.SkipWithError("runs a program as another user, which only root may start");
+        return;
+    }
+    constexpr int Runs = 20;
+    ProgramFolder folder(int(state.range(0)));
+    QTemporaryDir home;
+    constexpr uid_t Nobody = 65534;
+    if (::chown(QFile::encodeName(home.path()).constData(), Nobody, Nobody) != 0 ||
+        !QFile::setPermissions(folder.start, QFile::ReadOwner | QFile::WriteOwner |
+                                                 QFile::ExeOwner | QFile::ReadOther |
+                                                 QFile::ExeOther) ||
+        !QFile(folder.start + QStringLiteral("go")).open(QIODevice::WriteOnly)) {
+        state.SkipWithError("cannot set up the folders");
+        return;
+    }
+    const auto timeChild = [&](int runs) {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), home.path());
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+        child.setProcessEnvironment(environment);
+        child.setChildProcessModifier([] {
+            if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0) {
+                ::_exit(3);
+            }
+        });
+        QElapsedTimer timer;
+        timer.start();
+        child.start(QStringLiteral(RECORDS_CHILD),
+                    {"append", folder.records, "1", QString::number(runs),
+                     folder.start + QStringLiteral("go"), Title(UnitCount / 2)});
+        child.waitForFinished(-1);
+        const double seconds = double(timer.nsecsElapsed()) / 1e9;
+        return child.exitCode() == 0 && child.readAllStandardOutput().trimmed() == "0" ? seconds
+                                                                                       : -1.0;
+    };
+    for (auto _ : state) {
+        WriteFile(folder.records, folder.recordBytes);
+        QFile::setPermissions(folder.records, QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ReadOther | QFile::WriteOther);
+        const double start = timeChild(0);
+        const double all = timeChild(Runs);
+        if (start < 0 || all < 0) {
+            state.SkipWithError("a run was not written");
+            return;
+        }
+        state.SetIterationTime((all - start) / Runs);
+    }
+    if (PracticeRecords::Read(folder.records).RunCount(Title(UnitCount / 2)) !=
+        folder.RunsOf(UnitCount / 2) + Runs) {
+        state.SkipWithError("the runs were not appended");
+    }
+    state.counters["bytes"] = double(folder.recordBytes.size());
+}
+BENCHMARK(BM_AppendOneRunInPlace)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5);
+#endif
 
 void BM_ClassAppendsAtOnce(benchmark::State& state) {
     const int programs = int(state.range(0));

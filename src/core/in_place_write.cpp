@@ -9,13 +9,17 @@
 #include <QMutexLocker>
 #include <QStandardPaths>
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 
+#include "checksum.h"
 #include "regular_file.h"
 
 namespace {
 
-const QByteArray Magic = QByteArrayLiteral("TESMARA-JOURNAL-1\n");
-constexpr qsizetype HashBytes = 32;
+const QByteArray Magic = QByteArrayLiteral("TESMARA-JOURNAL-2\n");
+constexpr int HeaderNumbers = 7;  // after the magic's line and the path's
 
 QMutex& FolderMutex() {
     static QMutex mutex;
@@ -27,10 +31,6 @@ QString& FolderOverride() {
     return folder;
 }
 
-QByteArray Hash(QByteArrayView bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Blake2b_256);
-}
-
 QString JournalPathOf(const QString& path) {
     const QByteArray name = QCryptographicHash::hash(QFileInfo(path).absoluteFilePath().toUtf8(),
                                                      QCryptographicHash::Sha1)
@@ -39,36 +39,37 @@ QString JournalPathOf(const QString& path) {
         .filePath(QStringLiteral("journal-") + QLatin1String(name) + QStringLiteral(".tsj"));
 }
 
-// What a journal holds: the file, where the change starts, the old and the new length, a hash of
-// the bytes before the change (which it never touches), and the old and the new bytes from there.
+// What a journal holds: a header with the file, where the change starts, the old and the new
+// length from there, the checksums of the bytes before the change (which it never touches) and
+// of the old and the new bytes from there, and the header's own checksum; then those old and new
+// bytes. The tails are views: into the file's bytes while writing, into the journal's when read.
 struct Journal {
     QString path;
     qsizetype first = 0;
-    QByteArray prefixHash;
-    QByteArray oldTail;
-    QByteArray newTail;
+    std::uint64_t prefixSum = 0;
+    QByteArrayView oldTail;
+    QByteArrayView newTail;
     qsizetype oldLength() const { return first + oldTail.size(); }
     qsizetype newLength() const { return first + newTail.size(); }
 
-    QByteArray Bytes() const {
-        QByteArray out = Magic + path.toUtf8() + '\n' + QByteArray::number(first) + '\n' +
-                         QByteArray::number(oldTail.size()) + '\n' +
-                         QByteArray::number(newTail.size()) + '\n' + prefixHash + oldTail + newTail;
-        return out + Hash(out);
+    QByteArray Header() const {
+        QByteArray header = Magic + path.toUtf8() + '\n';
+        for (const std::uint64_t number :
+             {std::uint64_t(first), std::uint64_t(oldTail.size()), std::uint64_t(newTail.size()),
+              prefixSum, Checksum64(oldTail), Checksum64(newTail)}) {
+            header += QByteArray::number(number) + '\n';
+        }
+        return header + QByteArray::number(Checksum64(header)) + '\n';
     }
 
     // False for a journal that is not whole: the file was never touched after it.
     bool Read(const QByteArray& bytes) {
-        if (!bytes.startsWith(Magic) || bytes.size() < Magic.size() + HashBytes) {
+        if (!bytes.startsWith(Magic)) {
             return false;
         }
-        const QByteArrayView body = QByteArrayView(bytes).first(bytes.size() - HashBytes);
-        if (Hash(body) != bytes.right(HashBytes)) {
-            return false;
-        }
-        qsizetype at = Magic.size();
+        qsizetype at = 0;
         QByteArrayList lines;
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 2 + HeaderNumbers; ++i) {
             const qsizetype end = bytes.indexOf('\n', at);
             if (end < 0) {
                 return false;
@@ -76,28 +77,37 @@ struct Journal {
             lines.append(bytes.mid(at, end - at));
             at = end + 1;
         }
-        bool ok[3] = {false, false, false};
-        path = QString::fromUtf8(lines[0]);
-        first = lines[1].toLongLong(&ok[0]);
-        const qsizetype oldSize = lines[2].toLongLong(&ok[1]);
-        const qsizetype newSize = lines[3].toLongLong(&ok[2]);
-        if (!ok[0] || !ok[1] || !ok[2] || first < 0 || oldSize < 0 || newSize < 0 ||
-            at + HashBytes + oldSize + newSize != body.size()) {
+        const qsizetype headerEnd = at - lines.last().size() - 1;
+        std::array<std::uint64_t, HeaderNumbers> numbers{};
+        for (int i = 0; i < HeaderNumbers; ++i) {
+            bool ok = false;
+            numbers[i] = lines[i + 2].toULongLong(&ok);
+            if (!ok) {
+                return false;
+            }
+        }
+        const auto [start, oldSize, newSize, prefix, oldSum, newSum, headerSum] = numbers;
+        if (headerSum != Checksum64(QByteArrayView(bytes).first(headerEnd)) ||
+            oldSize > std::uint64_t(bytes.size()) || newSize > std::uint64_t(bytes.size()) ||
+            at + qsizetype(oldSize) + qsizetype(newSize) != bytes.size()) {
             return false;
         }
-        prefixHash = bytes.mid(at, HashBytes);
-        oldTail = bytes.mid(at + HashBytes, oldSize);
-        newTail = bytes.mid(at + HashBytes + oldSize, newSize);
-        return true;
+        path = QString::fromUtf8(lines[1]);
+        first = qsizetype(start);
+        prefixSum = prefix;
+        oldTail = QByteArrayView(bytes).sliced(at, qsizetype(oldSize));
+        newTail = QByteArrayView(bytes).sliced(at + qsizetype(oldSize), qsizetype(newSize));
+        return first >= 0 && Checksum64(oldTail) == oldSum && Checksum64(newTail) == newSum;
     }
 
     // Whether the file is as this write left it when cut short: the bytes before the change as
     // they were, and each byte after it the old one or the new one. Anything else was written by
     // another program since, whose change must not be undone.
-    bool CutShort(const QByteArray& now) const {
+    bool CutShort(QByteArrayView now) const {
         const qsizetype shortest = std::min(oldLength(), newLength());
         const qsizetype longest = std::max(oldLength(), newLength());
-        if (now.size() < shortest || now.size() > longest || Hash(now.first(first)) != prefixHash) {
+        if (now.size() < shortest || now.size() > longest ||
+            Checksum64(now.first(first)) != prefixSum) {
             return false;
         }
         for (qsizetype i = first; i < now.size(); ++i) {
@@ -112,14 +122,28 @@ struct Journal {
     }
 };
 
+// Compared a block at a time first: a run is appended megabytes into a school's records.
+qsizetype FirstDifference(QByteArrayView a, QByteArrayView b) {
+    constexpr qsizetype Block = 4096;
+    const qsizetype shorter = std::min(a.size(), b.size());
+    qsizetype at = 0;
+    while (at + Block <= shorter && std::memcmp(a.data() + at, b.data() + at, Block) == 0) {
+        at += Block;
+    }
+    while (at < shorter && a[at] == b[at]) {
+        ++at;
+    }
+    return at;
+}
+
 // Writes the old bytes back from where the change started and gives the file its old length.
-bool PutBack(const QString& path, qsizetype first, const QByteArray& oldTail) {
+bool PutBack(const QString& path, qsizetype first, QByteArrayView oldTail) {
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         return false;
     }
     FileSteps disk;  // the real steps: putting back must not be refused by a test's disk
-    return file.seek(first) && file.write(oldTail) == oldTail.size() &&
+    return file.seek(first) && file.write(oldTail.data(), oldTail.size()) == oldTail.size() &&
            file.resize(first + oldTail.size()) && disk.Sync(file) && disk.Close(file);
 }
 
@@ -143,10 +167,9 @@ void RollBackJournalAt(const QString& journalPath) {
         QFile::remove(journalPath);  // no whole journal, or no file left to put back
         return;
     }
-    const bool untouched =
-        now.size() == journal.oldLength() && now.sliced(journal.first) == journal.oldTail;
-    const bool done =
-        now.size() == journal.newLength() && now.sliced(journal.first) == journal.newTail;
+    const QByteArrayView tail = QByteArrayView(now).sliced(std::min(journal.first, now.size()));
+    const bool untouched = now.size() == journal.oldLength() && tail == journal.oldTail;
+    const bool done = now.size() == journal.newLength() && tail == journal.newTail;
     if (untouched || done || !journal.CutShort(now) ||
         PutBack(journal.path, journal.first, journal.oldTail)) {
         QFile::remove(journalPath);
@@ -196,21 +219,23 @@ ReplaceResult WriteInPlace(const QString& path, std::initializer_list<QByteArray
     if (!ReadWhole(path, &old)) {
         return {false, ReplaceStep::Open, !QFileInfo(path).isWritable()};
     }
-    QByteArray now;
-    for (const QByteArrayView part : parts) {
-        now += part;
+    QByteArray joined;
+    if (parts.size() > 1) {
+        for (const QByteArrayView part : parts) {
+            joined += part;
+        }
     }
+    const QByteArrayView now = parts.size() == 1 ? *parts.begin() : QByteArrayView(joined);
     if (now == old) {
         return {};
     }
-    qsizetype first = 0;
-    while (first < old.size() && first < now.size() && old[first] == now[first]) {
-        ++first;
-    }
-    const Journal journal{QFileInfo(path).absoluteFilePath(), first, Hash(old.first(first)),
-                          old.sliced(first), now.sliced(first)};
+    const qsizetype first = FirstDifference(old, now);
+    const Journal journal{QFileInfo(path).absoluteFilePath(), first,
+                          Checksum64(QByteArrayView(old).first(first)),
+                          QByteArrayView(old).sliced(first), now.sliced(first)};
     const QString journalPath = JournalPathOf(path);
-    if (!QDir().mkpath(JournalFolder()) || !ReplaceFile(journalPath, journal.Bytes()).ok) {
+    if (!QDir().mkpath(JournalFolder()) ||
+        !ReplaceFile(journalPath, {journal.Header(), journal.oldTail, journal.newTail}).ok) {
         return {false, ReplaceStep::Open, false};  // the file was not touched
     }
     FileSteps& steps = CurrentFileSteps();

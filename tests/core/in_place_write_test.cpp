@@ -101,6 +101,7 @@ TEST_F(InPlaceWrite, AWriteCutShortIsPutBackUnlessTheFileChangedSince) {
         {"finished before the journal went", now},
         {"changed by another program", "[T]\r\n1=other\r\n"},
         {"journal cut short", QByteArray()},  // the file was never touched: as it is
+        {"journal damaged", QByteArray()},
     };
     for (const auto& [what, expected] : rows) {
         SCOPED_TRACE(what);
@@ -120,6 +121,10 @@ TEST_F(InPlaceWrite, AWriteCutShortIsPutBackUnlessTheFileChangedSince) {
             WriteBytes(path, expected);
         } else if (QByteArray(what) == "journal cut short") {
             WriteBytes(journal, ReadBytes(journal).chopped(1));
+        } else if (QByteArray(what) == "journal damaged") {
+            QByteArray bytes = ReadBytes(journal);
+            bytes[bytes.size() / 2] = char(bytes[bytes.size() / 2] ^ 0x20);
+            WriteBytes(journal, bytes);
         }
         const QByteArray before = ReadBytes(path);
         RollBackJournals();
