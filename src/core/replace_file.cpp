@@ -18,6 +18,7 @@
 #undef ReplaceFile
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -80,6 +81,19 @@ void SyncFolderOf(const QString& path) {
         ::fsync(folder);
         ::close(folder);
     }
+}
+
+// A folder with the sticky bit (set up as /tmp is, so that students may add files but not take
+// away each other's) lets a file of another user be changed where its rights allow, but refuses
+// to rename anything over it or to remove it.
+bool OthersFileInStickyFolder(const QString& target) {
+    struct stat folder {};
+    struct stat file {};
+    const uid_t me = ::geteuid();
+    return me != 0 &&
+           ::stat(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), &folder) == 0 &&
+           ::stat(QFile::encodeName(target).constData(), &file) == 0 &&
+           (folder.st_mode & S_ISVTX) != 0 && folder.st_uid != me && file.st_uid != me;
 }
 #endif
 
@@ -166,6 +180,11 @@ ReplaceResult ReplaceFile(const QString& path, std::initializer_list<QByteArrayV
     if ((old.exists() && !old.isWritable()) || old.isSymLink()) {
         return {false, ReplaceStep::Open, true};
     }
+#ifndef Q_OS_WIN
+    if (old.isFile() && OthersFileInStickyFolder(target)) {
+        return WriteInPlace(target, parts);
+    }
+#endif
     RemoveOldLeftoversOf(target);
     QFile temp;
     bool opened = false;

@@ -235,14 +235,17 @@ void AsStudent(QProcess& program, const QString& journals) {
 
 // Programs of a class finishing at the same time, each a process of its own: every run is kept,
 // under a number of its own, in the order each program made them. Also where half of them are
-// students whose folder refuses new files: they write the file in place under its own lock,
-// which the others take too; and a student's program killed in the middle of its writes leaves
-// the file whole once the journal is rolled back.
+// students whose folder refuses new files, or lets them add but not replace the teacher's: they
+// write the file in place under its own lock, which the others take too; and a student's program
+// killed in the middle of its writes leaves the file whole once the journal is rolled back.
 TEST(PracticeRecords, SeveralProgramsAppendingAtOnceKeepEveryRunUnderItsOwnNumber) {
     constexpr int Programs = 6;
     constexpr int Runs = 25;
-    for (const bool students : {false, true}) {
-        SCOPED_TRACE(students ? "students in place" : "one folder");
+    // The mode of a folder where students write in place: one that refuses them new files, and
+    // one with the sticky bit, where they may add files but not rename over the teacher's.
+    for (const int studentFolder : {0, 0755, 01777}) {
+        const bool students = studentFolder != 0;
+        SCOPED_TRACE(studentFolder);
 #ifdef Q_OS_WIN
         if (students) {
             continue;  // Windows keeps rights in access lists, which no test sets up here
@@ -259,7 +262,8 @@ TEST(PracticeRecords, SeveralProgramsAppendingAtOnceKeepEveryRunUnderItsOwnNumbe
         if (students) {
             ::chmod(QFile::encodeName(path).constData(), 0666);
             ::chmod(QFile::encodeName(journals.path()).constData(), 0777);
-            ::chmod(QFile::encodeName(dir.path()).constData(), ::geteuid() == 0 ? 0755 : 0555);
+            ::chmod(QFile::encodeName(dir.path()).constData(),
+                    ::geteuid() == 0 ? studentFolder : 0555);
         }
 #endif
         std::vector<std::unique_ptr<QProcess>> programs;
