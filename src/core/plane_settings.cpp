@@ -22,26 +22,28 @@ void Track(const SettingText& text, int* tracked) {
 // other value is replaced by the default in the registry as well, so that a damaged key costs
 // the user one start-up's settings, not every start-up's plane. A number above maximum is only
 // passed over for this run: it may suit a larger screen, so the registry keeps it.
-QString RegReadIntText(QSettings& registry, const QString& name, const QString& fallback,
-                       int minimum = INT_MIN, int maximum = INT_MAX) {
+using Repairs = QList<std::pair<QString, QVariant>>;
+
+QString RegReadIntText(QSettings& registry, Repairs* repairs, const QString& name,
+                       const QString& fallback, int minimum = INT_MIN, int maximum = INT_MAX) {
     const QVariant v = registry.value(name);
     int value = 0;
     if (v.isValid() && v.typeId() != QMetaType::QStringList &&
         ParseSettingInt(v.toString(), &value) && value >= minimum) {
         return value <= maximum ? v.toString() : fallback;
     }
-    registry.setValue(name, fallback);
+    repairs->append({name, fallback});
     return fallback;
 }
 
-int RegReadInt(QSettings& registry, const QString& name, int fallback) {
+int RegReadInt(QSettings& registry, Repairs* repairs, const QString& name, int fallback) {
     const QVariant v = registry.value(name);
     bool ok = false;
     const int value = v.toInt(&ok);
     if (v.isValid() && ok) {
         return value;
     }
-    registry.setValue(name, fallback);
+    repairs->append({name, fallback});
     return fallback;
 }
 
@@ -112,20 +114,34 @@ void PlaneSettings::setYohaku(int v) {
 
 PlaneSettings LoadPlaneSettings(QSettings& registry) {
     PlaneSettings s;
-    s.setSizeX(RegReadIntText(registry, "SizeX", "-99", INT_MIN, MaxPlaneSidePixels));
-    s.setSizeY(RegReadIntText(registry, "SizeY", "-99", INT_MIN, MaxPlaneSidePixels));
-    s.setDX(RegReadIntText(registry, "ScaleX", "16", 1, MaxPlaneSidePixels));
-    s.setDY(RegReadIntText(registry, "ScaleY", "16", 1, MaxPlaneSidePixels));
-    s.StartX = RegReadIntText(registry, "StartX", "-99");
-    s.StartY = RegReadIntText(registry, "StartY", "-99");
-    s.setScaleNumberX(RegReadInt(registry, "ScaleNumberX", 5));
-    s.setScaleNumberY(RegReadInt(registry, "ScaleNumberY", 5));
-    s.EndX = RegReadIntText(registry, "EndX", "99");
-    s.EndY = RegReadIntText(registry, "EndY", "99");
-    s.setFontSize(RegReadInt(registry, "FontSize", 12));
-    s.setYohaku(RegReadInt(registry, "Yohaku", 1));
-    s.AxisLetters = RegReadInt(registry, "chkXY", 1) != 0;
-    s.ScaleNumbers = RegReadInt(registry, "chkMemori", 1) != 0;
+    Repairs repairs;
+    const auto text = [&](const char* name, const char* fallback, int minimum = INT_MIN,
+                          int maximum = INT_MAX) {
+        return RegReadIntText(registry, &repairs, QString::fromLatin1(name),
+                              QString::fromLatin1(fallback), minimum, maximum);
+    };
+    const auto number = [&](const char* name, int fallback) {
+        return RegReadInt(registry, &repairs, QString::fromLatin1(name), fallback);
+    };
+    s.setSizeX(text("SizeX", "-99", INT_MIN, MaxPlaneSidePixels));
+    s.setSizeY(text("SizeY", "-99", INT_MIN, MaxPlaneSidePixels));
+    s.setDX(text("ScaleX", "16", 1, MaxPlaneSidePixels));
+    s.setDY(text("ScaleY", "16", 1, MaxPlaneSidePixels));
+    s.StartX = text("StartX", "-99");
+    s.StartY = text("StartY", "-99");
+    s.setScaleNumberX(number("ScaleNumberX", 5));
+    s.setScaleNumberY(number("ScaleNumberY", 5));
+    s.EndX = text("EndX", "99");
+    s.EndY = text("EndY", "99");
+    s.setFontSize(number("FontSize", 12));
+    s.setYohaku(number("Yohaku", 1));
+    s.AxisLetters = number("chkXY", 1) != 0;
+    s.ScaleNumbers = number("chkMemori", 1) != 0;
+    // Through the checked writer: QSettings' own write empties the file on a full disk. When the
+    // repair is not kept, this run still uses the defaults and the next start tries again.
+    if (!repairs.isEmpty()) {
+        WriteSettingsKept(registry, repairs);
+    }
     return s;
 }
 
@@ -139,12 +155,6 @@ QList<std::pair<QString, QVariant>> PlaneRegistryValues(const PlaneSettings& s) 
         {"EndX", s.EndX.text()},          {"EndY", s.EndY.text()},
         {"FontSize", s.FontSize},         {"Yohaku", s.Margin},
     };
-}
-
-void SavePlaneSettings(QSettings& registry, const PlaneSettings& s) {
-    for (const auto& [name, value] : PlaneRegistryValues(s)) {
-        registry.setValue(name, value);
-    }
 }
 
 QString StorePlaneSettings(QSettings& registry, const PlaneSettings& s) {

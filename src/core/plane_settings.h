@@ -97,7 +97,6 @@ PlaneSettings LoadPlaneSettings(QSettings& registry);
 // scale-number steps, sizes, starts, ends, font size, margin. Texts as they stand in the boxes,
 // flags as 0 or 1.
 QList<std::pair<QString, QVariant>> PlaneRegistryValues(const PlaneSettings& s);
-void SavePlaneSettings(QSettings& registry, const PlaneSettings& s);
 // Saves the settings and reads them back from the store: the message for the user when they were
 // not kept (the store keeps the settings it had), otherwise empty.
 QString StorePlaneSettings(QSettings& registry, const PlaneSettings& s);

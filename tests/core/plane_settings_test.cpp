@@ -6,6 +6,8 @@
 #include <tuple>
 
 #include "plane_settings.h"
+#include "refusing_disk.h"
+#include "test_files.h"
 
 namespace {
 
@@ -64,7 +66,7 @@ TEST(PlaneSettings, EmptyRegistryGetsEveryDefaultWritten) {
     changed.setSizeX("320");
     changed.setScaleNumberY(2);
     changed.AxisLetters = false;
-    SavePlaneSettings(registry, changed);
+    EXPECT_EQ(StorePlaneSettings(registry, changed), QString());
     EXPECT_EQ(LoadPlaneSettings(registry), changed);
 }
 
@@ -102,6 +104,7 @@ TEST(PlaneSettings, RegistryValuesThePlaneCannotUseFallBackToTheirDefaults) {
         QTemporaryDir dir;
         QSettings registry(dir.filePath("Morin1.conf"), QSettings::IniFormat);
         registry.setValue(name, stored);
+        registry.sync();  // as stored by an earlier start
         const PlaneSettings s = LoadPlaneSettings(registry);
         for (const auto& [written, value] : PlaneRegistryValues(s)) {
             if (written == name) {
@@ -110,6 +113,17 @@ TEST(PlaneSettings, RegistryValuesThePlaneCannotUseFallBackToTheirDefaults) {
         }
         EXPECT_EQ(registry.value(name).toString(), QString::fromUtf8(kept ? kept : expected));
     }
+    // A repair the disk refuses leaves the file as it was; this start uses the default.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Morin1.conf");
+    WriteBytes(path, "[General]\nScaleX=abc\nSizeX=320\n");
+    RefusingSteps refusing(ReplaceStep::Write);
+    const ScopedFileSteps disk(refusing);
+    {
+        QSettings registry(path, QSettings::IniFormat);
+        EXPECT_EQ(LoadPlaneSettings(registry).SpacingX.text(), "16");
+    }
+    EXPECT_EQ(ReadBytes(path), "[General]\nScaleX=abc\nSizeX=320\n");
 }
 
 TEST(PlaneSettings, SavingWritesTheFourteenValuesInTheirOrder) {
