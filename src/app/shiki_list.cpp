@@ -45,25 +45,10 @@ void ShikiList::ShowRows() {
     viewport()->update();
 }
 
-void ShikiList::ShowStoredRow(int row) {
+void ShikiList::ShowCurrentRow(int row) {
     showingTable_ = true;
-    const QString& text = table_.LineTable[row].Text;
-    if (row >= count()) {
-        addItem(text);
-    } else {
-        item(row)->setText(text);
-    }
     setCurrentRow(row, QItemSelectionModel::NoUpdate);
     showingTable_ = false;
-    ShowSelection();
-}
-
-void ShikiList::ShowTexts(const std::vector<int>& rows) {
-    for (int i : rows) {
-        if (QListWidgetItem* row = item(i)) {
-            row->setText(table_.LineTable[i].Text);
-        }
-    }
 }
 
 void ShikiList::ShowSelection() {

@@ -28,10 +28,8 @@ class ShikiList : public QListWidget {
     // One row for each graph of the table, with the table's selection. Rows are kept and only
     // their texts set, so an undo of one graph does not rebuild 100 rows.
     void ShowRows();
-    // A graph added (or replaced) at row: its text, the current row, the table's selection.
-    void ShowStoredRow(int row);
-    // The texts of these rows after their graphs changed.
-    void ShowTexts(const std::vector<int>& rows);
+    // The row the keys go on from, without touching the selection.
+    void ShowCurrentRow(int row);
     // The table's selection, in one selection change for the whole list.
     void ShowSelection();
     // The rows the user has selected.

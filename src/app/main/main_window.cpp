@@ -150,6 +150,7 @@ void TfrmMain::FollowDrawing(DrawingChanges changes) {
     } else if ((changes & ChangedSaved) != 0 && Doc.Saved()) {
         Recovery.Remove();  // the file holds the drawing
     }
+    ShowDrawing(changes);
     UpdateUndoCommands();
 }
 
@@ -176,7 +177,7 @@ void TfrmMain::FitToDesktop() {
             frmTangenOpen->SetDefaultPlaneSize(Layout.DefaultPlaneSize);
         }
         if (shown_) {
-            DispAllLine();
+            RedrawPlane();
         }
     }
     if (size() != place.client) {
@@ -226,18 +227,11 @@ void TfrmMain::mnuShowTangenClick() {
         ShowMessage(content.error);  // the drawing keeps its own memo
         return;
     }
-    {
-        const Drawing::Batch oneChange(Doc);
-        Doc.Update([&](GraphTable& t) { LoadGraphs(t, content.graphs, *edited); });
-        Doc.MarkUnsaved();
-    }
-    Gesture.Reset();
-    body_.lstShiki->ShowRows();
-    ShowLineCount();
-    DispAllLine();
-    ClearAllPanels();
+    const Drawing::Batch oneChange(Doc);
+    Doc.Update([&](GraphTable& t) { LoadGraphs(t, content.graphs, *edited); });
+    Doc.MarkUnsaved();
 }
 
 void TfrmMain::mnuReDisplayClick() {
-    DispAllLine();
+    RedrawPlane();
 }

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <chrono>
+#include <functional>
 #include <memory>
 
 #include "cursors.h"
@@ -121,6 +122,9 @@ class TfrmMain : public QMainWindow {
     // The plane on screen and the settings window, the end-circle controls, the unit contents
     // window's labels, the caption, the undo commands and the recovery copy follow the drawing.
     void FollowDrawing(DrawingChanges changes);
+    // The one refresh of what the screen shows of the drawing: the formula list, the line count,
+    // the tool sample, the plane and the panels, as far as the changes reach.
+    void ShowDrawing(DrawingChanges changes);
     void FitToDesktop();  // the program's own window, frame included, in the desktop's free area
     void mnuExitClick();
     void mnuShowTangenClick();
@@ -133,12 +137,14 @@ class TfrmMain : public QMainWindow {
     void OnePointClick();
     void ShowAboutClick();
     // main_window_graphs.cpp: the graphs on the screen; the drawing library paints.
-    void ShowStoredGraph(AddResult result, int index);  // list, count, plane, panels
     void ShowPanelsOf(int index);
-    void DispAllLine();
+    void DispAllLine();  // paints the plane and the graphs, and the selection's panels
+    // Paints the plane again for a reason of the screen's own (a box, a picture, a cancelled
+    // gesture): the gesture starts over, since the new picture has no band to go on from.
+    void RedrawPlane();
     void RefreshPanels();
     void ClearAllPanels();
-    void RedrawAll();
+    void RedrawAll();  // RedrawPlane and the current graph's panels
     void ClearDrawing(const QString& unitTitle, const QString& fileName);
     DisplayOptions CurrentDisplayOptions() const;  // the display boxes and what drawings need
     void placePlane();
@@ -175,7 +181,9 @@ class TfrmMain : public QMainWindow {
     void imgCoodKeyPress(PlaneKeyAction action, LatticePoint at);  // Shift+Enter and Esc
     void FormMouseMove();  // over the bare window, outside its controls
     void CancelGesture();
-    void ApplyGesture(const GestureEffects& effects);  // draws, says and shows a gesture step
+    // Takes one step of the gesture and draws, says and shows what it calls for; a step that
+    // changed the drawing was shown by ShowDrawing already.
+    void TakeGestureStep(const std::function<GestureEffects()>& step);
     // Delete and Ctrl+arrows in the formula list; the list's own keys are followed by a redraw.
     bool lstShikiKeyPress(int key, Qt::KeyboardModifiers modifiers);
     void lstShikiKeySelect();
@@ -234,6 +242,7 @@ class TfrmMain : public QMainWindow {
     MainBody body_;
     MainMenus menus_;
     bool shown_ = false;
+    int planeRedraws_ = 0;  // ShowDrawing's redraws of the plane, so a gesture step knows of one
     bool fitsDesktop_ = false;
     QElapsedTimer shownAt_;
 };

@@ -19,7 +19,7 @@ void TfrmMain::mnuClipBoardToClick() {
     }
     PastedPicture = picture.convertToFormat(QImage::Format_RGB32);
     bitmapPasted = true;
-    DispAllLine();
+    RedrawPlane();
 }
 
 void TfrmMain::mnuClearBitMapClick() {
@@ -29,5 +29,5 @@ void TfrmMain::mnuClearBitMapClick() {
     }
     bitmapPasted = false;
     PastedPicture = QImage();
-    DispAllLine();
+    RedrawPlane();
 }

@@ -13,7 +13,7 @@
 #include <QLabel>
 
 void TfrmMain::spdTeiseiClick() {
-    if (body_.lstShiki->count() == 0) {
+    if (Doc.Table().LineCount == 0) {
         paintPlane();
         ClearAllPanels();
         InitLoop();
@@ -24,13 +24,9 @@ void TfrmMain::spdTeiseiClick() {
         CancelGesture();
         return;
     }
+    const Drawing::Batch oneChange(Doc);
     Doc.Update([](GraphTable& t) { DeleteSelected(t); });
     Doc.MarkUnsaved();
-    Gesture.Reset();
-    body_.lstShiki->ShowRows();
-    ShowLineCount();
-    DispAllLine();
-    ClearAllPanels();
 }
 
 void TfrmMain::spdShoukyoClick() {
@@ -42,17 +38,10 @@ void TfrmMain::spdShoukyoClick() {
     // drawing has nothing to recover.
     Gesture.Forget();
     Doc.EraseGraphs();
-    paintPlane();
-    ClearAllPanels();
-    body_.lstShiki->ShowRows();
-    ShowLineCount();
 }
 
 void TfrmMain::pumCancelClick() {
     Doc.SetSelection({});
-    body_.lstShiki->ShowSelection();
-    DispAllLine();
-    ClearAllPanels();
 }
 
 void TfrmMain::btnKaijoClick() {
@@ -65,8 +54,6 @@ void TfrmMain::mnuSelectAllClick() {
             t.Selected.set(i);
         }
     });
-    body_.lstShiki->ShowSelection();
-    DispAllLine();
 }
 
 void TfrmMain::BitBtn1Click() {
@@ -78,24 +65,15 @@ void TfrmMain::WidthClick(int width) {
         return;
     }
     Doc.Update([&](GraphTable& t) { SetSelectedWidth(t, width); });
-    body_.lstShiki->viewport()->update();
-    DispAllLine();
 }
 
 void TfrmMain::lstShikiClick(bool onRow, Qt::KeyboardModifiers modifiers) {
+    // The list has told the drawing the rows chosen; a plain click chooses the clicked one alone.
     const int row = body_.lstShiki->currentRow();
-    if (!onRow || row < 0 || row >= Doc.Table().LineCount) {
-        DispAllLine();  // below the rows the list has just let go of its selection
-        return;
-    }
-    RedrawAll();
-    if (modifiers & Qt::ControlModifier) {
-        ClearAllPanels();  // the selection grew by the clicked line
-    } else if (!(modifiers & Qt::ShiftModifier)) {
+    if (onRow && row >= 0 && row < Doc.Table().LineCount &&
+        !(modifiers & (Qt::ControlModifier | Qt::ShiftModifier))) {
         Doc.SelectOnly(row);
-        body_.lstShiki->ShowSelection();
     }
-    DispAllLine();
 }
 
 void TfrmMain::lstShikiRightPress(int row, QPoint pos) {
@@ -109,8 +87,6 @@ void TfrmMain::lstShikiRightPress(int row, QPoint pos) {
     // With several lines selected the popup works on all of them; otherwise on the pressed one.
     if (Doc.Table().Selected.count() < 2) {
         Doc.SelectOnly(row);
-        body_.lstShiki->ShowSelection();
-        RedrawAll();
     }
     menus_.pumShiki->popup(body_.lstShiki->viewport()->mapToGlobal(pos + QPoint(10, 20)));
 }

@@ -65,13 +65,9 @@ bool TfrmMain::OpenFile(const QString& path) {
 }
 
 void TfrmMain::ApplyFile(const GraphFileContent& content, bool saved) {
-    Gesture.Reset();
     // The overwrite save writes to the file that was read, whatever name was typed.
     Doc.Load(content.title(), content.fileName, content.settings, content.EndCircles,
              content.graphs, content.memo, saved);
-    body_.lstShiki->ShowRows();
-    DispAllLine();
-    ClearAllPanels();
 }
 
 void TfrmMain::spdOverWriteClick() {
@@ -89,7 +85,7 @@ void TfrmMain::mnuTangenOpenClick() {
     }
     frmTangenOpen->SetMainGeometry(geometry());
     if (ShowModal(*frmTangenOpen) != ModalOk) {
-        DispAllLine();
+        RedrawPlane();
         if (Doc.Table().LineCount > 0) {
             RefreshPanels();
         }
@@ -98,7 +94,7 @@ void TfrmMain::mnuTangenOpenClick() {
     // The previewed unit's plane never touched the drawing's: the question below is asked about
     // the drawing as it is.
     if (saver_.AskSaveChanges() == Answer::Cancel) {
-        DispAllLine();
+        RedrawPlane();
         return;
     }
     if (OpenFile(frmTangenOpen->SelectedPath())) {
@@ -111,7 +107,7 @@ void TfrmMain::mnuSetCoodSizeClick() {
         frmSetCood = new TfrmSetCood(
             shownPlane_, Layout.DefaultPlaneSize,
             [this] {
-                DispAllLine();
+                RedrawPlane();
                 if (CurrentIndex(Doc.Table()) >= 0) {
                     RefreshPanels();
                 }

@@ -16,25 +16,40 @@
 
 bool TfrmMain::AddOrReplaceLine(const TLineSpec& spec, int index) {
     int changed = -1;
-    const AddResult result = Doc.AddOrReplaceGraph(Edit, spec, index, &changed);
-    if (result == AddResult::TableFull) {
+    if (Doc.AddOrReplaceGraph(Edit, spec, index, &changed) == AddResult::TableFull) {
         ShowMessage(TableFullMessage);
         return false;
     }
-    ShowStoredGraph(result, changed);
     return true;
 }
 
-void TfrmMain::ShowStoredGraph(AddResult result, int changed) {
-    body_.lstShiki->ShowStoredRow(changed);
-    if (result == AddResult::Added) {
-        ShowLineCount();
-        if (Edit.FixedColor == AutomaticColor) {
-            RedrawToolSample();  // the colour cycle moved on
-        }
+void TfrmMain::ShowDrawing(DrawingChanges changes) {
+    if ((changes & ChangedEndCircles) != 0) {
+        body_.lstShiki->setMaruRad(Doc.EndCircleRadius());
     }
-    ClearAllPanels();
-    DispAllLine();
+    if ((changes & ChangedGraphs) != 0) {
+        body_.lstShiki->ShowRows();
+        ShowLineCount();
+    } else if ((changes & ChangedSelection) != 0) {
+        body_.lstShiki->ShowSelection();
+    }
+    if ((changes & ChangedSelection) != 0 && Doc.Table().Selected.count() == 1) {
+        body_.lstShiki->ShowCurrentRow(CurrentIndex(Doc.Table()));  // a graph just drawn, say
+    }
+    if ((changes & (ChangedColorCycle | ChangedEndCircles)) != 0) {
+        RedrawToolSample();
+    }
+    constexpr DrawingChanges onThePlane =
+        ChangedGraphs | ChangedSelection | ChangedPlane | ChangedEndCircles;
+    if (!shown_ || (changes & onThePlane) == 0) {
+        return;  // before the first showing there is no plane to show
+    }
+    Gesture.Reset();  // the new picture has no band or mark to go on from
+    ++planeRedraws_;
+    DispAllLine();  // with a selection, its panels too
+    if ((changes & (ChangedGraphs | ChangedSelection)) != 0 && Doc.Table().Selected.none()) {
+        ClearAllPanels();
+    }
 }
 
 void TfrmMain::ShowPanelsOf(int index) {
@@ -42,8 +57,6 @@ void TfrmMain::ShowPanelsOf(int index) {
 }
 
 void TfrmMain::DispAllLine() {
-    Gesture.Reset();  // a full redisplay leaves no band or mark to go on from
-    UpdateUndoCommands();
     const PlaneScene scene{shownPlane_, Layout.DefaultPlaneSize, PlaneVariant::Main,
                            bitmapPasted ? &PastedPicture : nullptr};
     const DispAllLineResult result =
@@ -80,8 +93,14 @@ void TfrmMain::ClearAllPanels() {
     body_.ClearPanels(CurrentDisplayOptions());
 }
 
-void TfrmMain::RedrawAll() {
+void TfrmMain::RedrawPlane() {
+    Gesture.Reset();
     DispAllLine();
+    UpdateUndoCommands();
+}
+
+void TfrmMain::RedrawAll() {
+    RedrawPlane();
     RefreshPanels();
 }
 
@@ -90,9 +109,6 @@ void TfrmMain::ClearDrawing(const QString& unitTitle, const QString& fileName) {
     // leaves the title as the memo's only line.
     Gesture.Forget();
     Doc.Clear(unitTitle, fileName);
-    paintPlane();
-    ClearAllPanels();
-    body_.lstShiki->ShowRows();
 }
 
 // ---- where the drawing library paints ----

@@ -15,9 +15,7 @@
 #include "shiki_list.h"
 
 void TfrmMain::MoveSelectedClick(char direction) {
-    body_.lstShiki->ShowTexts(
-        Doc.Update([&](GraphTable& t) { return MoveSelected(t, Edit, direction); }));
-    DispAllLine();
+    Doc.Update([&](GraphTable& t) { return MoveSelected(t, Edit, direction); });
 }
 
 void TfrmMain::ChangeSlopeInterceptClick(int step) {
@@ -27,9 +25,7 @@ void TfrmMain::ChangeSlopeInterceptClick(int step) {
         ShowMessage(result.message);  // nothing to step
         return;
     }
-    body_.lstShiki->ShowTexts(result.changed);
-    DispAllLine();
-    ShowPanelsOf(result.lastLooked);
+    ShowPanelsOf(result.lastLooked);  // the graph the steps looked at last, of several
     if (!result.message.isEmpty()) {
         ShowMessage(result.message);  // the vertical graph where the steps stopped
     }
@@ -54,8 +50,6 @@ void TfrmMain::Recolour(bool selectedOnly) {
     }
     Edit.FixedColor = *colour;  // new graphs take it too
     Doc.Update([&](GraphTable& t) { RecolorGraphs(t, *colour, selectedOnly); });
-    DispAllLine();
-    body_.lstShiki->viewport()->update();
     RefreshPanels();
     RedrawToolSample();  // new graphs take the chosen colour too
 }
@@ -73,11 +67,7 @@ void TfrmMain::mnuSetSenshuClick() {
 }
 
 void TfrmMain::spdMojiClick() {
-    if (Doc.Table().Selected.any()) {
-        Doc.SetSelection({});
-        body_.lstShiki->ShowSelection();
-        DispAllLine();
-    }
+    Doc.SetSelection({});
     if (frmMoji == nullptr) {
         frmMoji = new TfrmMoji(this);
         SetHelpContext(frmMoji, 102);

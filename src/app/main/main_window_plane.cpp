@@ -17,15 +17,16 @@ void TfrmMain::imgCoodMouseDown(GestureButton button, LatticePoint at, bool inGr
         // The user may have chosen another waiting label to place next.
         MojiQueue.current = body_.lstMojiM->currentRow();
     }
-    ApplyGesture(Gesture.Press(button, at, inGrid, Doc.EndCircleRadius(), MojiQueue));
+    TakeGestureStep(
+        [&] { return Gesture.Press(button, at, inGrid, Doc.EndCircleRadius(), MojiQueue); });
 }
 
 void TfrmMain::imgCoodMouseMove(LatticePoint at, bool) {
-    ApplyGesture(Gesture.Move(at));
+    TakeGestureStep([&] { return Gesture.Move(at); });
 }
 
 void TfrmMain::imgCoodMouseUp(GestureButton button, LatticePoint at, bool inGrid, bool ctrl) {
-    ApplyGesture(Gesture.Release(button, ctrl, at, inGrid));
+    TakeGestureStep([&] { return Gesture.Release(button, ctrl, at, inGrid); });
 }
 
 void TfrmMain::FormMouseMove() {
@@ -46,11 +47,19 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmMain::CancelGesture() {
-    ApplyGesture(Gesture.Cancel());
+    TakeGestureStep([&] { return Gesture.Cancel(); });
 }
 
-void TfrmMain::ApplyGesture(const GestureEffects& e) {
-    body_.imgCood->drawMarks(CurrentDisplayOptions(), e.marks);
+void TfrmMain::TakeGestureStep(const std::function<GestureEffects()>& step) {
+    const int redrawsBefore = planeRedraws_;
+    const bool drawingBefore = Gesture.State() > DrawIdle;
+    const GestureEffects e = step();
+    // A step that stored a graph or chose the selection changed the drawing, and the plane was
+    // shown anew with it: the marks of the step are not on that picture.
+    const bool shownAnew = planeRedraws_ != redrawsBefore;
+    if (!shownAnew) {
+        body_.imgCood->drawMarks(CurrentDisplayOptions(), e.marks);
+    }
     for (const QString& message : e.messages) {
         ShowMessage(message);
     }
@@ -60,17 +69,17 @@ void TfrmMain::ApplyGesture(const GestureEffects& e) {
     if (!e.readout.isEmpty()) {
         bar_.edtCood->setText(e.readout);
     }
-    if (e.clearPanels) {
-        ClearAllPanels();
-    }
-    if (e.stored) {
-        ShowStoredGraph(e.storedResult, e.storedIndex);
-    }
-    if (e.selectionChanged) {
-        body_.lstShiki->ShowSelection();
-        RedrawAll();
+    if (shownAnew) {
+        // The undo commands followed the drawing.
     } else if (e.redisplay) {
-        DispAllLine();
+        RedrawPlane();  // the band and marks go; the selection's panels come back
+    } else {
+        if (e.clearPanels) {
+            ClearAllPanels();  // a new graph is started
+        }
+        if ((Gesture.State() > DrawIdle) != drawingBefore) {
+            UpdateUndoCommands();  // a gesture in progress can be taken back
+        }
     }
     if (e.keepPointer) {
         // The pointer stays on the lattice point where the end was released.
@@ -83,5 +92,4 @@ void TfrmMain::ApplyGesture(const GestureEffects& e) {
     } else if (e.labelPlaced) {
         body_.lstMojiM->setCurrentRow(MojiQueue.current);
     }
-    UpdateUndoCommands();
 }

@@ -95,7 +95,6 @@ void TfrmMain::UpdateEndKindLabel() {
 void TfrmMain::imgSampleClick() {
     if (Edit.FixedColor == AutomaticColor) {
         Doc.AdvanceColorCycle();
-        RedrawToolSample();
     }
 }
 
@@ -171,7 +170,6 @@ void TfrmMain::chkKeishikiClick() {
     const std::vector<int> rewritten = Undo.PressForm(press, [&] {
         return Doc.Update([&](GraphTable& t) { return RewriteSelectedTexts(t, Edit); });
     });
-    body_.lstShiki->ShowTexts(rewritten);
     if (!rewritten.empty()) {
         body_.PaintFormula(Doc.Table().LineTable[rewritten.back()], CurrentDisplayOptions(),
                            Typeset);
@@ -217,16 +215,15 @@ void TfrmMain::chkDataTableClick() {
 
 void TfrmMain::chkMaruClick() {
     Doc.SetEndCircles(body_.chkMaru->isChecked());
-    chkRedrawClick();
-}
-
-void TfrmMain::chkRedrawClick() {
-    DispAllLine();
     RefreshPanels();
 }
 
+void TfrmMain::chkRedrawClick() {
+    RedrawAll();
+}
+
 void TfrmMain::chkTensenClick() {
-    DispAllLine();
+    RedrawPlane();
 }
 
 void TfrmMain::chkRanColorClick() {
@@ -243,6 +240,4 @@ void TfrmMain::chkRanColorClick() {
 
 void TfrmMain::spnMaruRadChange() {
     Doc.SetEndCircleRadius(bar_.spnMaruRad->value());
-    DispAllLine();
-    body_.lstShiki->setMaruRad(bar_.spnMaruRad->value());
 }

@@ -42,12 +42,6 @@ void TfrmMain::ShowRestoredDrawing() {
         const QSignalBlocker noRewrite(body_.chkKeishiki);
         SetShikiForm(Edit.Form == EquationForm::Standard ? 1 : 2);
     }
-    body_.lstShiki->ShowRows();
-    ShowLineCount();
-    DispAllLine();  // with a selection, its panels too
-    if (Doc.Table().Selected.none()) {
-        ClearAllPanels();
-    }
     // Back at what the file holds, the copy went with the announcement; otherwise a step back or
     // forward is a change the copy must follow.
     if (!Doc.Saved()) {
