@@ -3,6 +3,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -19,10 +23,51 @@ namespace {
 // Far beyond any file's end; the same byte on every system.
 constexpr quint64 LockedByte = quint64(1) << 62;
 
+QMutex& HeldMutex() {
+    static QMutex mutex;
+    return mutex;
+}
+
+QHash<QString, int>& HeldFiles() {
+    static QHash<QString, int> files;
+    return files;
+}
+
+QString HeldKey(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+#ifdef Q_OS_WIN
+    return absolute.toCaseFolded();  // one file whatever the case of its name
+#else
+    return absolute;
+#endif
+}
+
 }  // namespace
 
 OsFileLock::~OsFileLock() {
     Unlock();
+}
+
+bool OsFileLock::HeldHere(const QString& path) {
+    const QMutexLocker hold(&HeldMutex());
+    return HeldFiles().value(HeldKey(path)) > 0;
+}
+
+void OsFileLock::NoteHeld(const QString& path) {
+    held_ = HeldKey(path);
+    const QMutexLocker hold(&HeldMutex());
+    ++HeldFiles()[held_];
+}
+
+void OsFileLock::ForgetHeld() {
+    if (held_.isEmpty()) {
+        return;
+    }
+    const QMutexLocker hold(&HeldMutex());
+    if (--HeldFiles()[held_] <= 0) {
+        HeldFiles().remove(held_);
+    }
+    held_.clear();
 }
 
 #ifdef Q_OS_WIN
@@ -72,6 +117,7 @@ OsFileLock::Result OsFileLock::TryLock(const QString& path) {
         return Result::Busy;
     }
     handle_ = file;
+    NoteHeld(path);
     return Result::Locked;
 }
 
@@ -83,6 +129,7 @@ void OsFileLock::Unlock() {
         UnlockFileEx(static_cast<HANDLE>(handle_), 0, 1, 0, &at);
         CloseHandle(static_cast<HANDLE>(handle_));
         handle_ = nullptr;
+        ForgetHeld();
     }
 }
 
@@ -123,6 +170,7 @@ OsFileLock::Result OsFileLock::TryLock(const QString& path) {
         return Result::Busy;
     }
     fd_ = fd;
+    NoteHeld(path);
     return Result::Locked;
 }
 
@@ -130,6 +178,7 @@ void OsFileLock::Unlock() {
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;
+        ForgetHeld();
     }
 }
 

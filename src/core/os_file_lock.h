@@ -26,7 +26,14 @@ class OsFileLock {
     void Unlock();
     bool locked() const;
 
+    // Whether this program holds the lock of the file at path. Windows renames nothing over a
+    // file that a program keeps open, as the lock does: such a file is written in place.
+    static bool HeldHere(const QString& path);
+
   private:
+    void NoteHeld(const QString& path);
+    void ForgetHeld();
+    QString held_;  // the file locked, as HeldHere compares it
 #ifdef Q_OS_WIN
     void* handle_ = nullptr;
 #else

@@ -10,6 +10,7 @@
 #include <atomic>
 
 #include "in_place_write.h"
+#include "os_file_lock.h"
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -180,7 +181,12 @@ ReplaceResult ReplaceFile(const QString& path, std::initializer_list<QByteArrayV
     if ((old.exists() && !old.isWritable()) || old.isSymLink()) {
         return {false, ReplaceStep::Open, true};
     }
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+    // This program's own lock keeps the file open, and Windows renames nothing over it.
+    if (old.isFile() && OsFileLock::HeldHere(target)) {
+        return WriteInPlace(target, parts);
+    }
+#else
     if (old.isFile() && OthersFileInStickyFolder(target)) {
         return WriteInPlace(target, parts);
     }
