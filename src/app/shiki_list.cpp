@@ -15,64 +15,19 @@ QString PaddedRowText(const QString& text) {
     return columns >= RowColumns ? text : text + QString(RowColumns - columns, u' ');
 }
 
-ShikiList::ShikiList(const GraphTable& table, QWidget* parent)
-    : QListWidget(parent), table_(table) {
+ShikiList::ShikiList(Drawing& drawing, QWidget* parent)
+    : QListView(parent), rows_(new GraphListModel(drawing, this)) {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setUniformItemSizes(true);
     setItemDelegate(new ShikiRowDelegate(this));
-    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!showingTable_) {
-            emit rowsChosen();
-        }
-    });
+    setModel(rows_);
+    QItemSelectionModel* own = selectionModel();
+    setSelectionModel(rows_->selection());
+    delete own;
 }
 
-void ShikiList::ShowRows() {
-    showingTable_ = true;
-    while (count() > table_.LineCount) {
-        delete takeItem(count() - 1);
-    }
-    for (int i = 0; i < table_.LineCount; ++i) {
-        if (i >= count()) {
-            addItem(table_.LineTable[i].Text);
-        } else if (item(i)->text() != table_.LineTable[i].Text) {
-            item(i)->setText(table_.LineTable[i].Text);
-        }
-    }
-    showingTable_ = false;
-    ShowSelection();
-    // A colour or a width may have changed under an unchanged text.
-    viewport()->update();
-}
-
-void ShikiList::ShowCurrentRow(int row) {
-    showingTable_ = true;
-    setCurrentRow(row, QItemSelectionModel::NoUpdate);
-    showingTable_ = false;
-}
-
-void ShikiList::ShowSelection() {
-    showingTable_ = true;
-    // Row by row, 100 rows cost a millisecond.
-    QItemSelection selection;
-    for (int i = 0; i < count() && i < MaxGraphs; ++i) {
-        if (table_.Selected.test(i)) {
-            const QModelIndex row = model()->index(i, 0);
-            selection.select(row, row);
-        }
-    }
-    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    showingTable_ = false;
-}
-
-std::bitset<MaxGraphs> ShikiList::ChosenRows() const {
-    std::bitset<MaxGraphs> chosen;
-    for (int i = 0; i < count() && i < MaxGraphs; ++i) {
-        if (item(i)->isSelected()) {
-            chosen.set(i);
-        }
-    }
-    return chosen;
+int ShikiList::currentRow() const {
+    return currentIndex().isValid() ? currentIndex().row() : -1;
 }
 
 void ShikiList::setShowText(bool show) {
@@ -90,14 +45,14 @@ void ShikiList::mousePressEvent(QMouseEvent* event) {
         // The window decides how a right press changes the selection before the popup opens.
         const QPoint pos = event->position().toPoint();
         const QModelIndex index = indexAt(pos);
-        emit rightPressed(index.isValid() ? index.row() : count(), pos);
+        emit rightPressed(index.isValid() ? index.row() : model()->rowCount(), pos);
         return;
     }
-    QListWidget::mousePressEvent(event);
+    QListView::mousePressEvent(event);
 }
 
 void ShikiList::mouseReleaseEvent(QMouseEvent* event) {
-    QListWidget::mouseReleaseEvent(event);
+    QListView::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton) {
         emit leftClicked(indexAt(event->position().toPoint()).isValid(), event->modifiers());
     }
@@ -108,7 +63,7 @@ void ShikiList::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    QListWidget::keyPressEvent(event);
+    QListView::keyPressEvent(event);
     emit keyHandled();
 }
 

@@ -1,44 +1,39 @@
-// The formula list lstShiki: one row per graph with its sample stroke and equation, a
-// multi-selection that is the graph selection, and a right press that the window handles itself.
+// The formula list lstShiki: a view of the drawing's graphs (GraphListModel), one row per graph
+// with its sample stroke and equation, whose multi-selection is the drawing's selection, and a
+// right press that the window handles itself.
 #pragma once
 
 #include <QFont>
 #include <QHash>
-#include <QListWidget>
+#include <QListView>
 #include <QStaticText>
 #include <QStyledItemDelegate>
 #include <bitset>
 #include <functional>
 #include <vector>
 
-#include "graph_model.h"
+#include "drawing.h"
+#include "graph_list_model.h"
 
 // The row text: the equation padded with blanks to 38 half-width columns (a full-width character
 // counts two); a text already that wide or wider is left as it is.
 QString PaddedRowText(const QString& text);
 
-class ShikiList : public QListWidget {
+class ShikiList : public QListView {
     Q_OBJECT
   public:
     static constexpr int ItemHeight = 19;
     static constexpr int SampleWidth = 45;  // the sample stroke's room at the left of a row
 
-    ShikiList(const GraphTable& table, QWidget* parent = nullptr);
+    ShikiList(Drawing& drawing, QWidget* parent = nullptr);
 
-    // One row for each graph of the table, with the table's selection. Rows are kept and only
-    // their texts set, so an undo of one graph does not rebuild 100 rows.
-    void ShowRows();
-    // The row the keys go on from, without touching the selection.
-    void ShowCurrentRow(int row);
-    // The table's selection, in one selection change for the whole list.
-    void ShowSelection();
-    // The rows the user has selected.
-    std::bitset<MaxGraphs> ChosenRows() const;
+    // The row of the current item, -1 when there is none.
+    int currentRow() const;
 
     // Whether rows show their equation (chkShiki).
     void setShowText(bool show);
     bool showText() const { return showText_; }
-    const GraphTable& table() const { return table_; }
+    const GraphTable& table() const { return rows_->drawing().Table(); }
     // Radius of the end circles in the rows' sample strokes.
     int maruRad() const { return maruRad_; }
     void setMaruRad(int radius);
@@ -54,8 +49,6 @@ class ShikiList : public QListWidget {
     void leftClicked(bool onRow, Qt::KeyboardModifiers modifiers);
     // A key of the list itself has been handled; the selection may have changed.
     void keyHandled();
-    // The user changed the selection (ChosenRows); changes the list makes itself are not told.
-    void rowsChosen();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -63,8 +56,7 @@ class ShikiList : public QListWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    const GraphTable& table_;
-    bool showingTable_ = false;  // the list is being set from the table
+    GraphListModel* rows_;
     bool showText_ = true;
     int maruRad_ = 5;
 };

@@ -173,7 +173,7 @@ TEST_F(FilesTest, OpeningGoodAndBadFiles) {
     dialogs.files = {Data("good")};  // typed without its extension
     Press("mnuOpenFile");
     ASSERT_EQ(window->Doc.Table().LineCount, 2);
-    EXPECT_EQ(Ui<ShikiList>("lstShiki")->item(1)->text(), QStringLiteral("y=1/2･x+1"));
+    EXPECT_EQ(ListTexts(Ui<ShikiList>("lstShiki"))[1], QStringLiteral("y=1/2･x+1"));
     EXPECT_EQ(window->Doc.Plane().SpacingY, QStringLiteral("8"));
     EXPECT_FALSE(window->Doc.FirstSaveDialog());
     EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblFileName->text(), Data("good.lin"));
@@ -196,7 +196,7 @@ TEST_F(FilesTest, OpeningGoodAndBadFiles) {
                   QStringList{Data(QString::fromUtf8(r.file)) + QString::fromUtf8(r.message)});
         EXPECT_EQ(window->Doc.Table().Memo, memo);
         EXPECT_EQ(window->Doc.Table().LineCount, 2);
-        EXPECT_EQ(Ui<ShikiList>("lstShiki")->count(), 2);
+        EXPECT_EQ(int(ListTexts(Ui<ShikiList>("lstShiki")).size()), 2);
         EXPECT_EQ(window->Doc.Plane(), settings);
     }
 }
@@ -226,7 +226,7 @@ TEST_F(FilesTest, EditedUnitContentsAreTakenOnlyWhenTheyRead) {
     // that an input method on Linux types are kept as Shift-JIS holds them.
     typeMemo(QStringLiteral("単元1\u301C3\n255,16\ny=x\n0,0\n1,1\n0,0\n0,0\nメモ\u2014"));
     EXPECT_EQ(window->Doc.Table().LineCount, 1);
-    EXPECT_EQ(Ui<ShikiList>("lstShiki")->item(0)->text(), QStringLiteral("y=x"));
+    EXPECT_EQ(ListTexts(Ui<ShikiList>("lstShiki"))[0], QStringLiteral("y=x"));
     EXPECT_EQ(window->Doc.Table().Memo.first(), QStringLiteral("単元1\uFF5E3"));
     EXPECT_EQ(window->Doc.Table().Memo.last(), QStringLiteral("メモ\u2015"));
     EXPECT_FALSE(window->Doc.Saved());
@@ -298,7 +298,7 @@ TEST_F(FilesTest, OpeningByTitleTakesTheHighlightedRow) {
     const std::pair<std::function<void(QListWidget*)>, const char*> rows[] = {
         {[](QListWidget* list) {
              QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                               list->visualItemRect(list->item(0)).center());
+                               list->visualRect(list->model()->index(0, 0)).center());
          },
          "比例のグラフ hirei.lin 比例のグラフ 1"},
         {[](QListWidget* list) { QTest::keyClick(list, Qt::Key_Down); },

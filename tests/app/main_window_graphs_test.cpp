@@ -1,7 +1,6 @@
 // The graph table on the screen: adding, replacing, deleting, erasing and selecting graphs keep
 // the table, the formula list, the memo and the graph count in step.
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
@@ -12,28 +11,6 @@
 #include "window_fixture.h"
 
 namespace {
-
-QStringList ListTexts(const QListWidget* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i) {
-        texts.append(list->item(i)->text());
-    }
-    return texts;
-}
-
-QList<int> SelectedRows(const QListWidget* list) {
-    QList<int> rows;
-    for (int i = 0; i < list->count(); ++i) {
-        if (list->item(i)->isSelected()) {
-            rows.append(i);
-        }
-    }
-    return rows;
-}
-
-QPoint RowCentre(const QListWidget* list, int row) {
-    return list->visualItemRect(list->item(row)).center();
-}
 
 TEST_F(MainWindowTest, AddedGraphIsListedSelectedAndCounted) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
@@ -78,8 +55,8 @@ TEST_F(MainWindowTest, HundredthGraphIsAcceptedAndTheNextRefused) {
     EXPECT_TRUE(window->AddOrReplaceLine(Line(5, 5, 6, 7), 3));
     EXPECT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(window->Doc.Table().LineCount, MaxGraphs);
-    EXPECT_EQ(Ui<ShikiList>("lstShiki")->count(), MaxGraphs);
-    EXPECT_EQ(Ui<ShikiList>("lstShiki")->item(3)->text(), QStringLiteral("y=2x-5"));
+    EXPECT_EQ(int(ListTexts(Ui<ShikiList>("lstShiki")).size()), MaxGraphs);
+    EXPECT_EQ(ListTexts(Ui<ShikiList>("lstShiki"))[3], QStringLiteral("y=2x-5"));
     EXPECT_EQ(window->Doc.Table().Memo.size(), memo.size());
     EXPECT_EQ(window->Doc.Table().ColorCycle, colourCycle);
     EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblNline->text(), QStringLiteral("100"));
@@ -94,7 +71,7 @@ TEST_F(MainWindowTest, NewDrawingLeavesOnlyTheTitle) {
     EXPECT_EQ(window->Doc.Table().Memo, QStringList{title});
     EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblNline->text(), QStringLiteral("0"));
     EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblTangen->text(), title);
-    EXPECT_EQ(Ui<ShikiList>("lstShiki")->count(), 0);
+    EXPECT_EQ(int(ListTexts(Ui<ShikiList>("lstShiki")).size()), 0);
     EXPECT_EQ(window->Doc.Table().LineCount, 0);
     EXPECT_EQ(window->Doc.Table().ColorCycle, 0);
     EXPECT_TRUE(window->Doc.Saved());
@@ -106,7 +83,7 @@ TEST_F(MainWindowTest, CorrectDeletesTheSelectedGraphs) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     window->AddOrReplaceLine(Line(1, 3, 3, -1), -1);
     window->AddOrReplaceLine(Line(0, 0, 1, 1), -1);
-    Ui<ShikiList>("lstShiki")->item(0)->setSelected(true);  // rows 0 and 2 selected
+    SetRowSelected(Ui<ShikiList>("lstShiki"), 0, true);  // rows 0 and 2 selected
     EXPECT_TRUE(window->Doc.Table().Selected.test(0));
     window->Doc.MarkSaved();
     QTest::mouseClick(Ui<QToolButton>("spdTeisei"), Qt::LeftButton);
@@ -144,7 +121,7 @@ TEST_F(MainWindowTest, EraseAllAsksAndNoKeepsEverything) {
     QTest::mouseClick(Ui<QToolButton>("spdShoukyo"), Qt::LeftButton);
     EXPECT_EQ(dialogs.questions, QStringList{QStringLiteral("全部削除してもいいですか？")});
     EXPECT_EQ(window->Doc.Table().LineCount, 1);
-    EXPECT_EQ(Ui<ShikiList>("lstShiki")->count(), 1);
+    EXPECT_EQ(int(ListTexts(Ui<ShikiList>("lstShiki")).size()), 1);
 }
 
 TEST_F(MainWindowTest, EraseAllWithYesKeepsTheTitleAndFileName) {
@@ -153,7 +130,7 @@ TEST_F(MainWindowTest, EraseAllWithYesKeepsTheTitleAndFileName) {
     dialogs.answers = {Answer::Yes};
     Ui<QAction>("mnuShoukyo")->trigger();
     EXPECT_EQ(window->Doc.Table().LineCount, 0);
-    EXPECT_EQ(Ui<ShikiList>("lstShiki")->count(), 0);
+    EXPECT_EQ(int(ListTexts(Ui<ShikiList>("lstShiki")).size()), 0);
     EXPECT_EQ(window->Doc.Table().Memo, QStringList{QStringLiteral("一次関数")});
     EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblFileName->text(),
               QStringLiteral("DATA/ichiji.lin"));
@@ -211,7 +188,7 @@ TEST_F(MainWindowTest, RightPressSelectsThePressedLineUnlessSeveralAreSelected) 
     EXPECT_TRUE(Ui<QMenu>("pumShiki")->isVisible());
     Ui<QMenu>("pumShiki")->hide();
     Press("mnuSelectAll");
-    list->item(1)->setSelected(false);
+    SetRowSelected(list, 1, false);
     emit list->rightPressed(1, RowCentre(list, 1));
     EXPECT_EQ(SelectedRows(list), (QList<int>{0, 2}));
     Ui<QMenu>("pumShiki")->hide();
@@ -232,7 +209,7 @@ TEST_F(MainWindowTest, PopupDeleteAndDeselect) {
     window->AddOrReplaceLine(Line(1, 3, 3, -1), -1);  // selected
     Ui<QAction>("pumCancel")->trigger();
     EXPECT_TRUE(window->Doc.Table().Selected.none());
-    Ui<ShikiList>("lstShiki")->item(0)->setSelected(true);
+    SetRowSelected(Ui<ShikiList>("lstShiki"), 0, true);
     Ui<QAction>("pumDelete")->trigger();
     EXPECT_EQ(ListTexts(Ui<ShikiList>("lstShiki")), QStringList{"y=-2x+5"});
 }

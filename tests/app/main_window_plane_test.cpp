@@ -49,7 +49,7 @@ class PlaneMouseTest : public MainWindowTest {
         QTest::mouseRelease(Ui<PlaneView>("imgCood"), Qt::RightButton, {}, Px(to.X, to.Y));
     }
     QRgb At(QPoint p) const { return Ui<PlaneView>("imgCood")->image().pixel(p); }
-    QString Row(int i) const { return Ui<ShikiList>("lstShiki")->item(i)->text(); }
+    QString Row(int i) const { return ListTexts(Ui<ShikiList>("lstShiki"))[i]; }
 };
 
 TEST_F(PlaneMouseTest, SegmentWithChosenEndsByMouse) {
@@ -70,7 +70,7 @@ TEST_F(PlaneMouseTest, SegmentWithChosenEndsByMouse) {
     Click(1, 2);
     Click(2, 7);
     Click(-1, 3);
-    ASSERT_EQ(Ui<ShikiList>("lstShiki")->count(), 1);
+    ASSERT_EQ(int(ListTexts(Ui<ShikiList>("lstShiki")).size()), 1);
     EXPECT_EQ(Row(0), QStringLiteral("y=2x (-1≦x＜2)"));
     EXPECT_EQ(window->Doc.Table().Memo.size(), 7);
     EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblNline->text(), QStringLiteral("1"));
@@ -104,13 +104,13 @@ TEST_F(PlaneMouseTest, PointsLinesDragsAndMessages) {
     // The selected line's end dragged with the right button.
     RightDrag({2, 1}, {2, 4});
     EXPECT_EQ(Row(1), QStringLiteral("y=2x"));
-    EXPECT_EQ(Ui<ShikiList>("lstShiki")->count(), 2);
+    EXPECT_EQ(int(ListTexts(Ui<ShikiList>("lstShiki")).size()), 2);
     // A right click on the point's place selects the point only.
     RightDrag({0, 0}, {0, 0});
     window->Doc.SetSelection(0b1);
     RightDrag({3, -2}, {3, -2});
-    EXPECT_TRUE(Ui<ShikiList>("lstShiki")->item(0)->isSelected());
-    EXPECT_FALSE(Ui<ShikiList>("lstShiki")->item(1)->isSelected());
+    EXPECT_TRUE(SelectedRows(Ui<ShikiList>("lstShiki")).contains(0));
+    EXPECT_FALSE(SelectedRows(Ui<ShikiList>("lstShiki")).contains(1));
 }
 
 TEST_F(PlaneMouseTest, ArrowsStepsAndColoursMarkTheDrawingUnsaved) {
@@ -167,7 +167,7 @@ TEST_F(PlaneMouseTest, LabelsFromTheLabelWindowArePlacedByClicks) {
     EXPECT_EQ(Ui<QLineEdit>("edtLineMode")->text(), QStringLiteral("文字"));
     QTest::mouseClick(Ui<PlaneView>("imgCood"), Qt::LeftButton, {}, QPoint(3, 3));  // in the margin
     QTest::mouseClick(Ui<PlaneView>("imgCood"), Qt::LeftButton, {}, Px(2, 2));
-    ASSERT_EQ(Ui<ShikiList>("lstShiki")->count(), 2);
+    ASSERT_EQ(int(ListTexts(Ui<ShikiList>("lstShiki")).size()), 2);
     EXPECT_EQ(Row(0), QStringLiteral("Ａ"));
     EXPECT_EQ(window->Doc.Table().LineTable[1].D2.X, 20);
     EXPECT_FALSE(Ui<QListWidget>("lstMojiM")->isVisible());
@@ -198,7 +198,7 @@ TEST_F(PlaneMouseTest, LeavingThePlaneForTheBareWindowCancelsTheGesture) {
     QWidget* body = window->centralWidget();
     QTest::mouseMove(body, QPoint(body->width() - 3, body->height() - 3));
     EXPECT_EQ(window->GestureState(), DrawIdle);
-    EXPECT_EQ(Ui<ShikiList>("lstShiki")->count(), 0);
+    EXPECT_EQ(int(ListTexts(Ui<ShikiList>("lstShiki")).size()), 0);
 }
 
 TEST_F(PlaneMouseTest, ClipboardCopiesPastesAndClearsThePicture) {

@@ -172,8 +172,10 @@ TEST_F(MainWindowTest, FormulaListUsesTheFixedFontAndMultiSelection) {
     EXPECT_EQ(Ui<ShikiList>("lstShiki")->selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_EQ(Ui<ShikiList>("lstShiki")->toolTip(), QStringLiteral("右クリックが使えます"));
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
-    EXPECT_EQ(
-        Ui<ShikiList>("lstShiki")->visualItemRect(Ui<ShikiList>("lstShiki")->item(0)).height(), 19);
+    EXPECT_EQ(Ui<ShikiList>("lstShiki")
+                  ->visualRect(Ui<ShikiList>("lstShiki")->model()->index(0, 0))
+                  .height(),
+              19);
 }
 
 TEST_F(MainWindowTest, CheckBoxesStartChecked) {

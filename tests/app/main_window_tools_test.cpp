@@ -193,7 +193,7 @@ TEST_F(MainWindowTest, GeneralFormRewritesOnlyTheSelectedGraphs) {
     EXPECT_EQ(window->Edit.Form, EquationForm::General);
     EXPECT_EQ(window->Doc.Table().LineTable[0].Text, QStringLiteral("y=1/2･x+1"));
     EXPECT_EQ(window->Doc.Table().LineTable[1].Text, QStringLiteral("2x+y=5"));
-    EXPECT_EQ(Ui<ShikiList>("lstShiki")->item(1)->text(), QStringLiteral("2x+y=5"));
+    EXPECT_EQ(ListTexts(Ui<ShikiList>("lstShiki"))[1], QStringLiteral("2x+y=5"));
     EXPECT_EQ(window->Doc.Table().Memo[8], QStringLiteral("2x+y=5"));
     EXPECT_TRUE(window->Doc.Table().Selected.test(1));
     // New graphs take the chosen form.

@@ -492,21 +492,21 @@ bool RandomUser::ClickControl(QWidget& window) {
 }
 
 bool RandomUser::ClickListRow(QWidget& window) {
-    const QList<QListWidget*> lists = UsableOf<QListWidget>(window);
+    const QList<QListView*> lists = UsableOf<QListView>(window);
     if (lists.isEmpty()) {
         return false;
     }
-    QListWidget* list = lists[Below(lists.size())];
-    const int row = Below(list->count() + 1);  // the last one: below the rows
-    QListWidgetItem* item = list->item(row);
+    QListView* list = lists[Below(lists.size())];
+    const int row = Below(list->model()->rowCount() + 1);  // the last one: below the rows
+    const QModelIndex item = list->model()->index(row, 0);
     // Folders outside the sandbox are never opened.
-    if (item != nullptr && Outside(item->data(Qt::UserRole).toString())) {
+    if (item.isValid() && Outside(item.data(Qt::UserRole).toString())) {
         return false;
     }
     QPoint at(4 + Below(20), list->viewport()->height() - 3);
-    if (item != nullptr) {
-        list->scrollToItem(item);
-        at = list->visualItemRect(item).center();
+    if (item.isValid()) {
+        list->scrollTo(item);
+        at = list->visualRect(item).center();
     }
     const Qt::MouseButton button = Chance(85) ? Qt::LeftButton : Qt::RightButton;
     const int roll = Below(100);

@@ -48,8 +48,8 @@ class UndoTest : public MainWindowTest {
     void Redo() { QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier); }
     QStringList Rows() const {
         QStringList rows;
-        for (int i = 0; i < Ui<ShikiList>("lstShiki")->count(); ++i) {
-            rows << Ui<ShikiList>("lstShiki")->item(i)->text();
+        for (int i = 0; i < int(ListTexts(Ui<ShikiList>("lstShiki")).size()); ++i) {
+            rows << ListTexts(Ui<ShikiList>("lstShiki"))[i];
         }
         return rows;
     }
@@ -114,7 +114,7 @@ TEST_F(UndoTest, EveryStepShowsTheListAndTheFormSettingAsItIs) {
     Click(0, 0), Click(1, 2);  // y=2x in blue
     ShikiList* list = Ui<ShikiList>("lstShiki");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(0)).center());
+                      list->visualRect(list->model()->index(0, 0)).center());
     dialogs.colours = {0x00FF00};
     Ui<QAction>("mnuChangeColor")->trigger();
     Ui<QToolButton>("btnIppan")->click();
@@ -149,7 +149,7 @@ TEST_F(UndoTest, EveryStepShowsTheListAndTheFormSettingAsItIs) {
     Click(0, 2), Click(3, 3);
     Ui<QToolButton>("btnIppan")->click();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(1)).center());
+                      list->visualRect(list->model()->index(1, 0)).center());
     Click(-4, 0), Click(-2, 3);
     Undo();
     Click(0, -4), Click(3, -3);
@@ -307,7 +307,7 @@ TEST_F(KeysTest, FormulaListKeysSelectMoveAndDelete) {
     window->AddOrReplaceLine(Line(0, 1, 3, 1), -1);
     window->AddOrReplaceLine(Line(0, 0, 1, -1), -1);
     Ui<ShikiList>("lstShiki")->setFocus();
-    Ui<ShikiList>("lstShiki")->setCurrentRow(0);
+    Ui<ShikiList>("lstShiki")->setCurrentIndex(Ui<ShikiList>("lstShiki")->model()->index(0, 0));
     Key(Ui<ShikiList>("lstShiki"), Qt::Key_Down, 1, Qt::ShiftModifier);
     EXPECT_EQ(window->Doc.Table().Selected.to_ulong(), 0b011u);
     Key(Ui<ShikiList>("lstShiki"), Qt::Key_Right, 2, Qt::ControlModifier);

@@ -137,7 +137,8 @@ TEST(NewWorkWindow, RefusesOrConfirmsTheTitleOnOK) {
               QStringLiteral("一次関数1"));
     WriteUnits(start, {"e.lin=比例の続き"});
     window.show();
-    EXPECT_EQ(Items(window.lstTitle), QStringLiteral("比例 一次関数 ？ 比例の続き 1～3の単元 Unit"));
+    EXPECT_EQ(Items(window.lstTitle),
+              QStringLiteral("比例 一次関数 ？ 比例の続き 1～3の単元 Unit"));
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_EQ(ClosedWith(window), QDialog::Rejected);
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QListWidget>
 #include <QTest>
 #include <memory>
@@ -13,6 +14,36 @@
 #include "practice/practice_window.h"
 #include "scripted_dialogs.h"
 #include "units/tangen_open_window.h"
+
+// A list as the user sees it: its rows' texts, the rows selected, where a row lies.
+inline QStringList ListTexts(const QAbstractItemView* list) {
+    QStringList texts;
+    for (int i = 0; i < list->model()->rowCount(); ++i) {
+        texts.append(list->model()->index(i, 0).data().toString());
+    }
+    return texts;
+}
+
+inline QList<int> SelectedRows(const QAbstractItemView* list) {
+    QList<int> rows;
+    for (int i = 0; i < list->model()->rowCount(); ++i) {
+        if (list->selectionModel()->isSelected(list->model()->index(i, 0))) {
+            rows.append(i);
+        }
+    }
+    return rows;
+}
+
+inline QPoint RowCentre(const QAbstractItemView* list, int row) {
+    return list->visualRect(list->model()->index(row, 0)).center();
+}
+
+// A row chosen or let go in the list's selection, as a user's Ctrl+click would.
+inline void SetRowSelected(QAbstractItemView* list, int row, bool selected) {
+    list->selectionModel()->select(
+        list->model()->index(row, 0),
+        selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+}
 
 class MainWindowTest : public ::testing::Test {
   protected:

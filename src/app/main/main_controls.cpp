@@ -166,7 +166,7 @@ void MainToolBar::Create(QWidget* body, int width) {
                               });
 }
 
-void MainBody::Create(QWidget* body, const GraphTable& table) {
+void MainBody::Create(QWidget* body, Drawing& drawing) {
     imgCood = Named(new PlaneView(true, body), "imgCood");
     imgCood->setGeometry(408, 52, 577, 384);
 
@@ -174,7 +174,7 @@ void MainBody::Create(QWidget* body, const GraphTable& table) {
     pnlTable->setGeometry(design::PnlTable);
     imgTable = MakeImage(pnlTable, "imgTable", QRect(0, 3, 353, 57));
 
-    lstShiki = Named(new ShikiList(table, body), "lstShiki");
+    lstShiki = Named(new ShikiList(drawing, body), "lstShiki");
     lstShiki->setGeometry(16, 112, 353, 81);
     lstShiki->setFont(PixelFont(QStringLiteral("ＭＳ ゴシック"), 19));
     lstShiki->setToolTip(QStringLiteral("右クリックが使えます"));

@@ -4,6 +4,7 @@
 #pragma once
 
 class ClickableLabel;
+class Drawing;
 class ImageView;
 class PlaneView;
 class QCheckBox;
@@ -99,7 +100,7 @@ struct MainBody {
     ImageView* imgNotOk2;
 
     // The formula list shows table.
-    void Create(QWidget* body, const GraphTable& table);
+    void Create(QWidget* body, Drawing& drawing);
     // Moves the controls to the places computed for the screen.
     void Place(const MainLayout& layout);
 

@@ -77,11 +77,11 @@ void TfrmMain::lstShikiClick(bool onRow, Qt::KeyboardModifiers modifiers) {
 }
 
 void TfrmMain::lstShikiRightPress(int row, QPoint pos) {
-    if (body_.lstShiki->count() == 0) {
+    if (Doc.Table().LineCount == 0) {
         return;
     }
     ClickedRow = row;
-    if (row >= body_.lstShiki->count()) {
+    if (row >= Doc.Table().LineCount) {
         return;
     }
     // With several lines selected the popup works on all of them; otherwise on the pressed one.

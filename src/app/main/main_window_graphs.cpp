@@ -27,14 +27,9 @@ void TfrmMain::ShowDrawing(DrawingChanges changes) {
     if ((changes & ChangedEndCircles) != 0) {
         body_.lstShiki->setMaruRad(Doc.EndCircleRadius());
     }
+    // The formula list is a view of the drawing and follows it by itself.
     if ((changes & ChangedGraphs) != 0) {
-        body_.lstShiki->ShowRows();
         ShowLineCount();
-    } else if ((changes & ChangedSelection) != 0) {
-        body_.lstShiki->ShowSelection();
-    }
-    if ((changes & ChangedSelection) != 0 && Doc.Table().Selected.count() == 1) {
-        body_.lstShiki->ShowCurrentRow(CurrentIndex(Doc.Table()));  // a graph just drawn, say
     }
     if ((changes & (ChangedColorCycle | ChangedEndCircles)) != 0) {
         RedrawToolSample();

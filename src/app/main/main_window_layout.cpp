@@ -12,7 +12,7 @@ void TfrmMain::CreateControls() {
     body->setFont(font);
     setCentralWidget(body);
     bar_.Create(body, width());
-    body_.Create(body, Doc.Table());
+    body_.Create(body, Doc);
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* event) {

@@ -99,8 +99,6 @@ void TfrmMain::ConnectHandlers() {
     connect(body_.chkTensen, &QCheckBox::toggled, this, &TfrmMain::chkTensenClick);
     connect(body_.chkRanColor, &QCheckBox::toggled, this, &TfrmMain::chkRanColorClick);
 
-    connect(body_.lstShiki, &ShikiList::rowsChosen, this,
-            [this] { Doc.SetSelection(body_.lstShiki->ChosenRows()); });
     connect(body_.lstShiki, &ShikiList::leftClicked, this, &TfrmMain::lstShikiClick);
     connect(body_.lstShiki, &ShikiList::rightPressed, this, &TfrmMain::lstShikiRightPress);
     connect(body_.lstShiki, &ShikiList::keyHandled, this, &TfrmMain::lstShikiKeySelect);
