@@ -179,9 +179,11 @@ TEST(PracticeRecords, AFailedWriteIsReportedAndLeavesTheOldRecords) {
     EXPECT_FALSE(QFile::exists(nowhere));
     EXPECT_EQ(EraseRecords(nowhere, {"A"}), "");  // nothing to erase: nothing written
 
-    // A name so long that the replacement cannot be made beside the file.
-    const QString longName = dir.filePath(QString(248, u'r') + QStringLiteral(".ini"));
     const QByteArray old = Sjis("[A]\r\n1=a\r\n[比例]\r\n1=b\r\n");
+#ifndef Q_OS_WIN
+    // A name so long that the replacement cannot be made beside the file. (Windows writes a file
+    // whose lock it holds in place, with no replacement beside it.)
+    const QString longName = dir.filePath(QString(248, u'r') + QStringLiteral(".ini"));
     WriteBytes(longName, old);
     const QString failed =
         QDir::toNativeSeparators(longName) + QStringLiteral("の保存に失敗しました\n");
@@ -191,6 +193,7 @@ TEST(PracticeRecords, AFailedWriteIsReportedAndLeavesTheOldRecords) {
               failed + QStringLiteral("記録を消去できませんでした"));
     EXPECT_EQ(EraseRecords(longName, {"B"}), "");
     EXPECT_EQ(ReadBytes(longName), old);
+#endif
 
     // A title that would break its section's header, and a character Shift-JIS cannot hold.
     const QString path = dir.filePath("Record.ini");
