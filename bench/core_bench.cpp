@@ -33,15 +33,15 @@ QByteArray HundredGraphFile() {
                          ">>"};
     for (int i = 0; i < 100; ++i) {
         TLineSpec g;
-        g.Kind = i % 4;
+        g.Kind = KindOfNumber(i % 4);
         g.Width = 1 + i % 3;
-        g.EndKind = g.Kind == KindSegment ? i % 4 : (g.Kind == KindRay ? i % 2 : 0);
+        g.EndKind = g.Kind == GraphKind::Segment ? i % 4 : (g.Kind == GraphKind::Ray ? i % 2 : 0);
         g.Color = 0x0080FF;
         g.P1 = {-(i % 7), i % 5 - 2};
         g.P2 = {3 + i % 4, -(i % 9) + 4};
         g.D1 = {-(i % 3) - 1, 0};
         g.D2 = {i % 6 + 1, 0};
-        if (g.Kind == KindPoint) {
+        if (g.Kind == GraphKind::Point) {
             g.P2 = {5, 99};
         }
         g.Text = EquationText(g, EquationForm::Standard);
@@ -95,7 +95,7 @@ BENCHMARK(BM_EquationTextsOfHundredGraphs)->Unit(benchmark::kMicrosecond);
 // that the texts of both point orders are made.
 void BM_GradeOneAnswer(benchmark::State& state) {
     TLineSpec question;
-    question.Kind = KindSegment;
+    question.Kind = GraphKind::Segment;
     question.P1 = {1, 1};
     question.P2 = {3, 2};
     question.D1 = {-3, 0};

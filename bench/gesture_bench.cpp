@@ -25,14 +25,14 @@ std::unique_ptr<TfrmMain> WindowWithGraphs(int count) {
     window->show();
     for (int i = 0; i < count; ++i) {
         const int kind = i % 3;  // lines, segments and rays
-        window->Edit.LineMode = kind;
+        window->Edit.LineMode = KindOfNumber(kind);
         TLineSpec g = NewLineSpec(window->Edit, window->Doc.Table(), {i % 13 - 6, i % 7 - 3},
                                   {i % 13 - 4, i % 5});
         g.D1 = {g.P1.X - 2, 0};
         g.D2 = {g.P1.X + 3, 0};
         window->AddOrReplaceLine(g, -1);
     }
-    window->Edit.LineMode = KindLine;
+    window->Edit.LineMode = GraphKind::Line;
     QApplication::processEvents();
     return window;
 }

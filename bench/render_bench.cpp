@@ -17,9 +17,9 @@ std::vector<TLineSpec> HundredGraphs() {
     std::vector<TLineSpec> graphs;
     for (int i = 0; i < 100; ++i) {
         TLineSpec g;
-        g.Kind = i % 5;
+        g.Kind = KindOfNumber(i % 5);
         g.Width = 1 + i % 3;
-        g.EndKind = g.Kind == KindSegment ? i % 4 : (g.Kind == KindRay ? i % 2 : 0);
+        g.EndKind = g.Kind == GraphKind::Segment ? i % 4 : (g.Kind == GraphKind::Ray ? i % 2 : 0);
         g.Color = ColorCycleTable[i % 16];
         const int a = i % 13 - 6;
         const int b = i % 7 - 3;
@@ -30,10 +30,10 @@ std::vector<TLineSpec> HundredGraphs() {
         }
         g.D1 = {g.P1.X, g.P1.Y};
         g.D2 = {g.P2.X, g.P2.Y};
-        if (g.Kind == KindPoint) {
+        if (g.Kind == GraphKind::Point) {
             g.P2 = {5, 99};
         }
-        if (g.Kind == KindLabel) {
+        if (g.Kind == GraphKind::Label) {
             g.P2 = {12, -99};
             g.D2 = {12, 0};
             g.Text = QStringLiteral("ラベル%1").arg(i);

@@ -24,7 +24,7 @@ QByteArray HundredGraphUnit(int number) {
     QStringList memo{title};
     for (int i = 0; i < 100; ++i) {
         TLineSpec g;
-        g.Kind = i % 3;
+        g.Kind = KindOfNumber(i % 3);
         g.P1 = {i % 13 - 6, i % 7 - 3};
         g.P2 = {i % 13 - 4, i % 5};
         g.D1 = {g.P1.X - 2, 0};

@@ -3,6 +3,7 @@
 #include "equation_text.h"
 
 #include <cstdlib>
+#include <optional>
 
 #include "fraction.h"
 
@@ -27,6 +28,23 @@ QString Wrap(const QString& t) {
 
 QString PointText(const TLineSpec& g) {
     return QString::asprintf("(%3d,%3d)", g.P1.X, g.P1.Y);
+}
+
+// A point and a label stand at a place: their text is the place or the label itself, in either
+// form, and they have no equation. Nothing for the kinds that do.
+std::optional<QString> PlaceText(const TLineSpec& g) {
+    switch (g.Kind) {
+        case GraphKind::Point:
+            return PointText(g);
+        case GraphKind::Label:
+            return g.Text;
+        case GraphKind::Line:
+        case GraphKind::Segment:
+        case GraphKind::Ray:
+        case GraphKind::None:
+            break;
+    }
+    return std::nullopt;
 }
 
 int32_t Abs32(int64_t v) {
@@ -98,9 +116,9 @@ double RealValue(const Fraction& f) {
 
 QString XDomainText(const TLineSpec& g) {
     switch (g.Kind) {
-        case KindLine:
+        case GraphKind::Line:
             return IsVertical(g) ? QStringLiteral("x =") + Num(g.P1.X) : AllNumbersText;
-        case KindSegment: {
+        case GraphKind::Segment: {
             if (IsVertical(g)) {
                 return QStringLiteral("x =") + Num(g.P1.X);
             }
@@ -109,21 +127,24 @@ QString XDomainText(const TLineSpec& g) {
             const int32_t hi = std::max(g.D1.X, g.D2.X);
             return Num(lo) + o1 + u'x' + o2 + Num(hi);
         }
-        case KindRay:
+        case GraphKind::Ray:
             if (IsVertical(g)) {
                 return QStringLiteral("x =") + Num(g.D1.X);
             }
             return QStringLiteral("x") + RayOperator(g.EndKind, RayRunsRight(g)) + Num(g.D1.X);
-        default:
-            return QString();
+        case GraphKind::Point:
+        case GraphKind::Label:
+        case GraphKind::None:
+            break;
     }
+    return QString();
 }
 
 QString YDomainText(const TLineSpec& g) {
     switch (g.Kind) {
-        case KindLine:
+        case GraphKind::Line:
             return IsHorizontal(g) ? QStringLiteral("y =") + Num(g.P1.Y) : AllNumbersText;
-        case KindSegment: {
+        case GraphKind::Segment: {
             const auto [o1, o2] = SegmentYOperators(g);
             if (IsVertical(g)) {
                 const int32_t lo = std::min(g.D1.Y, g.D2.Y);
@@ -140,24 +161,24 @@ QString YDomainText(const TLineSpec& g) {
             }
             return FractionText(y1) + o1 + u'y' + o2 + FractionText(y2);
         }
-        case KindRay: {
+        case GraphKind::Ray: {
             const QString start = FractionText(LineYAt(g, g.D1.X));
             if (IsHorizontal(g)) {
                 return QStringLiteral(" y = ") + start;
             }
             return QStringLiteral("y") + RayOperator(g.EndKind, RayRisesInY(g)) + start;
         }
-        default:
-            return QString();
+        case GraphKind::Point:
+        case GraphKind::Label:
+        case GraphKind::None:
+            break;
     }
+    return QString();
 }
 
 QString StandardFormText(const TLineSpec& g) {
-    if (g.Kind == KindPoint) {
-        return PointText(g);
-    }
-    if (g.Kind == KindLabel) {
-        return g.Text;
+    if (const std::optional<QString> place = PlaceText(g)) {
+        return *place;
     }
     if (IsVertical(g)) {
         return QStringLiteral("x = ") + Num(g.P1.X) + Wrap(YDomainText(g));
@@ -197,11 +218,8 @@ QString StandardFormText(const TLineSpec& g) {
 }
 
 QString GeneralFormText(const TLineSpec& g) {
-    if (g.Kind == KindPoint) {
-        return PointText(g);
-    }
-    if (g.Kind == KindLabel) {
-        return g.Text;
+    if (const std::optional<QString> place = PlaceText(g)) {
+        return *place;
     }
     const QString domain = Wrap(XDomainText(g));
     if (IsVertical(g)) {
@@ -224,7 +242,7 @@ QString EquationText(const TLineSpec& g, EquationForm form) {
 SlopeInterceptTexts SlopeAndInterceptTexts(const TLineSpec& g) {
     SlopeInterceptTexts texts;
     const int64_t dx = int64_t(g.P2.X) - g.P1.X;
-    if (g.Kind == KindPoint || g.Kind == KindLabel || dx == 0) {
+    if (PlaceText(g).has_value() || dx == 0) {
         return texts;
     }
     const int64_t dy = int64_t(g.P2.Y) - g.P1.Y;

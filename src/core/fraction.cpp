@@ -93,7 +93,7 @@ QString TermText(const Fraction& term, bool first) {
 }
 
 Fraction LineYAt(const TLineSpec& g, int32_t x) {
-    if (g.Kind == KindPoint) {
+    if (g.Kind == GraphKind::Point) {
         return MakeRatio(g.P1.Y, 1);
     }
     if (IsVertical(g)) {

@@ -47,7 +47,7 @@ std::vector<int> MoveSelected(GraphTable& t, const EditingState& s, char directi
         if (HasDirection(g)) {
             Shift(g.P2, dx, dy);
         }
-        if (g.Kind == KindSegment || g.Kind == KindRay) {
+        if (HasDomainEnds(g)) {
             Shift(g.D1, dx, dy);
             Shift(g.D2, dx, dy);
         }

@@ -226,12 +226,13 @@ qsizetype ExtensionDot(const QString& name) {
 }  // namespace
 
 int32_t PackAttrCode(const TLineSpec& spec) {
-    return spec.Kind + 16 * spec.Width + 256 * spec.EndKind + 4096 * spec.Attr;
+    return KindNumber(spec.Kind) + 16 * spec.Width + 256 * spec.EndKind + 4096 * spec.Attr;
 }
 
 void UnpackAttrCode(int32_t code, TLineSpec* spec) {
     const uint32_t bits = static_cast<uint32_t>(code);
-    spec->Kind = bits & 0xF;
+    // 5..15 name no kind: they are kept as they stand, and a save writes them back.
+    spec->Kind = KindOfNumber(bits & 0xF);
     spec->Width = (bits >> 4) & 0xF;
     if (spec->Width == 0) {
         spec->Width = 1;

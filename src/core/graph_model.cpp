@@ -13,11 +13,16 @@ int32_t NextColor(const EditingState& s, const GraphTable& t) {
 }
 
 int32_t CurrentEndKind(const EditingState& s) {
-    if (s.LineMode == KindSegment) {
-        return s.SegmentEndKind;
-    }
-    if (s.LineMode == KindRay) {
-        return s.RayEndKind;
+    switch (s.LineMode) {
+        case GraphKind::Segment:
+            return s.SegmentEndKind;
+        case GraphKind::Ray:
+            return s.RayEndKind;
+        case GraphKind::Line:
+        case GraphKind::Point:
+        case GraphKind::Label:
+        case GraphKind::None:
+            break;
     }
     return 0;
 }

@@ -26,7 +26,7 @@ struct GraphTable {
 };
 
 struct EditingState {
-    int32_t LineMode = KindLine;  // current tool: 0 line, 1 segment, 2 ray, 3 point, 4 label
+    GraphKind LineMode = GraphKind::Line;  // the current tool: the kind of the next graph
     int32_t LineWidth = 1;
     int32_t SegmentEndKind = 0;
     int32_t RayEndKind = 0;

@@ -11,18 +11,29 @@ struct LatticePoint {
     friend bool operator==(const LatticePoint&, const LatticePoint&) = default;
 };
 
-// Values of TLineSpec::Kind.
-enum GraphKind : int32_t {
-    KindNone = -1,    // an empty record, drawn as nothing
-    KindLine = 0,     // 直線
-    KindSegment = 1,  // 線分
-    KindRay = 2,      // 半直線
-    KindPoint = 3,    // 点
-    KindLabel = 4,    // 文字
+// The kind of a graph, by the number files, the memo and the exporter's JSON keep for it.
+enum class GraphKind : int32_t {
+    None = -1,    // an empty record, drawn as nothing
+    Line = 0,     // 直線
+    Segment = 1,  // 線分
+    Ray = 2,      // 半直線
+    Point = 3,    // 点
+    Label = 4,    // 文字
 };
 
+// A file keeps the kind in four bits, which can hold 5..15 as well. Such a number names no kind:
+// the record keeps it as it stands, so that saving writes it back, and a switch over kinds, which
+// has a case for each kind above, says after its last case what such a number does. These two are
+// the only ways between a kind and its number.
+constexpr int32_t KindNumber(GraphKind kind) {
+    return static_cast<int32_t>(kind);
+}
+constexpr GraphKind KindOfNumber(int32_t number) {
+    return static_cast<GraphKind>(number);
+}
+
 struct TLineSpec {
-    int32_t Kind = KindLine;
+    GraphKind Kind = GraphKind::Line;
     int32_t Width = 1;    // pen width in pixels, 1..3
     int32_t EndKind = 0;  // which domain ends are included (segments 0..3, rays 0..1)
     int32_t Color = 0;    // 0x00BBGGRR
@@ -38,27 +49,52 @@ struct TLineSpec {
 };
 
 // The word for a kind of graph, as the tool bar and worksheets show it; empty for no kind.
-inline QString KindName(int32_t kind) {
+inline QString KindName(GraphKind kind) {
     switch (kind) {
-        case KindLine:
+        case GraphKind::Line:
             return QStringLiteral("直線");
-        case KindSegment:
+        case GraphKind::Segment:
             return QStringLiteral("線分");
-        case KindRay:
+        case GraphKind::Ray:
             return QStringLiteral("半直線");
-        case KindPoint:
+        case GraphKind::Point:
             return QStringLiteral("点");
-        case KindLabel:
+        case GraphKind::Label:
             return QStringLiteral("文字");
-        default:
-            return QString();
+        case GraphKind::None:
+            break;
     }
+    return QString();
 }
 
 // Lines, segments and rays run through P1 and P2. A point's P2 holds its circle radius and a
 // label's its font size, so neither is ever vertical or horizontal.
 inline bool HasDirection(const TLineSpec& g) {
-    return g.Kind == KindLine || g.Kind == KindSegment || g.Kind == KindRay;
+    switch (g.Kind) {
+        case GraphKind::Line:
+        case GraphKind::Segment:
+        case GraphKind::Ray:
+            return true;
+        case GraphKind::Point:
+        case GraphKind::Label:
+        case GraphKind::None:
+            break;
+    }
+    return false;
+}
+// Segments and rays keep their domain in D1 and D2 (a label keeps its font size in D2).
+inline bool HasDomainEnds(const TLineSpec& g) {
+    switch (g.Kind) {
+        case GraphKind::Segment:
+        case GraphKind::Ray:
+            return true;
+        case GraphKind::Line:
+        case GraphKind::Point:
+        case GraphKind::Label:
+        case GraphKind::None:
+            break;
+    }
+    return false;
 }
 inline bool IsVertical(const TLineSpec& g) {
     return HasDirection(g) && g.P1.X == g.P2.X;

@@ -3,11 +3,19 @@
 #include "plane_gesture.h"
 
 bool IsEndpointOf(const TLineSpec& graph, LatticePoint p) {
-    if (HasDirection(graph)) {
-        return graph.P1 == p || graph.P2 == p;
+    switch (graph.Kind) {
+        case GraphKind::Line:
+        case GraphKind::Segment:
+        case GraphKind::Ray:
+            return graph.P1 == p || graph.P2 == p;
+        case GraphKind::Point:
+        case GraphKind::Label:
+            // A point's P2 holds its circle radius and a label's its font size: neither is a place.
+            return graph.P1 == p;
+        case GraphKind::None:
+            break;
     }
-    // A point's P2 holds its circle radius and a label's its font size: neither is a place.
-    return (graph.Kind == KindPoint || graph.Kind == KindLabel) && graph.P1 == p;
+    return false;
 }
 
 void PlaneGesture::Reset() {
@@ -45,7 +53,7 @@ LatticePoint PlaneGesture::OnLine(LatticePoint p) const {
 
 GestureEffects PlaneGesture::Press(GestureButton button, LatticePoint p, bool insideGrid,
                                    int maruRad, LabelQueue& labels) {
-    const bool placingLabel = edit_.LineMode == KindLabel && DrawState == DrawIdle;
+    const bool placingLabel = edit_.LineMode == GraphKind::Label && DrawState == DrawIdle;
     if (!insideGrid && !placingLabel) {
         return {};
     }
@@ -82,10 +90,10 @@ GestureEffects PlaneGesture::PressIdle(GestureButton button, LatticePoint p, int
                 continue;
             }
             WorkSpec = graph;
-            if (graph.Kind == KindLabel) {
+            if (graph.Kind == GraphKind::Label) {
                 return out;  // labels have no endpoints to drag
             }
-            out.cursor = graph.Kind == KindPoint ? CursorPoint : CursorFinger;
+            out.cursor = graph.Kind == GraphKind::Point ? CursorPoint : CursorFinger;
             EditIndex = i;
             DrawState = DrawRubberBand;
             GrabEnd = graph.P1 == p ? 1 : 2;
@@ -97,9 +105,9 @@ GestureEffects PlaneGesture::PressIdle(GestureButton button, LatticePoint p, int
     }
     out.clearPanels = true;
     switch (edit_.LineMode) {
-        case KindLine:
-        case KindSegment:
-        case KindRay:
+        case GraphKind::Line:
+        case GraphKind::Segment:
+        case GraphKind::Ray:
             out.cursor = CursorArrow;
             WorkSpec = NewLineSpec(edit_, drawing_.Table(), p, {0, 0});
             WorkSpec.D1 = {-99, 99};
@@ -109,17 +117,17 @@ GestureEffects PlaneGesture::PressIdle(GestureButton button, LatticePoint p, int
             LastPos = p;
             GrabEnd = 2;
             break;
-        case KindPoint:
+        case GraphKind::Point:
             WorkSpec = NewLineSpec(edit_, drawing_.Table(), p, {maruRad, 99});
             Store(WorkSpec, -1, out);
             ResetInto(out);
             break;
-        case KindLabel:
+        case GraphKind::Label:
             if (labels.waiting()) {
                 PlaceLabel(p, labels, out);
             }
             break;
-        default:
+        case GraphKind::None:
             break;
     }
     return out;
@@ -128,7 +136,7 @@ GestureEffects PlaneGesture::PressIdle(GestureButton button, LatticePoint p, int
 void PlaneGesture::PressSecondPoint(LatticePoint p, GestureEffects& out) {
     TLineSpec& work = WorkSpec;
     const bool editing = EditIndex >= 0;
-    if (editing && work.Kind == KindPoint) {
+    if (editing && work.Kind == GraphKind::Point) {
         work.P1 = p;
         Commit(out);
         return;
@@ -148,28 +156,30 @@ void PlaneGesture::PressSecondPoint(LatticePoint p, GestureEffects& out) {
         work.EndKind = CurrentEndKind(edit_);
     }
     switch (work.Kind) {
-        case KindLine:
+        case GraphKind::Line:
             CommitLine(p, out);
-            break;
-        case KindSegment:
-        case KindRay:
+            return;
+        case GraphKind::Segment:
+        case GraphKind::Ray:
             MovingEnd() = p;
             out.cursor = CursorScissors;
             DrawState = DrawAwaitFirstEnd;
-            break;
-        default:
-            ResetInto(out);
+            return;
+        case GraphKind::Point:
+        case GraphKind::Label:
+        case GraphKind::None:
             break;
     }
+    ResetInto(out);
 }
 
 void PlaneGesture::PressFirstEnd(LatticePoint p, GestureEffects& out) {
     TLineSpec& work = WorkSpec;
-    if (work.Kind != KindSegment && work.Kind != KindRay) {
+    if (!HasDomainEnds(work)) {
         ResetInto(out);
         return;
     }
-    out.cursor = work.Kind == KindSegment ? CursorScissors : CursorCross;
+    out.cursor = work.Kind == GraphKind::Segment ? CursorScissors : CursorCross;
     work.D1 = OnLine(p);
     out.marks.push_back({PlaneMark::Shape::DomainCross, work.D1, work});
     DrawState = DrawAwaitSecondEnd;
@@ -179,7 +189,7 @@ void PlaneGesture::PressSecondEnd(LatticePoint p, GestureEffects& out) {
     TLineSpec& work = WorkSpec;
     const bool vertical = IsVertical(work);
     const PlaneMark firstEndMark{PlaneMark::Shape::DomainCross, work.D1, work};
-    if (work.Kind == KindRay) {
+    if (work.Kind == GraphKind::Ray) {
         // The direction must tell which way the ray runs: along y on a vertical line, along x
         // on any other.
         if (vertical ? p.Y == work.D1.Y : p.X == work.D1.X) {
@@ -190,7 +200,7 @@ void PlaneGesture::PressSecondEnd(LatticePoint p, GestureEffects& out) {
         Commit(out);
         return;
     }
-    if (work.Kind != KindSegment) {
+    if (work.Kind != GraphKind::Segment) {
         ResetInto(out);
         return;
     }
@@ -227,7 +237,7 @@ void PlaneGesture::Kakutei(GestureEffects& out) {
         WorkSpec = NewLineSpec(edit_, drawing_.Table(), WorkSpec.P1, LastPos);
     } else if (GrabEnd == 1) {
         WorkSpec = CopyLineSpec(LastPos, WorkSpec.P2, drawing_.Table().LineTable[EditIndex], form);
-        if (WorkSpec.Kind == KindLabel) {
+        if (WorkSpec.Kind == GraphKind::Label) {
             WorkSpec.Text = keptText;
         }
     } else {
@@ -324,31 +334,32 @@ GestureEffects PlaneGesture::Release(GestureButton button, bool ctrl, LatticePoi
         ResetInto(out);
         return out;
     }
-    if (work.Kind != KindPoint && p == FixedEnd()) {
+    if (work.Kind != GraphKind::Point && p == FixedEnd()) {
         out.messages.append(SamePointMessage);
         out.redisplay = true;
         ResetInto(out);
         return out;
     }
     switch (work.Kind) {
-        case KindLine:
+        case GraphKind::Line:
             CommitLine(p, out);
-            break;
-        case KindSegment:
-        case KindRay:
+            return out;
+        case GraphKind::Segment:
+        case GraphKind::Ray:
             // The line has moved: its domain is chosen again, and the commit replaces the graph.
             out.cursor = CursorScissors;
             out.keepPointer = true;
             out.pointerAt = p;
             DrawState = DrawAwaitFirstEnd;
-            break;
-        case KindPoint:
+            return out;
+        case GraphKind::Point:
             Commit(out);
-            break;
-        default:
-            ResetInto(out);
+            return out;
+        case GraphKind::Label:
+        case GraphKind::None:
             break;
     }
+    ResetInto(out);
     return out;
 }
 

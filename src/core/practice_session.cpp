@@ -48,16 +48,18 @@ bool IsRightAnswer(const TLineSpec& answer, const TLineSpec& question, EquationF
 
 bool IsTestable(const TLineSpec& g) {
     switch (g.Kind) {
-        case KindLine:
-        case KindPoint:
+        case GraphKind::Line:
+        case GraphKind::Point:
             return true;
-        case KindSegment:
+        case GraphKind::Segment:
             return (g.D1 == g.P1 && g.D2 == g.P2) || (g.D1 == g.P2 && g.D2 == g.P1);
-        case KindRay:
+        case GraphKind::Ray:
             return g.D1 == g.P1;
-        default:
-            return false;
+        case GraphKind::Label:
+        case GraphKind::None:
+            break;
     }
+    return false;
 }
 
 QString UntestableMessage(const std::vector<TLineSpec>& graphs) {
@@ -109,8 +111,9 @@ QString PracticeSession::Prompt() const {
         return QString();
     }
     const QString number = QStringLiteral("(%1)").arg(RunIndex + 1);
-    return Current().Kind == KindPoint ? number + QStringLiteral("次の点の位置を示しなさい")
-                                       : number + QStringLiteral("次の関数のグラフをかきなさい");
+    return Current().Kind == GraphKind::Point
+               ? number + QStringLiteral("次の点の位置を示しなさい")
+               : number + QStringLiteral("次の関数のグラフをかきなさい");
 }
 
 PracticeEffects PracticeSession::Press(GestureButton button, LatticePoint p) {
@@ -125,7 +128,7 @@ PracticeEffects PracticeSession::Press(GestureButton button, LatticePoint p) {
         out.messages.append(RightButtonMessage);
         return out;
     }
-    const bool point = AnswerSpec.Kind == KindPoint;
+    const bool point = AnswerSpec.Kind == GraphKind::Point;
     if (AnswerState == 0 && !point) {
         if (!HasKeptSquare(p)) {
             out.marks.push_back(SquareMark(p));

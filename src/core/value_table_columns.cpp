@@ -3,39 +3,10 @@
 
 #include <utility>
 
-std::vector<int> ValueTableXs(const TLineSpec& g, int columns) {
-    // y is no function of x on a vertical graph: its table stays empty.
-    if (IsVertical(g)) {
-        return {};
-    }
-    int a = 0;
-    int b = 0;
-    switch (g.Kind) {
-        case KindLine:
-            b = (columns - 2) / 2;
-            a = -b;
-            break;
-        case KindSegment:
-            a = g.D1.X;
-            b = g.D2.X;
-            break;
-        case KindRay:
-            // A ray running right lists the values from its start on; one running left the
-            // values that end at its start.
-            if (RayRunsRight(g)) {
-                a = g.D1.X;
-                b = 99;
-            } else {
-                a = g.D1.X + 2 - columns;
-                b = g.D1.X;
-            }
-            break;
-        case KindPoint:
-            a = b = g.P1.X;
-            break;
-        default:
-            return {};
-    }
+namespace {
+
+// The whole numbers from a to b (either may be the larger), as many as the columns hold.
+std::vector<int> XsBetween(int a, int b, int columns) {
     if (b < a) {
         std::swap(a, b);
     }
@@ -44,4 +15,34 @@ std::vector<int> ValueTableXs(const TLineSpec& g, int columns) {
         xs.push_back(int(x));
     }
     return xs;
+}
+
+}  // namespace
+
+std::vector<int> ValueTableXs(const TLineSpec& g, int columns) {
+    // y is no function of x on a vertical graph: its table stays empty.
+    if (IsVertical(g)) {
+        return {};
+    }
+    switch (g.Kind) {
+        case GraphKind::Line: {
+            const int b = (columns - 2) / 2;
+            return XsBetween(-b, b, columns);
+        }
+        case GraphKind::Segment:
+            return XsBetween(g.D1.X, g.D2.X, columns);
+        case GraphKind::Ray:
+            // A ray running right lists the values from its start on; one running left the
+            // values that end at its start.
+            if (RayRunsRight(g)) {
+                return XsBetween(g.D1.X, 99, columns);
+            }
+            return XsBetween(g.D1.X + 2 - columns, g.D1.X, columns);
+        case GraphKind::Point:
+            return XsBetween(g.P1.X, g.P1.X, columns);
+        case GraphKind::Label:
+        case GraphKind::None:
+            break;
+    }
+    return {};
 }

@@ -38,8 +38,8 @@ void WriteSettings(JsonWriter& w, const GraphFileContent& c) {
 void WriteGraph(JsonWriter& w, const TLineSpec& g) {
     w.BeginObject();
     const std::pair<const char*, int> numbers[] = {
-        {"kind", g.Kind},   {"width", g.Width}, {"endKind", g.EndKind},
-        {"color", g.Color}, {"attr", g.Attr},
+        {"kind", KindNumber(g.Kind)}, {"width", g.Width}, {"endKind", g.EndKind},
+        {"color", g.Color},           {"attr", g.Attr},
     };
     for (const auto& [key, value] : numbers) {
         w.Key(QString::fromLatin1(key));

@@ -91,10 +91,10 @@ bool DrawGraph(GraphContext& ctx, const TLineSpec& graph, bool selected) {
         DrawHandle(ctx, g, 1);
         DrawHandle(ctx, g, 2);
     }
-    if (g.Kind == KindNone) {
+    if (g.Kind == GraphKind::None) {
         return false;
     }
-    if (g.Kind == KindPoint) {
+    if (g.Kind == GraphKind::Point) {
         DrawPoint(ctx, g, g.Color);
         return true;
     }
@@ -102,7 +102,7 @@ bool DrawGraph(GraphContext& ctx, const TLineSpec& graph, bool selected) {
         Report(ctx, g.Text + SamePointsMessage);
         return false;
     }
-    if (g.Kind == KindLabel) {
+    if (g.Kind == GraphKind::Label) {
         DrawLabel(ctx, g, g.Color, selected);
         return true;
     }
@@ -122,18 +122,22 @@ bool DrawGraph(GraphContext& ctx, const TLineSpec& graph, bool selected) {
         return false;
     }
     switch (g.Kind) {
-        case KindLine:
+        case GraphKind::Line:
             DrawStroke(ctx, g, q, r);
-            return true;
-        case KindSegment:
+            break;
+        case GraphKind::Segment:
             DrawSegment(ctx, g, q, r);
-            return true;
-        case KindRay:
+            break;
+        case GraphKind::Ray:
             DrawRay(ctx, g, e1, e2, q, r);
-            return true;
-        default:
-            return true;
+            break;
+        case GraphKind::Point:
+        case GraphKind::Label:
+        case GraphKind::None:
+            break;
     }
+    // A number that names no kind draws nothing here, yet counts as drawn.
+    return true;
 }
 
 void DrawGraphSelected(GraphContext& ctx, const TLineSpec& graph) {
@@ -188,10 +192,10 @@ void DrawStroke(GraphContext& ctx, const TLineSpec& graph, QPoint from, QPoint t
 EndFlags EndFill(const TLineSpec& graph, QStringList* messages) {
     const bool downwards = IsVertical(graph) && graph.D1.Y >= graph.D2.Y;
     switch (graph.Kind) {
-        case KindLine:
-        case KindPoint:
+        case GraphKind::Line:
+        case GraphKind::Point:
             return {true, true};
-        case KindSegment:
+        case GraphKind::Segment:
             switch (graph.EndKind) {
                 case 0:
                     return {true, true};
@@ -202,17 +206,17 @@ EndFlags EndFill(const TLineSpec& graph, QStringList* messages) {
                 default:
                     return {false, false};
             }
-        case KindRay:
+        case GraphKind::Ray:
             return graph.EndKind == 0 ? EndFlags{true, true} : EndFlags{false, false};
-        case KindLabel:
-        case KindNone:
-            return {false, false};
-        default:
-            if (messages != nullptr) {
-                messages->append(GraphModeErrorMessage);
-            }
+        case GraphKind::Label:
+        case GraphKind::None:
             return {false, false};
     }
+    // A number that names no kind.
+    if (messages != nullptr) {
+        messages->append(GraphModeErrorMessage);
+    }
+    return {false, false};
 }
 
 void DrawEndCircles(GraphContext& ctx, const TLineSpec& graph) {
@@ -222,11 +226,11 @@ void DrawEndCircles(GraphContext& ctx, const TLineSpec& graph) {
     const int radius = ctx.options.EndCircleRadius;
     const PlaneGeometry& geo = ctx.geometry;
     switch (graph.Kind) {
-        case KindLine:
+        case GraphKind::Line:
             Circle(ctx.canvas, ToPixel(geo, OnGraph(graph, graph.P1)), radius, graph.Color, true);
             Circle(ctx.canvas, ToPixel(geo, OnGraph(graph, graph.P2)), radius, graph.Color, true);
             break;
-        case KindSegment: {
+        case GraphKind::Segment: {
             const EndFlags fill = EndFill(graph, ctx.messages);
             Circle(ctx.canvas, ToPixel(geo, OnGraph(graph, graph.D1)), radius, graph.Color,
                    fill.first);
@@ -234,13 +238,15 @@ void DrawEndCircles(GraphContext& ctx, const TLineSpec& graph) {
                    fill.second);
             break;
         }
-        case KindRay: {
+        case GraphKind::Ray: {
             const EndFlags fill = EndFill(graph, ctx.messages);
             Circle(ctx.canvas, ToPixel(geo, OnGraph(graph, graph.D1)), radius, graph.Color,
                    fill.first);
             break;
         }
-        default:
+        case GraphKind::Point:
+        case GraphKind::Label:
+        case GraphKind::None:
             break;
     }
 }

@@ -130,6 +130,6 @@ void WriteFormulaText(CanvasImage& image, const QString& text, bool plain, int32
 
 void WriteFormulaPanel(CanvasImage& image, const TLineSpec& graph, int32_t background,
                        int32_t panelTextColour, TypesetState& typeset) {
-    WriteFormulaText(image, graph.Text, graph.Kind == KindLabel, background, panelTextColour,
+    WriteFormulaText(image, graph.Text, graph.Kind == GraphKind::Label, background, panelTextColour,
                      typeset);
 }

@@ -23,9 +23,7 @@ void WriteXDomainPanel(CanvasImage& panel, const TLineSpec& graph, const Display
 
 void WriteYRangePanel(CanvasImage& panel, const TLineSpec& graph, const DisplayOptions& options,
                       TypesetState& typeset) {
-    const bool hasRange =
-        graph.Kind == KindLine || graph.Kind == KindSegment || graph.Kind == KindRay;
-    WriteFormulaText(panel, hasRange ? YDomainText(graph) : QString(), false,
+    WriteFormulaText(panel, HasDirection(graph) ? YDomainText(graph) : QString(), false,
                      options.PanelBackColour, options.PanelTextColour, typeset);
 }
 

@@ -5,14 +5,14 @@
 #include "graph.h"
 #include "panel_text.h"
 
-EndKindLabel UpdateEndKindLabel(int32_t lineMode, int32_t segmentEndKind, int32_t rayEndKind,
+EndKindLabel UpdateEndKindLabel(GraphKind lineMode, int32_t segmentEndKind, int32_t rayEndKind,
                                 const EndKindLabel& current) {
     switch (lineMode) {
-        case KindLine:
-        case KindPoint:
-        case KindLabel:
+        case GraphKind::Line:
+        case GraphKind::Point:
+        case GraphKind::Label:
             return {QString(), true, true};
-        case KindSegment:
+        case GraphKind::Segment:
             switch (segmentEndKind) {
                 case 0:
                     return {QStringLiteral(" ≦ ≦"), true, true};
@@ -25,7 +25,7 @@ EndKindLabel UpdateEndKindLabel(int32_t lineMode, int32_t segmentEndKind, int32_
                 default:
                     return current;
             }
-        case KindRay:
+        case GraphKind::Ray:
             switch (rayEndKind) {
                 case 0:
                     return {QStringLiteral("  ≦ "), true, true};
@@ -34,12 +34,17 @@ EndKindLabel UpdateEndKindLabel(int32_t lineMode, int32_t segmentEndKind, int32_
                 default:
                     return current;
             }
-        default:
-            return current;
+        case GraphKind::None:
+            break;
     }
+    return current;
 }
 
 namespace {
+
+// Kind 12, which a file's four bits can hold, is the marker of the editing code: its sample is a
+// bar.
+constexpr GraphKind MarkerKind = KindOfNumber(12);
 
 void SampleCircle(ClassicCanvas& canvas, int x, int y, int radius, int32_t color, bool filled) {
     CanvasState& s = canvas.state();
@@ -64,28 +69,29 @@ void DrawSampleStroke(ClassicCanvas& canvas, const TLineSpec& g, int top, int32_
     const int y = top + 10;
     const int length = g.Attr == 0 ? 40 : 20;
     switch (g.Kind) {
-        case KindLine:
+        case GraphKind::Line:
             canvas.Line(QPoint(0, y), QPoint(length, y));
             SampleCircle(canvas, 10, y, maruRad, g.Color, fill.first);
             SampleCircle(canvas, 30, y, maruRad, g.Color, fill.second);
             break;
-        case KindSegment:
+        case GraphKind::Segment:
             canvas.Line(QPoint(10, y), QPoint(30, y));
             SampleCircle(canvas, 10, y, maruRad, g.Color, fill.first);
             SampleCircle(canvas, 30, y, maruRad, g.Color, fill.second);
             break;
-        case KindRay:
+        case GraphKind::Ray:
             canvas.Line(QPoint(10, y), QPoint(30, y));
             SampleCircle(canvas, 10, y, maruRad, g.Color, fill.first);
             break;
-        case KindPoint:
+        case GraphKind::Point:
             SampleCircle(canvas, 20, y, maruRad, g.Color, fill.first);
             break;
-        case 12:  // the marker kind of the editing code
-            canvas.Line(QPoint(10, 10), QPoint(40, 10));
+        case GraphKind::Label:
+        case GraphKind::None:
             break;
-        default:
-            break;
+    }
+    if (g.Kind == MarkerKind) {
+        canvas.Line(QPoint(10, 10), QPoint(40, 10));
     }
     s.Style = PenStyle::Solid;
 }

@@ -17,12 +17,12 @@ struct EndKindLabel {
 };
 
 // The label for the tool and its end kind; a combination without a caption keeps current.
-EndKindLabel UpdateEndKindLabel(int32_t lineMode, int32_t segmentEndKind, int32_t rayEndKind,
+EndKindLabel UpdateEndKindLabel(GraphKind lineMode, int32_t segmentEndKind, int32_t rayEndKind,
                                 const EndKindLabel& current);
 
 // What the next graph of the current tool will look like.
 struct ToolSample {
-    int32_t LineMode = KindLine;
+    GraphKind LineMode = GraphKind::Line;
     int32_t LineWidth = 1;
     int32_t EndKind = 0;
     int32_t Color = 0;

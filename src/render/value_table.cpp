@@ -58,7 +58,8 @@ void DrawValueTableOn(TextSurface& surface, QSize size, const TLineSpec* graph, 
     const int rowHeight = size.height() / 3;
     DrawGrid(surface, columns, rowHeight, size.height());
     HeaderLetters(surface);
-    if (graph == nullptr || graph->Kind >= KindLabel || graph->Kind < KindLine) {
+    // ValueTableXs says which graphs list values: labels and records of no kind list none.
+    if (graph == nullptr) {
         return;
     }
     int k = 1;

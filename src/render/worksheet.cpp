@@ -62,7 +62,17 @@ QFont PixelFont(const QString& name, int pixels) {
 }
 
 bool Numbered(const TLineSpec& g) {
-    return HasDirection(g) || g.Kind == KindPoint;
+    switch (g.Kind) {
+        case GraphKind::Line:
+        case GraphKind::Segment:
+        case GraphKind::Ray:
+        case GraphKind::Point:
+            return true;
+        case GraphKind::Label:
+        case GraphKind::None:
+            break;
+    }
+    return false;
 }
 
 QSize TypesetSize(const QString& text) {
@@ -93,7 +103,7 @@ QSize TableBoxSize(int columns, qreal scale) {
 // The boxes of one graph in reading order, sized but not yet placed.
 std::vector<WorksheetBox> CardBoxes(const TLineSpec& g, const BoxSizes& sizes) {
     std::vector<WorksheetBox> boxes;
-    if (g.Kind == KindPoint) {
+    if (g.Kind == GraphKind::Point) {
         boxes.push_back(FormulaBox(QStringLiteral("点の座標"),
                                    EquationText(g, EquationForm::Standard), sizes.formula));
     } else {
@@ -451,7 +461,7 @@ std::vector<std::optional<QPointF>> TagSpots(const PlaneGeometry& geometry,
     std::vector<std::vector<std::pair<QPointF, qreal>>> candidates(graphs.size());
     for (size_t i = 0; i < graphs.size(); ++i) {
         const TLineSpec& g = graphs[i];
-        if (g.Kind == KindPoint) {
+        if (g.Kind == GraphKind::Point) {
             const QPointF centre = pixel(g.P1);
             shown[i] = QLineF(centre, centre);
             const qreal distance = std::max(0, g.P2.X) + TagRadius + 3;
@@ -478,10 +488,10 @@ std::vector<std::optional<QPointF>> TagSpots(const PlaneGeometry& geometry,
         constexpr qreal Far = 1e9;
         qreal t0 = -Far;
         qreal t1 = Far;
-        if (g.Kind == KindSegment) {
+        if (g.Kind == GraphKind::Segment) {
             t0 = std::min(along(g.D1), along(g.D2));
             t1 = std::max(along(g.D1), along(g.D2));
-        } else if (g.Kind == KindRay) {
+        } else if (g.Kind == GraphKind::Ray) {
             const qreal start = along(g.D1);
             (along(g.D2) >= start ? t0 : t1) = start;
         }

@@ -171,7 +171,7 @@ TEST_F(PlaneMouseTest, LabelsFromTheLabelWindowArePlacedByClicks) {
     EXPECT_EQ(Row(0), QStringLiteral("Ａ"));
     EXPECT_EQ(window->Doc.Table().LineTable[1].D2.X, 20);
     EXPECT_FALSE(Ui<QListWidget>("lstMojiM")->isVisible());
-    EXPECT_EQ(window->Edit.LineMode, KindSegment);  // the earlier tool is back
+    EXPECT_EQ(window->Edit.LineMode, GraphKind::Segment);  // the earlier tool is back
     EXPECT_TRUE(Ui<QToolButton>("spdSenbun")->isChecked());
 }
 
@@ -185,7 +185,7 @@ TEST_F(PlaneMouseTest, LineSettingsChooseTheToolThroughItsButton) {
         return dialog.result();
     };
     Ui<QAction>("mnuSetSenshu")->trigger();
-    EXPECT_EQ(window->Edit.LineMode, KindRay);
+    EXPECT_EQ(window->Edit.LineMode, GraphKind::Ray);
     EXPECT_EQ(window->Edit.LineWidth, 3);
     EXPECT_TRUE(Ui<QToolButton>("spdHanchokusen")->isChecked());
     EXPECT_EQ(Ui<ClickableLabel>("lblHeniki")->text(), QStringLiteral("  ＜ "));

@@ -19,16 +19,16 @@ namespace {
 TEST_F(MainWindowTest, ToolButtonsChooseTheTool) {
     struct Row {
         const char* button;
-        int lineMode;
+        GraphKind lineMode;
         QString name;
         bool henikiEnabled;
         QString henikiText;
     };
     const Row rows[] = {
-        {"spdSenbun", KindSegment, "線分", true, " ≦ ≦"},
-        {"spdHanchokusen", KindRay, "半直線", true, "  ≦ "},
-        {"spdTen", KindPoint, "点", false, ""},
-        {"SpdChokusen", KindLine, "直線", false, ""},
+        {"spdSenbun", GraphKind::Segment, "線分", true, " ≦ ≦"},
+        {"spdHanchokusen", GraphKind::Ray, "半直線", true, "  ≦ "},
+        {"spdTen", GraphKind::Point, "点", false, ""},
+        {"SpdChokusen", GraphKind::Line, "直線", false, ""},
     };
     QToolButton* tools[] = {Ui<QToolButton>("SpdChokusen"), Ui<QToolButton>("spdSenbun"),
                             Ui<QToolButton>("spdHanchokusen"), Ui<QToolButton>("spdTen"),

@@ -171,7 +171,7 @@ TEST_F(PracticeTest, ATeacherTestsTheDrawingWithoutARecord) {
                 EXPECT_TRUE(marks->viewport()->rect().contains(marks->visualItemRect(asked)));
                 const TLineSpec q = practice->Session.Current();  // answered right at once
                 ClickPractice(*practice, q.P1);
-                if (q.Kind != KindPoint) {
+                if (q.Kind != GraphKind::Point) {
                     ClickPractice(*practice, q.P2);
                 }
             }

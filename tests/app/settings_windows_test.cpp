@@ -114,8 +114,8 @@ TEST(SettingsWindowsTest, LineSettingsEditOnlyTheFourToolValues) {
         const QString start = words.takeFirst();
         const QString closer = words.takeLast();
         std::tie(edit.LineMode, edit.LineWidth, edit.SegmentEndKind, edit.RayEndKind) =
-            std::tuple(start[0].digitValue(), start[1].digitValue(), start[2].digitValue(),
-                       start[3].digitValue());
+            std::tuple(KindOfNumber(start[0].digitValue()), start[1].digitValue(),
+                       start[2].digitValue(), start[3].digitValue());
         window.setResult(-1);
         window.show();
         QStringList seen{Shown(window)};
@@ -125,8 +125,8 @@ TEST(SettingsWindowsTest, LineSettingsEditOnlyTheFourToolValues) {
         seen.append(Shown(window));
         closers.at(closer)();
         seen << QString::number(ClosedWith(window))
-             << QString::asprintf("%d%d%d%d", edit.LineMode, edit.LineWidth, edit.SegmentEndKind,
-                                  edit.RayEndKind)
+             << QString::asprintf("%d%d%d%d", KindNumber(edit.LineMode), edit.LineWidth,
+                                  edit.SegmentEndKind, edit.RayEndKind)
              << Shown(window);
         EXPECT_EQ(seen.join(u' ').toStdString(), expected);
     }

@@ -5,7 +5,7 @@
 
 namespace {
 
-TLineSpec Graph(int kind, LatticePoint p1, LatticePoint p2, LatticePoint d1 = {},
+TLineSpec Graph(GraphKind kind, LatticePoint p1, LatticePoint p2, LatticePoint d1 = {},
                 LatticePoint d2 = {}, int endKind = 0) {
     TLineSpec g;
     g.Kind = kind;
@@ -35,7 +35,7 @@ TEST(EquationText, LinesInSlopeInterceptForm) {
         {{1, 2}, {4, 3}, "y=1/3･x+5/3"}, {{0, -1}, {4, -4}, "y=-3/4･x-1"},
     };
     for (const LineRow& r : rows) {
-        const TLineSpec g = Graph(KindLine, r.p1, r.p2);
+        const TLineSpec g = Graph(GraphKind::Line, r.p1, r.p2);
         EXPECT_EQ(EquationText(g, EquationForm::Standard), QString::fromUtf8(r.standard))
             << r.p1.X << "," << r.p1.Y << " " << r.p2.X << "," << r.p2.Y;
     }
@@ -48,7 +48,7 @@ TEST(EquationText, LinesInGeneralForm) {
         {{0, 0}, {4, 6}, "-3x+2y=0"}, {{1, 3}, {3, -1}, "2x+y=5"},
     };
     for (const LineRow& r : rows) {
-        const TLineSpec g = Graph(KindLine, r.p1, r.p2);
+        const TLineSpec g = Graph(GraphKind::Line, r.p1, r.p2);
         EXPECT_EQ(EquationText(g, EquationForm::General), QString::fromUtf8(r.standard));
     }
 }
@@ -62,42 +62,46 @@ struct DomainRow {
 
 TEST(EquationText, SegmentsRaysAndPoints) {
     const DomainRow rows[] = {
-        {Graph(KindSegment, {0, 0}, {1, 2}, {-1, -2}, {2, 4}, 1), "y=2x (-1≦x＜2)", "-1≦x＜2",
-         "-2≦y＜4"},
-        {Graph(KindSegment, {0, 0}, {1, -2}, {-1, 2}, {2, -4}, 1), "y=-2x (-1≦x＜2)", "-1≦x＜2",
-         "-4＜y≦2"},
-        {Graph(KindSegment, {0, 0}, {1, -2}, {-1, 2}, {2, -4}, 2), "y=-2x (-1＜x≦2)", "-1＜x≦2",
-         "-4≦y＜2"},
-        {Graph(KindSegment, {0, 0}, {1, 2}, {-1, -2}, {2, 4}, 3), "y=2x (-1＜x＜2)", "-1＜x＜2",
-         "-2＜y＜4"},
-        {Graph(KindRay, {0, 0}, {1, 2}, {1, 2}, {3, 6}, 0), "y=2x (x≧1)", "x≧1", "y≧2"},
-        {Graph(KindRay, {0, 0}, {1, 2}, {1, 2}, {3, 6}, 1), "y=2x (x＞1)", "x＞1", "y＞2"},
-        {Graph(KindRay, {0, 0}, {1, 2}, {1, 2}, {-1, -2}, 0), "y=2x (x≦1)", "x≦1", "y≦2"},
-        {Graph(KindRay, {0, 0}, {1, -2}, {1, -2}, {-1, 2}, 1), "y=-2x (x＜1)", "x＜1", "y＞-2"},
+        {Graph(GraphKind::Segment, {0, 0}, {1, 2}, {-1, -2}, {2, 4}, 1), "y=2x (-1≦x＜2)",
+         "-1≦x＜2", "-2≦y＜4"},
+        {Graph(GraphKind::Segment, {0, 0}, {1, -2}, {-1, 2}, {2, -4}, 1), "y=-2x (-1≦x＜2)",
+         "-1≦x＜2", "-4＜y≦2"},
+        {Graph(GraphKind::Segment, {0, 0}, {1, -2}, {-1, 2}, {2, -4}, 2), "y=-2x (-1＜x≦2)",
+         "-1＜x≦2", "-4≦y＜2"},
+        {Graph(GraphKind::Segment, {0, 0}, {1, 2}, {-1, -2}, {2, 4}, 3), "y=2x (-1＜x＜2)",
+         "-1＜x＜2", "-2＜y＜4"},
+        {Graph(GraphKind::Ray, {0, 0}, {1, 2}, {1, 2}, {3, 6}, 0), "y=2x (x≧1)", "x≧1", "y≧2"},
+        {Graph(GraphKind::Ray, {0, 0}, {1, 2}, {1, 2}, {3, 6}, 1), "y=2x (x＞1)", "x＞1", "y＞2"},
+        {Graph(GraphKind::Ray, {0, 0}, {1, 2}, {1, 2}, {-1, -2}, 0), "y=2x (x≦1)", "x≦1", "y≦2"},
+        {Graph(GraphKind::Ray, {0, 0}, {1, -2}, {1, -2}, {-1, 2}, 1), "y=-2x (x＜1)", "x＜1",
+         "y＞-2"},
         // A ray's direction is its direction in x alone, wherever the direction was clicked.
-        {Graph(KindRay, {0, 0}, {1, 2}, {1, 2}, {3, 0}, 0), "y=2x (x≧1)", "x≧1", "y≧2"},
-        {Graph(KindRay, {0, 0}, {1, -2}, {1, -2}, {4, 5}, 1), "y=-2x (x＞1)", "x＞1", "y＜-2"},
-        {Graph(KindRay, {0, 0}, {1, 2}, {1, 2}, {1, 7}, 0), "y=2x (x≦1)", "x≦1", "y≦2"},
-        {Graph(KindRay, {0, 0}, {1, 2}, {1, 2}, {2, -7}, 1), "y=2x (x＞1)", "x＞1", "y＞2"},
-        {Graph(KindRay, {2, 0}, {2, 3}, {2, 2}, {-5, 1}, 1), "x = 2 (y＜2)", "x =2", "y＜2"},
-        {Graph(KindSegment, {1, 1}, {3, 2}, {2, 0}, {3, 0}, 0), "y=1/2･x+1/2 (2≦x≦3)", "2≦x≦3",
-         "3/2≦y≦2"},
-        {Graph(KindSegment, {2, 1}, {2, 5}, {2, 4}, {2, 1}, 1), "x = 2 (1≦y＜4)", "x =2", "1≦y＜4"},
-        {Graph(KindSegment, {0, 1}, {4, 1}, {-2, 1}, {3, 1}, 0), "y =1 (-2≦x≦3)", "-2≦x≦3", "y =1"},
-        {Graph(KindRay, {0, 2}, {3, 2}, {1, 2}, {4, 2}, 0), "y =2 (x≧1)", "x≧1", " y = 2"},
-        {Graph(KindRay, {1, 0}, {1, 3}, {1, 2}, {1, 5}, 0), "x = 1 (y≧2)", "x =1", "y≧2"},
-        {Graph(KindLine, {0, 0}, {1, 1}), "y=x", "すべての数", "すべての数"},
-        {Graph(KindPoint, {2, -3}, {5, 99}), "(  2, -3)", "", ""},
-        {Graph(KindPoint, {-10, 100}, {5, 99}), "(-10,100)", "", ""},
+        {Graph(GraphKind::Ray, {0, 0}, {1, 2}, {1, 2}, {3, 0}, 0), "y=2x (x≧1)", "x≧1", "y≧2"},
+        {Graph(GraphKind::Ray, {0, 0}, {1, -2}, {1, -2}, {4, 5}, 1), "y=-2x (x＞1)", "x＞1",
+         "y＜-2"},
+        {Graph(GraphKind::Ray, {0, 0}, {1, 2}, {1, 2}, {1, 7}, 0), "y=2x (x≦1)", "x≦1", "y≦2"},
+        {Graph(GraphKind::Ray, {0, 0}, {1, 2}, {1, 2}, {2, -7}, 1), "y=2x (x＞1)", "x＞1", "y＞2"},
+        {Graph(GraphKind::Ray, {2, 0}, {2, 3}, {2, 2}, {-5, 1}, 1), "x = 2 (y＜2)", "x =2", "y＜2"},
+        {Graph(GraphKind::Segment, {1, 1}, {3, 2}, {2, 0}, {3, 0}, 0), "y=1/2･x+1/2 (2≦x≦3)",
+         "2≦x≦3", "3/2≦y≦2"},
+        {Graph(GraphKind::Segment, {2, 1}, {2, 5}, {2, 4}, {2, 1}, 1), "x = 2 (1≦y＜4)", "x =2",
+         "1≦y＜4"},
+        {Graph(GraphKind::Segment, {0, 1}, {4, 1}, {-2, 1}, {3, 1}, 0), "y =1 (-2≦x≦3)", "-2≦x≦3",
+         "y =1"},
+        {Graph(GraphKind::Ray, {0, 2}, {3, 2}, {1, 2}, {4, 2}, 0), "y =2 (x≧1)", "x≧1", " y = 2"},
+        {Graph(GraphKind::Ray, {1, 0}, {1, 3}, {1, 2}, {1, 5}, 0), "x = 1 (y≧2)", "x =1", "y≧2"},
+        {Graph(GraphKind::Line, {0, 0}, {1, 1}), "y=x", "すべての数", "すべての数"},
+        {Graph(GraphKind::Point, {2, -3}, {5, 99}), "(  2, -3)", "", ""},
+        {Graph(GraphKind::Point, {-10, 100}, {5, 99}), "(-10,100)", "", ""},
     };
     for (const DomainRow& r : rows) {
         EXPECT_EQ(EquationText(r.g, EquationForm::Standard), QString::fromUtf8(r.equation));
         EXPECT_EQ(XDomainText(r.g), QString::fromUtf8(r.xDomain)) << r.equation;
         EXPECT_EQ(YDomainText(r.g), QString::fromUtf8(r.yDomain)) << r.equation;
     }
-    const TLineSpec point = Graph(KindPoint, {2, -3}, {5, 99});
+    const TLineSpec point = Graph(GraphKind::Point, {2, -3}, {5, 99});
     EXPECT_EQ(EquationText(point, EquationForm::General), "(  2, -3)");
-    TLineSpec label = Graph(KindLabel, {1, 1}, {12, -99});
+    TLineSpec label = Graph(GraphKind::Label, {1, 1}, {12, -99});
     label.Text = QStringLiteral("y=1/2 の グラフ");
     EXPECT_EQ(EquationText(label, EquationForm::Standard), label.Text);
     EXPECT_EQ(EquationText(label, EquationForm::General), label.Text);
@@ -105,16 +109,20 @@ TEST(EquationText, SegmentsRaysAndPoints) {
 
 TEST(EquationText, SlopeAndInterceptPanels) {
     struct Row {
-        int kind;
+        GraphKind kind;
         LatticePoint p1, p2;
         const char* slope;
         const char* intercept;
     } rows[] = {
-        {KindLine, {0, 1}, {2, 2}, "1/2･", "1"},    {KindLine, {1, 3}, {3, -1}, "-2", "5"},
-        {KindLine, {0, 0}, {3, 2}, "2/3･", "0"},    {KindLine, {0, 3}, {4, 3}, "", ""},
-        {KindLine, {1, 0}, {3, 1}, "1/2･", "-1/2"}, {KindLine, {3, 0}, {3, 5}, "", ""},
-        {KindSegment, {2, 2}, {0, 0}, "1", "0"},    {KindPoint, {0, 0}, {5, 99}, "", ""},
-        {KindLine, {3, 1}, {1, 0}, "1/2･", "-1/2"},
+        {GraphKind::Line, {0, 1}, {2, 2}, "1/2･", "1"},
+        {GraphKind::Line, {1, 3}, {3, -1}, "-2", "5"},
+        {GraphKind::Line, {0, 0}, {3, 2}, "2/3･", "0"},
+        {GraphKind::Line, {0, 3}, {4, 3}, "", ""},
+        {GraphKind::Line, {1, 0}, {3, 1}, "1/2･", "-1/2"},
+        {GraphKind::Line, {3, 0}, {3, 5}, "", ""},
+        {GraphKind::Segment, {2, 2}, {0, 0}, "1", "0"},
+        {GraphKind::Point, {0, 0}, {5, 99}, "", ""},
+        {GraphKind::Line, {3, 1}, {1, 0}, "1/2･", "-1/2"},
     };
     for (const Row& r : rows) {
         TLineSpec g = Graph(r.kind, r.p1, r.p2);

@@ -90,7 +90,7 @@ TEST(Fraction, ValuesOnLines) {
 
     // A point at x = 5 placed with circle radius 5 lists its own y, not that of a vertical line.
     TLineSpec point = Line({5, -3}, {5, 99});
-    point.Kind = KindPoint;
+    point.Kind = GraphKind::Point;
     EXPECT_FALSE(IsVertical(point));
     EXPECT_EQ(FractionText(LineYAt(point, 5)), "-3");
     EXPECT_DOUBLE_EQ(LineYReal(point, 5), -3.0);

@@ -6,7 +6,7 @@
 
 namespace {
 
-TLineSpec Graph(int kind, LatticePoint p1, LatticePoint p2, LatticePoint d1 = {},
+TLineSpec Graph(GraphKind kind, LatticePoint p1, LatticePoint p2, LatticePoint d1 = {},
                 LatticePoint d2 = {}) {
     TLineSpec g;
     g.Kind = kind;
@@ -14,8 +14,9 @@ TLineSpec Graph(int kind, LatticePoint p1, LatticePoint p2, LatticePoint d1 = {}
     g.P2 = p2;
     g.D1 = d1;
     g.D2 = d2;
-    g.EndKind = kind == KindSegment ? 1 : 0;
-    g.Text = kind == KindLabel ? QStringLiteral("Ａ") : EquationText(g, EquationForm::Standard);
+    g.EndKind = kind == GraphKind::Segment ? 1 : 0;
+    g.Text =
+        kind == GraphKind::Label ? QStringLiteral("Ａ") : EquationText(g, EquationForm::Standard);
     return g;
 }
 
@@ -53,23 +54,23 @@ TEST(GraphEdits, MovingShiftsTheStoredPointsOfEachKind) {
         LatticePoint p1, p2, d1, d2;
         const char* text;
     } rows[] = {
-        {Graph(KindLine, {0, 0}, {2, 1}), 'U', {0, 1}, {2, 2}, {}, {}, "y=1/2･x+1"},
-        {Graph(KindSegment, {0, 0}, {1, 2}, {-1, -2}, {2, 4}),
+        {Graph(GraphKind::Line, {0, 0}, {2, 1}), 'U', {0, 1}, {2, 2}, {}, {}, "y=1/2･x+1"},
+        {Graph(GraphKind::Segment, {0, 0}, {1, 2}, {-1, -2}, {2, 4}),
          'L',
          {-1, 0},
          {0, 2},
          {-2, -2},
          {1, 4},
          "y=2x+2 (-2≦x＜1)"},
-        {Graph(KindRay, {0, 0}, {1, 2}, {1, 2}, {3, 6}),
+        {Graph(GraphKind::Ray, {0, 0}, {1, 2}, {1, 2}, {3, 6}),
          'D',
          {0, -1},
          {1, 1},
          {1, 1},
          {3, 5},
          "y=2x-1 (x≧1)"},
-        {Graph(KindPoint, {2, 3}, {5, 99}), 'U', {2, 4}, {5, 99}, {}, {}, "(  2,  4)"},
-        {Graph(KindLabel, {1, 1}, {12, -99}, {}, {12, 0}),
+        {Graph(GraphKind::Point, {2, 3}, {5, 99}), 'U', {2, 4}, {5, 99}, {}, {}, "(  2,  4)"},
+        {Graph(GraphKind::Label, {1, 1}, {12, -99}, {}, {12, 0}),
          'R',
          {2, 1},
          {12, -99},
@@ -79,7 +80,7 @@ TEST(GraphEdits, MovingShiftsTheStoredPointsOfEachKind) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.text);
-        Sheet d{r.g, Graph(KindLine, {0, 5}, {1, 7})};
+        Sheet d{r.g, Graph(GraphKind::Line, {0, 5}, {1, 7})};
         d.Select({0});
         EXPECT_EQ(d.Run([&](GraphTable& t) { return MoveSelected(t, d.edit, r.direction); }),
                   std::vector<int>{0});
@@ -94,7 +95,7 @@ TEST(GraphEdits, MovingShiftsTheStoredPointsOfEachKind) {
         EXPECT_EQ(d.table().LineTable[1].P1, (LatticePoint{0, 5}));  // not selected
         EXPECT_FALSE(d.doc.Saved());
     }
-    Sheet none{Graph(KindLine, {0, 0}, {2, 1})};
+    Sheet none{Graph(GraphKind::Line, {0, 0}, {2, 1})};
     EXPECT_TRUE(none.Run([&](GraphTable& t) { return MoveSelected(t, none.edit, 'U'); }).empty());
     EXPECT_TRUE(none.doc.Saved());
 }
@@ -115,7 +116,7 @@ TEST(GraphEdits, SlopeAndInterceptStepTheWayTheArrowsPoint) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.text);
-        Sheet d{Graph(KindLine, r.p1, r.p2)};
+        Sheet d{Graph(GraphKind::Line, r.p1, r.p2)};
         d.Select({0});
         const SlopeStepResult result =
             d.Run([&](GraphTable& t) { return ChangeSlopeIntercept(t, d.edit, r.step); });
@@ -129,8 +130,8 @@ TEST(GraphEdits, SlopeAndInterceptStepTheWayTheArrowsPoint) {
 }
 
 TEST(GraphEdits, SlopeStepsSkipPointsAndStopAtAVerticalGraph) {
-    Sheet d{Graph(KindPoint, {3, 1}, {3, 99}), Graph(KindLine, {0, 0}, {1, 1}),
-            Graph(KindLine, {3, 0}, {3, 5}), Graph(KindLine, {0, 2}, {1, 4})};
+    Sheet d{Graph(GraphKind::Point, {3, 1}, {3, 99}), Graph(GraphKind::Line, {0, 0}, {1, 1}),
+            Graph(GraphKind::Line, {3, 0}, {3, 5}), Graph(GraphKind::Line, {0, 2}, {1, 4})};
     d.Select({0, 1, 2, 3});
     const SlopeStepResult result =
         d.Run([&](GraphTable& t) { return ChangeSlopeIntercept(t, d.edit, InterceptUp); });
@@ -146,7 +147,7 @@ TEST(GraphEdits, SlopeStepsSkipPointsAndStopAtAVerticalGraph) {
     EXPECT_EQ(empty.Run([&](GraphTable& t) { return ChangeSlopeIntercept(t, empty.edit, SlopeUp); })
                   .message,
               NothingToMoveMessage);
-    Sheet unselected{Graph(KindLine, {0, 0}, {1, 1})};
+    Sheet unselected{Graph(GraphKind::Line, {0, 0}, {1, 1})};
     EXPECT_EQ(
         unselected
             .Run([&](GraphTable& t) { return ChangeSlopeIntercept(t, unselected.edit, SlopeUp); })
@@ -158,7 +159,7 @@ TEST(GraphEdits, SlopeStepsSkipPointsAndStopAtAVerticalGraph) {
 TEST(GraphEdits, RecolouringWithWhiteRestartsTheAutomaticColours) {
     Sheet d{};
     for (int i = 0; i < 20; ++i) {
-        TLineSpec g = Graph(KindLine, {0, i}, {1, i + 1});
+        TLineSpec g = Graph(GraphKind::Line, {0, i}, {1, i + 1});
         g.Color = 0x123456;
         d.doc.AddOrReplaceGraph(d.edit, g, -1);
     }
@@ -183,7 +184,7 @@ TEST(GraphEdits, RecolouringWithWhiteRestartsTheAutomaticColours) {
 }
 
 TEST(GraphEdits, WidthsAndFormRewritesChangeOnlyTheSelection) {
-    Sheet d{Graph(KindLine, {0, 1}, {2, 2}), Graph(KindLine, {0, 0}, {1, 2})};
+    Sheet d{Graph(GraphKind::Line, {0, 1}, {2, 2}), Graph(GraphKind::Line, {0, 0}, {1, 2})};
     d.Select({1});
     EXPECT_TRUE(d.Run([&](GraphTable& t) { return SetSelectedWidth(t, 3); }));
     EXPECT_EQ(d.table().LineTable[1].Width, 3);

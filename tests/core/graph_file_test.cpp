@@ -56,19 +56,21 @@ GraphFileContent Parse(const QStringList& lines, PlaneSettings settings = {}) {
 
 TEST(GraphFile, PacksAttributes) {
     TLineSpec spec;
-    spec.Kind = KindSegment;
+    spec.Kind = GraphKind::Segment;
     spec.Width = 2;
     spec.EndKind = 3;
     EXPECT_EQ(PackAttrCode(spec), 801);
     TLineSpec back;
     UnpackAttrCode(801, &back);
-    EXPECT_EQ(back.Kind, 1);
+    EXPECT_EQ(back.Kind, GraphKind::Segment);
     EXPECT_EQ(back.Width, 2);
     EXPECT_EQ(back.EndKind, 3);
     EXPECT_EQ(back.Attr, 0);
     UnpackAttrCode(3 + 4096, &back);  // width bits 0 read as width 1
     EXPECT_EQ(back.Width, 1);
     EXPECT_EQ(back.Attr, 1);
+    UnpackAttrCode(16 + 12, &back);  // a number that names no kind is written back as it stands
+    EXPECT_EQ(PackAttrCode(back), 16 + 12);
 }
 
 TEST(GraphFile, SplitsPairsAndFixesNames) {
@@ -111,7 +113,7 @@ TEST(GraphFile, ReadsTheWorkedExample) {
     EXPECT_EQ(c.graphs[0].Color, 255);
     EXPECT_EQ(c.graphs[0].Text, "y=-2x+5");
     EXPECT_EQ(c.graphs[0].P2, (LatticePoint{3, -1}));
-    EXPECT_EQ(c.graphs[1].Kind, KindPoint);
+    EXPECT_EQ(c.graphs[1].Kind, GraphKind::Point);
     EXPECT_EQ(c.graphs[1].P2, (LatticePoint{5, 99}));
     EXPECT_EQ(c.memo, QStringList{WorkedExample[0]} + WorkedExample.mid(18));
     EXPECT_EQ(c.title(), QStringLiteral("新しい単元"));
@@ -123,7 +125,7 @@ TEST(GraphFile, WritesAndReadsBackTheSameDrawing) {
     GraphTable table;
     EditingState state;
     table.Memo = QStringList{QStringLiteral("比例のグラフ")};
-    state.LineMode = KindSegment;
+    state.LineMode = GraphKind::Segment;
     state.SegmentEndKind = 1;
     TLineSpec seg = NewLineSpec(state, table, {0, 0}, {1, 2});
     seg.D1 = {-1, -2};

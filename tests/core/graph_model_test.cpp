@@ -135,19 +135,19 @@ TEST(GraphModel, ClearDrawingLeavesOnlyTheTitle) {
 
 TEST(GraphModel, NewSpecsFollowTheTool) {
     EditingState s;
-    s.LineMode = KindSegment;
+    s.LineMode = GraphKind::Segment;
     s.SegmentEndKind = 2;
     s.RayEndKind = 1;
     s.LineWidth = 3;
     EXPECT_EQ(CurrentEndKind(s), 2);
     GraphTable t;
     TLineSpec spec = NewLineSpec(s, t, {0, 0}, {2, 1});
-    EXPECT_EQ(spec.Kind, KindSegment);
+    EXPECT_EQ(spec.Kind, GraphKind::Segment);
     EXPECT_EQ(spec.Width, 3);
     EXPECT_EQ(spec.EndKind, 2);
-    s.LineMode = KindRay;
+    s.LineMode = GraphKind::Ray;
     EXPECT_EQ(CurrentEndKind(s), 1);
-    s.LineMode = KindPoint;
+    s.LineMode = GraphKind::Point;
     EXPECT_EQ(CurrentEndKind(s), 0);
     t.ColorCycle = 20;
     EXPECT_EQ(NextColor(s, t), ColorCycleTable[4]);

@@ -24,11 +24,11 @@ struct Board {
         doc.SetSelection(selected);
     }
 
-    void Tool(int kind, int endKind = 0) {
+    void Tool(GraphKind kind, int endKind = 0) {
         edit.LineMode = kind;
-        if (kind == KindSegment) {
+        if (kind == GraphKind::Segment) {
             edit.SegmentEndKind = endKind;
-        } else if (kind == KindRay) {
+        } else if (kind == GraphKind::Ray) {
             edit.RayEndKind = endKind;
         }
     }
@@ -58,7 +58,7 @@ struct Board {
 TEST(PlaneGesture, SegmentWithChosenEndsIsListedWithItsDomain) {
     // Segment tool, end kind ≦ ＜, click (0,0), click (1,2), click x=2, click x=−1.
     Board b;
-    b.Tool(KindSegment, 1);
+    b.Tool(GraphKind::Segment, 1);
     b.Click(0, 0);
     EXPECT_EQ(b.gesture.State(), DrawRubberBand);
     b.Click(1, 2);
@@ -80,7 +80,8 @@ TEST(PlaneGesture, SegmentWithChosenEndsIsListedWithItsDomain) {
 TEST(PlaneGesture, EachToolsClicksMakeTheirGraphOrTheirMessage) {
     struct Row {
         const char* name;
-        int tool, endKind;
+        GraphKind tool;
+        int endKind;
         std::vector<LatticePoint> clicks;
         const char* text;  // of the graph made, or empty when none was made
         QStringList messages;
@@ -88,25 +89,25 @@ TEST(PlaneGesture, EachToolsClicksMakeTheirGraphOrTheirMessage) {
     };
     const QString same = SamePointMessage;
     const Row rows[] = {
-        {"line", KindLine, 0, {{0, 0}, {1, 2}}, "y=2x", {}, DrawIdle},
-        {"line on its first point", KindLine, 0, {{1, 1}, {1, 1}}, "", {same}, DrawIdle},
-        {"point", KindPoint, 0, {{2, 3}}, "(  2,  3)", {}, DrawIdle},
+        {"line", GraphKind::Line, 0, {{0, 0}, {1, 2}}, "y=2x", {}, DrawIdle},
+        {"line on its first point", GraphKind::Line, 0, {{1, 1}, {1, 1}}, "", {same}, DrawIdle},
+        {"point", GraphKind::Point, 0, {{2, 3}}, "(  2,  3)", {}, DrawIdle},
         {"segment ends right to left",
-         KindSegment,
+         GraphKind::Segment,
          0,
          {{0, 0}, {1, 2}, {3, 0}, {-1, 0}},
          "y=2x (-1≦x≦3)",
          {},
          DrawIdle},
         {"segment ends at one x",
-         KindSegment,
+         GraphKind::Segment,
          0,
          {{0, 0}, {1, 2}, {3, 0}, {3, 5}},
          "",
          {BadDomainMessage},
          DrawAwaitFirstEnd},
         {"segment chosen again",
-         KindSegment,
+         GraphKind::Segment,
          2,
          {{0, 0}, {1, 2}, {3, 0}, {3, 5}, {1, 1}, {0, 0}},
          "y=2x (0＜x≦1)",
@@ -114,56 +115,56 @@ TEST(PlaneGesture, EachToolsClicksMakeTheirGraphOrTheirMessage) {
          DrawIdle},
         // On a vertical line the ends lie on the line, whatever x was clicked.
         {"vertical segment",
-         KindSegment,
+         GraphKind::Segment,
          1,
          {{2, 0}, {2, 5}, {4, 1}, {-3, 4}},
          "x = 2 (1≦y＜4)",
          {},
          DrawIdle},
         {"vertical segment at one y",
-         KindSegment,
+         GraphKind::Segment,
          0,
          {{2, 0}, {2, 5}, {4, 1}, {-3, 1}},
          "",
          {BadDomainMessage},
          DrawAwaitFirstEnd},
         {"ray directed below its line",
-         KindRay,
+         GraphKind::Ray,
          0,
          {{0, 0}, {1, 2}, {1, 5}, {3, 0}},
          "y=2x (x≧1)",
          {},
          DrawIdle},
         {"ray directed at its start's x",
-         KindRay,
+         GraphKind::Ray,
          1,
          {{0, 0}, {1, 2}, {1, 2}, {1, -4}},
          "",
          {BadDirectionMessage},
          DrawAwaitSecondEnd},
         {"ray running left",
-         KindRay,
+         GraphKind::Ray,
          1,
          {{0, 0}, {1, 2}, {1, 2}, {0, 9}},
          "y=2x (x＜1)",
          {},
          DrawIdle},
         {"horizontal ray along its line",
-         KindRay,
+         GraphKind::Ray,
          0,
          {{0, 2}, {3, 2}, {1, 2}, {4, 2}},
          "y =2 (x≧1)",
          {},
          DrawIdle},
         {"vertical ray at its start's y",
-         KindRay,
+         GraphKind::Ray,
          0,
          {{1, 0}, {1, 3}, {5, 2}, {0, 2}},
          "",
          {BadDirectionMessage},
          DrawAwaitSecondEnd},
         {"vertical ray down",
-         KindRay,
+         GraphKind::Ray,
          1,
          {{1, 0}, {1, 3}, {5, 2}, {0, 1}},
          "x = 1 (y＜2)",
@@ -187,7 +188,7 @@ TEST(PlaneGesture, EachToolsClicksMakeTheirGraphOrTheirMessage) {
     }
     // Vertical domain ends are stored on the line.
     Board v;
-    v.Tool(KindSegment);
+    v.Tool(GraphKind::Segment);
     for (LatticePoint p : {LatticePoint{2, 0}, {2, 5}, {4, 1}, {-3, 4}}) {
         v.Click(p.X, p.Y);
     }
@@ -197,22 +198,22 @@ TEST(PlaneGesture, EachToolsClicksMakeTheirGraphOrTheirMessage) {
 
 TEST(PlaneGesture, TheToolAtTheSecondClickDecidesTheKind) {
     Board b;
-    b.Tool(KindLine);
+    b.Tool(GraphKind::Line);
     b.Click(0, 0);
-    b.Tool(KindRay, 1);  // the unfinished line becomes a ray
+    b.Tool(GraphKind::Ray, 1);  // the unfinished line becomes a ray
     b.Click(1, 2);
     EXPECT_EQ(b.gesture.State(), DrawAwaitFirstEnd);
-    b.Tool(KindLine);  // states 2 and 3 follow the graph, not the tool
+    b.Tool(GraphKind::Line);  // states 2 and 3 follow the graph, not the tool
     b.Click(1, 0);
     b.Click(4, 0);
     ASSERT_EQ(b.table.LineCount, 1);
-    EXPECT_EQ(b.table.LineTable[0].Kind, KindRay);
+    EXPECT_EQ(b.table.LineTable[0].Kind, GraphKind::Ray);
     EXPECT_EQ(b.Text(0), QStringLiteral("y=2x (x＞1)"));
 }
 
 TEST(PlaneGesture, RubberBandIsErasedAndRedrawnAtEveryNewLatticePoint) {
     Board b;
-    b.Tool(KindLine);
+    b.Tool(GraphKind::Line);
     b.Click(0, 0);
     EXPECT_TRUE(b.gesture.FirstMarkShown);
     GestureEffects e = b.gesture.Move({0, 0});  // the same lattice point: nothing to draw
@@ -244,15 +245,15 @@ TEST(PlaneGesture, RubberBandIsErasedAndRedrawnAtEveryNewLatticePoint) {
 
 TEST(PlaneGesture, DraggingEndsWithTheRightButton) {
     Board b;
-    b.Tool(KindLine);
+    b.Tool(GraphKind::Line);
     b.Click(0, 0);
     b.Click(2, 1);
-    b.Tool(KindSegment);
+    b.Tool(GraphKind::Segment);
     b.Click(0, 3);
     b.Click(1, 3);
     b.Click(0, 0);
     b.Click(2, 0);  // graph 1: y =3 (0≦x≦2), selected
-    b.Tool(KindPoint);
+    b.Tool(GraphKind::Point);
     b.Click(4, 5);  // graph 2, selected
 
     // A point dragged to (5,6) gets its new text.
@@ -266,7 +267,7 @@ TEST(PlaneGesture, DraggingEndsWithTheRightButton) {
 
     // A segment's end dragged with the line tool up still asks for its domain again.
     b.Select({1});
-    b.Tool(KindLine);
+    b.Tool(GraphKind::Line);
     b.Drag({1, 3}, {2, 4});
     EXPECT_TRUE(b.last.keepPointer);
     EXPECT_EQ(b.last.pointerAt, (LatticePoint{2, 4}));
@@ -297,7 +298,7 @@ TEST(PlaneGesture, DraggingEndsWithTheRightButton) {
 
 TEST(PlaneGesture, LabelsArePlacedOneClickAtATimeAnywhere) {
     Board b;
-    b.Tool(KindLabel);
+    b.Tool(GraphKind::Label);
     b.labels.texts = QStringList{QStringLiteral("Ａ"), QStringLiteral("km")};
     b.labels.sizes = {12, 20};
     b.labels.current = 0;
@@ -323,13 +324,13 @@ TEST(PlaneGesture, AFullTableRefusesNewGraphsButKeepsTheQueue) {
     for (int i = 0; i < MaxGraphs; ++i) {
         b.doc.AddOrReplaceGraph(b.edit, NewLineSpec(b.edit, b.table, {0, i}, {1, i + 1}), -1);
     }
-    b.Tool(KindLine);
+    b.Tool(GraphKind::Line);
     b.Click(0, 0);
     b.Click(3, 1);
     EXPECT_EQ(b.messages, QStringList{TableFullMessage});
     EXPECT_FALSE(b.gesture.InProgress());
     EXPECT_TRUE(b.last.redisplay);  // the band and its handles go, the panels come back
-    b.Tool(KindLabel);
+    b.Tool(GraphKind::Label);
     b.labels.texts = QStringList{QStringLiteral("★")};
     b.labels.sizes = {16};
     b.labels.current = 0;

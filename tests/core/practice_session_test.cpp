@@ -6,7 +6,7 @@
 
 namespace {
 
-TLineSpec Question(int kind, LatticePoint p1, LatticePoint p2, LatticePoint d1 = {},
+TLineSpec Question(GraphKind kind, LatticePoint p1, LatticePoint p2, LatticePoint d1 = {},
                    LatticePoint d2 = {}, EquationForm form = EquationForm::Standard) {
     TLineSpec g;
     g.Kind = kind;
@@ -33,7 +33,7 @@ struct Student {
     }
     // Two clicks for a graph, one for a point; the result of the last.
     PracticeEffects Answer(LatticePoint a, LatticePoint b = {}) {
-        if (s.Current().Kind == KindPoint) {
+        if (s.Current().Kind == GraphKind::Point) {
             return Click(a.X, a.Y);
         }
         Click(a.X, a.Y);
@@ -49,8 +49,9 @@ struct Student {
 TEST(PracticeSession, QuestionsMarkedByHowTheyWereAnswered) {
     // One run of four questions: right at once, wrong then right, hint then right, wrong then
     // the answer shown then right.
-    Student st({Question(KindLine, {0, 0}, {1, 2}), Question(KindLine, {0, 1}, {2, 2}),
-                Question(KindPoint, {2, -3}, {5, 99}), Question(KindLine, {1, 3}, {3, -1})});
+    Student st(
+        {Question(GraphKind::Line, {0, 0}, {1, 2}), Question(GraphKind::Line, {0, 1}, {2, 2}),
+         Question(GraphKind::Point, {2, -3}, {5, 99}), Question(GraphKind::Line, {1, 3}, {3, -1})});
     EXPECT_EQ(st.s.RecordLines,
               (QStringList{"2024年05月03日 09/07/45", "(1)", "(2)", "(3)", "(4)"}));
     EXPECT_EQ(st.s.Prompt(), QStringLiteral("(1)次の関数のグラフをかきなさい"));
@@ -120,36 +121,46 @@ TEST(PracticeSession, GradingComparesTheTextsOfTheLine) {
         EquationForm form;
         bool right;
     } rows[] = {
-        {"y=ax+b, other points", Question(KindLine, {0, 1}, {2, 2}), {4, 3}, {-2, 0}, {}, true},
+        {"y=ax+b, other points",
+         Question(GraphKind::Line, {0, 1}, {2, 2}),
+         {4, 3},
+         {-2, 0},
+         {},
+         true},
         {"ax+by=c, same order",
-         Question(KindLine, {0, 1}, {2, 2}, {}, {}, general),
+         Question(GraphKind::Line, {0, 1}, {2, 2}, {}, {}, general),
          {0, 1},
          {2, 2},
          general,
          true},
         {"ax+by=c, reversed",
-         Question(KindLine, {0, 1}, {2, 2}, {}, {}, general),
+         Question(GraphKind::Line, {0, 1}, {2, 2}, {}, {}, general),
          {2, 2},
          {0, 1},
          general,
          true},
         {"ax+by=c, other points",
-         Question(KindLine, {0, 1}, {2, 2}, {}, {}, general),
+         Question(GraphKind::Line, {0, 1}, {2, 2}, {}, {}, general),
          {4, 3},
          {-2, 0},
          general,
          true},
-        {"parallel line", Question(KindLine, {0, 1}, {2, 2}), {0, 2}, {2, 3}, {}, false},
+        {"parallel line", Question(GraphKind::Line, {0, 1}, {2, 2}), {0, 2}, {2, 3}, {}, false},
         {"segment on its line",
-         Question(KindSegment, {0, 0}, {1, 2}, {-1, -2}, {2, 4}),
+         Question(GraphKind::Segment, {0, 0}, {1, 2}, {-1, -2}, {2, 4}),
          {3, 6},
          {-2, -4},
          {},
          true},
-        {"vertical line", Question(KindLine, {3, 0}, {3, 5}), {3, -2}, {3, 1}, {}, true},
-        {"vertical line one off", Question(KindLine, {3, 0}, {3, 5}), {4, -2}, {4, 1}, {}, false},
-        {"point", Question(KindPoint, {2, -3}, {5, 99}), {2, -3}, {}, {}, true},
-        {"point one off", Question(KindPoint, {2, -3}, {5, 99}), {-3, 2}, {}, {}, false},
+        {"vertical line", Question(GraphKind::Line, {3, 0}, {3, 5}), {3, -2}, {3, 1}, {}, true},
+        {"vertical line one off",
+         Question(GraphKind::Line, {3, 0}, {3, 5}),
+         {4, -2},
+         {4, 1},
+         {},
+         false},
+        {"point", Question(GraphKind::Point, {2, -3}, {5, 99}), {2, -3}, {}, {}, true},
+        {"point one off", Question(GraphKind::Point, {2, -3}, {5, 99}), {-3, 2}, {}, {}, false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -160,7 +171,7 @@ TEST(PracticeSession, GradingComparesTheTextsOfTheLine) {
 }
 
 TEST(PracticeSession, MessagesBandsAndTakingAPointBack) {
-    Student st({Question(KindLine, {0, 0}, {1, 2})});
+    Student st({Question(GraphKind::Line, {0, 0}, {1, 2})});
     PracticeEffects e = st.Click(1, 1, GestureButton::Right);
     EXPECT_EQ(e.messages, QStringList{QStringLiteral("右ボタンは使えません")});
     EXPECT_EQ(st.s.AnswerState, 0);
@@ -189,20 +200,22 @@ TEST(PracticeSession, MessagesBandsAndTakingAPointBack) {
 }
 
 TEST(PracticeSession, WhichGraphsCanBeAsked) {
-    TLineSpec label = Question(KindLabel, {1, 1}, {12, -99});
+    TLineSpec label = Question(GraphKind::Label, {1, 1}, {12, -99});
     label.Text = QStringLiteral("Ａ");
     struct Row {
         TLineSpec g;
         bool testable;
     } rows[] = {
-        {Question(KindLine, {0, 0}, {1, 2}), true},
-        {Question(KindPoint, {2, 3}, {5, 99}), true},
-        {Question(KindSegment, {0, 0}, {1, 2}, {0, 0}, {1, 2}), true},
-        {Question(KindSegment, {1, 2}, {0, 0}, {0, 0}, {1, 2}), true},  // ends in the other order
-        {Question(KindSegment, {2, 0}, {2, 5}, {2, 5}, {2, 0}), true},  // vertical, either order
-        {Question(KindSegment, {0, 0}, {1, 2}, {0, 0}, {2, 4}), false},
-        {Question(KindRay, {0, 0}, {1, 2}, {0, 0}, {3, 6}), true},
-        {Question(KindRay, {0, 0}, {1, 2}, {1, 2}, {3, 6}), false},
+        {Question(GraphKind::Line, {0, 0}, {1, 2}), true},
+        {Question(GraphKind::Point, {2, 3}, {5, 99}), true},
+        {Question(GraphKind::Segment, {0, 0}, {1, 2}, {0, 0}, {1, 2}), true},
+        {Question(GraphKind::Segment, {1, 2}, {0, 0}, {0, 0}, {1, 2}),
+         true},  // ends in the other order
+        {Question(GraphKind::Segment, {2, 0}, {2, 5}, {2, 5}, {2, 0}),
+         true},  // vertical, either order
+        {Question(GraphKind::Segment, {0, 0}, {1, 2}, {0, 0}, {2, 4}), false},
+        {Question(GraphKind::Ray, {0, 0}, {1, 2}, {0, 0}, {3, 6}), true},
+        {Question(GraphKind::Ray, {0, 0}, {1, 2}, {1, 2}, {3, 6}), false},
         {label, false},
     };
     for (const Row& r : rows) {

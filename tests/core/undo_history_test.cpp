@@ -12,7 +12,7 @@ namespace {
 DrawingState StateOf(int n) {
     DrawingState s;
     for (int i = 0; i < n; ++i) {
-        s.Table.LineTable[i].Kind = KindPoint;
+        s.Table.LineTable[i].Kind = GraphKind::Point;
         s.Table.LineTable[i].P1 = {i, 2 * i};
         s.Table.Memo << QString::number(i);
     }

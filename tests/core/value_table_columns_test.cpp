@@ -14,7 +14,7 @@ std::vector<int> Range(int from, int to) {
 }
 
 TEST(ValueTable, ListsTheColumnsOfEachKind) {
-    auto graph = [](int kind, LatticePoint p1, LatticePoint d1, LatticePoint d2) {
+    auto graph = [](GraphKind kind, LatticePoint p1, LatticePoint d1, LatticePoint d2) {
         TLineSpec g;
         g.Kind = kind;
         g.P1 = p1;
@@ -24,13 +24,13 @@ TEST(ValueTable, ListsTheColumnsOfEachKind) {
         return g;
     };
     // y is no function of x on x = 2, so its table lists nothing.
-    auto vertical = [&](int kind) {
+    auto vertical = [&](GraphKind kind) {
         TLineSpec g = graph(kind, {2, -1}, {2, 1}, {2, 4});
         g.P2 = {2, 3};
         return g;
     };
     auto point = [&](int x) {
-        TLineSpec g = graph(KindPoint, {x, 4}, {}, {});
+        TLineSpec g = graph(GraphKind::Point, {x, 4}, {}, {});
         g.P2 = {5, 99};
         return g;
     };
@@ -39,23 +39,23 @@ TEST(ValueTable, ListsTheColumnsOfEachKind) {
         int columns;
         std::vector<int> xs;
     } rows[] = {
-        {graph(KindLine, {1, 1}, {}, {}), 10, Range(-4, 4)},
-        {graph(KindLine, {1, 1}, {}, {}), 28, Range(-13, 13)},
-        {graph(KindSegment, {0, 0}, {3, 0}, {-2, 0}), 10, Range(-2, 3)},
-        {graph(KindSegment, {0, 0}, {-20, 0}, {20, 0}), 10, Range(-20, -12)},
-        {graph(KindRay, {0, 0}, {2, 1}, {-1, 0}), 10, Range(-6, 2)},
-        {graph(KindRay, {0, 0}, {2, 1}, {5, 3}), 10, Range(2, 10)},
-        {graph(KindRay, {0, 0}, {2, 1}, {2, 9}), 10, Range(-6, 2)},  // same x: runs left
-        {graph(KindPoint, {-3, 2}, {}, {}), 10, {-3}},
-        {vertical(KindLine), 10, {}},
-        {vertical(KindSegment), 10, {}},
-        {vertical(KindRay), 10, {}},
+        {graph(GraphKind::Line, {1, 1}, {}, {}), 10, Range(-4, 4)},
+        {graph(GraphKind::Line, {1, 1}, {}, {}), 28, Range(-13, 13)},
+        {graph(GraphKind::Segment, {0, 0}, {3, 0}, {-2, 0}), 10, Range(-2, 3)},
+        {graph(GraphKind::Segment, {0, 0}, {-20, 0}, {20, 0}), 10, Range(-20, -12)},
+        {graph(GraphKind::Ray, {0, 0}, {2, 1}, {-1, 0}), 10, Range(-6, 2)},
+        {graph(GraphKind::Ray, {0, 0}, {2, 1}, {5, 3}), 10, Range(2, 10)},
+        {graph(GraphKind::Ray, {0, 0}, {2, 1}, {2, 9}), 10, Range(-6, 2)},  // same x: runs left
+        {graph(GraphKind::Point, {-3, 2}, {}, {}), 10, {-3}},
+        {vertical(GraphKind::Line), 10, {}},
+        {vertical(GraphKind::Segment), 10, {}},
+        {vertical(GraphKind::Ray), 10, {}},
         {point(5), 10, {5}},  // a point's P2 = (radius, 99) never makes it vertical
-        {graph(KindLabel, {1, 1}, {}, {}), 10, {}},
-        {graph(KindNone, {1, 1}, {}, {}), 10, {}},
+        {graph(GraphKind::Label, {1, 1}, {}, {}), 10, {}},
+        {graph(GraphKind::None, {1, 1}, {}, {}), 10, {}},
     };
     for (const Row& r : rows) {
-        EXPECT_EQ(ValueTableXs(r.g, r.columns), r.xs) << r.g.Kind;
+        EXPECT_EQ(ValueTableXs(r.g, r.columns), r.xs) << KindNumber(r.g.Kind);
     }
 }
 

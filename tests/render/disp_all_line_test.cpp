@@ -16,7 +16,7 @@ PlaneSettings Plane320() {
     return s;
 }
 
-TLineSpec Line(LatticePoint p1, LatticePoint p2, int32_t colour, int kind = KindLine) {
+TLineSpec Line(LatticePoint p1, LatticePoint p2, int32_t colour, GraphKind kind = GraphKind::Line) {
     TLineSpec g;
     g.Kind = kind;
     g.P1 = p1;
@@ -92,7 +92,7 @@ TEST(SidePanels, PointHasNoRangeSlopeOrIntercept) {
     DisplayOptions options;
     options.PanelBackColour = White;
     options.PanelTextColour = Black;
-    const TLineSpec point = Line({2, -3}, {5, 99}, Red, KindPoint);
+    const TLineSpec point = Line({2, -3}, {5, 99}, Red, GraphKind::Point);
     RefreshPanels(panels, &point, options, typeset);
     for (const CanvasImage* panel : {&panels.yRange, &panels.slope, &panels.intercept}) {
         EXPECT_EQ(CountColour(panel->image, panel->image.rect(), White),

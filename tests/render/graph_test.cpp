@@ -19,7 +19,7 @@ PlaneSettings Plane(int size, const char* start = "-99") {
     return s;
 }
 
-TLineSpec Graph(int kind, LatticePoint p1, LatticePoint p2, int32_t colour = Red) {
+TLineSpec Graph(GraphKind kind, LatticePoint p1, LatticePoint p2, int32_t colour = Red) {
     TLineSpec g;
     g.Kind = kind;
     g.P1 = p1;
@@ -75,7 +75,7 @@ TEST(FullLineEnds, WhereTheLineLeavesThePlane) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const PlaneGeometry g = ComputePlaneGeometry(row.settings, 544).geometry;
-        const auto [e1, e2] = FullLineEnds(Graph(KindLine, row.p1, row.p2), g);
+        const auto [e1, e2] = FullLineEnds(Graph(GraphKind::Line, row.p1, row.p2), g);
         EXPECT_DOUBLE_EQ(e1.x(), row.e1.x());
         EXPECT_DOUBLE_EQ(e1.y(), row.e1.y());
         EXPECT_DOUBLE_EQ(e2.x(), row.e2.x());
@@ -85,7 +85,7 @@ TEST(FullLineEnds, WhereTheLineLeavesThePlane) {
 
 TEST(DrawGraph, FullLineRunsFromEdgeToEdgeWithoutItsLastPixel) {
     Scene s;
-    EXPECT_TRUE(s.Draw(Graph(KindLine, {1, 1}, {0, 0})));
+    EXPECT_TRUE(s.Draw(Graph(GraphKind::Line, {1, 1}, {0, 0})));
     EXPECT_EQ(s.At(16, 304), Red);  // (-9, -9)
     EXPECT_EQ(s.At(100, 220), Red);
     EXPECT_EQ(s.At(303, 17), Red);
@@ -94,8 +94,8 @@ TEST(DrawGraph, FullLineRunsFromEdgeToEdgeWithoutItsLastPixel) {
 
 TEST(DrawGraph, VerticalGraphsMoveOnePixelRightAndHorizontalOnesOneDown) {
     Scene s;
-    s.Draw(Graph(KindLine, {3, 0}, {3, 5}));
-    s.Draw(Graph(KindLine, {0, 2}, {4, 2}, Blue));
+    s.Draw(Graph(GraphKind::Line, {3, 0}, {3, 5}));
+    s.Draw(Graph(GraphKind::Line, {0, 2}, {4, 2}, Blue));
     EXPECT_EQ(s.At(Px(3) + 1, 100), Red);
     EXPECT_EQ(s.At(Px(3), 100), Silver);
     EXPECT_EQ(s.At(100, Px(-2) + 1), Blue);
@@ -104,7 +104,7 @@ TEST(DrawGraph, VerticalGraphsMoveOnePixelRightAndHorizontalOnesOneDown) {
 
 TEST(DrawGraph, SegmentWithOpenEndsAndDottedExtensions) {
     Scene s;
-    TLineSpec g = Graph(KindSegment, {0, 0}, {1, 1});
+    TLineSpec g = Graph(GraphKind::Segment, {0, 0}, {1, 1});
     g.D1 = {1, 1};
     g.D2 = {3, 3};
     g.EndKind = 3;
@@ -140,7 +140,7 @@ TEST(DrawGraph, FilledEndsFollowTheEndKind) {
     };
     for (const Row& row : rows) {
         Scene s;
-        TLineSpec g = Graph(KindSegment, {0, 0}, {1, 1});
+        TLineSpec g = Graph(GraphKind::Segment, {0, 0}, {1, 1});
         g.D1 = row.d1;
         g.D2 = row.d2;
         g.EndKind = row.endKind;
@@ -155,7 +155,7 @@ TEST(DrawGraph, NoCirclesOrDotsWhenSwitchedOff) {
     o.EndCircles = false;
     o.DottedExtensions = false;
     Scene s(o);
-    TLineSpec g = Graph(KindSegment, {0, 0}, {1, 1});
+    TLineSpec g = Graph(GraphKind::Segment, {0, 0}, {1, 1});
     g.D1 = {1, 1};
     g.D2 = {3, 3};
     s.Draw(g);
@@ -166,7 +166,7 @@ TEST(DrawGraph, NoCirclesOrDotsWhenSwitchedOff) {
 
 TEST(DrawGraph, RayFromItsStartToTheEdgeDottedBehind) {
     Scene s;
-    TLineSpec g = Graph(KindRay, {2, 1}, {4, 2});
+    TLineSpec g = Graph(GraphKind::Ray, {2, 1}, {4, 2});
     g.D1 = {2, 1};
     g.D2 = {4, 2};
     EXPECT_TRUE(s.Draw(g));
@@ -190,7 +190,7 @@ TEST(DrawGraph, RayRunningLeftIsSolidOnTheLeft) {
         SCOPED_TRACE(direction.Y);
         Scene s;
         s.options.DottedExtensions = false;
-        TLineSpec g = Graph(KindRay, {2, 1}, {4, 2});
+        TLineSpec g = Graph(GraphKind::Ray, {2, 1}, {4, 2});
         g.D1 = {2, 1};
         g.D2 = direction;
         g.EndKind = 1;
@@ -207,7 +207,7 @@ TEST(DrawGraph, VerticalRayRunsUpOrDown) {
     for (const bool up : {true, false}) {
         Scene s;
         s.options.DottedExtensions = false;
-        TLineSpec g = Graph(KindRay, {3, 0}, {3, 1});
+        TLineSpec g = Graph(GraphKind::Ray, {3, 0}, {3, 1});
         g.D1 = {3, 1};
         g.D2 = up ? LatticePoint{3, 4} : LatticePoint{3, -4};
         s.Draw(g);
@@ -218,7 +218,7 @@ TEST(DrawGraph, VerticalRayRunsUpOrDown) {
 
 TEST(DrawGraph, RubberBandIsADottedFullLine) {
     Scene s;
-    TLineSpec g = Graph(KindSegment, {0, 0}, {1, 1});
+    TLineSpec g = Graph(GraphKind::Segment, {0, 0}, {1, 1});
     g.D1 = {1, 1};
     g.D2 = {3, 3};
     ClassicCanvas canvas(s.plane);
@@ -232,7 +232,7 @@ TEST(DrawGraph, RubberBandIsADottedFullLine) {
 TEST(DrawGraph, PointIsADiscOfRadiusFive) {
     Scene s;
     s.options.LineWidth = 1;
-    EXPECT_TRUE(s.Draw(Graph(KindPoint, {2, 3}, {5, 99})));
+    EXPECT_TRUE(s.Draw(Graph(GraphKind::Point, {2, 3}, {5, 99})));
     const QPoint c(Px(2), Px(-3));
     EXPECT_EQ(s.At(c.x(), c.y()), Red);
     EXPECT_EQ(s.At(c.x() - 5, c.y()), Red);
@@ -243,7 +243,7 @@ TEST(DrawGraph, PointIsADiscOfRadiusFive) {
 
 TEST(DrawGraph, SelectedGraphsGetHandles) {
     Scene s;
-    s.Draw(Graph(KindLine, {-2, -3}, {2, 3}), true);
+    s.Draw(Graph(GraphKind::Line, {-2, -3}, {2, 3}), true);
     for (const LatticePoint p : {LatticePoint{-2, -3}, LatticePoint{2, 3}}) {
         const QPoint c(Px(p.X), Px(-p.Y));
         // Corners of the handle away from the rising line, which is drawn over it.
@@ -254,13 +254,13 @@ TEST(DrawGraph, SelectedGraphsGetHandles) {
     }
     Scene off;
     off.options.Handles = false;
-    off.Draw(Graph(KindLine, {-2, -3}, {2, 3}), true);
+    off.Draw(Graph(GraphKind::Line, {-2, -3}, {2, 3}), true);
     EXPECT_EQ(CountColour(off.plane.image, off.plane.image.rect(), Black), 0);
 }
 
 TEST(DrawGraph, SelectedLabelIsWhiteOnItsColour) {
     Scene s;
-    TLineSpec g = Graph(KindLabel, {1, 1}, {12, -99});
+    TLineSpec g = Graph(GraphKind::Label, {1, 1}, {12, -99});
     g.D2 = {12, 0};
     g.Text = QStringLiteral("  ");
     EXPECT_TRUE(s.Draw(g, true));
@@ -276,16 +276,16 @@ TEST(DrawGraph, RefusedRecordsReportAndDrawNothing) {
         TLineSpec graph;
         QString message;
     };
-    TLineSpec same = Graph(KindLine, {1, 2}, {1, 2});
+    TLineSpec same = Graph(GraphKind::Line, {1, 2}, {1, 2});
     same.Text = QStringLiteral("y=2x+1");
-    TLineSpec sameLabel = Graph(KindLabel, {1, 2}, {1, 2});
+    TLineSpec sameLabel = Graph(GraphKind::Label, {1, 2}, {1, 2});
     sameLabel.Text = QStringLiteral("A");
     const Row rows[] = {
         {"same points", same, QStringLiteral("y=2x+1座標が同じなので線が引けません")},
         {"same points of a label", sameLabel, QStringLiteral("A座標が同じなので線が引けません")},
-        {"x beyond 100", Graph(KindLine, {0, 0}, {101, 1}),
+        {"x beyond 100", Graph(GraphKind::Line, {0, 0}, {101, 1}),
          QStringLiteral("範囲が不正なため線が引けません")},
-        {"x beyond -100", Graph(KindSegment, {-101, 0}, {1, 1}),
+        {"x beyond -100", Graph(GraphKind::Segment, {-101, 0}, {1, 1}),
          QStringLiteral("範囲が不正なため線が引けません")},
     };
     for (const Row& row : rows) {
@@ -297,7 +297,7 @@ TEST(DrawGraph, RefusedRecordsReportAndDrawNothing) {
         EXPECT_EQ(s.plane.image, before);
     }
     Scene none;
-    EXPECT_FALSE(none.Draw(Graph(KindNone, {0, 0}, {1, 1})));
+    EXPECT_FALSE(none.Draw(Graph(GraphKind::None, {0, 0}, {1, 1})));
     EXPECT_TRUE(none.messages.isEmpty());
 }
 
@@ -306,33 +306,34 @@ TEST(DrawGraph, SelectedDrawingSkipsCoincidentPoints) {
     const QImage before = s.plane.image.copy();
     ClassicCanvas canvas(s.plane);
     GraphContext ctx{canvas, s.geometry, s.options, &s.messages};
-    DrawGraphSelected(ctx, Graph(KindLine, {1, 1}, {1, 1}));
+    DrawGraphSelected(ctx, Graph(GraphKind::Line, {1, 1}, {1, 1}));
     EXPECT_TRUE(s.messages.isEmpty());
 }
 
 TEST(EndFill, FlagsByKindAndEndKind) {
     struct Row {
         const char* name;
-        int kind, endKind;
+        GraphKind kind;
+        int endKind;
         LatticePoint d1, d2;  // vertical segments below
         bool vertical;
         bool first, second;
     };
     const Row rows[] = {
-        {"line", KindLine, 0, {}, {}, false, true, true},
-        {"point", KindPoint, 2, {}, {}, false, true, true},
-        {"segment 0", KindSegment, 0, {}, {}, false, true, true},
-        {"segment 1", KindSegment, 1, {0, 0}, {2, 2}, false, true, false},
-        {"segment 1 vertical down", KindSegment, 1, {0, 3}, {0, 1}, true, false, true},
-        {"segment 1 vertical up", KindSegment, 1, {0, 1}, {0, 3}, true, true, false},
-        {"segment 2", KindSegment, 2, {0, 0}, {2, 2}, false, false, true},
-        {"segment 2 vertical down", KindSegment, 2, {0, 3}, {0, 1}, true, true, false},
-        {"segment 3", KindSegment, 3, {}, {}, false, false, false},
-        {"segment 7", KindSegment, 7, {}, {}, false, false, false},
-        {"ray 0", KindRay, 0, {}, {}, false, true, true},
-        {"ray 1", KindRay, 1, {}, {}, false, false, false},
-        {"label", KindLabel, 0, {}, {}, false, false, false},
-        {"none", KindNone, 0, {}, {}, false, false, false},
+        {"line", GraphKind::Line, 0, {}, {}, false, true, true},
+        {"point", GraphKind::Point, 2, {}, {}, false, true, true},
+        {"segment 0", GraphKind::Segment, 0, {}, {}, false, true, true},
+        {"segment 1", GraphKind::Segment, 1, {0, 0}, {2, 2}, false, true, false},
+        {"segment 1 vertical down", GraphKind::Segment, 1, {0, 3}, {0, 1}, true, false, true},
+        {"segment 1 vertical up", GraphKind::Segment, 1, {0, 1}, {0, 3}, true, true, false},
+        {"segment 2", GraphKind::Segment, 2, {0, 0}, {2, 2}, false, false, true},
+        {"segment 2 vertical down", GraphKind::Segment, 2, {0, 3}, {0, 1}, true, true, false},
+        {"segment 3", GraphKind::Segment, 3, {}, {}, false, false, false},
+        {"segment 7", GraphKind::Segment, 7, {}, {}, false, false, false},
+        {"ray 0", GraphKind::Ray, 0, {}, {}, false, true, true},
+        {"ray 1", GraphKind::Ray, 1, {}, {}, false, false, false},
+        {"label", GraphKind::Label, 0, {}, {}, false, false, false},
+        {"none", GraphKind::None, 0, {}, {}, false, false, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -351,7 +352,7 @@ TEST(EndFill, FlagsByKindAndEndKind) {
 
 TEST(EndFill, UnknownKindReportsGraphModeError) {
     QStringList messages;
-    const EndFlags f = EndFill(Graph(9, {0, 0}, {1, 1}), &messages);
+    const EndFlags f = EndFill(Graph(KindOfNumber(9), {0, 0}, {1, 1}), &messages);
     EXPECT_FALSE(f.first);
     EXPECT_FALSE(f.second);
     EXPECT_EQ(messages, QStringList{QStringLiteral("GraphMode error")});
@@ -359,7 +360,7 @@ TEST(EndFill, UnknownKindReportsGraphModeError) {
 
 TEST(Markers, SquareAndCross) {
     Scene s;
-    TLineSpec g = Graph(KindLine, {0, 0}, {2, 1}, Blue);
+    TLineSpec g = Graph(GraphKind::Line, {0, 0}, {2, 1}, Blue);
     g.Width = 3;
     {
         ClassicCanvas canvas(s.plane);

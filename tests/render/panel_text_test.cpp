@@ -110,7 +110,7 @@ TEST(WriteFormulaPanel, LabelRecordIsNotParsed) {
     CanvasImage panel = MakeCanvasImage(337, 65);
     TypesetState t;
     TLineSpec label;
-    label.Kind = KindLabel;
+    label.Kind = GraphKind::Label;
     label.Text = QStringLiteral("1/2");
     WriteFormulaPanel(panel, label, White, Black, t);
     EXPECT_EQ(InkIn(panel.image, QRect(0, 0, 337, 20), White), 0);

@@ -8,25 +8,27 @@ namespace {
 
 TEST(UpdateEndKindLabel, CaptionAndFlagsForEachToolAndEndKind) {
     struct Row {
-        int mode, segmentEnd, rayEnd;
+        GraphKind mode;
+        int segmentEnd, rayEnd;
         QString caption;
         bool first, second;
     };
     const Row rows[] = {
-        {KindLine, 2, 1, QString(), true, true},
-        {KindPoint, 0, 0, QString(), true, true},
-        {KindLabel, 3, 1, QString(), true, true},
-        {KindSegment, 0, 1, QStringLiteral(" ≦ ≦"), true, true},
-        {KindSegment, 1, 0, QStringLiteral(" ≦ ＜"), true, false},
-        {KindSegment, 2, 0, QStringLiteral(" ＜ ≦"), false, true},
-        {KindSegment, 3, 0, QStringLiteral(" ＜ ＜"), false, false},
-        {KindRay, 3, 0, QStringLiteral("  ≦ "), true, true},
-        {KindRay, 0, 1, QStringLiteral("  ＜ "), false, false},
+        {GraphKind::Line, 2, 1, QString(), true, true},
+        {GraphKind::Point, 0, 0, QString(), true, true},
+        {GraphKind::Label, 3, 1, QString(), true, true},
+        {GraphKind::Segment, 0, 1, QStringLiteral(" ≦ ≦"), true, true},
+        {GraphKind::Segment, 1, 0, QStringLiteral(" ≦ ＜"), true, false},
+        {GraphKind::Segment, 2, 0, QStringLiteral(" ＜ ≦"), false, true},
+        {GraphKind::Segment, 3, 0, QStringLiteral(" ＜ ＜"), false, false},
+        {GraphKind::Ray, 3, 0, QStringLiteral("  ≦ "), true, true},
+        {GraphKind::Ray, 0, 1, QStringLiteral("  ＜ "), false, false},
     };
     for (const Row& row : rows) {
         const EndKindLabel label =
             UpdateEndKindLabel(row.mode, row.segmentEnd, row.rayEnd, EndKindLabel{});
-        EXPECT_EQ(label.caption, row.caption) << row.mode << row.segmentEnd << row.rayEnd;
+        EXPECT_EQ(label.caption, row.caption)
+            << KindNumber(row.mode) << row.segmentEnd << row.rayEnd;
         EXPECT_EQ(label.firstIncluded, row.first);
         EXPECT_EQ(label.secondIncluded, row.second);
     }
@@ -34,7 +36,8 @@ TEST(UpdateEndKindLabel, CaptionAndFlagsForEachToolAndEndKind) {
 
 TEST(UpdateEndKindLabel, UnknownCombinationKeepsTheLabel) {
     const EndKindLabel current{QStringLiteral(" ≦ ＜"), true, false};
-    const int rows[][3] = {{KindSegment, 4, 0}, {KindRay, 0, 2}, {7, 0, 0}};
+    const std::tuple<GraphKind, int, int> rows[] = {
+        {GraphKind::Segment, 4, 0}, {GraphKind::Ray, 0, 2}, {KindOfNumber(7), 0, 0}};
     for (const auto& [mode, seg, ray] : rows) {
         const EndKindLabel label = UpdateEndKindLabel(mode, seg, ray, current);
         EXPECT_EQ(label.caption, current.caption);
@@ -42,14 +45,14 @@ TEST(UpdateEndKindLabel, UnknownCombinationKeepsTheLabel) {
     }
 }
 
-CanvasImage Sample(int mode, int endKind, int width = 1) {
+CanvasImage Sample(GraphKind mode, int endKind, int width = 1) {
     CanvasImage sample = MakeCanvasImage(ToolSampleWidth, ToolSampleHeight);
     RedrawToolSample(sample, ToolSample{mode, width, endKind, Red}, 5, White);
     return sample;
 }
 
 TEST(RedrawToolSample, SegmentWithFirstEndIncluded) {
-    const CanvasImage s = Sample(KindSegment, 1);
+    const CanvasImage s = Sample(GraphKind::Segment, 1);
     EXPECT_EQ(s.image.size(), QSize(41, 22));
     EXPECT_EQ(Bgr(s.image, 20, 10), Red);   // the stroke
     EXPECT_EQ(Bgr(s.image, 8, 7), Red);     // filled circle at 10
@@ -61,15 +64,17 @@ TEST(RedrawToolSample, SegmentWithFirstEndIncluded) {
 TEST(RedrawToolSample, EachToolHasItsShape) {
     struct Row {
         const char* name;
-        int mode, endKind;
+        GraphKind mode;
+        int endKind;
         int32_t at2, at36, leftCircle, rightCircle, centre;
     };
     const Row rows[] = {
-        {"line", KindLine, 0, Red, Red, Red, Red, Red},
-        {"ray included", KindRay, 0, White, White, Red, White, Red},
-        {"ray excluded", KindRay, 1, White, White, White, White, Red},
-        {"point", KindPoint, 0, White, White, White, White, Red},
-        {"label", KindLabel, 0, White, White, White, White, White},
+        {"line", GraphKind::Line, 0, Red, Red, Red, Red, Red},
+        {"ray included", GraphKind::Ray, 0, White, White, Red, White, Red},
+        {"ray excluded", GraphKind::Ray, 1, White, White, White, White, Red},
+        {"point", GraphKind::Point, 0, White, White, White, White, Red},
+        {"label", GraphKind::Label, 0, White, White, White, White, White},
+        {"marker (a file's kind 12)", KindOfNumber(12), 0, White, Red, White, White, Red},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -88,7 +93,7 @@ TEST(DrawSampleStroke, ListRowSampleUsesTheRecordAndTheRowTop) {
         SCOPED_TRACE(text);
         CanvasImage row = MakeCanvasImage(45, 40);
         TLineSpec g;
-        g.Kind = KindSegment;
+        g.Kind = GraphKind::Segment;
         g.Color = Blue;
         g.Width = 2;
         g.EndKind = 2;
@@ -109,10 +114,10 @@ TEST(DrawSampleStroke, ListRowSampleUsesTheRecordAndTheRowTop) {
 TEST(DrawSampleStroke, RadiusZeroDrawsNoCircles) {
     CanvasImage row = MakeCanvasImage(45, 19);
     TLineSpec point;
-    point.Kind = KindPoint;
+    point.Kind = GraphKind::Point;
     point.Color = Blue;
     TLineSpec segment = point;
-    segment.Kind = KindSegment;
+    segment.Kind = GraphKind::Segment;
     {
         ClassicCanvas canvas(row);
         DrawSampleStroke(canvas, point, 0, 0);

@@ -6,7 +6,7 @@
 
 namespace {
 
-TLineSpec Line(LatticePoint p1, LatticePoint p2, int kind = KindLine) {
+TLineSpec Line(LatticePoint p1, LatticePoint p2, GraphKind kind = GraphKind::Line) {
     TLineSpec g;
     g.Kind = kind;
     g.P1 = p1;
@@ -75,15 +75,15 @@ TEST(DrawValueTable, ColumnsListedForEachKind) {
         int filledColumns;
         int32_t firstColumnColour;
     };
-    TLineSpec segment = Line({0, 0}, {3, 1}, KindSegment);  // y = x/3
+    TLineSpec segment = Line({0, 0}, {3, 1}, GraphKind::Segment);  // y = x/3
     segment.D1 = {3, 1};
     segment.D2 = {-2, 0};
-    TLineSpec rayLeft = Line({0, 0}, {3, 1}, KindRay);
+    TLineSpec rayLeft = Line({0, 0}, {3, 1}, GraphKind::Ray);
     rayLeft.D1 = {0, 0};
     rayLeft.D2 = {-3, -1};
     TLineSpec rayRight = rayLeft;
     rayRight.D2 = {3, 1};
-    TLineSpec point = Line({2, 1}, {5, 99}, KindPoint);
+    TLineSpec point = Line({2, 1}, {5, 99}, GraphKind::Point);
     const Row rows[] = {
         {"segment stored right to left lists -2..3", segment, 6, Black},  // -2/3
         {"ray running left lists -8..0", rayLeft, 9, Black},              // -8/3
@@ -108,7 +108,7 @@ TEST(DrawValueTable, YRowStaysEmptyWhenSwitchedOff) {
 }
 
 TEST(DrawValueTable, LabelOrNoGraphGivesTheEmptyTable) {
-    TLineSpec label = Line({1, 1}, {12, -99}, KindLabel);
+    TLineSpec label = Line({1, 1}, {12, -99}, GraphKind::Label);
     label.Text = QStringLiteral("A");
     for (const TLineSpec* g :
          {static_cast<const TLineSpec*>(&label), static_cast<const TLineSpec*>(nullptr)}) {

@@ -11,7 +11,7 @@
 
 namespace {
 
-TLineSpec Graph(int kind, LatticePoint p1, LatticePoint p2, LatticePoint d1 = {},
+TLineSpec Graph(GraphKind kind, LatticePoint p1, LatticePoint p2, LatticePoint d1 = {},
                 LatticePoint d2 = {}) {
     TLineSpec g;
     g.Kind = kind;
@@ -35,7 +35,8 @@ WorksheetUnit Unit(const QString& title, std::vector<TLineSpec> graphs) {
 WorksheetUnit Lines(const QString& title, int n) {
     std::vector<TLineSpec> graphs;
     for (int i = 0; i < n; ++i) {
-        graphs.push_back(Graph(KindLine, {i % 7 - 3, i % 5 - 2}, {i % 7 - 1 + i % 3, i % 5 + 1}));
+        graphs.push_back(
+            Graph(GraphKind::Line, {i % 7 - 3, i % 5 - 2}, {i % 7 - 1 + i % 3, i % 5 + 1}));
     }
     return Unit(title, graphs);
 }
@@ -49,14 +50,15 @@ QString Captions(const WorksheetCard& card) {
 }
 
 TEST(PlanWorksheets, EveryGraphButALabelGetsACardWithTheBoxesOfItsKind) {
-    TLineSpec label = Graph(KindLabel, {1, 1}, {12, -99});
+    TLineSpec label = Graph(GraphKind::Label, {1, 1}, {12, -99});
     label.Text = QStringLiteral("ラベル");
     const WorksheetUnit unit =
         Unit(QStringLiteral("t"),
-             {Graph(KindLine, {0, 1}, {2, 2}), label,
-              Graph(KindSegment, {0, 0}, {1, 2}, {-1, -2}, {2, 4}),
-              Graph(KindPoint, {2, -3}, {5, 99}), Graph(KindRay, {1, 2}, {3, 6}, {1, 2}, {3, 6}),
-              Graph(KindLine, {3, 0}, {3, 5}), Graph(KindLine, {0, 2}, {4, 2})});
+             {Graph(GraphKind::Line, {0, 1}, {2, 2}), label,
+              Graph(GraphKind::Segment, {0, 0}, {1, 2}, {-1, -2}, {2, 4}),
+              Graph(GraphKind::Point, {2, -3}, {5, 99}),
+              Graph(GraphKind::Ray, {1, 2}, {3, 6}, {1, 2}, {3, 6}),
+              Graph(GraphKind::Line, {3, 0}, {3, 5}), Graph(GraphKind::Line, {0, 2}, {4, 2})});
     const std::vector<WorksheetPage> pages = PlanWorksheets({&unit, 1}, {}, A4WorksheetContent());
     ASSERT_EQ(pages.size(), 1u);
     const QString full = QStringLiteral("y=ax+bの形 ax+by=cの形 傾き 切片 xの変域 yの変域 ");

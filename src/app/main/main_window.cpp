@@ -62,7 +62,7 @@ void TfrmMain::FormCreate(QSize screen) {
     body_.Place(Layout);
 
     StartDir = AddBackslash(QDir::currentPath());
-    Edit.LineMode = KindLine;
+    Edit.LineMode = GraphKind::Line;
     Edit.SegmentEndKind = 0;
     Edit.RayEndKind = 0;
     Edit.FixedColor = AutomaticColor;

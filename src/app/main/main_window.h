@@ -206,11 +206,11 @@ class TfrmMain : public QMainWindow {
     void Recolour(bool selectedOnly);  // asks for a colour for all graphs or the selected ones
     void mnuSetSenshuClick();
     void spdMojiClick();
-    bool ClickToolButton(int lineMode);  // the button of a drawing tool, as if pressed
+    bool ClickToolButton(GraphKind lineMode);  // the button of a drawing tool, as if pressed
     void RestoreTool();
     void mnuMoveMojiClick();
     // main_window_tools.cpp: tools, end kinds, the lock, display forms and boxes.
-    void SelectTool(int lineMode, QToolButton* button);
+    void SelectTool(GraphKind lineMode, QToolButton* button);
     void SpdChokusenClick();
     void spdSenbunClick();
     void spdHanchokusenClick();

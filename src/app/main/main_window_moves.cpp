@@ -72,11 +72,11 @@ void TfrmMain::spdMojiClick() {
         frmMoji = new TfrmMoji(this);
         SetHelpContext(frmMoji, 102);
     }
-    frmMoji->SavedLineMode = Edit.LineMode;
+    frmMoji->SavedLineMode = KindNumber(Edit.LineMode);
     if (Gesture.State() > DrawIdle) {
         CancelGesture();
     }
-    SelectTool(KindLabel, bar_.spdMoji);
+    SelectTool(GraphKind::Label, bar_.spdMoji);
     bar_.spdHeniki->setEnabled(false);
     if (ShowModal(*frmMoji) != ModalOk) {
         RestoreTool();
@@ -90,27 +90,31 @@ void TfrmMain::spdMojiClick() {
     body_.lstMojiM->raise();
 }
 
-bool TfrmMain::ClickToolButton(int lineMode) {
+bool TfrmMain::ClickToolButton(GraphKind lineMode) {
     switch (lineMode) {
-        case KindLine:
+        case GraphKind::Line:
             SpdChokusenClick();
             return true;
-        case KindSegment:
+        case GraphKind::Segment:
             spdSenbunClick();
             return true;
-        case KindRay:
+        case GraphKind::Ray:
             spdHanchokusenClick();
             return true;
-        case KindPoint:
+        case GraphKind::Point:
             spdTenClick();
             return true;
-        default:
-            return false;
+        case GraphKind::Label:
+        case GraphKind::None:
+            break;
     }
+    return false;
 }
 
 void TfrmMain::RestoreTool() {
-    if (!ClickToolButton(frmMoji != nullptr ? frmMoji->SavedLineMode : KindLine)) {
+    const GraphKind saved =
+        frmMoji != nullptr ? KindOfNumber(frmMoji->SavedLineMode) : GraphKind::Line;
+    if (!ClickToolButton(saved)) {
         SpdChokusenClick();  // the label tool before gives the line tool
     }
 }

@@ -33,7 +33,7 @@ QIcon ImageIcon(const ImageView* source) {
 
 }  // namespace
 
-void TfrmMain::SelectTool(int lineMode, QToolButton* button) {
+void TfrmMain::SelectTool(GraphKind lineMode, QToolButton* button) {
     Edit.LineMode = lineMode;
     bar_.edtLineMode->setText(KindName(lineMode));
     for (QToolButton* tool :
@@ -48,18 +48,18 @@ void TfrmMain::SelectTool(int lineMode, QToolButton* button) {
 
 void TfrmMain::SpdChokusenClick() {
     Edit.SegmentEndKind = 0;
-    SelectTool(KindLine, bar_.SpdChokusen);
+    SelectTool(GraphKind::Line, bar_.SpdChokusen);
     bar_.spdHeniki->setEnabled(false);
 }
 
 void TfrmMain::spdSenbunClick() {
-    SelectTool(KindSegment, bar_.spdSenbun);
+    SelectTool(GraphKind::Segment, bar_.spdSenbun);
     bar_.lblHeniki->show();
     bar_.spdHeniki->setEnabled(true);
 }
 
 void TfrmMain::spdHanchokusenClick() {
-    SelectTool(KindRay, bar_.spdHanchokusen);
+    SelectTool(GraphKind::Ray, bar_.spdHanchokusen);
     bar_.lblHeniki->show();
     bar_.spdHeniki->setEnabled(true);
 }
@@ -69,14 +69,14 @@ void TfrmMain::spdTenClick() {
     if (Gesture.State() > DrawIdle) {
         CancelGesture();
     }
-    SelectTool(KindPoint, bar_.spdTen);
+    SelectTool(GraphKind::Point, bar_.spdTen);
     bar_.spdHeniki->setEnabled(false);
 }
 
 void TfrmMain::spdHenikiClick() {
-    if (Edit.LineMode == KindSegment) {
+    if (Edit.LineMode == GraphKind::Segment) {
         Edit.SegmentEndKind = (Edit.SegmentEndKind + 1) % 4;
-    } else if (Edit.LineMode == KindRay) {
+    } else if (Edit.LineMode == GraphKind::Ray) {
         Edit.RayEndKind = (Edit.RayEndKind + 1) % 2;
     }
     UpdateEndKindLabel();

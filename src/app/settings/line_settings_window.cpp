@@ -49,10 +49,14 @@ TfrmSettei::TfrmSettei(EditingState& edit, QWidget* parent) : QDialog(parent), e
     setFixedSize(474, 273);
 
     gbxKind = MakeGroup(this, "gbxKind", 8, QStringLiteral("種類"));
-    rbtLMode0 = MakeRadio(gbxKind, KindPrefix, KindLine, 0, QStringLiteral("直線"));
-    rbtLMode1 = MakeRadio(gbxKind, KindPrefix, KindSegment, 1, QStringLiteral("線分"));
-    rbtLMode2 = MakeRadio(gbxKind, KindPrefix, KindRay, 2, QStringLiteral("半直線"));
-    rbtLMode3 = MakeRadio(gbxKind, KindPrefix, KindPoint, 3, QStringLiteral("点"));
+    // A kind's button is named by the kind's number, which pendingMode_ holds while it is checked.
+    const auto kindButton = [&](GraphKind kind, int index) {
+        return MakeRadio(gbxKind, KindPrefix, KindNumber(kind), index, KindName(kind));
+    };
+    rbtLMode0 = kindButton(GraphKind::Line, 0);
+    rbtLMode1 = kindButton(GraphKind::Segment, 1);
+    rbtLMode2 = kindButton(GraphKind::Ray, 2);
+    rbtLMode3 = kindButton(GraphKind::Point, 3);
 
     gbxWidth = MakeGroup(this, "gbxWidth", 124, QStringLiteral("太さ"));
     rbtLWidth1 = MakeRadio(gbxWidth, WidthPrefix, 1, 0, QStringLiteral("1ﾄﾞｯﾄ"));
@@ -102,7 +106,7 @@ void TfrmSettei::FormShow() {
 }
 
 void TfrmSettei::btnOKClick() {
-    edit_.LineMode = pendingMode_;
+    edit_.LineMode = KindOfNumber(pendingMode_);
     edit_.LineWidth = pendingWidth_;
     edit_.SegmentEndKind = pendingSegmentEndKind_;
     edit_.RayEndKind = pendingRayEndKind_;
@@ -139,8 +143,8 @@ void TfrmSettei::PickOnCheck(QGroupBox* group, const QString& prefix,
 }
 
 void TfrmSettei::UpdateDomainGroups() {
-    const bool segment = pendingMode_ == KindSegment;
-    const bool ray = pendingMode_ == KindRay;
+    const bool segment = KindOfNumber(pendingMode_) == GraphKind::Segment;
+    const bool ray = KindOfNumber(pendingMode_) == GraphKind::Ray;
     gbxHeniki1->setEnabled(segment);
     gbxHeniki1->setTitle(segment ? SegmentCaption : QString());
     gbxHeniki2->setEnabled(ray);
@@ -149,11 +153,11 @@ void TfrmSettei::UpdateDomainGroups() {
 
 void TfrmSettei::CheckFromGlobals() {
     // Set first: a button that is already checked sends no signal.
-    pendingMode_ = edit_.LineMode;
+    pendingMode_ = KindNumber(edit_.LineMode);
     pendingWidth_ = edit_.LineWidth;
     pendingSegmentEndKind_ = edit_.SegmentEndKind;
     pendingRayEndKind_ = edit_.RayEndKind;
-    CheckButton(gbxKind, KindPrefix, edit_.LineMode);
+    CheckButton(gbxKind, KindPrefix, pendingMode_);
     CheckButton(gbxWidth, WidthPrefix, edit_.LineWidth);
     CheckButton(gbxHeniki1, SegmentPrefix, edit_.SegmentEndKind);
     CheckButton(gbxHeniki2, RayPrefix, edit_.RayEndKind);
