@@ -24,6 +24,8 @@ void GraphListModel::Follow(DrawingChanges changes) {
     following_ = true;
     if ((changes & ChangedGraphs) != 0) {
         ShowRows();
+    } else if ((changes & ChangedEndCircles) != 0 && rows_ > 0) {
+        emit dataChanged(index(0), index(rows_ - 1));  // the rows' sample strokes
     }
     if ((changes & (ChangedGraphs | ChangedSelection)) != 0) {
         ShowSelection();

@@ -35,11 +35,6 @@ void ShikiList::setShowText(bool show) {
     viewport()->update();
 }
 
-void ShikiList::setMaruRad(int radius) {
-    maruRad_ = radius;
-    viewport()->update();
-}
-
 void ShikiList::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         // The window decides how a right press changes the selection before the popup opens.
@@ -123,7 +118,7 @@ void ShikiRowDelegate::paintRowSample(QPainter& painter, const QRect& row,
     CanvasImage sample = MakeCanvasImage(ShikiList::SampleWidth, row.height());
     {
         ClassicCanvas canvas(sample);
-        DrawSampleStroke(canvas, graph, 0, list_->maruRad());
+        DrawSampleStroke(canvas, graph, 0, list_->drawing().EndCircleRadius());
     }
     painter.drawImage(row.topLeft(), sample.image);
 }

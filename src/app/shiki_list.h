@@ -33,10 +33,8 @@ class ShikiList : public QListView {
     // Whether rows show their equation (chkShiki).
     void setShowText(bool show);
     bool showText() const { return showText_; }
-    const GraphTable& table() const { return rows_->drawing().Table(); }
-    // Radius of the end circles in the rows' sample strokes.
-    int maruRad() const { return maruRad_; }
-    void setMaruRad(int radius);
+    const Drawing& drawing() const { return rows_->drawing(); }
+    const GraphTable& table() const { return drawing().Table(); }
     // Keys the window handles itself (Delete, Ctrl+arrows); returns false for the others, which
     // move and extend the selection as in any list.
     std::function<bool(int key, Qt::KeyboardModifiers modifiers)> keyHandler;
@@ -58,7 +56,6 @@ class ShikiList : public QListView {
   private:
     GraphListModel* rows_;
     bool showText_ = true;
-    int maruRad_ = 5;
 };
 
 class ShikiRowDelegate : public QStyledItemDelegate {

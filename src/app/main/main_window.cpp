@@ -102,7 +102,8 @@ void TfrmMain::FormShow() {
     body_.lstShiki->setCursor(Cursors[CursorArrow]);
     LockState = true;
     btnLockedClick();
-    SetShikiForm(1);
+    Edit.Form = EquationForm::Standard;
+    ShowForm();
     Doc.SetFirstSaveDialog(true);
     body_.imgCood->setFocus();  // the keys draw at once, as the mouse does
 }

@@ -24,7 +24,9 @@
 #include "tool_sample.h"
 #include "undo_history.h"
 #include "unit_catalog.h"
+#include "view_options.h"
 
+class QCheckBox;
 class QToolButton;
 struct GraphFileContent;
 class HelpDesk;
@@ -89,9 +91,8 @@ class TfrmMain : public QMainWindow {
     bool bitmapPasted = false;
     QImage PastedPicture;  // the clipboard picture that is the main plane's background
     bool LockState = false;
-    TypesetState Typeset;  // PanelLineHeight of the panel typesetter
-    int32_t PanelBackColour = 0x808000;
-    int32_t PanelTextColour = 0xFFFFFF;
+    TypesetState Typeset;            // PanelLineHeight of the panel typesetter
+    ViewOptions View;                // the display boxes' choices; the boxes show it
     PlaneSettings SetCood2Settings;  // as read at start-up: drive the unit-open window's preview
     int ClickedRow = -1;
     CursorSlots Cursors;
@@ -221,10 +222,11 @@ class TfrmMain : public QMainWindow {
     void imgSampleClick();
     void imgTableClick();
     void btnLockedClick();
-    void SetShikiForm(int form);
+    void ShowForm();  // the form buttons, the hidden form box and the panel caption, from Edit.Form
+    // A press of ① or ②: the selected graphs are written in that form, one undo step.
+    void PressForm(EquationForm form);
     void btnHyoujunClick();
     void btnIppanClick();
-    void chkKeishikiClick();
     void chkShikiClick();
     void chkHenikiClick();
     void chkKatamukiClick();
@@ -233,6 +235,8 @@ class TfrmMain : public QMainWindow {
     void chkRedrawClick();  // chkJikuColor, chkHandle
     void chkTensenClick();
     void chkRanColorClick();
+    // The box shows the field, and a click on it sets the field and then calls follow.
+    void BindViewBox(QCheckBox* box, bool ViewOptions::*field, void (TfrmMain::*follow)());
     void spnMaruRadChange();
 
     // The plane drawn on screen: the drawing's, or the values the settings window is trying.

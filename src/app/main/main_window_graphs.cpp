@@ -24,9 +24,6 @@ bool TfrmMain::AddOrReplaceLine(const TLineSpec& spec, int index) {
 }
 
 void TfrmMain::ShowDrawing(DrawingChanges changes) {
-    if ((changes & ChangedEndCircles) != 0) {
-        body_.lstShiki->setMaruRad(Doc.EndCircleRadius());
-    }
     // The formula list is a view of the drawing and follows it by itself.
     if ((changes & ChangedGraphs) != 0) {
         ShowLineCount();
@@ -67,7 +64,7 @@ void TfrmMain::DispAllLine() {
     if (result.lastSelected >= 0) {
         // The panels of the current graph follow; the last selected graph's equation stays in
         // its panel only when the equation box is off and the refresh leaves the panel alone.
-        if (!body_.chkShiki->isChecked()) {
+        if (!View.formulaPanels) {
             body_.PaintFormula(Doc.Table().LineTable[result.lastSelected], CurrentDisplayOptions(),
                                Typeset);
         }
@@ -111,19 +108,19 @@ void TfrmMain::ClearDrawing(const QString& unitTitle, const QString& fileName) {
 DisplayOptions TfrmMain::CurrentDisplayOptions() const {
     DisplayOptions o;
     o.EndCircles = Doc.EndCircles();
-    o.DottedExtensions = body_.chkTensen->isChecked();
-    o.Handles = body_.chkHandle->isChecked();
-    o.AxisColours = body_.chkJikuColor->isChecked();
-    o.FormulaPanels = body_.chkShiki->isChecked();
-    o.RangePanel = body_.chkHeniki->isChecked();
-    o.SlopePanels = body_.chkKatamuki->isChecked();
-    o.TableYRow = body_.chkDataTable->isChecked();
-    o.SlopeInterceptForm = body_.chkKeishiki->isChecked();
+    o.DottedExtensions = View.dottedExtensions;
+    o.Handles = View.handles;
+    o.AxisColours = View.axisColours;
+    o.FormulaPanels = View.formulaPanels;
+    o.RangePanel = View.rangePanel;
+    o.SlopePanels = View.slopePanels;
+    o.TableYRow = View.tableYRow;
+    o.SlopeInterceptForm = Edit.Form == EquationForm::Standard;
     o.EndCircleRadius = Doc.EndCircleRadius();
     o.LineWidth = Edit.LineWidth;
     o.bitmapPasted = bitmapPasted;
-    o.PanelBackColour = PanelBackColour;
-    o.PanelTextColour = PanelTextColour;
+    o.PanelBackColour = View.panelBackColour();
+    o.PanelTextColour = View.panelTextColour();
     o.FirstEndIncluded = EndKinds.firstIncluded;
     o.SecondEndIncluded = EndKinds.secondIncluded;
     return o;
@@ -154,6 +151,7 @@ void TfrmMain::paintPlane() {
 void TfrmMain::RedrawToolSample() {
     const ToolSample tool{Edit.LineMode, Edit.LineWidth, CurrentEndKind(Edit),
                           NextColor(Edit, Doc.Table())};
-    ::RedrawToolSample(bar_.imgSample->canvas(), tool, Doc.EndCircleRadius(), PanelTextColour);
+    ::RedrawToolSample(bar_.imgSample->canvas(), tool, Doc.EndCircleRadius(),
+                       View.panelTextColour());
     bar_.imgSample->update();
 }

@@ -88,16 +88,15 @@ void TfrmMain::ConnectHandlers() {
     connect(body_.btnHyoujun, &QToolButton::clicked, this, &TfrmMain::btnHyoujunClick);
     connect(body_.btnIppan, &QToolButton::clicked, this, &TfrmMain::btnIppanClick);
 
-    connect(body_.chkKeishiki, &QCheckBox::toggled, this, &TfrmMain::chkKeishikiClick);
-    connect(body_.chkShiki, &QCheckBox::toggled, this, &TfrmMain::chkShikiClick);
-    connect(body_.chkHeniki, &QCheckBox::toggled, this, &TfrmMain::chkHenikiClick);
-    connect(body_.chkKatamuki, &QCheckBox::toggled, this, &TfrmMain::chkKatamukiClick);
-    connect(body_.chkDataTable, &QCheckBox::toggled, this, &TfrmMain::chkDataTableClick);
-    connect(body_.chkJikuColor, &QCheckBox::toggled, this, &TfrmMain::chkRedrawClick);
+    BindViewBox(body_.chkShiki, &ViewOptions::formulaPanels, &TfrmMain::chkShikiClick);
+    BindViewBox(body_.chkHeniki, &ViewOptions::rangePanel, &TfrmMain::chkHenikiClick);
+    BindViewBox(body_.chkKatamuki, &ViewOptions::slopePanels, &TfrmMain::chkKatamukiClick);
+    BindViewBox(body_.chkDataTable, &ViewOptions::tableYRow, &TfrmMain::chkDataTableClick);
+    BindViewBox(body_.chkJikuColor, &ViewOptions::axisColours, &TfrmMain::chkRedrawClick);
+    BindViewBox(body_.chkHandle, &ViewOptions::handles, &TfrmMain::chkRedrawClick);
+    BindViewBox(body_.chkTensen, &ViewOptions::dottedExtensions, &TfrmMain::chkTensenClick);
+    BindViewBox(body_.chkRanColor, &ViewOptions::tealPanels, &TfrmMain::chkRanColorClick);
     connect(body_.chkMaru, &QCheckBox::toggled, this, &TfrmMain::chkMaruClick);
-    connect(body_.chkHandle, &QCheckBox::toggled, this, &TfrmMain::chkRedrawClick);
-    connect(body_.chkTensen, &QCheckBox::toggled, this, &TfrmMain::chkTensenClick);
-    connect(body_.chkRanColor, &QCheckBox::toggled, this, &TfrmMain::chkRanColorClick);
 
     connect(body_.lstShiki, &ShikiList::leftClicked, this, &TfrmMain::lstShikiClick);
     connect(body_.lstShiki, &ShikiList::rightPressed, this, &TfrmMain::lstShikiRightPress);
@@ -105,4 +104,12 @@ void TfrmMain::ConnectHandlers() {
     body_.lstShiki->keyHandler = [this](int key, Qt::KeyboardModifiers modifiers) {
         return lstShikiKeyPress(key, modifiers);
     };
+}
+
+void TfrmMain::BindViewBox(QCheckBox* box, bool ViewOptions::*field, void (TfrmMain::*follow)()) {
+    box->setChecked(View.*field);
+    connect(box, &QCheckBox::toggled, this, [this, field, follow](bool on) {
+        View.*field = on;
+        (this->*follow)();
+    });
 }

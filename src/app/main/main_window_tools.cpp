@@ -108,7 +108,7 @@ void TfrmMain::imgTableClick() {
         body_.imgTable->resize(NarrowImage, body_.imgTable->height());
         body_.pnlTable->resize(NarrowImage + 2, body_.pnlTable->height());
     }
-    body_.PaintValueTable(Doc.Table(), CurrentIndex(Doc.Table()), body_.chkDataTable->isChecked());
+    body_.PaintValueTable(Doc.Table(), CurrentIndex(Doc.Table()), View.tableYRow);
 }
 
 void TfrmMain::btnLockedClick() {
@@ -129,43 +129,35 @@ void TfrmMain::btnLockedClick() {
     UpdateUndoCommands();
 }
 
-void TfrmMain::SetShikiForm(int form) {
-    if (form == 1) {
-        body_.btnHyoujun->setIcon(ImageIcon(body_.imgOk1));
-        body_.btnIppan->setIcon(ImageIcon(body_.imgNotOk2));
-        body_.chkKeishiki->setChecked(true);
-        body_.grpShiki->setTitle(QStringLiteral("グラフの式（１次関数 ｙ＝ａｘ＋ｂの形）"));
-    } else {
-        body_.btnIppan->setIcon(ImageIcon(body_.imgOk2));
-        body_.btnHyoujun->setIcon(ImageIcon(body_.imgNotOk1));
-        body_.chkKeishiki->setChecked(false);
-        body_.grpShiki->setTitle(QStringLiteral("グラフの式（２元１次方程式 ａｘ＋ｂｙ＝ｃの形）"));
-    }
+void TfrmMain::ShowForm() {
+    const bool standard = Edit.Form == EquationForm::Standard;
+    body_.btnHyoujun->setIcon(ImageIcon(standard ? body_.imgOk1 : body_.imgNotOk1));
+    body_.btnIppan->setIcon(ImageIcon(standard ? body_.imgNotOk2 : body_.imgOk2));
+    body_.chkKeishiki->setChecked(standard);
+    body_.grpShiki->setTitle(
+        standard ? QStringLiteral("グラフの式（１次関数 ｙ＝ａｘ＋ｂの形）")
+                 : QStringLiteral("グラフの式（２元１次方程式 ａｘ＋ｂｙ＝ｃの形）"));
 }
 
 void TfrmMain::btnHyoujunClick() {
-    if (Doc.Table().Selected.none()) {
-        ShowMessage(QStringLiteral("グラフの式を選択してください"));
-        return;
-    }
-    SetShikiForm(1);
+    PressForm(EquationForm::Standard);
 }
 
 void TfrmMain::btnIppanClick() {
+    PressForm(EquationForm::General);
+}
+
+void TfrmMain::PressForm(EquationForm form) {
     if (Doc.Table().Selected.none()) {
         ShowMessage(QStringLiteral("グラフの式を選択してください"));
         return;
     }
-    SetShikiForm(2);
-}
-
-void TfrmMain::chkKeishikiClick() {
-    const FormPress press{
-        Edit.Form, body_.chkKeishiki->isChecked() ? EquationForm::Standard : EquationForm::General};
-    Edit.Form = press.after;
-    if (Doc.Table().LineCount == 0) {
+    if (form == Edit.Form) {
         return;
     }
+    const FormPress press{Edit.Form, form};
+    Edit.Form = form;
+    ShowForm();
     // Only the selected graphs are rewritten; the others keep the form they were made in.
     const std::vector<int> rewritten = Undo.PressForm(press, [&] {
         return Doc.Update([&](GraphTable& t) { return RewriteSelectedTexts(t, Edit); });
@@ -177,17 +169,17 @@ void TfrmMain::chkKeishikiClick() {
 }
 
 void TfrmMain::chkShikiClick() {
-    if (body_.chkShiki->isChecked()) {
+    if (View.formulaPanels) {
         RefreshPanels();
     } else {
         body_.ClearPanel(body_.imgShiki, CurrentDisplayOptions());
         body_.ClearPanel(body_.imgHenikiX, CurrentDisplayOptions());
     }
-    body_.lstShiki->setShowText(body_.chkShiki->isChecked());
+    body_.lstShiki->setShowText(View.formulaPanels);
 }
 
 void TfrmMain::chkHenikiClick() {
-    if (!body_.chkHeniki->isChecked()) {
+    if (!View.rangePanel) {
         body_.ClearPanel(body_.imgHenikiY, CurrentDisplayOptions());
         return;
     }
@@ -201,7 +193,7 @@ void TfrmMain::chkKatamukiClick() {
     if (current < 0) {
         return;
     }
-    if (body_.chkKatamuki->isChecked()) {
+    if (View.slopePanels) {
         body_.PaintSlopeIntercept(Doc.Table().LineTable[current], CurrentDisplayOptions(), Typeset);
     } else {
         body_.ClearPanel(body_.imgkatamuki, CurrentDisplayOptions());
@@ -210,7 +202,7 @@ void TfrmMain::chkKatamukiClick() {
 }
 
 void TfrmMain::chkDataTableClick() {
-    body_.PaintValueTable(Doc.Table(), CurrentIndex(Doc.Table()), body_.chkDataTable->isChecked());
+    body_.PaintValueTable(Doc.Table(), CurrentIndex(Doc.Table()), View.tableYRow);
 }
 
 void TfrmMain::chkMaruClick() {
@@ -227,13 +219,6 @@ void TfrmMain::chkTensenClick() {
 }
 
 void TfrmMain::chkRanColorClick() {
-    if (body_.chkRanColor->isChecked()) {
-        PanelBackColour = 0x808000;  // teal
-        PanelTextColour = 0xFFFFFF;
-    } else {
-        PanelBackColour = 0xFFFFFF;
-        PanelTextColour = 0x000000;
-    }
     ClearAllPanels();
     RefreshPanels();
 }
