@@ -44,7 +44,6 @@ TfrmMain::TfrmMain(QSize screen) {
     menus_.Create(*this);
     frmTangen = new TfrmTangen(Doc.Table(), this);
     Doc.Listen([this](DrawingChanges changes) { FollowDrawing(changes); });
-    Undo.StepTaken = [this] { Recovery.CountChange(); };
     ConnectHandlers();
     ConnectHelp();
     FormCreate(screen);
@@ -145,11 +144,6 @@ void TfrmMain::FollowDrawing(DrawingChanges changes) {
     }
     if ((changes & ChangedNames) != 0) {
         ShowFileInfo();
-    }
-    if ((changes & DrawingReplaced) != 0) {
-        Recovery.Remove();
-    } else if ((changes & ChangedSaved) != 0 && Doc.Saved()) {
-        Recovery.Remove();  // the file holds the drawing
     }
     ShowDrawing(changes);
     UpdateUndoCommands();

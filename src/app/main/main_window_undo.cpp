@@ -39,9 +39,4 @@ void TfrmMain::ShowRestoredDrawing() {
     // The form setting changes only over a press of a form button; the buttons show it as it is,
     // without writing any text again.
     ShowForm();
-    // Back at what the file holds, the copy went with the announcement; otherwise a step back or
-    // forward is a change the copy must follow.
-    if (!Doc.Saved()) {
-        Recovery.CountChange();
-    }
 }

@@ -14,8 +14,9 @@ constexpr int ChangesPerCopy = 10;
 
 }  // namespace
 
-RecoveryKeeper::RecoveryKeeper(const Drawing& drawing, QObject* parent)
+RecoveryKeeper::RecoveryKeeper(Drawing& drawing, QObject* parent)
     : QObject(parent), drawing_(drawing) {
+    drawing.Listen([this](DrawingChanges changes) { Follow(changes); });
     timer_.setInterval(RecoveryIntervalMs);
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (!drawing_.Saved() && changesSinceCopy_ > 0) {
@@ -88,6 +89,19 @@ void RecoveryKeeper::CountChange() {
     // Each tenth change while no copy could be written tries again, not every change after it.
     if (++changesSinceCopy_ % ChangesPerCopy == 0) {
         Write();
+    }
+}
+
+void RecoveryKeeper::Follow(DrawingChanges changes) {
+    if ((changes & DrawingReplaced) != 0 || ((changes & ChangedSaved) != 0 && drawing_.Saved())) {
+        Remove();  // a new drawing, or one the file holds as it is
+        return;
+    }
+    // What the copy holds; a step back or forward is a change like any other.
+    constexpr DrawingChanges held =
+        ChangedGraphs | ChangedMemo | ChangedPlane | ChangedEndCircles | ChangedNames;
+    if ((changes & held) != 0) {
+        CountChange();
     }
 }
 

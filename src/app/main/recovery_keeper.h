@@ -1,7 +1,7 @@
 // Keeps the recovery copy of the drawing: its locked slot in the user's data folder, the copy
 // every 30 seconds and after every tenth change, and the one message when the copies cannot
-// begin or a copy cannot be written. The window says when the drawing changed and when it was
-// saved or replaced.
+// begin or a copy cannot be written. It follows the drawing's announcements itself: a change of
+// what the copy holds counts, and a drawing saved or replaced leaves nothing to recover.
 #pragma once
 
 #include <QObject>
@@ -15,7 +15,7 @@
 
 class RecoveryKeeper : public QObject {
   public:
-    explicit RecoveryKeeper(const Drawing& drawing, QObject* parent = nullptr);
+    explicit RecoveryKeeper(Drawing& drawing, QObject* parent = nullptr);
     ~RecoveryKeeper() override;
 
     // Claims a slot in the folder and starts the timer. False when no copy can be kept there
@@ -44,6 +44,7 @@ class RecoveryKeeper : public QObject {
   private:
     // Claims the slot; a program that offered no copy at its start takes an empty one.
     bool Begin(bool offersCopy);
+    void Follow(DrawingChanges changes);
 
     const Drawing& drawing_;
     QString folder_;  // where the copies are kept, once started
