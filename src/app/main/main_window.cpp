@@ -41,6 +41,16 @@ TfrmMain::TfrmMain() : TfrmMain(PrimaryScreenSize()) {
 TfrmMain::TfrmMain(QSize screen) {
     setObjectName(QStringLiteral("frmMain"));
     CreateControls();
+    plane_ = std::make_unique<PlaneController>(
+        Doc, Edit, Cursors,
+        PlaneController::Controls{body_.imgCood, bar_.edtCood, body_.lstMojiM, bar_.spdMoji},
+        PlaneController::WindowSide{[this] { return CurrentDisplayOptions(); },
+                                    [this] {
+                                        DispAllLine();
+                                        UpdateUndoCommands();
+                                    },
+                                    [this] { ClearAllPanels(); }, [this] { UpdateUndoCommands(); },
+                                    [this] { RestoreTool(); }});
     menus_.Create(*this);
     frmTangen = new TfrmTangen(Doc.Table(), this);
     Doc.Listen([this](DrawingChanges changes) { FollowDrawing(changes); });
@@ -109,7 +119,7 @@ void TfrmMain::FormShow() {
 
 void TfrmMain::InitLoop() {
     body_.imgCood->setCursor(Cursors[CursorPencil]);
-    Gesture.Reset();
+    plane_->Reset();
     UpdateUndoCommands();
 }
 

@@ -17,6 +17,7 @@
 #include "main/main_controls.h"
 #include "main/main_layout.h"
 #include "main/main_menus.h"
+#include "main/plane_controller.h"
 #include "main/recovery_keeper.h"
 #include "panel_text.h"
 #include "plane/plane_view.h"
@@ -73,7 +74,7 @@ class TfrmMain : public QMainWindow {
     // At start-up: offers a copy left behind; true when the drawing was restored from it.
     bool OfferRecovery();
     // The state of the gesture on the plane, for the tests' scenarios.
-    DrawStateValue GestureState() const { return Gesture.State(); }
+    DrawStateValue GestureState() const { return plane_->State(); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -97,9 +98,7 @@ class TfrmMain : public QMainWindow {
     int ClickedRow = -1;
     CursorSlots Cursors;
     EndKindLabel EndKinds;  // lblHeniki's caption and whether the tool's ends are included
-    PlaneGesture Gesture{Doc, Edit};  // the gesture states of the plane
-    LabelQueue MojiQueue;             // the labels lstMojiM shows, waiting to be placed
-    DrawingUndo Undo{Doc};            // the drawing's undo and redo steps
+    DrawingUndo Undo{Doc};  // the drawing's undo and redo steps
 
     // ---- other windows; all but frmTangen are made on their first use ----
     TfrmTangen* frmTangen;
@@ -175,16 +174,9 @@ class TfrmMain : public QMainWindow {
     void spdRenshuClick();
     void spdTestClick();
     void ShowRecords();
-    // main_window_plane.cpp, main_window_keys.cpp: lattice events from the mouse or the keys.
-    void imgCoodMouseDown(GestureButton button, LatticePoint at, bool inGrid, bool ctrl);
-    void imgCoodMouseMove(LatticePoint at, bool inGrid);
-    void imgCoodMouseUp(GestureButton button, LatticePoint at, bool inGrid, bool ctrl);
-    void imgCoodKeyPress(PlaneKeyAction action, LatticePoint at);  // Shift+Enter and Esc
+    // main_window_plane.cpp, main_window_keys.cpp: the bare window and the formula list's keys.
     void FormMouseMove();  // over the bare window, outside its controls
     void CancelGesture();
-    // Takes one step of the gesture and draws, says and shows what it calls for; a step that
-    // changed the drawing was shown by ShowDrawing already.
-    void TakeGestureStep(const std::function<GestureEffects()>& step);
     // Delete and Ctrl+arrows in the formula list; the list's own keys are followed by a redraw.
     bool lstShikiKeyPress(int key, Qt::KeyboardModifiers modifiers);
     void lstShikiKeySelect();
@@ -246,7 +238,7 @@ class TfrmMain : public QMainWindow {
     MainBody body_;
     MainMenus menus_;
     bool shown_ = false;
-    int planeRedraws_ = 0;  // ShowDrawing's redraws of the plane, so a gesture step knows of one
+    std::unique_ptr<PlaneController> plane_;  // the gestures on imgCood and the label queue
     bool fitsDesktop_ = false;
     QElapsedTimer shownAt_;
 };

@@ -19,7 +19,7 @@ void TfrmMain::spdTeiseiClick() {
         InitLoop();
         return;
     }
-    if (Gesture.State() > DrawIdle) {
+    if (plane_->State() > DrawIdle) {
         // During a gesture 訂正 cancels it and deletes nothing.
         CancelGesture();
         return;
@@ -36,7 +36,7 @@ void TfrmMain::spdShoukyoClick() {
     }
     // The drawing keeps its title and file name and becomes empty and unchanged; an empty
     // drawing has nothing to recover.
-    Gesture.Forget();
+    plane_->Forget();
     Doc.EraseGraphs();
 }
 

@@ -36,9 +36,8 @@ void TfrmMain::ShowDrawing(DrawingChanges changes) {
     if (!shown_ || (changes & onThePlane) == 0) {
         return;  // before the first showing there is no plane to show
     }
-    Gesture.Reset();  // the new picture has no band or mark to go on from
-    ++planeRedraws_;
-    DispAllLine();  // with a selection, its panels too
+    plane_->PlaneShownAnew();  // the new picture has no band or mark to go on from
+    DispAllLine();             // with a selection, its panels too
     if ((changes & (ChangedGraphs | ChangedSelection)) != 0 && Doc.Table().Selected.none()) {
         ClearAllPanels();
     }
@@ -86,7 +85,7 @@ void TfrmMain::ClearAllPanels() {
 }
 
 void TfrmMain::RedrawPlane() {
-    Gesture.Reset();
+    plane_->Reset();
     DispAllLine();
     UpdateUndoCommands();
 }
@@ -99,7 +98,7 @@ void TfrmMain::RedrawAll() {
 void TfrmMain::ClearDrawing(const QString& unitTitle, const QString& fileName) {
     // Empties the table and the selection, restarts the colour cycle, marks the drawing saved and
     // leaves the title as the memo's only line.
-    Gesture.Forget();
+    plane_->Forget();
     Doc.Clear(unitTitle, fileName);
 }
 

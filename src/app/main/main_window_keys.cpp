@@ -1,5 +1,5 @@
-// Drawing and choosing graphs with the keyboard alone: the plane's keys that are not the mouse's,
-// and the formula list's keys. Every key ends in the same handlers as the mouse.
+// Choosing and changing graphs with the keyboard alone: the formula list's keys, which end in the
+// same handlers as the mouse. The plane's own keys are the plane controller's.
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
@@ -9,30 +9,6 @@
 #include "main/main_window.h"
 #include "plane/plane_view.h"
 #include "shiki_list.h"
-
-void TfrmMain::imgCoodKeyPress(PlaneKeyAction action, LatticePoint at) {
-    switch (action) {
-        case PlaneKeyAction::RightPress:
-            imgCoodMouseDown(GestureButton::Right, at, true, false);
-            if (!Gesture.InProgress()) {
-                // Nothing was grabbed: the button goes up at once, so the next Shift+Enter is a
-                // press again rather than the release of nothing.
-                imgCoodMouseUp(GestureButton::Right, at, true, false);
-                body_.imgCood->releaseKeyRightButton();
-            }
-            break;
-        case PlaneKeyAction::RightRelease:
-            imgCoodMouseUp(GestureButton::Right, at, true, false);
-            break;
-        case PlaneKeyAction::Cancel:
-            if (Gesture.InProgress()) {
-                CancelGesture();
-            }
-            break;
-        default:
-            break;
-    }
-}
 
 bool TfrmMain::lstShikiKeyPress(int key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_Delete) {

@@ -75,10 +75,6 @@ void TfrmMain::ConnectHandlers() {
     connect(bar_.lblHeniki, &ClickableLabel::clicked, this, &TfrmMain::lblHenikiClick);
     connect(bar_.imgSample, &ImageView::clicked, this, &TfrmMain::imgSampleClick);
     connect(body_.imgTable, &ImageView::clicked, this, &TfrmMain::imgTableClick);
-    connect(body_.imgCood, &PlaneView::latticePressed, this, &TfrmMain::imgCoodMouseDown);
-    connect(body_.imgCood, &PlaneView::latticeMoved, this, &TfrmMain::imgCoodMouseMove);
-    connect(body_.imgCood, &PlaneView::latticeReleased, this, &TfrmMain::imgCoodMouseUp);
-    connect(body_.imgCood, &PlaneView::planeKey, this, &TfrmMain::imgCoodKeyPress);
     centralWidget()->setMouseTracking(true);
     centralWidget()->installEventFilter(this);
     connect(bar_.spnMaruRad, &QSpinBox::valueChanged, this, &TfrmMain::spnMaruRadChange);

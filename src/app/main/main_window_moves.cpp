@@ -32,7 +32,7 @@ void TfrmMain::ChangeSlopeInterceptClick(int step) {
 }
 
 void TfrmMain::spdLineColorClick() {
-    if (Gesture.State() == DrawRubberBand) {
+    if (plane_->State() == DrawRubberBand) {
         ShowMessage(QStringLiteral("途中で色は変更できません"));
         return;
     }
@@ -73,7 +73,7 @@ void TfrmMain::spdMojiClick() {
         SetHelpContext(frmMoji, 102);
     }
     frmMoji->SavedLineMode = KindNumber(Edit.LineMode);
-    if (Gesture.State() > DrawIdle) {
+    if (plane_->State() > DrawIdle) {
         CancelGesture();
     }
     SelectTool(GraphKind::Label, bar_.spdMoji);
@@ -82,12 +82,7 @@ void TfrmMain::spdMojiClick() {
         RestoreTool();
         return;
     }
-    MojiQueue = frmMoji->queue();
-    body_.lstMojiM->clear();
-    body_.lstMojiM->addItems(MojiQueue.texts);
-    body_.lstMojiM->setCurrentRow(0);
-    body_.lstMojiM->show();
-    body_.lstMojiM->raise();
+    plane_->QueueLabels(frmMoji->queue());
 }
 
 bool TfrmMain::ClickToolButton(GraphKind lineMode) {

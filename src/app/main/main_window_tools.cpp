@@ -42,8 +42,7 @@ void TfrmMain::SelectTool(GraphKind lineMode, QToolButton* button) {
     }
     UpdateEndKindLabel();
     // Labels still waiting are dropped with their list.
-    body_.lstMojiM->hide();
-    MojiQueue.clear();
+    plane_->DropLabels();
 }
 
 void TfrmMain::SpdChokusenClick() {
@@ -66,7 +65,7 @@ void TfrmMain::spdHanchokusenClick() {
 
 void TfrmMain::spdTenClick() {
     // A point needs no rubber band or domain: a graph started with another tool is abandoned.
-    if (Gesture.State() > DrawIdle) {
+    if (plane_->State() > DrawIdle) {
         CancelGesture();
     }
     SelectTool(GraphKind::Point, bar_.spdTen);

@@ -10,7 +10,7 @@
 void TfrmMain::UpdateUndoCommands() {
     // Ctrl+Z takes back a gesture in progress whatever the history holds, also under the lock,
     // where the edit menu and its keys are shut.
-    const bool drawing = Gesture.State() > DrawIdle;
+    const bool drawing = plane_->State() > DrawIdle;
     menus_.mnuUndo->setEnabled(!LockState && (drawing || Undo.CanUndo()));
     menus_.keyCancelGesture->setEnabled(LockState && drawing);
     menus_.mnuRedo->setEnabled(!LockState && Undo.CanRedo());
@@ -25,7 +25,7 @@ void TfrmMain::mnuRedoClick() {
 }
 
 void TfrmMain::StepHistory(bool back) {
-    if (Gesture.State() > DrawIdle) {
+    if (plane_->State() > DrawIdle) {
         // As 訂正: the press only takes back the gesture in progress.
         CancelGesture();
         return;
