@@ -246,17 +246,14 @@ void PlaneGesture::Kakutei(GestureEffects& out) {
     Store(WorkSpec, EditIndex, out);
 }
 
-void PlaneGesture::Store(const TLineSpec& spec, int index, GestureEffects& out) {
-    int changed = -1;
-    const AddResult result = drawing_.AddOrReplaceGraph(edit_, spec, index, &changed);
-    if (result == AddResult::TableFull) {
+bool PlaneGesture::Store(const TLineSpec& spec, int index, GestureEffects& out) {
+    // The drawing announces the stored graph; the screen follows it there.
+    if (drawing_.AddOrReplaceGraph(edit_, spec, index, nullptr) == AddResult::TableFull) {
         out.messages.append(TableFullMessage);
         out.redisplay = true;  // as any cancelled gesture: no band, the selection's panels back
-        return;
+        return false;
     }
-    out.stored = true;
-    out.storedResult = result;
-    out.storedIndex = changed;
+    return true;
 }
 
 void PlaneGesture::PlaceLabel(LatticePoint p, LabelQueue& labels, GestureEffects& out) {
@@ -265,9 +262,9 @@ void PlaneGesture::PlaceLabel(LatticePoint p, LabelQueue& labels, GestureEffects
     TLineSpec label = NewLineSpec(edit_, drawing_.Table(), p, {size, -99});
     label.D2 = {size, 0};  // drawn at the size it was queued with
     label.Text = labels.texts[i];
-    Store(label, -1, out);
+    const bool stored = Store(label, -1, out);
     ResetInto(out);
-    if (!out.stored) {
+    if (!stored) {
         return;  // refused: the label keeps its place in the queue
     }
     out.labelPlaced = true;
@@ -329,7 +326,6 @@ GestureEffects PlaneGesture::Release(GestureButton button, bool ctrl, LatticePoi
                 }
             }
         });
-        out.selectionChanged = true;
         out.redisplay = true;
         ResetInto(out);
         return out;

@@ -44,12 +44,8 @@ struct GestureEffects {
     int cursor = CursorUnchanged;  // a CursorSlot for the plane
     QString readout;               // the new text of the coordinate read-out, when not empty
     bool clearPanels = false;      // a new graph was started
-    bool stored = false;           // a graph was added or replaced: storedResult, storedIndex
-    AddResult storedResult = AddResult::Added;
-    int storedIndex = -1;
-    bool selectionChanged = false;  // a right click chose the selection
-    bool redisplay = false;         // the gesture was cancelled: redraw plane and panels
-    bool keepPointer = false;       // put the mouse pointer back on pointerAt
+    bool redisplay = false;        // the gesture was cancelled: redraw plane and panels
+    bool keepPointer = false;      // put the mouse pointer back on pointerAt
     LatticePoint pointerAt;
     bool labelPlaced = false;  // the label queue moved on
     bool labelsDone = false;   // the last queued label was placed: bring back the earlier tool
@@ -100,7 +96,7 @@ class PlaneGesture {
     void Commit(GestureEffects& out);
     // A line ends at p: a new line from the first point, or the dragged end moved to p.
     void CommitLine(LatticePoint p, GestureEffects& out);
-    void Store(const TLineSpec& spec, int index, GestureEffects& out);
+    bool Store(const TLineSpec& spec, int index, GestureEffects& out);  // false: table full
     // Fixes a line at LastPos: a new graph from WorkSpec.P1 (EditIndex < 0), or graph EditIndex
     // with its grabbed end moved there.
     void Kakutei(GestureEffects& out);
