@@ -27,7 +27,7 @@ bool SameDrawing(const DrawingState& a, const DrawingState& b) {
 void UndoHistory::Reset(const DrawingState& current, bool saved) {
     undo_.clear();
     redo_.clear();
-    current_ = {current, nextId_++};
+    current_ = {current, nextId_++, std::nullopt};
     savedId_ = saved ? current_.id : 0;
 }
 
