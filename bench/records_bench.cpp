@@ -85,7 +85,8 @@ void BM_OpenRecordsWindow(benchmark::State& state) {
         TfrmKiroku window(folder.start);
         window.show();  // lists the units at showing
         QApplication::processEvents();
-        last = window.lstTitle->item(window.lstTitle->count() - 1)->text();
+        const auto* list = window.findChild<QListWidget*>(QStringLiteral("lstTitle"));
+        last = list->item(list->count() - 1)->text();
         benchmark::DoNotOptimize(last);
     }
     state.counters["bytes"] = double(folder.recordBytes.size());

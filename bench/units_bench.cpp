@@ -57,7 +57,7 @@ void BM_ListTwoHundredUnits(benchmark::State& state) {
     for (auto _ : state) {
         window.SetFolder(folder.dir.path());
     }
-    if (window.lstTitle->count() != 200) {
+    if (window.findChild<QListWidget*>(QStringLiteral("lstTitle"))->count() != 200) {
         state.SkipWithError("the folder was not listed");
     }
 }
@@ -70,7 +70,7 @@ void BM_ClickShowsAHundredGraphPreview(benchmark::State& state) {
     TfrmTangenOpen window(preview, 544, folder.dir.path() + u'/');
     window.show();
     window.SetFolder(folder.dir.path());
-    window.lstTitle->setCurrentRow(0);
+    window.findChild<QListWidget*>(QStringLiteral("lstTitle"))->setCurrentRow(0);
     for (auto _ : state) {
         window.lstTitleClick();
         QApplication::processEvents();  // the preview's repaint
@@ -88,16 +88,16 @@ void BM_ArrowKeyPreviewsTheNextUnit(benchmark::State& state) {
     TfrmTangenOpen window(preview, 544, folder.dir.path() + u'/');
     window.show();
     window.SetFolder(folder.dir.path());
-    window.lstTitle->setCurrentRow(0);
+    auto* list = window.findChild<QListWidget*>(QStringLiteral("lstTitle"));
+    list->setCurrentRow(0);
     for (auto _ : state) {
         // Down through the list, and from its end back to the top.
-        const int key = window.lstTitle->currentRow() + 1 < 200 ? Qt::Key_Down : Qt::Key_Home;
+        const int key = list->currentRow() + 1 < 200 ? Qt::Key_Down : Qt::Key_Home;
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(window.lstTitle, &press);
+        QApplication::sendEvent(list, &press);
         QApplication::processEvents();
     }
-    if (window.QuestionCount() != 100 ||
-        window.Questions.title() != window.lstTitle->currentItem()->text()) {
+    if (window.QuestionCount() != 100 || window.Questions.title() != list->currentItem()->text()) {
         state.SkipWithError("the highlighted unit was not previewed");
     }
 }

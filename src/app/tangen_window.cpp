@@ -20,13 +20,13 @@ TfrmTangen::TfrmTangen(const GraphTable& table, QWidget* parent) : QDialog(paren
     setFont(font);
     setFixedSize(480, 424);
 
-    Label4 = MakePlainLabel(this, QStringLiteral("単元名"), QRect(16, 16, 80, 24));
-    lblTangen = MakePlainLabel(this, QString(), QRect(104, 16, 360, 24));
-    Label5 = MakePlainLabel(this, QStringLiteral("ﾌｧｲﾙ名"), QRect(16, 48, 80, 24));
-    lblFileName = MakePlainLabel(this, QString(), QRect(104, 48, 360, 24));
-    Label2 = MakePlainLabel(this, QStringLiteral("ﾃﾞｰﾀ数"), QRect(16, 80, 80, 24));
-    lblNline = MakePlainLabel(this, QStringLiteral("0"), QRect(104, 80, 80, 24));
-    Label1 = MakePlainLabel(this, QStringLiteral("データ"), QRect(16, 112, 80, 24));
+    Label4 = MakePlainLabel(this, "Label4", QStringLiteral("単元名"), QRect(16, 16, 80, 24));
+    lblTangen = MakePlainLabel(this, "lblTangen", QString(), QRect(104, 16, 360, 24));
+    Label5 = MakePlainLabel(this, "Label5", QStringLiteral("ﾌｧｲﾙ名"), QRect(16, 48, 80, 24));
+    lblFileName = MakePlainLabel(this, "lblFileName", QString(), QRect(104, 48, 360, 24));
+    Label2 = MakePlainLabel(this, "Label2", QStringLiteral("ﾃﾞｰﾀ数"), QRect(16, 80, 80, 24));
+    lblNline = MakePlainLabel(this, "lblNline", QStringLiteral("0"), QRect(104, 80, 80, 24));
+    Label1 = MakePlainLabel(this, "Label1", QStringLiteral("データ"), QRect(16, 112, 80, 24));
 
     memFile = new QPlainTextEdit(this);
     memFile->setObjectName(QStringLiteral("memFile"));
@@ -41,6 +41,16 @@ TfrmTangen::TfrmTangen(const GraphTable& table, QWidget* parent) : QDialog(paren
     btnReturn->setGeometry(376, 380, 88, 30);
     connect(btnReturn, &QPushButton::clicked, this, &TfrmTangen::btnReturnClick);
     NameForScreenReaders(this, {{memFile, QStringLiteral("単元のデータ")}});
+}
+
+void TfrmTangen::ShowFileInfo(const QString& title, const QString& fileName, int lineCount) {
+    lblTangen->setText(title);
+    lblFileName->setText(fileName);
+    ShowLineCount(lineCount);
+}
+
+void TfrmTangen::ShowLineCount(int lineCount) {
+    lblNline->setText(QString::number(lineCount));
 }
 
 void TfrmTangen::FormShow() {

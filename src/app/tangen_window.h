@@ -16,15 +16,9 @@ class TfrmTangen : public QDialog {
   public:
     TfrmTangen(const GraphTable& table, QWidget* parent = nullptr);
 
-    QLabel* Label4;
-    QLabel* lblTangen;
-    QLabel* Label5;
-    QLabel* lblFileName;
-    QLabel* Label2;
-    QLabel* lblNline;
-    QLabel* Label1;
-    QPlainTextEdit* memFile;
-    QPushButton* btnReturn;
+    // The drawing's title, its file name as the system writes it, and its number of graphs.
+    void ShowFileInfo(const QString& title, const QString& fileName, int lineCount);
+    void ShowLineCount(int lineCount);
 
     // Loads the memo of the graph table into memFile.
     void FormShow();
@@ -40,6 +34,16 @@ class TfrmTangen : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    QLabel* Label4;
+    QLabel* lblTangen;
+    QLabel* Label5;
+    QLabel* lblFileName;
+    QLabel* Label2;
+    QLabel* lblNline;
+    QLabel* Label1;
+    QPlainTextEdit* memFile;
+    QPushButton* btnReturn;
+
     // Keeps what the user typed into memFile for TakeEditedMemo.
     void StoreMemo();
 

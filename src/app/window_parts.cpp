@@ -21,8 +21,9 @@ QPushButton* MakePlacedButton(QWidget* parent, const char* name, const QString& 
     return button;
 }
 
-QLabel* MakePlainLabel(QWidget* parent, const QString& text, QRect bounds) {
+QLabel* MakePlainLabel(QWidget* parent, const char* name, const QString& text, QRect bounds) {
     auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(bounds);
     return label;

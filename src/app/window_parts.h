@@ -14,7 +14,7 @@ class QWidget;
 QPushButton* MakePlacedButton(QWidget* parent, const char* name, const QString& caption,
                               QRect bounds);
 // A label whose text is shown as it is: titles and file names come from files, never markup.
-QLabel* MakePlainLabel(QWidget* parent, const QString& text, QRect bounds);
+QLabel* MakePlainLabel(QWidget* parent, const char* name, const QString& text, QRect bounds);
 // The read-only box that shows the lattice point under the mouse as " (%3d,%3d)". Its font is
 // narrowed until the widest text a plane can show, a sign and three digits on each side, fits
 // the box whole: a scrolled read-out would cut off the sign of x.

@@ -77,40 +77,40 @@ void PracticeSession::SetQuestions(std::vector<TLineSpec> questions) {
         questions.resize(MaxQuestions);
     }
     questions_ = std::move(questions);
-    ReviewFlags.fill(0);
+    reviewFlags_.fill(0);
 }
 
 void PracticeSession::Init(bool review, const QDateTime& now, EquationForm form) {
     form_ = form;
-    ReviewMode = review;
-    TotalSeconds = 0;
-    QuestionSeconds = 0;
-    HintUsed = false;
-    FirstTryCount = 0;
-    MissCount = 0;
-    RunIndex = 0;
-    AnswerState = 0;
-    RubberShown = false;
+    reviewMode_ = review;
+    totalSeconds_ = 0;
+    questionSeconds_ = 0;
+    hintUsed_ = false;
+    firstTryCount_ = 0;
+    missCount_ = 0;
+    runIndex_ = 0;
+    answerState_ = 0;
+    rubberShown_ = false;
     keptSquares_.clear();  // the plane is drawn afresh for the run
-    MarkString.clear();
-    RecordLines = QStringList{DateTextKanji(now.date()) + u' ' + TimeTextSlashes(now.time())};
-    RunList.clear();
+    markString_.clear();
+    recordLines_ = QStringList{DateTextKanji(now.date()) + u' ' + TimeTextSlashes(now.time())};
+    runList_.clear();
     runSource_.clear();
     for (int k = 0; k < int(questions_.size()); ++k) {
-        if (!review || ReviewFlags[k] == 1) {
-            RunList.push_back(questions_[k]);
+        if (!review || reviewFlags_[k] == 1) {
+            runList_.push_back(questions_[k]);
             runSource_.push_back(k);
-            RecordLines.append(QStringLiteral("(%1)").arg(RunList.size()));
+            recordLines_.append(QStringLiteral("(%1)").arg(runList_.size()));
         }
     }
-    RunCount = int(RunList.size());
+    runCount_ = int(runList_.size());
 }
 
 QString PracticeSession::Prompt() const {
     if (Finished()) {
         return QString();
     }
-    const QString number = QStringLiteral("(%1)").arg(RunIndex + 1);
+    const QString number = QStringLiteral("(%1)").arg(runIndex_ + 1);
     return Current().Kind == GraphKind::Point
                ? number + QStringLiteral("次の点の位置を示しなさい")
                : number + QStringLiteral("次の関数のグラフをかきなさい");
@@ -121,85 +121,85 @@ PracticeEffects PracticeSession::Press(GestureButton button, LatticePoint p) {
     if (Finished()) {
         return out;
     }
-    if (AnswerState == 0) {
-        AnswerSpec = Current();
+    if (answerState_ == 0) {
+        answerSpec_ = Current();
     }
     if (button == GestureButton::Right) {
         out.messages.append(RightButtonMessage);
         return out;
     }
-    const bool point = AnswerSpec.Kind == GraphKind::Point;
-    if (AnswerState == 0 && !point) {
+    const bool point = answerSpec_.Kind == GraphKind::Point;
+    if (answerState_ == 0 && !point) {
         if (!HasKeptSquare(p)) {
             out.marks.push_back(SquareMark(p));
         }
-        AnswerSpec.P1 = p;
-        AnswerSpec.P2 = NoPoint;
-        AnswerState = 1;
-        LastPracticePos = p;
+        answerSpec_.P1 = p;
+        answerSpec_.P2 = NoPoint;
+        answerState_ = 1;
+        lastPracticePos_ = p;
         out.redoEnabled = 1;
         return out;
     }
     if (point) {
-        AnswerSpec.P1 = p;
-        AnswerSpec.P2 = NoPoint;
+        answerSpec_.P1 = p;
+        answerSpec_.P2 = NoPoint;
     } else {
-        if (p == AnswerSpec.P1) {
+        if (p == answerSpec_.P1) {
             out.messages.append(NoLineMessage);  // the first point and its mark stay
             return out;
         }
-        if (!HasKeptSquare(AnswerSpec.P1)) {
-            out.marks.push_back(SquareMark(AnswerSpec.P1));
+        if (!HasKeptSquare(answerSpec_.P1)) {
+            out.marks.push_back(SquareMark(answerSpec_.P1));
         }
-        if (RubberShown && LastPracticePos != AnswerSpec.P1) {
-            TLineSpec band = AnswerSpec;
-            band.P2 = LastPracticePos;
+        if (rubberShown_ && lastPracticePos_ != answerSpec_.P1) {
+            TLineSpec band = answerSpec_;
+            band.P2 = lastPracticePos_;
             out.marks.push_back(GraphMark(band, true));
         }
-        AnswerSpec.P2 = p;
+        answerSpec_.P2 = p;
     }
-    AnswerState = 1;
+    answerState_ = 1;
     out.redoEnabled = 0;
     Grade(out);
     return out;
 }
 
 void PracticeSession::Grade(PracticeEffects& out) {
-    ShownAnswer = AnswerSpec;
-    ShownAnswer.Text = EquationText(AnswerSpec, form_);
-    AnswerSpec.Text = ShownAnswer.Text;
-    out.shownAnswer = ShownAnswer;
-    out.marks.push_back(GraphMark(AnswerSpec, false));  // the answer stands on the plane
-    RubberShown = false;
+    shownAnswer_ = answerSpec_;
+    shownAnswer_.Text = EquationText(answerSpec_, form_);
+    answerSpec_.Text = shownAnswer_.Text;
+    out.shownAnswer = shownAnswer_;
+    out.marks.push_back(GraphMark(answerSpec_, false));  // the answer stands on the plane
+    rubberShown_ = false;
     const int k = CurrentQuestionIndex();
-    if (!IsRightAnswer(AnswerSpec, Current(), form_)) {
+    if (!IsRightAnswer(answerSpec_, Current(), form_)) {
         out.grade = PracticeEffects::Grade::Wrong;
-        ReviewFlags[k] = 1;
+        reviewFlags_[k] = 1;
         return;
     }
     out.grade = PracticeEffects::Grade::Right;
-    if (MissCount > 0) {
+    if (missCount_ > 0) {
         out.mark = QStringLiteral("×");
-        MarkString += u'X';
-    } else if (HintUsed) {
+        markString_ += u'X';
+    } else if (hintUsed_) {
         out.mark = QStringLiteral("△");
-        MarkString += u'X';
-        ++MissCount;
+        markString_ += u'X';
+        ++missCount_;
     } else {
         out.mark = QStringLiteral("○");
-        MarkString += u'O';
+        markString_ += u'O';
     }
-    QString& line = RecordLines[RunIndex + 1];
-    line += out.mark + u' ' + MinSecText(QuestionSeconds);
-    TotalSeconds += QuestionSeconds;
-    QuestionSeconds = 0;
+    QString& line = recordLines_[runIndex_ + 1];
+    line += out.mark + u' ' + MinSecText(questionSeconds_);
+    totalSeconds_ += questionSeconds_;
+    questionSeconds_ = 0;
 }
 
 void PracticeSession::AfterWrong(int dialogResult) {
     if (dialogResult == 1) {
-        ++MissCount;
+        ++missCount_;
     }
-    AnswerState = 0;
+    answerState_ = 0;
 }
 
 PracticeEffects PracticeSession::ShowAnswer() {
@@ -207,100 +207,100 @@ PracticeEffects PracticeSession::ShowAnswer() {
     if (Finished()) {
         return out;
     }
-    TLineSpec& q = RunList[RunIndex];
+    TLineSpec& q = runList_[runIndex_];
     q.Color = 0;  // black for the rest of the run
     TLineSpec dotted = q;
     dotted.Attr = 1;
     out.marks.push_back(GraphMark(dotted, true));
-    HintUsed = true;
+    hintUsed_ = true;
     return out;
 }
 
 PracticeEffects PracticeSession::ShowCorrection() {
     PracticeEffects out;
     // Drawn again without handles the answer is gone; drawn with them it is back with them.
-    out.marks.push_back(GraphMark(ShownAnswer, false));
-    out.marks.push_back(GraphMark(ShownAnswer, true));
+    out.marks.push_back(GraphMark(shownAnswer_, false));
+    out.marks.push_back(GraphMark(shownAnswer_, true));
     return out;
 }
 
 bool PracticeSession::NextQuestion() {
-    HintUsed = false;
+    hintUsed_ = false;
     const int k = CurrentQuestionIndex();
-    if (MissCount == 0) {
-        ++FirstTryCount;
-        ReviewFlags[k] = 0;
+    if (missCount_ == 0) {
+        ++firstTryCount_;
+        reviewFlags_[k] = 0;
     } else {
-        ReviewFlags[k] = 1;
+        reviewFlags_[k] = 1;
     }
-    if (RunIndex >= RunCount - 1) {
+    if (runIndex_ >= runCount_ - 1) {
         return true;
     }
-    ++RunIndex;
-    AnswerState = 0;
-    MissCount = 0;
+    ++runIndex_;
+    answerState_ = 0;
+    missCount_ = 0;
     return false;
 }
 
 PracticeSession::RunEnd PracticeSession::EndRun(const QDateTime& now) const {
     RunEnd end;
     end.lines = QStringList{QStringLiteral("------------"),
-                            QStringLiteral("合計  ") + MinSecText(TotalSeconds)};
+                            QStringLiteral("合計  ") + MinSecText(totalSeconds_)};
     end.recordValue = DateTextKanji(now.date()) + u' ' + TimeTextColon(now.time()) + u' ' +
-                      MarkString + u' ' + MinSecText(TotalSeconds);
-    end.allRightFirstTime = FirstTryCount == RunCount;
-    end.canReview = FirstTryCount != RunCount;
+                      markString_ + u' ' + MinSecText(totalSeconds_);
+    end.allRightFirstTime = firstTryCount_ == runCount_;
+    end.canReview = firstTryCount_ != runCount_;
     return end;
 }
 
 PracticeEffects PracticeSession::Move(LatticePoint p) {
     PracticeEffects out;
     out.readout = QString::asprintf(" (%3d,%3d)", p.X, p.Y);
-    if (AnswerState == 1 && p != LastPracticePos) {
-        TLineSpec band = AnswerSpec;
-        for (LatticePoint end : {LastPracticePos, p}) {
+    if (answerState_ == 1 && p != lastPracticePos_) {
+        TLineSpec band = answerSpec_;
+        for (LatticePoint end : {lastPracticePos_, p}) {
             band.P2 = end;
             if (band.P2 != band.P1) {
                 out.marks.push_back(GraphMark(band, true));
             }
         }
-        RubberShown = true;
+        rubberShown_ = true;
     }
-    LastPracticePos = p;
+    lastPracticePos_ = p;
     return out;
 }
 
 PracticeEffects PracticeSession::Leave() {
     PracticeEffects out;
     out.clearReadout = true;
-    if (RubberShown && AnswerState == 1) {
-        TLineSpec band = AnswerSpec;
-        band.P2 = LastPracticePos;
+    if (rubberShown_ && answerState_ == 1) {
+        TLineSpec band = answerSpec_;
+        band.P2 = lastPracticePos_;
         if (band.P2 != band.P1) {
             out.marks.push_back(GraphMark(band, true));
         }
-        RubberShown = false;
-        LastPracticePos = AnswerSpec.P1;
+        rubberShown_ = false;
+        lastPracticePos_ = answerSpec_.P1;
     }
     return out;
 }
 
 PracticeEffects PracticeSession::Redo() {
     PracticeEffects out;
-    if (AnswerState != 1) {
+    if (answerState_ != 1) {
         return out;
     }
-    TLineSpec band = AnswerSpec;
-    band.P2 = LastPracticePos;
-    if (RubberShown && band.P2 != band.P1) {
+    TLineSpec band = answerSpec_;
+    band.P2 = lastPracticePos_;
+    if (rubberShown_ && band.P2 != band.P1) {
         out.marks.push_back(GraphMark(band, true));
     }
     // The square stays where the student first clicked, as a trace of the try.
-    if (!HasKeptSquare(AnswerSpec.P1)) {
-        keptSquares_.push_back(AnswerSpec.P1);
+    if (!HasKeptSquare(answerSpec_.P1)) {
+        keptSquares_.push_back(answerSpec_.P1);
     }
-    RubberShown = false;
-    AnswerState = 0;
+    rubberShown_ = false;
+    answerState_ = 0;
     out.redoEnabled = 0;
     return out;
 }
@@ -314,8 +314,8 @@ PracticeEffects PracticeSession::Hint() {
     if (Finished()) {
         return out;
     }
-    HintUsed = true;
+    hintUsed_ = true;
     out.arrow = true;
-    out.arrowAt = AnswerState == 0 ? Current().P1 : Current().P2;
+    out.arrowAt = answerState_ == 0 ? Current().P1 : Current().P2;
     return out;
 }

@@ -60,7 +60,7 @@ class PracticeSession {
     PracticeEffects Leave();
     PracticeEffects Redo();  // "やり直し"
     PracticeEffects Hint();  // "ヒント"
-    void Tick() { ++QuestionSeconds; }
+    void Tick() { ++questionSeconds_; }
 
     // After a wrong answer: the dialog's "訂正する" or "正解を表示する" (ModalOk 1) counts a miss.
     void AfterWrong(int dialogResult);
@@ -80,34 +80,43 @@ class PracticeSession {
     };
     RunEnd EndRun(const QDateTime& now) const;
 
-    const TLineSpec& Current() const { return RunList[RunIndex]; }
-    int CurrentQuestionIndex() const { return runSource_[RunIndex]; }
+    const TLineSpec& Current() const { return runList_[runIndex_]; }
+    int CurrentQuestionIndex() const { return runSource_[runIndex_]; }
     QString Prompt() const;  // "(n)次の…"
-    bool Finished() const { return RunIndex >= RunCount; }
+    bool Finished() const { return runIndex_ >= runCount_; }
 
-    // ---- state, named as the practice window knows it ----
-    std::vector<TLineSpec> RunList;
-    int RunCount = 0;
-    int RunIndex = 0;
-    TLineSpec AnswerSpec;
-    TLineSpec ShownAnswer;
-    int AnswerState = 0;  // 0 waiting for the first click, 1 first point fixed
-    LatticePoint LastPracticePos;
-    bool RubberShown = false;
-    std::array<uint8_t, MaxQuestions> ReviewFlags{};
-    bool ReviewMode = false;
-    int FirstTryCount = 0;
-    int MissCount = 0;
-    bool HintUsed = false;
-    int QuestionSeconds = 0;
-    int TotalSeconds = 0;
-    QString MarkString;
-    QStringList RecordLines;  // what lstRecord shows
+    // ---- the state as the practice window reads it; only the operations above change it ----
+    int RunCount() const { return runCount_; }
+    int RunIndex() const { return runIndex_; }
+    int AnswerState() const { return answerState_; }
+    // Per question of the unit: 1 missed in its last run, 0 right at the first try.
+    const std::array<uint8_t, MaxQuestions>& ReviewFlags() const { return reviewFlags_; }
+    bool ReviewMode() const { return reviewMode_; }
+    bool HintUsed() const { return hintUsed_; }
+    const QString& MarkString() const { return markString_; }
+    const QStringList& RecordLines() const { return recordLines_; }  // what lstRecord shows
 
   private:
     void Grade(PracticeEffects& out);
     bool HasKeptSquare(LatticePoint p) const;
 
+    std::vector<TLineSpec> runList_;
+    int runCount_ = 0;
+    int runIndex_ = 0;
+    TLineSpec answerSpec_;
+    TLineSpec shownAnswer_;
+    int answerState_ = 0;  // 0 waiting for the first click, 1 first point fixed
+    LatticePoint lastPracticePos_;
+    bool rubberShown_ = false;
+    std::array<uint8_t, MaxQuestions> reviewFlags_{};
+    bool reviewMode_ = false;
+    int firstTryCount_ = 0;
+    int missCount_ = 0;
+    bool hintUsed_ = false;
+    int questionSeconds_ = 0;
+    int totalSeconds_ = 0;
+    QString markString_;
+    QStringList recordLines_;
     std::vector<TLineSpec> questions_;
     std::vector<int> runSource_;  // the question index of each run entry
     EquationForm form_ = EquationForm::Standard;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QEvent>
 #include <QPoint>
@@ -24,6 +25,20 @@ T* Control(const QWidget& root, const char* name) {
     }
     ADD_FAILURE() << "no control " << name;
     return nullptr;
+}
+
+// A list's rows as the user reads them.
+inline QStringList ListTexts(const QAbstractItemView* list) {
+    QStringList texts;
+    for (int i = 0; i < list->model()->rowCount(); ++i) {
+        texts.append(list->model()->index(i, 0).data().toString());
+    }
+    return texts;
+}
+
+// The rows of a window's list, one line of text.
+inline QString Rows(const QWidget& root, const char* name, QChar between = u' ') {
+    return ListTexts(Control<QAbstractItemView>(root, name)).join(between);
 }
 
 // Clicks a button or a picture, or chooses a menu command, as the user does; a disabled one

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTextBrowser>
 
+#include "control_driver.h"
 #include "dialogs.h"
 #include "help/help_window.h"
 #include "help/version_window.h"
@@ -17,7 +18,7 @@ namespace {
 
 // The file a topic of the help window is showing, "index.html" for the contents.
 QString ShownFile(const THelpWindow& window) {
-    return window.txtTopic->source().fileName();
+    return Control<QTextBrowser>(window, "txtTopic")->source().fileName();
 }
 
 TEST(HelpWindowTest, EveryContextNumberLeadsToItsOwnTopic) {
@@ -30,16 +31,16 @@ TEST(HelpWindowTest, EveryContextNumberLeadsToItsOwnTopic) {
         SCOPED_TRACE(context);
         window.ShowTopic(context);
         EXPECT_EQ(ShownFile(window), QStringLiteral("%1.html").arg(context));
-        EXPECT_FALSE(window.txtTopic->documentTitle().isEmpty());
+        EXPECT_FALSE(Control<QTextBrowser>(window, "txtTopic")->documentTitle().isEmpty());
     }
     window.ShowTopic(999);
     EXPECT_EQ(ShownFile(window), QStringLiteral("index.html"));
     window.ShowTopic(230);
-    window.btnContents->click();
+    Press(window, "btnContents");
     EXPECT_EQ(ShownFile(window), QStringLiteral("index.html"));
-    window.btnBack->click();
+    Press(window, "btnBack");
     EXPECT_EQ(ShownFile(window), QStringLiteral("230.html"));
-    window.btnForward->click();
+    Press(window, "btnForward");
     EXPECT_EQ(ShownFile(window), QStringLiteral("index.html"));
 }
 
@@ -71,22 +72,24 @@ TEST(HelpWindowTest, SearchListsTheTopicsThatContainAWord) {
         {"href", ""},  // link targets are not words of the text
     };
     THelpWindow window;
-    ASSERT_EQ(window.lstFound->count(), THelpWindow::TopicFiles().size() - 1);
-    EXPECT_EQ(window.lstFound->item(0)->text(), QStringLiteral("メイン画面の使い方"));
+    auto* topics = Control<QListWidget>(window, "lstFound");
+    auto* search = Control<QLineEdit>(window, "edtSearch");
+    ASSERT_EQ(topics->count(), THelpWindow::TopicFiles().size() - 1);
+    EXPECT_EQ(topics->item(0)->text(), QStringLiteral("メイン画面の使い方"));
     for (const auto& [word, titles] : rows) {
         SCOPED_TRACE(word);
-        window.edtSearch->setText(QString::fromUtf8(word));
+        search->setText(QString::fromUtf8(word));
         QStringList found;
-        for (int i = 0; i < window.lstFound->count(); ++i) {
-            found.append(window.lstFound->item(i)->text());
+        for (int i = 0; i < topics->count(); ++i) {
+            found.append(topics->item(i)->text());
         }
         found.sort();
         EXPECT_EQ(found.join(u'|'), QString::fromUtf8(titles));
     }
-    window.edtSearch->setText(QStringLiteral("拡張子"));
-    ASSERT_EQ(window.lstFound->count(), 2);
-    window.lstFoundClick(window.lstFound->item(0));
-    EXPECT_TRUE(window.txtTopic->toPlainText().contains(QStringLiteral("拡張子")));
+    search->setText(QStringLiteral("拡張子"));
+    ASSERT_EQ(topics->count(), 2);
+    window.lstFoundClick(topics->item(0));
+    EXPECT_TRUE(Control<QTextBrowser>(window, "txtTopic")->toPlainText().contains("拡張子"));
 }
 
 TEST(VersionWindowTest, CaptionsAndCloseWithOk) {
@@ -94,11 +97,10 @@ TEST(VersionWindowTest, CaptionsAndCloseWithOk) {
     window.show();
     QStringList shown{window.windowTitle(),
                       QStringLiteral("%1x%2").arg(window.width()).arg(window.height())};
-    for (const QLabel* label :
-         {window.lblProductName, window.lblVersion, window.lblComments, window.lblSchoolSet}) {
-        shown.append(label->objectName() + u'=' + label->text());
+    for (const char* name : {"lblProductName", "lblVersion", "lblComments", "lblSchoolSet"}) {
+        shown.append(QLatin1String(name) + u'=' + Control<QLabel>(window, name)->text());
     }
-    shown.append(window.btnOK->text());
+    shown.append(Control<QPushButton>(window, "btnOK")->text());
     // The version comes from the build; only its form is fixed here.
     shown.replaceInStrings(QRegularExpression(QStringLiteral("\\d+(\\.\\d+)+")),
                            QStringLiteral("N.N"));
@@ -107,8 +109,8 @@ TEST(VersionWindowTest, CaptionsAndCloseWithOk) {
         QStringLiteral("バージョン情報 413x311 lblProductName=Kelvane Tesmara "
                        "lblVersion=バージョン N.N "
                        "lblComments=一次関数とそのグラフを学ぶためのソフト lblSchoolSet= 閉じる"));
-    EXPECT_FALSE(window.ProgramIcon->pixmap().isNull());
-    window.btnOK->click();
+    EXPECT_FALSE(Control<QLabel>(window, "ProgramIcon")->pixmap().isNull());
+    Press(window, "btnOK");
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), ModalOk);
 }

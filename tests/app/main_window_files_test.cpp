@@ -67,8 +67,8 @@ class FilesTest : public MainWindowTest {
                 return int(ModalCancel);
             }
             dialog.show();
-            titleWindow->edtTangen->setText(title);
-            titleWindow->btnOK->click();
+            Control<QLineEdit>(*titleWindow, "edtTangen")->setText(title);
+            ::Press(*titleWindow, "btnOK");
             return dialog.result();
         };
     }
@@ -90,7 +90,7 @@ TEST_F(FilesTest, SavingUnderATitleThenOverwriting) {
     EXPECT_TRUE(window->Doc.Saved());
     EXPECT_FALSE(window->Doc.FirstSaveDialog());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kelvane Tesmara   ：   ") + Data("first.lin"));
-    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblTangen->text(), QStringLiteral("一次関数"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblTangen")->text(), QStringLiteral("一次関数"));
 
     // The second overwrite save writes without asking.
     window->AddOrReplaceLine(Line(0, 0, 1, 2), -1);
@@ -140,7 +140,7 @@ TEST_F(FilesTest, SavePromptAndCloseQuery) {
     dialogs.answers = {Answer::No};
     Press("mnuNewFile");
     EXPECT_EQ(window->Doc.Table().LineCount, 0);
-    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblTangen->text(), QStringLiteral("新しい単元"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblTangen")->text(), QStringLiteral("新しい単元"));
     EXPECT_TRUE(window->Doc.FirstSaveDialog());
     EXPECT_EQ(dialogs.messages, QStringList{});
     Press("spdOverWrite");
@@ -176,7 +176,7 @@ TEST_F(FilesTest, OpeningGoodAndBadFiles) {
     EXPECT_EQ(ListTexts(Ui<ShikiList>("lstShiki"))[1], QStringLiteral("y=1/2･x+1"));
     EXPECT_EQ(window->Doc.Plane().SpacingY, QStringLiteral("8"));
     EXPECT_FALSE(window->Doc.FirstSaveDialog());
-    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblFileName->text(), Data("good.lin"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblFileName")->text(), Data("good.lin"));
     const QStringList memo = window->Doc.Table().Memo;
     const PlaneSettings settings = window->Doc.Plane();
     struct Row {
@@ -207,8 +207,8 @@ TEST_F(FilesTest, EditedUnitContentsAreTakenOnlyWhenTheyRead) {
     auto typeMemo = [&](const QString& text) {
         dialogs.modalScript = [&, text](QDialog& dialog) {
             dialog.show();
-            Owned<TfrmTangen>("frmTangen")->memFile->setPlainText(text);
-            Owned<TfrmTangen>("frmTangen")->btnReturn->click();
+            OwnedUi<QPlainTextEdit>("frmTangen", "memFile")->setPlainText(text);
+            ::Press(*Owned<QWidget>("frmTangen"), "btnReturn");
             return dialog.result();
         };
         Press("mnuShowTangen");
@@ -244,25 +244,26 @@ TEST_F(FilesTest, OpeningByTitleWithThePreview) {
             return int(ModalCancel);
         }
         dialog.show();
-        EXPECT_EQ(open->lstTitle->count(), 2);
-        EXPECT_EQ(open->lstTitle->item(0)->text(), QStringLiteral("比例"));
+        auto* titles = Control<QListWidget>(*open, "lstTitle");
+        EXPECT_EQ(titles->count(), 2);
+        EXPECT_EQ(titles->item(0)->text(), QStringLiteral("比例"));
         if (step++ == 0) {
-            open->btnOK->click();  // nothing chosen yet
+            ::Press(*open, "btnOK");  // nothing chosen yet
             EXPECT_EQ(dialogs.messages.last(), QStringLiteral("単元を選択してください"));
-            open->radCai->click();
-            EXPECT_EQ(open->lstTitle->count(), 1);
-            open->radQue->click();
-            open->lstTitle->setCurrentRow(1);
+            ::Press(*open, "radCai");
+            EXPECT_EQ(titles->count(), 1);
+            ::Press(*open, "radQue");
+            titles->setCurrentRow(1);
             open->lstTitleClick();
             EXPECT_EQ(open->QuestionCount(), 2);
-            EXPECT_EQ(open->edtDataFormat->text(), QStringLiteral("5"));
+            EXPECT_EQ(Control<QLineEdit>(*open, "edtDataFormat")->text(), QStringLiteral("5"));
             open->btnCancelClick();
             return dialog.result();
         }
-        open->lstTitle->setCurrentRow(1);
+        titles->setCurrentRow(1);
         open->lstTitleClick();
         // Both red lines of the unit are drawn on the preview.
-        const QImage& preview = open->imgCood->image();
+        const QImage& preview = Control<ImageView>(*open, "imgCood")->image();
         int red = 0;
         for (int y = 0; y < preview.height(); ++y) {
             for (int x = 0; x < preview.width(); ++x) {
@@ -270,7 +271,7 @@ TEST_F(FilesTest, OpeningByTitleWithThePreview) {
             }
         }
         EXPECT_GT(red, 2 * 300);
-        open->btnOK->click();
+        ::Press(*open, "btnOK");
         EXPECT_EQ(open->SelectedUnitTitle, QStringLiteral("一次関数"));
         return dialog.result();
     };
@@ -279,7 +280,7 @@ TEST_F(FilesTest, OpeningByTitleWithThePreview) {
     EXPECT_EQ(window->Doc.Plane(), settings);  // a previewed unit leaves the plane alone
     Press("mnuTangenOpen");
     ASSERT_EQ(window->Doc.Table().LineCount, 2);
-    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblTangen->text(), QStringLiteral("一次関数"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblTangen")->text(), QStringLiteral("一次関数"));
     EXPECT_EQ(window->Doc.Plane().SpacingY, QStringLiteral("8"));
     EXPECT_FALSE(window->Doc.FirstSaveDialog());
 }
@@ -318,16 +319,17 @@ TEST_F(FilesTest, OpeningByTitleTakesTheHighlightedRow) {
             return int(ModalCancel);
         }
         dialog.show();
+        auto* titles = Control<QListWidget>(*open, "lstTitle");
         for (const auto& [gesture, expected] : rows) {
-            gesture(open->lstTitle);
-            const QListWidgetItem* highlighted = open->lstTitle->currentItem();
+            gesture(titles);
+            const QListWidgetItem* highlighted = titles->currentItem();
             EXPECT_EQ(QStringList({highlighted ? highlighted->text() : QString(),
-                                   open->lblFileName->text(), open->Questions.title(),
-                                   QString::number(open->QuestionCount())})
+                                   Control<QLabel>(*open, "lblFileName")->text(),
+                                   open->Questions.title(), QString::number(open->QuestionCount())})
                           .join(u' '),
                       QString::fromUtf8(expected));
         }
-        QTest::keyClick(open->lstTitle, Qt::Key_Return);  // Enter in the list is OK
+        QTest::keyClick(titles, Qt::Key_Return);  // Enter in the list is OK
         EXPECT_EQ(open->SelectedUnitTitle + u' ' + open->SelectedPath(),
                   QStringLiteral("版2 ") + Data("unit.v2.lin"));
         return dialog.result();
@@ -335,8 +337,8 @@ TEST_F(FilesTest, OpeningByTitleTakesTheHighlightedRow) {
     Press("mnuTangenOpen");
     EXPECT_EQ(dialogs.messages, QStringList());
     ASSERT_EQ(window->Doc.Table().LineCount, 3);
-    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblTangen->text(), QStringLiteral("版2"));
-    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblFileName->text(), Data("unit.v2.lin"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblTangen")->text(), QStringLiteral("版2"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblFileName")->text(), Data("unit.v2.lin"));
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ TEST_F(MainWindowTest, AddedGraphIsListedSelectedAndCounted) {
     EXPECT_EQ(ListTexts(Ui<ShikiList>("lstShiki")), (QStringList{"y=1/2･x+1", "y=-2x+5"}));
     EXPECT_EQ(SelectedRows(Ui<ShikiList>("lstShiki")), QList<int>{1});
     EXPECT_EQ(Ui<ShikiList>("lstShiki")->currentRow(), 1);
-    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblNline->text(), QStringLiteral("2"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblNline")->text(), QStringLiteral("2"));
     EXPECT_EQ(window->Doc.Table().Memo.size(), 13);
     EXPECT_EQ(window->Doc.Table().Memo[7], QStringLiteral("255,16"));
     EXPECT_EQ(window->Doc.Table().ColorCycle, 2);
@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, HundredthGraphIsAcceptedAndTheNextRefused) {
     EXPECT_EQ(ListTexts(Ui<ShikiList>("lstShiki"))[3], QStringLiteral("y=2x-5"));
     EXPECT_EQ(window->Doc.Table().Memo.size(), memo.size());
     EXPECT_EQ(window->Doc.Table().ColorCycle, colourCycle);
-    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblNline->text(), QStringLiteral("100"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblNline")->text(), QStringLiteral("100"));
 }
 
 TEST_F(MainWindowTest, NewDrawingLeavesOnlyTheTitle) {
@@ -69,8 +69,8 @@ TEST_F(MainWindowTest, NewDrawingLeavesOnlyTheTitle) {
     Press("mnuNewFile");
     const QString title = QStringLiteral("新しい単元");
     EXPECT_EQ(window->Doc.Table().Memo, QStringList{title});
-    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblNline->text(), QStringLiteral("0"));
-    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblTangen->text(), title);
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblNline")->text(), QStringLiteral("0"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblTangen")->text(), title);
     EXPECT_EQ(int(ListTexts(Ui<ShikiList>("lstShiki")).size()), 0);
     EXPECT_EQ(window->Doc.Table().LineCount, 0);
     EXPECT_EQ(window->Doc.Table().ColorCycle, 0);
@@ -91,7 +91,7 @@ TEST_F(MainWindowTest, CorrectDeletesTheSelectedGraphs) {
     EXPECT_EQ(ListTexts(Ui<ShikiList>("lstShiki")), QStringList{"y=-2x+5"});
     EXPECT_EQ(window->Doc.Table().Memo.size(), 7);
     EXPECT_EQ(window->Doc.Table().Memo[2], QStringLiteral("y=-2x+5"));
-    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblNline->text(), QStringLiteral("1"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblNline")->text(), QStringLiteral("1"));
     EXPECT_FALSE(window->Doc.Saved());
 }
 
@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, EraseAllWithYesKeepsTheTitleAndFileName) {
     EXPECT_EQ(window->Doc.Table().LineCount, 0);
     EXPECT_EQ(int(ListTexts(Ui<ShikiList>("lstShiki")).size()), 0);
     EXPECT_EQ(window->Doc.Table().Memo, QStringList{QStringLiteral("一次関数")});
-    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblFileName->text(),
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblFileName")->text(),
               QStringLiteral("DATA/ichiji.lin"));
     EXPECT_TRUE(window->Doc.Saved());
 }

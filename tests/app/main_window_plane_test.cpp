@@ -73,7 +73,7 @@ TEST_F(PlaneMouseTest, SegmentWithChosenEndsByMouse) {
     ASSERT_EQ(int(ListTexts(Ui<ShikiList>("lstShiki")).size()), 1);
     EXPECT_EQ(Row(0), QStringLiteral("y=2x (-1≦x＜2)"));
     EXPECT_EQ(window->Doc.Table().Memo.size(), 7);
-    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblNline->text(), QStringLiteral("1"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblNline")->text(), QStringLiteral("1"));
     // Solid in the first colour (blue) on the segment, at x = 0.5 between the ends.
     const QPoint mid = Ui<PlaneView>("imgCood")->planeGeometry().RealToPixel(0.5, 1.0);
     bool inked = false;
@@ -154,12 +154,12 @@ TEST_F(PlaneMouseTest, LabelsFromTheLabelWindowArePlacedByClicks) {
             return int(ModalCancel);
         }
         dialog.show();
-        labels->edtInput->setText(QStringLiteral("Ａ"));
-        labels->spnFontSize->setValue(20);
-        labels->btnAddMoji->click();
-        labels->edtInput->setText(QStringLiteral("km"));
-        labels->btnAddMoji->click();
-        labels->BitBtn3->click();
+        Control<QLineEdit>(*labels, "edtInput")->setText(QStringLiteral("Ａ"));
+        Control<QSpinBox>(*labels, "spnFontSize")->setValue(20);
+        ::Press(*labels, "btnAddMoji");
+        Control<QLineEdit>(*labels, "edtInput")->setText(QStringLiteral("km"));
+        ::Press(*labels, "btnAddMoji");
+        ::Press(*labels, "BitBtn3");
         return dialog.result();
     };
     Ui<QToolButton>("spdMoji")->click();
@@ -255,14 +255,17 @@ TEST_F(PlaneMouseTest, F1OpensTheTopicOfWhatHasTheFocus) {
         {Owned<QWidget>("frmMoveMoji")->findChild<QWidget*>("btnLeft"), "105.html"},
     };
     HelpDesk* help = window->findChild<HelpDesk*>();
+    const auto shownTopic = [&] {
+        return Control<QTextBrowser>(*help->Window(), "txtTopic")->source().toString();
+    };
     for (const auto& [widget, topic] : rows) {
         QTest::keyClick(widget, Qt::Key_F1);  // where the focus is, the key goes
         ASSERT_NE(help->Window(), nullptr);
-        const QString shown = help->Window()->txtTopic->source().toString();
+        const QString shown = shownTopic();
         EXPECT_TRUE(shown.endsWith(topic)) << topic << " " << shown.toStdString();
     }
     Ui<QAction>("OnePoint")->trigger();
-    EXPECT_TRUE(help->Window()->txtTopic->source().toString().endsWith("230.html"));
+    EXPECT_TRUE(shownTopic().endsWith("230.html"));
     EXPECT_EQ(help->Window()->windowModality(), Qt::NonModal);
 
     // F1 pressed in the real file-open dialog opens its topic, modal over the dialog so that it
@@ -274,7 +277,7 @@ TEST_F(PlaneMouseTest, F1OpensTheTopicOfWhatHasTheFocus) {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
         QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_F1);
-        topicInDialog = help->Window()->txtTopic->source().toString();
+        topicInDialog = shownTopic();
         modality = help->Window()->windowModality();
         help->Window()->close();
         static_cast<QDialog*>(dialog)->reject();

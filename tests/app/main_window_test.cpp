@@ -210,8 +210,8 @@ TEST_F(MainWindowTest, FirstShowingStartsAnEmptyUnlockedDrawing) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kelvane Tesmara   ：   ") + window->StartDir +
                                          QStringLiteral("Graph1.lin"));
     EXPECT_EQ(window->StartDir, QDir::currentPath() + QStringLiteral("/"));
-    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblTangen->text(), QStringLiteral("Kelvane"));
-    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblNline->text(), QStringLiteral("0"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblTangen")->text(), QStringLiteral("Kelvane"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblNline")->text(), QStringLiteral("0"));
     EXPECT_EQ(window->Doc.Table().Memo, QStringList{QStringLiteral("Kelvane")});
     EXPECT_TRUE(Ui<QMenu>("mnuFile")->menuAction()->isEnabled());  // not locked
     EXPECT_TRUE(window->Doc.FirstSaveDialog());

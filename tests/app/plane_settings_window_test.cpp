@@ -74,18 +74,18 @@ struct Harness {
     // The fields of the store that differ from the fixture, the redraws, * while a change is
     // untested, ≠ when the controls do not show the store, and the messages.
     std::string State() const {
-        const TfrmSetCood& w = window;
+        const auto text = [&](const char* n) { return Control<QLineEdit>(window, n)->text(); };
+        const auto value = [&](const char* n) { return Control<QSpinBox>(window, n)->value(); };
+        const auto on = [&](const char* n) { return Control<QCheckBox>(window, n)->isChecked(); };
         PlaneSettings shown = settings;
         std::tie(shown.SizeX, shown.SizeY, shown.SpacingX, shown.SpacingY, shown.StartX,
                  shown.StartY, shown.EndX, shown.EndY) =
-            std::tuple(w.edtSizeX->text(), w.edtSizeY->text(), w.edtDX->text(), w.edtDY->text(),
-                       w.edtStartX->text(), w.edtStartY->text(), w.edtEndX->text(),
-                       w.edtEndY->text());
+            std::tuple(text("edtSizeX"), text("edtSizeY"), text("edtDX"), text("edtDY"),
+                       text("edtStartX"), text("edtStartY"), text("edtEndX"), text("edtEndY"));
         std::tie(shown.ScaleNumberX, shown.ScaleNumberY, shown.FontSize, shown.Margin,
                  shown.AxisLetters, shown.ScaleNumbers, shown.Lattice) =
-            std::tuple(w.spnScaleNumberX->value(), w.spnScaleNumberY->value(),
-                       w.spnFontSize->value(), w.spnYohaku->value(), w.chkXY->isChecked(),
-                       w.chkMemori->isChecked(), w.chkZahyou->isChecked());
+            std::tuple(value("spnScaleNumberX"), value("spnScaleNumberY"), value("spnFontSize"),
+                       value("spnYohaku"), on("chkXY"), on("chkMemori"), on("chkZahyou"));
         const QStringList now = Fields(settings), before = Fields(Fixture());
         QStringList parts;
         for (qsizetype i = 0; i < now.size(); ++i) {
@@ -94,7 +94,7 @@ struct Harness {
             }
         }
         parts.append(QStringLiteral("r%1").arg(redraws));
-        if (w.settingsChanged) {
+        if (window.settingsChanged) {
             parts.append(QStringLiteral("*"));
         }
         if (!(shown == settings)) {
@@ -210,13 +210,13 @@ TEST(PlaneSettingsWindowTest, CancelAndTheCloseBoxRestoreTheSnapshot) {
         Harness h;
         h.Type("edtDX", "4");
         h.Type("edtEndY", "9");
-        h.window.spnFontSize->stepUp();
-        h.window.spnScaleNumberY->stepDown();
+        Control<QSpinBox>(h.window, "spnFontSize")->stepUp();
+        Control<QSpinBox>(h.window, "spnScaleNumberY")->stepDown();
         h.Click("chkZahyou");
         h.Type("edtSizeY", "999");
         h.window.btnTestClick();
         EXPECT_EQ(h.State(), "DX=4 EndY=9 StepY=2 Font=13 Zahyou=0 TrackX=4 r1 * " + Range);
-        closer == "Cancel"     ? h.window.btnCancel->click()
+        closer == "Cancel"     ? Press(h.window, "btnCancel")
         : closer == "CloseBox" ? void(h.window.close())
                                : QTest::keyClick(&h.window, Qt::Key_Escape);
         EXPECT_FALSE(h.window.isVisible());

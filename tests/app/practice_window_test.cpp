@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 
 #include "file_lock.h"
@@ -102,18 +103,19 @@ TEST_F(PracticeTest, AStudentPractisesAUnitAndTheRunIsRecorded) {
             dialog.show();
             EXPECT_EQ(practice->windowTitle(), QStringLiteral("練習　比例の練習／hirei.lin"));
             EXPECT_EQ(practice->Geometry().unitY, 8);  // the unit's own plane
-            EXPECT_EQ(practice->imgCood->pos(), QPoint(328, 26));
-            const QImage fresh = practice->imgCood->image();
+            auto* plane = Control<ImageView>(*practice, "imgCood");
+            EXPECT_EQ(plane->pos(), QPoint(328, 26));
+            const QImage fresh = plane->image();
             QTest::keyClick(practice->focusWidget(), Qt::Key_Escape);  // before the first click
-            EXPECT_TRUE(practice->isVisible() && practice->imgCood->image() == fresh);
+            EXPECT_TRUE(practice->isVisible() && plane->image() == fresh);
             ClickPractice(*practice, {0, 0});
             // Escape is やり直し wherever the focus is, and never closes the window.
-            for (QWidget* focus : {static_cast<QWidget*>(practice->lstRecord),
-                                   static_cast<QWidget*>(practice->btnEnd)}) {
+            for (const char* name : {"lstRecord", "btnEnd"}) {
+                QWidget* focus = Control(*practice, name);
                 focus->setFocus();
                 QTest::keyClick(focus, Qt::Key_Escape);
                 EXPECT_TRUE(practice->isVisible());
-                EXPECT_FALSE(practice->btnTeisei->isEnabled());
+                EXPECT_FALSE(Control(*practice, "btnTeisei")->isEnabled());
                 ClickPractice(*practice, {0, 0});
             }
             ClickPractice(*practice, {1, 1});  // wrong: y=x
@@ -123,7 +125,7 @@ TEST_F(PracticeTest, AStudentPractisesAUnitAndTheRunIsRecorded) {
             // The square of the first point taken back stays; that of a graded answer goes.
             for (const auto& [p, ink] : {std::pair{LatticePoint{0, 0}, 0}, {{1, 2}, 255}}) {
                 const QPoint side = practice->Geometry().LatticeToPixel(p) + QPoint(-4, -2);
-                EXPECT_EQ(practice->imgCood->image().pixel(side), qRgb(ink, ink, ink));
+                EXPECT_EQ(plane->image().pixel(side), qRgb(ink, ink, ink));
             }
             return practice->result();
         }
@@ -134,10 +136,10 @@ TEST_F(PracticeTest, AStudentPractisesAUnitAndTheRunIsRecorded) {
     };
     Press("spdRenshu");
     EXPECT_EQ(shown.size(), 7);  // open, practice, 誤答, 正解, 正解, end of run, open
-    EXPECT_EQ(Owned<TfrmRenshu>("frmRenshu")->Session.MarkString, QStringLiteral("XO"));
-    EXPECT_EQ(Owned<TfrmRenshu>("frmRenshu")->lstRecord->item(1)->text().left(4),
+    EXPECT_EQ(Owned<TfrmRenshu>("frmRenshu")->Session().MarkString(), QStringLiteral("XO"));
+    EXPECT_EQ(OwnedUi<QListWidget>("frmRenshu", "lstRecord")->item(1)->text().left(4),
               QStringLiteral("(1)×"));
-    EXPECT_FALSE(Owned<TfrmRenshu>("frmRenshu")->timSecond.isActive());
+    EXPECT_FALSE(OwnedUi<QTimer>("frmRenshu", "timSecond")->isActive());
     const QString records = ReadSjis(dir.filePath(QStringLiteral("Record.ini")));
     EXPECT_TRUE(records.startsWith(QStringLiteral("[比例の練習]\r\n1=")));
     EXPECT_TRUE(records.contains(QStringLiteral(" XO 00:0"))) << records.toStdString();
@@ -153,7 +155,7 @@ TEST_F(PracticeTest, ATeacherTestsTheDrawingWithoutARecord) {
         auto& open = dynamic_cast<TfrmTangenOpen&>(dialog);
         open.show();
         QApplication::setActiveWindow(&open);  // the list takes the focus: nothing is chosen yet
-        QTest::keyClick(open.lstTitle, Qt::Key_Return);
+        QTest::keyClick(Control(open, "lstTitle"), Qt::Key_Return);
         return ChooseFirstUnit(open, &choices, 1);
     };
     Press("mnuTangenOpen");
@@ -166,10 +168,11 @@ TEST_F(PracticeTest, ATeacherTestsTheDrawingWithoutARecord) {
         if (auto* practice = dynamic_cast<TfrmRenshu*>(&dialog)) {
             dialog.show();
             EXPECT_EQ(practice->windowTitle(), QStringLiteral("練習　比例の練習／hirei.lin"));
-            for (QListWidget* marks = practice->lstRecord; practice->isVisible();) {
-                const QListWidgetItem* asked = marks->item(practice->Session.RunIndex + 1);
+            auto* marks = Control<QListWidget>(*practice, "lstRecord");
+            while (practice->isVisible()) {
+                const QListWidgetItem* asked = marks->item(practice->Session().RunIndex() + 1);
                 EXPECT_TRUE(marks->viewport()->rect().contains(marks->visualItemRect(asked)));
-                const TLineSpec q = practice->Session.Current();  // answered right at once
+                const TLineSpec q = practice->Session().Current();  // answered right at once
                 ClickPractice(*practice, q.P1);
                 if (q.Kind != GraphKind::Point) {
                     ClickPractice(*practice, q.P2);
@@ -217,7 +220,7 @@ TEST_F(PracticeTest, APractisedUnitLeavesTheDrawingItsHistoryAndItsCopyAsTheyWer
         auto& practice = dynamic_cast<TfrmRenshu&>(dialog);
         dialog.show();
         EXPECT_EQ(practice.Geometry().unitY, 8);
-        practice.btnEnd->click();
+        ::Press(practice, "btnEnd");
         return practice.result();
     };
     Press("spdRenshu");
@@ -296,7 +299,7 @@ TEST_F(PracticeTest, AFolderThatMayNotBeWrittenSaysSoAtEveryRunAndPracticeGoesOn
         Records() + QStringLiteral("に書き込む権限がないため、練習の記録を残せません");
     EXPECT_EQ(dialogs.messages, (QStringList{denied, denied, denied}));  // three runs
     EXPECT_FALSE(QFile::exists(Records()));
-    EXPECT_EQ(Owned<TfrmRenshu>("frmRenshu")->lstRecord->count(), 5);  // the third run's marks
+    EXPECT_EQ(OwnedUi<QListWidget>("frmRenshu", "lstRecord")->count(), 5);  // the third run's marks
 }
 
 }  // namespace

@@ -123,7 +123,7 @@ struct PrintWindowParts {
         printer = owned.get();
         window = std::make_unique<TfrmPrint>(
             plane, [] { return QStringLiteral("DATA\\比例と一次関数.lin"); }, std::move(owned));
-        printer->preview = &window->imgCoodX->image();
+        printer->preview = &Control<ImageView>(*window, "imgCoodX")->image();
     }
     ScriptedDialogs dialogs;
     ImageView plane;
@@ -148,17 +148,18 @@ TEST(PrintWindowTest, PreviewRedrawsThePlaneAndBothLinesAsTheBoxesChange) {
     PrintWindowParts parts;
     TfrmPrint& window = *parts.window;
     window.show();
-    EXPECT_TRUE(window.edtFile->text().contains(QRegularExpression(QStringLiteral(
+    const QString file = Control<QLineEdit>(window, "edtFile")->text();
+    EXPECT_TRUE(file.contains(QRegularExpression(QStringLiteral(
         "^DATA\\\\比例と一次関数\\.lin  20\\d\\d\\.\\d\\d\\.\\d\\d  \\d\\d:\\d\\d$"))))
-        << window.edtFile->text().toStdString();
-    EXPECT_EQ(window.edtTitle->text(), QStringLiteral("Kelvane Tesmara"));
+        << file.toStdString();
+    EXPECT_EQ(Control<QLineEdit>(window, "edtTitle")->text(), QStringLiteral("Kelvane Tesmara"));
     for (const Row& r : rows) {
         SCOPED_TRACE(r.percent);
-        window.spnShukusho->setValue(r.percent);
-        window.spnLeft->setValue(r.left);
-        window.spnTop->setValue(r.top);
-        window.edtTitle->setText(r.title);
-        const QImage& page = window.imgCoodX->image();
+        Control<QSpinBox>(window, "spnShukusho")->setValue(r.percent);
+        Control<QSpinBox>(window, "spnLeft")->setValue(r.left);
+        Control<QSpinBox>(window, "spnTop")->setValue(r.top);
+        Control<QLineEdit>(window, "edtTitle")->setText(r.title);
+        const QImage& page = Control<ImageView>(window, "imgCoodX")->image();
         ASSERT_EQ(page.size(), QSize(640, 640));
         const QRect plane =
             BoundsOf(page, [](QRgb p) { return p != qRgb(0, 0, 0) && p != qRgb(255, 255, 255); });
@@ -219,21 +220,17 @@ TEST(PrintWindowTest, AsksForThePrinterOncePerShowingAndPrintsEachCopyAsAJob) {
         printer.setups = r.setups;
         window.show();
         for (const char* step = r.steps; *step != '\0'; ++step) {
-            if (*step == 'p') {
-                window.btnPrint->click();
-            } else if (*step == 's') {
-                window.btnSettei->click();
-            } else if (*step == 'j') {
-                printer.jammed = true;
-            } else {
-                window.btnClose->click();
-                window.show();
+            printer.jammed |= *step == 'j';
+            if (*step != 'j') {
+                Press(window, *step == 'p' ? "btnPrint" : *step == 's' ? "btnSettei" : "btnClose");
+                window.show();  // again after 閉じる
             }
         }
         EXPECT_EQ((printer.log + parts.dialogs.messages).join(u' ').toStdString(),
                   r.log.toStdString());
-        EXPECT_EQ((window.lblPWidth->text() + u' ' + window.lblPHeight->text()).toStdString(),
-                  r.pageLabels.toStdString());
+        EXPECT_EQ(Control<QLabel>(window, "lblPWidth")->text() + u' ' +
+                      Control<QLabel>(window, "lblPHeight")->text(),
+                  r.pageLabels);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         EXPECT_TRUE(window.isVisible());
     }
@@ -251,7 +248,8 @@ TEST(PrintWindowTest, PrintsOnePdfPageWithThePreviewOnIt) {
     TfrmPrint window(
         plane, [] { return QStringLiteral("Graph1.lin"); }, std::move(owned));
     window.show();
-    EXPECT_EQ(window.lblPWidth->text(), QStringLiteral("W：") + QString::number(printer.width()));
+    EXPECT_EQ(Control<QLabel>(window, "lblPWidth")->text(),
+              QStringLiteral("W：") + QString::number(printer.width()));
     // The user chooses printing to a file, the list's last entry, which a computer with
     // printers would not choose by itself, and confirms Qt's print dialog.
     int dialogsSeen = 0;
@@ -267,7 +265,7 @@ TEST(PrintWindowTest, PrintsOnePdfPageWithThePreviewOnIt) {
         }
     });
     user.start();
-    window.btnPrint->click();
+    Press(window, "btnPrint");
     EXPECT_EQ(dialogsSeen, 1);
     EXPECT_TRUE(window.printerChosen);
     EXPECT_EQ(printer.copyCount(), 1);
@@ -294,7 +292,7 @@ TEST(PrintWindowTest, PrintsTheDrawingsWorksheetAsOneJobPerCopy) {
         unit.graphs = graphs;
         return unit;
     };
-    window.btnWorksheet->click();
+    Press(window, "btnWorksheet");
     EXPECT_EQ(parts.dialogs.messages, QStringList{QStringLiteral("印刷するグラフがありません")});
     EXPECT_TRUE(parts.printer->log.isEmpty());
 
@@ -302,13 +300,13 @@ TEST(PrintWindowTest, PrintsTheDrawingsWorksheetAsOneJobPerCopy) {
     graphs = {NewLineSpec(edit, {}, {0, 0}, {1, 2}), NewLineSpec(edit, {}, {0, 1}, {3, 2})};
     parts.printer->setups = {QSize(2480, 3508)};
     parts.printer->copyCount = 2;
-    EXPECT_FALSE(window.chkAnswers->isEnabled());
-    window.btnWorksheet->click();
+    EXPECT_FALSE(Control(window, "chkAnswers")->isEnabled());
+    Press(window, "btnWorksheet");
     // The students' copy and, after it, the page of answers.
-    window.chkBlank->setChecked(true);
-    EXPECT_TRUE(window.chkAnswers->isEnabled());
-    window.chkAnswers->setChecked(true);
-    window.btnWorksheet->click();
+    Control<QCheckBox>(window, "chkBlank")->setChecked(true);
+    EXPECT_TRUE(Control(window, "chkAnswers")->isEnabled());
+    Control<QCheckBox>(window, "chkAnswers")->setChecked(true);
+    Press(window, "btnWorksheet");
     EXPECT_EQ(parts.printer->log,
               (QStringList{"setup", "pages 1", "pages 1", "pages 2", "pages 2"}));
     EXPECT_EQ(parts.dialogs.messages.size(), 1);
@@ -321,14 +319,15 @@ TEST_F(MainWindowTest, PrintCommandOpensThePrintWindowOnThePlaneAndFileName) {
     dialogs.modalScript = [&](QDialog& dialog) {
         auto& print = dynamic_cast<TfrmPrint&>(dialog);
         dialog.show();
-        shown.append(print.edtFile->text().left(17));
+        shown.append(Control<QLineEdit>(print, "edtFile")->text().left(17));
         const QImage plane = Ui<PlaneView>("imgCood")->image();
-        EXPECT_EQ(print.imgCoodX->image().copy(QRect(QPoint(50, 50), plane.size())), plane);
+        const QImage& preview = Control<ImageView>(print, "imgCoodX")->image();
+        EXPECT_EQ(preview.copy(QRect(QPoint(50, 50), plane.size())), plane);
         EXPECT_EQ(QRect(dialog.pos(), dialog.size()), QRect(window->pos(), window->size()));
         const WorksheetUnit unit = print.worksheetOfDrawing();
         EXPECT_EQ(unit.graphs.size(), 1u);
-        EXPECT_EQ(unit.fileName, Owned<TfrmTangen>("frmTangen")->lblFileName->text());
-        print.btnClose->click();
+        EXPECT_EQ(unit.fileName, OwnedUi<QLabel>("frmTangen", "lblFileName")->text());
+        ::Press(print, "btnClose");
         return dialog.result();
     };
     Ui<QAction>("mnuPrint")->trigger();

@@ -30,6 +30,7 @@
 
 #include "a4_pdf.h"
 #include "clickable_label.h"
+#include "control_driver.h"
 #include "plane/plane_view.h"
 #include "practice/practice_window.h"
 #include "print/print_target.h"
@@ -438,21 +439,22 @@ bool RandomUser::AnswerPractice(QWidget& window) {
     // A student who knows the answer clicks the question's points; random clicks alone would
     // seldom finish a run and record it.
     const QPointer<TfrmRenshu> practice = qobject_cast<TfrmRenshu*>(&window);
-    if (practice == nullptr || !Usable(practice->imgCood, window)) {
+    QWidget* plane = practice != nullptr ? Control(*practice, "imgCood") : nullptr;
+    if (practice == nullptr || !Usable(plane, window)) {
         return false;
     }
     Log(QStringLiteral("answer the question on imgCood"));
     for (int click = 0; click < 2 && practice != nullptr && practice->isVisible(); ++click) {
-        const PracticeSession& session = practice->Session;
-        if (session.Finished() || (click == 1 && session.AnswerState == 0)) {
+        const PracticeSession& session = practice->Session();
+        if (session.Finished() || (click == 1 && session.AnswerState() == 0)) {
             break;
         }
         const TLineSpec& question = session.Current();
-        const LatticePoint p = session.AnswerState == 0 ? question.P1 : question.P2;
+        const LatticePoint p = session.AnswerState() == 0 ? question.P1 : question.P2;
         const QPoint at = practice->Geometry().LatticeToPixel(p);
         Log(QStringLiteral("click left at ") + At(at) + QStringLiteral(" on imgCood"));
-        SendMouse(practice->imgCood, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, {}, at);
-        Click(practice->imgCood, Qt::LeftButton, {}, at, false);
+        SendMouse(plane, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, {}, at);
+        Click(plane, Qt::LeftButton, {}, at, false);
     }
     return true;
 }

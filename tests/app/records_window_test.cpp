@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "control_driver.h"
 #include "practice/records_chart_view.h"
 #include "practice/records_window.h"
 #include "practice_records.h"
@@ -24,14 +25,6 @@ namespace {
 template <size_t N>
 QByteArray Bytes(const char (&literal)[N]) {
     return QByteArray(literal, N - 1);
-}
-
-QString Items(const QListWidget* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) {
-        items.append(list->item(i)->text());
-    }
-    return items.join(u'|');
 }
 
 // The numbers of runs listed, "3 0 …".
@@ -50,7 +43,7 @@ void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {}) 
 
 // "title: number seconds share|…" of the chart's series.
 QString Chart(const TfrmKiroku& window) {
-    const RecordsChartSeries& series = window.imgChart->series();
+    const RecordsChartSeries& series = Control<RecordsChartView>(window, "imgChart")->series();
     QStringList runs;
     for (size_t i = 0; i < series.runNumbers.size(); ++i) {
         runs.append(QStringLiteral("%1 %2 %3")
@@ -101,24 +94,27 @@ TEST_F(RecordsWindowTest, ListsTheUnitsAndShowsTheRunsOfTheUnitClicked) {
     mainWindow.setGeometry(200, 150, 640, 480);
     mainWindow.show();
     TfrmKiroku window(start, &mainWindow);
-    const QFont listFont = window.lstTitle->font();
-    const QFont memoFont = window.memDetail->font();
-    EXPECT_EQ(QStringList({window.windowTitle(), window.Label1->text(), window.btnErase->text(),
-                           window.btnReturn->text(), listFont.family(),
+    auto* list = Control<QListWidget>(window, "lstTitle");
+    auto* details = Control<QPlainTextEdit>(window, "memDetail");
+    const QFont listFont = list->font();
+    const QFont memoFont = details->font();
+    EXPECT_EQ(QStringList({window.windowTitle(), Control<QLabel>(window, "Label1")->text(),
+                           Control<QPushButton>(window, "btnErase")->text(),
+                           Control<QPushButton>(window, "btnReturn")->text(), listFont.family(),
                            QString::number(listFont.pixelSize()), memoFont.family(),
                            QString::number(memoFont.pixelSize())})
                   .join(u' '),
               QStringLiteral("実行記録 単元をクリックして下さい 記録消去 戻る ＭＳ ゴシック 15 "
                              "ＭＳ ゴシック 13"));
-    EXPECT_EQ(window.Label1->textFormat(), Qt::PlainText);
+    EXPECT_EQ(Control<QLabel>(window, "Label1")->textFormat(), Qt::PlainText);
     EXPECT_EQ(window.pos(), mainWindow.frameGeometry().topLeft());
-    EXPECT_EQ(window.lstTitle->selectionMode(), QAbstractItemView::ExtendedSelection);
-    EXPECT_TRUE(window.memDetail->isReadOnly());
-    EXPECT_EQ(window.memDetail->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(window.memDetail->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_TRUE(details->isReadOnly());
+    EXPECT_EQ(details->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(details->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 
     window.show();
-    EXPECT_EQ(Items(window.lstTitle),
+    EXPECT_EQ(Rows(window, "lstTitle", u'|'),
               QStringLiteral("3回 比例|0回 一次関数|3回 比例|0回 ？|3回 傾き"));
     EXPECT_EQ(window.Titles().join(u'|'), QStringLiteral("比例|一次関数|比例|？|傾き"));
     // Given: the row clicked. Expected: the memo, runs in number order, "?" for a missing one,
@@ -133,22 +129,22 @@ TEST_F(RecordsWindowTest, ListsTheUnitsAndShowsTheRunsOfTheUnitClicked) {
         {1, "練習の記録はありません", "一次関数: "},
     };
     for (const auto& [row, memo, chart] : clicks) {
-        ClickRow(window.lstTitle, row);
-        EXPECT_EQ(window.memDetail->toPlainText(), QString::fromUtf8(memo)) << row;
+        ClickRow(list, row);
+        EXPECT_EQ(details->toPlainText(), QString::fromUtf8(memo)) << row;
         EXPECT_EQ(Chart(window), QString::fromUtf8(chart)) << row;
     }
-    QTest::keyClick(window.lstTitle, Qt::Key_Up);
-    EXPECT_TRUE(window.memDetail->toPlainText().startsWith(QStringLiteral("2024年11月05日")));
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_TRUE(details->toPlainText().startsWith(QStringLiteral("2024年11月05日")));
     EXPECT_TRUE(dialogs.messages.isEmpty());
 
-    window.btnReturn->click();
+    Press(window, "btnReturn");
     EXPECT_EQ(ClosedWith(window), ModalOk);
-    EXPECT_TRUE(window.memDetail->toPlainText().isEmpty());
+    EXPECT_TRUE(details->toPlainText().isEmpty());
     EXPECT_EQ(Chart(window), QStringLiteral(": "));
     // A run recorded since the last showing is counted at the next one.
     ASSERT_EQ(AppendRecord(records, QStringLiteral("一次関数"), QStringLiteral("r")), "");
     window.show();
-    EXPECT_EQ(window.lstTitle->item(1)->text(), QStringLiteral("1回 一次関数"));
+    EXPECT_EQ(list->item(1)->text(), QStringLiteral("1回 一次関数"));
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_EQ(ClosedWith(window), ModalCancel);
 }
@@ -163,27 +159,29 @@ TEST_F(RecordsWindowTest, ErasesTheRecordsOfTheSelectedUnitsAfterAsking) {
         {"2 4 Y", "記録を消してもいいですか？", "0 0 0 0 0", "[ほか]\r\n1=x\r\n"},
     };
     TfrmKiroku window(start);
+    auto* list = Control<QListWidget>(window, "lstTitle");
+    auto* details = Control<QPlainTextEdit>(window, "memDetail");
     for (const auto& [given, said, counts, file] : rows) {
         SCOPED_TRACE(given);
         WriteBytes(records, ThreeUnits);
         window.show();
         // The memo shows a unit's runs; the second click takes the selection back.
-        ClickRow(window.lstTitle, 2);
-        ClickRow(window.lstTitle, 2, Qt::ControlModifier);
+        ClickRow(list, 2);
+        ClickRow(list, 2, Qt::ControlModifier);
         QStringList words = QString::fromUtf8(given).split(u' ', Qt::SkipEmptyParts);
         dialogs.answers = {words.value(words.size() - 1) == u"Y" ? Answer::Yes : Answer::No};
         for (const QString& word : words.mid(0, words.size() - 1)) {
-            ClickRow(window.lstTitle, word.toInt(), Qt::ControlModifier);
+            ClickRow(list, word.toInt(), Qt::ControlModifier);
         }
         dialogs.messages.clear();
         dialogs.questions.clear();
-        window.btnErase->click();
+        Press(window, "btnErase");
         EXPECT_EQ(dialogs.messages.join(u',') + dialogs.questions.join(u','),
                   QString::fromUtf8(said));
-        EXPECT_EQ(Counts(window.lstTitle), QString::fromUtf8(counts));
+        EXPECT_EQ(Counts(list), QString::fromUtf8(counts));
         EXPECT_EQ(ReadBytes(records), QByteArray(file) == "=" ? ThreeUnits : Sjis(file));
-        EXPECT_EQ(window.memDetail->toPlainText().isEmpty(), QByteArray(given).endsWith('Y'));
-        window.btnReturn->click();
+        EXPECT_EQ(details->toPlainText().isEmpty(), QByteArray(given).endsWith('Y'));
+        Press(window, "btnReturn");
     }
 
     // Another program sharing the folder records a run while the window is open: a click shows
@@ -191,14 +189,14 @@ TEST_F(RecordsWindowTest, ErasesTheRecordsOfTheSelectedUnitsAfterAsking) {
     WriteBytes(records, ThreeUnits);
     window.show();
     ASSERT_EQ(AppendRecord(records, QStringLiteral("一次関数"), QStringLiteral("r1")), "");
-    ClickRow(window.lstTitle, 1);
-    EXPECT_EQ(window.memDetail->toPlainText(), QStringLiteral("r1"));
-    EXPECT_EQ(Counts(window.lstTitle), QStringLiteral("3 1 3 0 3"));
+    ClickRow(list, 1);
+    EXPECT_EQ(details->toPlainText(), QStringLiteral("r1"));
+    EXPECT_EQ(Counts(list), QStringLiteral("3 1 3 0 3"));
     ASSERT_EQ(AppendRecord(records, QStringLiteral("一次関数"), QStringLiteral("r2")), "");
     dialogs.answers = {Answer::Yes};
-    window.btnErase->click();
+    Press(window, "btnErase");
     EXPECT_EQ(ReadBytes(records), ThreeUnits);
-    EXPECT_EQ(Counts(window.lstTitle), QStringLiteral("3 0 3 0 3"));
+    EXPECT_EQ(Counts(list), QStringLiteral("3 0 3 0 3"));
 }
 
 TEST_F(RecordsWindowTest, WhatDoesNotReadIsNamedLeftOutAndKeptAndAFailedEraseSaid) {
@@ -228,6 +226,7 @@ TEST_F(RecordsWindowTest, WhatDoesNotReadIsNamedLeftOutAndKeptAndAFailedEraseSai
          "="},
     };
     TfrmKiroku window(start);
+    auto* list = Control<QListWidget>(window, "lstTitle");
     for (const auto& [name, bytes, counts, shown, erased, after] : rows) {
         SCOPED_TRACE(name);
         QFile::remove(records);
@@ -239,20 +238,20 @@ TEST_F(RecordsWindowTest, WhatDoesNotReadIsNamedLeftOutAndKeptAndAFailedEraseSai
         const QByteArray before = ReadBytes(records);
         dialogs.messages.clear();
         window.show();
-        EXPECT_EQ(Counts(window.lstTitle), QString::fromUtf8(counts));
+        EXPECT_EQ(Counts(list), QString::fromUtf8(counts));
         EXPECT_EQ(dialogs.messages.join(u','), QString(shown).replace("%1", records));
-        ClickRow(window.lstTitle, 0);
-        EXPECT_FALSE(window.memDetail->toPlainText().isEmpty());
+        ClickRow(list, 0);
+        EXPECT_FALSE(Control<QPlainTextEdit>(window, "memDetail")->toPlainText().isEmpty());
         EXPECT_EQ(dialogs.messages.size(), shown.isEmpty() ? 0 : 1);  // said once a showing
 
         dialogs.messages.clear();
-        window.lstTitle->selectAll();
+        list->selectAll();
         dialogs.answers = {Answer::Yes};
-        window.btnErase->click();
+        Press(window, "btnErase");
         EXPECT_EQ(dialogs.messages.join(u','), QString(erased).replace("%1", records));
         EXPECT_EQ(ReadBytes(records), after == "=" ? before : after);
         EXPECT_EQ(ReadBytes(longName), ThreeUnits);
-        window.btnReturn->click();
+        Press(window, "btnReturn");
     }
 }
 

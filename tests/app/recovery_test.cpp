@@ -61,8 +61,9 @@ TEST(Recovery, AKilledDrawingIsOfferedAtTheNextStartAndNotToASecondProgram) {
     EXPECT_EQ(Control<PlaneView>(w, "imgCood")->planeGeometry().unitY, 8);
     EXPECT_FALSE(w.Doc.Saved());
     EXPECT_TRUE(w.Doc.FirstSaveDialog());  // never saved: 上書き保存 asks for a name
-    EXPECT_TRUE(
-        w.findChild<TfrmTangen*>()->lblFileName->text().endsWith(QStringLiteral("Graph1.lin")));
+    EXPECT_TRUE(Control<QLabel>(*w.findChild<TfrmTangen*>(), "lblFileName")
+                    ->text()
+                    .endsWith(QStringLiteral("Graph1.lin")));
     // Brought back, it is a history of its own, where no step back counts as saved.
     EXPECT_FALSE(Control<QAction>(w, "mnuUndo")->isEnabled());
     w.AddOrReplaceLine(NewLineSpec(w.Edit, w.Doc.Table(), {0, 0}, {2, 1}), -1);

@@ -74,8 +74,8 @@ struct Scene {
                 return int(ModalCancel);
             }
             dialog.show();
-            titleWindow->edtTangen->setText(QStringLiteral("新しい単元"));
-            titleWindow->btnOK->click();
+            Control<QLineEdit>(*titleWindow, "edtTangen")->setText(QStringLiteral("新しい単元"));
+            Press(*titleWindow, "btnOK");
             return dialog.result();
         };
         dialogs.files = {Unit()};
@@ -95,8 +95,8 @@ struct Scene {
 void SaveSettings(Scene& s, const char* spacing) {
     Press(*s.window, "mnuSetCoodSize");
     auto* settings = s.window->findChild<TfrmSetCood*>();
-    settings->edtDX->setText(QLatin1String(spacing));
-    settings->chkKeep->setChecked(true);
+    Control<QLineEdit>(*settings, "edtDX")->setText(QLatin1String(spacing));
+    Control<QCheckBox>(*settings, "chkKeep")->setChecked(true);
     settings->btnOkClick();
 }
 
@@ -152,7 +152,7 @@ const Writer Writers[] = {
          s.dialogs.modalScript = [](QDialog& dialog) {
              auto& editor = dynamic_cast<TfrmEditQues&>(dialog);
              dialog.show();
-             editor.btnOK->click();
+             Press(editor, "btnOK");
              EXPECT_TRUE(editor.isVisible());  // the editor stays open, its entries with it
              return int(ModalCancel);
          };

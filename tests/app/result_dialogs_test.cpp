@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <string>
 
+#include "control_driver.h"
 #include "dialogs.h"
 #include "practice/practice_pictures.h"
 #include "practice/result_dialogs.h"
@@ -137,9 +138,10 @@ TEST(ResultDialogsTest, EachDialogLooksAsMadeStandsInItsPlaceAndClosesWithItsRes
         }
         EXPECT_EQ(seen.join(u' ').toStdString(), row.results);
     }
-    EXPECT_TRUE(all.seikai.Edit1->isReadOnly());
-    EXPECT_EQ(all.happy.Label1->alignment(), Qt::AlignCenter);
-    EXPECT_EQ(all.happy.Label1->palette().color(QPalette::Window).name().toStdString(), "#ffffff");
+    EXPECT_TRUE(Control<QLineEdit>(all.seikai, "Edit1")->isReadOnly());
+    const QLabel* happy = Control<QLabel>(all.happy, "Label1");
+    EXPECT_EQ(happy->alignment(), Qt::AlignCenter);
+    EXPECT_EQ(happy->palette().color(QPalette::Window).name().toStdString(), "#ffffff");
 }
 
 TEST(ResultDialogsTest, ShownAnswerCannotBeAskedForAgainOnTheSameQuestion) {
@@ -148,16 +150,17 @@ TEST(ResultDialogsTest, ShownAnswerCannotBeAskedForAgainOnTheSameQuestion) {
     // + or - for "正解を表示する", the message, * when "訂正する" has the focus.
     const auto shown = [&] {
         ayamari.show();
-        return ((ayamari.btnGiveup->isEnabled() ? u'+' : u'-') + ayamari.edtMess->text() +
-                (ayamari.focusWidget() == ayamari.btnTeisei ? u'*' : u' '))
+        return ((Control(ayamari, "btnGiveup")->isEnabled() ? u'+' : u'-') +
+                Control<QLineEdit>(ayamari, "edtMess")->text() +
+                (ayamari.focusWidget() == Control(ayamari, "btnTeisei") ? u'*' : u' '))
             .toStdString();
     };
     EXPECT_EQ(shown(), "+誤りです。訂正してください*");
-    ayamari.btnGiveup->click();
+    Press(ayamari, "btnGiveup");
     EXPECT_EQ(all.calls.join(u' ').toStdString(), "answer");
     EXPECT_TRUE(ayamari.HintUsed);
     EXPECT_EQ(shown(), "-正解を表示しています*");
-    ayamari.btnTeisei->click();
+    Press(ayamari, "btnTeisei");
     ayamari.HintUsed = false;  // the next question
     EXPECT_EQ(shown(), "+誤りです。訂正してください*");
 }
@@ -167,9 +170,9 @@ TEST(ResultDialogsTest, EndOfRunWaitsBehindTheRecordsAndKeepsItsColourAndFirstBu
     TfrmOwari& owari = all.owari;
     // The records window is shown from inside the dialog, which waits behind it.
     QTimer::singleShot(0, &owari, [&owari] {
-        owari.btnShowRecord->click();
-        owari.btnShowRecord->click();
-        owari.btnRetry->click();
+        Press(owari, "btnShowRecord");
+        Press(owari, "btnShowRecord");
+        Press(owari, "btnRetry");
     });
     all.calls.clear();
     EXPECT_EQ(ShowModal(owari), ModalOk);
@@ -183,11 +186,11 @@ TEST(ResultDialogsTest, EndOfRunWaitsBehindTheRecordsAndKeepsItsColourAndFirstBu
     };
     EXPECT_EQ(focused(), "btnFukushu");
     owari.SetBackground(0x008000);
-    owari.SetTabFirst(owari.btnEnd);
+    owari.SetTabFirst(TfrmOwari::Button::End);
     EXPECT_EQ(focused(), "btnEnd");
-    EXPECT_EQ(owari.btnEnd->nextInFocusChain(), owari.btnFukushu);
-    owari.SetTabFirst(owari.btnFukushu);
-    owari.btnFukushu->setEnabled(false);
+    EXPECT_EQ(Control(owari, "btnEnd")->nextInFocusChain(), Control(owari, "btnFukushu"));
+    owari.SetTabFirst(TfrmOwari::Button::Fukushu);
+    owari.SetReviewOffered(false);
     EXPECT_EQ(focused(), "btnEnd");
     EXPECT_EQ(owari.palette().color(QPalette::Window).name().toStdString(), "#008000");
 }

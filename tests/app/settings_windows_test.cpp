@@ -29,11 +29,12 @@ namespace {
 // used and carries its caption, R the same for the ray group, - when neither, ? for a mix.
 QString Shown(const TfrmSettei& window) {
     QString kind = QStringLiteral("-");
-    for (const auto* button : window.gbxKind->findChildren<QRadioButton*>()) {
+    for (const auto* button : Control(window, "gbxKind")->findChildren<QRadioButton*>()) {
         kind = button->isChecked() ? button->objectName().right(1) : kind;
     }
     const auto group = [](const QGroupBox* g) { return (g->isEnabled() ? "+" : "-") + g->title(); };
-    const QString groups = group(window.gbxHeniki1) + u' ' + group(window.gbxHeniki2);
+    const QString groups = group(Control<QGroupBox>(window, "gbxHeniki1")) + u' ' +
+                           group(Control<QGroupBox>(window, "gbxHeniki2"));
     return kind + (groups == u"+線分の変域 -"     ? u'S'
                    : groups == u"- +半直線の変域" ? u'R'
                    : groups == u"- -"             ? u'-'
@@ -63,14 +64,6 @@ QString Captions(const QWidget& window) {
 // The result a window was closed with, -1 while it is open.
 int ClosedWith(const QDialog& window) {
     return window.isVisible() ? -1 : window.result();
-}
-
-QString Items(const QListWidget* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) {
-        items.append(list->item(i)->text());
-    }
-    return items.join(u' ');
 }
 
 // One window for every row, as the program keeps one: each showing must start from the globals.
@@ -103,9 +96,9 @@ TEST(SettingsWindowsTest, LineSettingsEditOnlyTheFourToolValues) {
                              "rbtHanHeniki1=＜ btnOK=OK btnCancel=ｷｬﾝｾﾙ"));
     EXPECT_TRUE(window.windowFlags() & Qt::Tool);
     const std::map<QString, std::function<void()>> closers{
-        {QStringLiteral("OK"), [&] { window.btnOK->click(); }},
+        {QStringLiteral("OK"), [&] { Press(window, "btnOK"); }},
         {QStringLiteral("Enter"), [&] { QTest::keyClick(&window, Qt::Key_Return); }},
-        {QStringLiteral("Cancel"), [&] { window.btnCancel->click(); }},
+        {QStringLiteral("Cancel"), [&] { Press(window, "btnCancel"); }},
         {QStringLiteral("CloseBox"), [&] { window.close(); }},
         {QStringLiteral("Escape"), [&] { QTest::keyClick(&window, Qt::Key_Escape); }}};
     for (const auto& [given, expected] : rows) {
@@ -141,14 +134,14 @@ TEST(SettingsWindowsTest, LabelWindowQueuesLabelsWithTheirSizes) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(item).center());
     };
-    const auto queued = [&] { return Items(window.lstMoji) + u'/' + Items(window.stlFSize); };
+    const auto queued = [&] { return Rows(window, "lstMoji") + u'/' + Rows(window, "stlFSize"); };
     EXPECT_EQ(Captions(window),
               QStringLiteral("文字の入力 484x420 Label1=表示される文字 Label2=フォントの大きさ "
                              "btnAddMoji=▣ btnClear=クリア BitBtn3=OK BitBtn4=ｷｬﾝｾﾙ"));
-    EXPECT_EQ(Items(window.lstChar), QStringLiteral("★ ☆ km 分 ｍ cm 個 時間 秒"));
-    EXPECT_EQ(Items(window.lstAlpha).remove(u' '),
+    EXPECT_EQ(Rows(window, "lstChar"), QStringLiteral("★ ☆ km 分 ｍ cm 個 時間 秒"));
+    EXPECT_EQ(Rows(window, "lstAlpha").remove(u' '),
               QStringLiteral("ＡＢＣＤＥＦＧＨＩＪＫＬＭＮＯＰＱＲＳＴＵＶＷＸＹＺ"));
-    EXPECT_EQ(Items(window.lstNumber), QStringLiteral("① ② ③ ④ ⑤ ⑥ ⑦ ⑧ ⑨ ⑩"));
+    EXPECT_EQ(Rows(window, "lstNumber"), QStringLiteral("① ② ③ ④ ⑤ ⑥ ⑦ ⑧ ⑨ ⑩"));
 
     // At the top left of the free area when it is shown, the first time and every time after.
     const QPoint topLeft = window.screen()->availableGeometry().topLeft();
@@ -156,23 +149,25 @@ TEST(SettingsWindowsTest, LabelWindowQueuesLabelsWithTheirSizes) {
     window.hide();
     window.move(topLeft + QPoint(300, 200));
     EXPECT_EQ(PlaceWhenShown(window), topLeft);
-    EXPECT_EQ(window.edtInput->text() + window.spnFontSize->text(), QStringLiteral("①12"));
-    window.btnAddMoji->click();
-    pick(window.lstNumber, QStringLiteral("⑩"));
-    window.spnFontSize->setValue(20);
-    window.btnAddMoji->click();
-    window.edtInput->setText(QStringLiteral("x\U0001F600"));
-    window.btnAddMoji->click();
+    auto* input = Control<QLineEdit>(window, "edtInput");
+    auto* size = Control<QSpinBox>(window, "spnFontSize");
+    EXPECT_EQ(input->text() + size->text(), QStringLiteral("①12"));
+    Press(window, "btnAddMoji");
+    pick(Control<QListWidget>(window, "lstNumber"), QStringLiteral("⑩"));
+    size->setValue(20);
+    Press(window, "btnAddMoji");
+    input->setText(QStringLiteral("x\U0001F600"));
+    Press(window, "btnAddMoji");
     EXPECT_EQ(dialogs.messages,
               QStringList{QStringLiteral("「\U0001F600」はShift-JISで保存できない文字です")});
-    window.edtInput->clear();
-    window.btnAddMoji->click();
+    input->clear();
+    Press(window, "btnAddMoji");
     // The wave dash of an input method on Linux is queued as the Shift-JIS one; a label pasted
     // with a line break is one line, as the box shows it.
-    window.edtInput->setText(QStringLiteral("1\u301C3"));
-    window.btnAddMoji->click();
-    window.edtInput->setText(QStringLiteral("a\nb"));
-    window.btnAddMoji->click();
+    input->setText(QStringLiteral("1\u301C3"));
+    Press(window, "btnAddMoji");
+    input->setText(QStringLiteral("a\nb"));
+    Press(window, "btnAddMoji");
     EXPECT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(queued(), QStringLiteral("① ⑩ 1\uFF5E3 a b/12 20 20 20"));
     const LabelQueue labels = window.queue();
@@ -183,27 +178,27 @@ TEST(SettingsWindowsTest, LabelWindowQueuesLabelsWithTheirSizes) {
 
     const std::pair<int, int> sizes[] = {{72, 72}, {73, 72}, {6, 6}, {5, 6}};
     for (const auto& [asked, taken] : sizes) {
-        window.spnFontSize->setValue(asked);
-        EXPECT_EQ(window.spnFontSize->value(), taken) << asked;
-        EXPECT_EQ(window.edtInput->font().pointSize(), taken) << asked;
+        size->setValue(asked);
+        EXPECT_EQ(size->value(), taken) << asked;
+        EXPECT_EQ(input->font().pointSize(), taken) << asked;
     }
-    window.BitBtn3->click();
+    Press(window, "BitBtn3");
     EXPECT_EQ(ClosedWith(window), ModalOk);
 
     // Opening again offers the last size and an empty queue, which OK does not hand over.
     window.show();
-    EXPECT_EQ(window.spnFontSize->value(), 6);
+    EXPECT_EQ(size->value(), 6);
     EXPECT_EQ(queued(), QStringLiteral("/"));
-    window.BitBtn3->click();
+    Press(window, "BitBtn3");
     EXPECT_EQ(ClosedWith(window), -1);
-    pick(window.lstAlpha, QStringLiteral("Ｚ"));
-    window.btnAddMoji->click();
+    pick(Control<QListWidget>(window, "lstAlpha"), QStringLiteral("Ｚ"));
+    Press(window, "btnAddMoji");
     EXPECT_EQ(queued(), QStringLiteral("Ｚ/6"));
-    window.btnClear->click();
-    window.BitBtn3->click();
+    Press(window, "btnClear");
+    Press(window, "BitBtn3");
     EXPECT_EQ(ClosedWith(window), -1);
     EXPECT_EQ(window.queue().current, -1);
-    window.BitBtn4->click();
+    Press(window, "BitBtn4");
     EXPECT_EQ(ClosedWith(window), ModalCancel);
 }
 
@@ -224,12 +219,11 @@ TEST(SettingsWindowsTest, MoveWindowStepsAndRewritesTheMemo) {
 
     window.show();
     EXPECT_FALSE(window.isModal());
-    for (QToolButton* arrow :
-         {window.btnLeft, window.btnUp, window.btnRight, window.btnDown, window.btnDown}) {
-        QTest::mouseClick(arrow, Qt::LeftButton);
+    for (const char* arrow : {"btnLeft", "btnUp", "btnRight", "btnDown", "btnDown"}) {
+        QTest::mouseClick(Control<QToolButton>(window, arrow), Qt::LeftButton);
     }
     EXPECT_EQ(moves + QString::number(rewrites), QStringLiteral("LURDD0"));
-    window.btnOk->click();
+    Press(window, "btnOk");
     EXPECT_EQ(ClosedWith(window), ModalOk);
     EXPECT_EQ(rewrites, 1);
     // The close box too, or the moves would be lost at the next save.

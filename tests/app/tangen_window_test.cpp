@@ -31,12 +31,12 @@ TEST_F(TangenWindowTest, MenuShowsTheMemoAndWhatWasTypedGoesBackIntoIt) {
         const QString before = window->Doc.Table().Memo.join(u'\n');
         dialogs.modalScript = [&](QDialog& dialog) {
             dialog.show();
-            TfrmTangen* tangen = Owned<TfrmTangen>("frmTangen");
-            EXPECT_EQ(tangen->memFile->toPlainText(), before);
+            auto* memo = Control<QPlainTextEdit>(dialog, "memFile");
+            EXPECT_EQ(memo->toPlainText(), before);
             if (row.typed != nullptr) {
-                tangen->memFile->setPlainText(QString::fromUtf8(row.typed));
+                memo->setPlainText(QString::fromUtf8(row.typed));
             }
-            row.closeBox ? void(dialog.close()) : tangen->btnReturn->click();
+            row.closeBox ? void(dialog.close()) : ::Press(dialog, "btnReturn");
             EXPECT_EQ(dialog.result(), row.closeBox ? int(QDialog::Rejected) : int(ModalOk));
             return dialog.result();
         };
@@ -51,24 +51,23 @@ TEST_F(TangenWindowTest, LabelsShowTheFileInfoAsPlainText) {
     for (int i = 0; i < 3; ++i) {
         window->AddOrReplaceLine(Line(0, i, 1, i + 1), -1);
     }
-    TfrmTangen* tangen = Owned<TfrmTangen>("frmTangen");
-    EXPECT_EQ(tangen->lblTangen->text(), QStringLiteral("<b>x</b>"));
-    EXPECT_EQ(tangen->lblTangen->textFormat(), Qt::PlainText);
-    EXPECT_EQ(tangen->lblFileName->textFormat(), Qt::PlainText);
-    EXPECT_EQ(tangen->lblFileName->text(), QStringLiteral("DATA/a.lin"));
-    EXPECT_EQ(tangen->lblNline->text(), QStringLiteral("3"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblTangen")->text(), QStringLiteral("<b>x</b>"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblTangen")->textFormat(), Qt::PlainText);
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblFileName")->textFormat(), Qt::PlainText);
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblFileName")->text(), QStringLiteral("DATA/a.lin"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblNline")->text(), QStringLiteral("3"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kelvane Tesmara   ：   DATA/a.lin"));
 }
 
 TEST_F(TangenWindowTest, ControlsCarryTheirCaptions) {
-    TfrmTangen* tangen = Owned<TfrmTangen>("frmTangen");
-    EXPECT_EQ(tangen->Label4->text(), QStringLiteral("単元名"));
-    EXPECT_EQ(tangen->Label5->text(), QStringLiteral("ﾌｧｲﾙ名"));
-    EXPECT_EQ(tangen->Label2->text(), QStringLiteral("ﾃﾞｰﾀ数"));
-    EXPECT_EQ(tangen->Label1->text(), QStringLiteral("データ"));
-    EXPECT_EQ(tangen->btnReturn->text(), QStringLiteral("戻る"));
-    EXPECT_FALSE(tangen->memFile->isReadOnly());
-    EXPECT_EQ(tangen->memFile->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "Label4")->text(), QStringLiteral("単元名"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "Label5")->text(), QStringLiteral("ﾌｧｲﾙ名"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "Label2")->text(), QStringLiteral("ﾃﾞｰﾀ数"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "Label1")->text(), QStringLiteral("データ"));
+    EXPECT_EQ(OwnedUi<QPushButton>("frmTangen", "btnReturn")->text(), QStringLiteral("戻る"));
+    EXPECT_FALSE(OwnedUi<QPlainTextEdit>("frmTangen", "memFile")->isReadOnly());
+    EXPECT_EQ(OwnedUi<QPlainTextEdit>("frmTangen", "memFile")->verticalScrollBarPolicy(),
+              Qt::ScrollBarAlwaysOn);
 }
 
 }  // namespace

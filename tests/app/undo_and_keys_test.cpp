@@ -70,7 +70,7 @@ TEST_F(UndoTest, ThreeGraphsTwoUndosOneRedo) {
     Redo();
     EXPECT_EQ(Rows(), (QStringList{"y=2x", "y =1"}));
     EXPECT_EQ(window->Doc.Table().Memo, memoOfTwo);
-    EXPECT_EQ(Owned<TfrmTangen>("frmTangen")->lblNline->text(), QStringLiteral("2"));
+    EXPECT_EQ(OwnedUi<QLabel>("frmTangen", "lblNline")->text(), QStringLiteral("2"));
     EXPECT_EQ(Ui<PlaneView>("imgCood")->image(), planeOfTwo);
     EXPECT_FALSE(window->Doc.Saved());
     // A new graph after the undo forgets the undone one; its colour is the one the third graph
@@ -203,9 +203,9 @@ TEST_F(UndoTest, PlaneSettingsAcceptedWithOkAreOneStep) {
     const QImage planeBefore = Ui<PlaneView>("imgCood")->image();
     Ui<QAction>("mnuSetCoodSize")->trigger();
     TfrmSetCood* settings = Owned<TfrmSetCood>("frmSetCood");
-    settings->edtDY->setText(QStringLiteral("8"));  // tried out on the plane: no step yet
-    settings->edtDX->setText(QStringLiteral("12"));
-    settings->btnOk->click();
+    Control<QLineEdit>(*settings, "edtDY")->setText(QStringLiteral("8"));  // tried out: no step
+    Control<QLineEdit>(*settings, "edtDX")->setText(QStringLiteral("12"));
+    ::Press(*settings, "btnOk");
     ASSERT_EQ(window->Doc.Plane().SpacingX, QStringLiteral("12"));
     Undo();
     EXPECT_EQ(window->Doc.Plane().SpacingX, QStringLiteral("16"));
@@ -329,9 +329,9 @@ TEST_F(KeysTest, APracticeQuestionAnsweredByKeys) {
         shown.append(dialog.metaObject()->className());
         dialog.show();
         if (auto* practice = dynamic_cast<TfrmRenshu*>(&dialog)) {
-            ImageView* plane = practice->imgCood;
+            auto* plane = Control<PlaneView>(*practice, "imgCood");
             EXPECT_EQ(practice->focusWidget(), plane);
-            practice->imgCood->setLatticeCursor({3, 3});
+            plane->setLatticeCursor({3, 3});
             Key(plane, Qt::Key_Left, 3), Key(plane, Qt::Key_Down, 3);
             Key(plane, Qt::Key_Return);  // (0,0)
             Key(plane, Qt::Key_Right), Key(plane, Qt::Key_Up, 2);
@@ -344,7 +344,7 @@ TEST_F(KeysTest, APracticeQuestionAnsweredByKeys) {
         return dialog.result();
     };
     Press("spdTest");
-    EXPECT_EQ(Owned<TfrmRenshu>("frmRenshu")->Session.MarkString, QStringLiteral("O"));
+    EXPECT_EQ(Owned<TfrmRenshu>("frmRenshu")->Session().MarkString(), QStringLiteral("O"));
     // Enter on 正解 went on, so the run ended with every answer right.
     EXPECT_EQ(shown, (QStringList{"TfrmRenshu", "TfrmSeikai", "TfrmHappy"}));
 }
@@ -372,9 +372,7 @@ TEST_F(KeysTest, EveryControlOfEveryWindowHasAJapaneseAccessibleName) {
         dialog.show();
         if (auto* practice = dynamic_cast<TfrmRenshu*>(&dialog)) {
             for (const LatticePoint p : {LatticePoint{0, 0}, LatticePoint{1, 2}}) {
-                const QPoint px = practice->Geometry().LatticeToPixel(p);
-                QTest::mouseMove(practice->imgCood, px);
-                QTest::mouseClick(practice->imgCood, Qt::LeftButton, {}, px);
+                ClickPractice(*practice, p);
             }
         }
         return int(ModalCancel);

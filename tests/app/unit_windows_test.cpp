@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "control_driver.h"
 #include "ini_file.h"
 #include "scripted_dialogs.h"
 #include "sjis_codec.h"
@@ -40,14 +41,6 @@ void WriteUnits(const QString& start, const QStringList& units) {
         file.write(title == u"-" ? QByteArray("\x81\r\n")
                                  : EncodeCp932(title + QStringLiteral("\r\n")).bytes);
     }
-}
-
-QString Items(const QListWidget* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i) {
-        items.append(list->item(i)->text());
-    }
-    return items.join(u' ');
 }
 
 void Click(QListWidget* list, const QString& text) {
@@ -104,6 +97,8 @@ TEST(NewWorkWindow, RefusesOrConfirmsTheTitleOnOK) {
                                                "Label2=登録済みの単元名 btnOK=OK btnCancel=ｷｬﾝｾﾙ"));
     window.SetFolder(start + QStringLiteral("DATA"));
     window.SetCurrentTitle(QStringLiteral("今の単元"));
+    auto* titles = Control<QListWidget>(window, "lstTitle");
+    auto* title = Control<QLineEdit>(window, "edtTangen");
     for (const auto& [given, expected] : rows) {
         SCOPED_TRACE(given);
         dialogs.messages.clear();
@@ -111,33 +106,33 @@ TEST(NewWorkWindow, RefusesOrConfirmsTheTitleOnOK) {
         QStringList words = QString::fromUtf8(given).split(u' ');
         window.NewUnitTitle.clear();
         window.show();
-        EXPECT_EQ(Items(window.lstTitle), QStringLiteral("比例 一次関数 ？ 1～3の単元 Unit"));
-        EXPECT_EQ(window.edtTangen->text(), QStringLiteral("今の単元"));
-        EXPECT_EQ(window.focusWidget(), window.edtTangen);
-        window.edtTangen->setText(words.takeFirst());
+        EXPECT_EQ(Rows(window, "lstTitle"), QStringLiteral("比例 一次関数 ？ 1～3の単元 Unit"));
+        EXPECT_EQ(title->text(), QStringLiteral("今の単元"));
+        EXPECT_EQ(window.focusWidget(), title);
+        title->setText(words.takeFirst());
         for (const QString& answer : words) {
             dialogs.answers.push_back(answer == u"Y" ? Answer::Yes : Answer::No);
         }
-        window.lstTitle->setFocus();
-        window.btnOK->click();
+        titles->setFocus();
+        Press(window, "btnOK");
         const QStringList seen{dialogs.messages.join(u','), dialogs.questions.join(u','),
                                QString::number(ClosedWith(window)), window.NewUnitTitle,
                                window.focusWidget()->objectName()};
         EXPECT_EQ(seen.join(u'|'), QString::fromUtf8(expected));
-        window.btnCancel->click();
+        Press(window, "btnCancel");
         EXPECT_EQ(ClosedWith(window), ModalCancel);
     }
 
     // A click copies a title, Return is OK, Escape closes; a unit saved in between is listed.
     window.show();
-    Click(window.lstTitle, QStringLiteral("一次関数"));
+    Click(titles, QStringLiteral("一次関数"));
     dialogs.answers.push_back(Answer::Yes);
-    QTest::keyClick(window.edtTangen, Qt::Key_Return);
+    QTest::keyClick(title, Qt::Key_Return);
     EXPECT_EQ(window.NewUnitTitle + QString::number(ClosedWith(window)),
               QStringLiteral("一次関数1"));
     WriteUnits(start, {"e.lin=比例の続き"});
     window.show();
-    EXPECT_EQ(Items(window.lstTitle),
+    EXPECT_EQ(Rows(window, "lstTitle"),
               QStringLiteral("比例 一次関数 ？ 比例の続き 1～3の単元 Unit"));
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_EQ(ClosedWith(window), QDialog::Rejected);
@@ -162,10 +157,11 @@ class EditQuesTest : public ::testing::Test {
 
     // Messages shown since the last call, the two lists and the two file labels.
     QString Seen(const TfrmEditQues& window) {
-        const QString seen = QStringList{dialogs.messages.join(u','), Items(window.lstIndexList),
-                                         Items(window.lstTitle), window.lblLeftFile->text(),
-                                         window.lblFileName->text()}
-                                 .join(u'|');
+        const QString seen =
+            QStringList{dialogs.messages.join(u','), Rows(window, "lstIndexList"),
+                        Rows(window, "lstTitle"), Control<QLabel>(window, "lblLeftFile")->text(),
+                        Control<QLabel>(window, "lblFileName")->text()}
+                .join(u'|');
         dialogs.messages.clear();
         return seen;
     }
@@ -174,12 +170,12 @@ class EditQuesTest : public ::testing::Test {
     void Run(TfrmEditQues& window, const QString& words) {
         for (const QString& word : words.split(u' ', Qt::SkipEmptyParts)) {
             if (word.startsWith(u"L:") || word.startsWith(u"R:")) {
-                Click(word[0] == u'L' ? window.lstIndexList : window.lstTitle, word.mid(2));
+                Click(Control<QListWidget>(window, word[0] == u'L' ? "lstIndexList" : "lstTitle"),
+                      word.mid(2));
             } else {
-                window
-                    .findChild<QPushButton*>(QStringLiteral("btn") +
-                                             (word == u"Ins" ? QStringLiteral("Insert") : word))
-                    ->click();
+                const QString name =
+                    QStringLiteral("btn") + (word == u"Ins" ? QStringLiteral("Insert") : word);
+                Press(window, name.toLatin1().constData());
             }
         }
     }
@@ -200,8 +196,8 @@ TEST_F(EditQuesTest, EveryButtonMovesOrRefusesAndOKWritesTheRealTitles) {
                              "btnInsert=<==挿　入 btnCut===>削　除 btnHelp=ヘルプ btnOK=OK "
                              "btnCancel=ｷｬﾝｾﾙ"));
     EXPECT_FALSE(window.windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_FALSE(window.btnHelp->isEnabled());
-    EXPECT_EQ(window.lblFileName->textFormat(), Qt::PlainText);
+    EXPECT_FALSE(Control(window, "btnHelp")->isEnabled());
+    EXPECT_EQ(Control<QLabel>(window, "lblFileName")->textFormat(), Qt::PlainText);
     const QString shown = QStringLiteral(
         "消えた単元 DATA\\gone.linが見つかりません|比例 消えた単元？？？ 一次関数|分数 点をとる||");
     window.show();
@@ -230,7 +226,7 @@ TEST_F(EditQuesTest, EveryButtonMovesOrRefusesAndOKWritesTheRealTitles) {
         Run(window, QString::fromUtf8(words));
         EXPECT_EQ(Seen(window), QString::fromUtf8(expected)) << words;
     }
-    window.btnOK->click();
+    Press(window, "btnOK");
     EXPECT_EQ(ClosedWith(window), ModalOk);
     EXPECT_EQ(ReadSjis(start + QStringLiteral("Index.ini")),
               QStringLiteral("[Index]\r\n1=比例,DATA\\hirei.lin\r\n"
@@ -273,7 +269,7 @@ TEST_F(EditQuesTest, AddAndInsertStopAtTwentyButNoEntryIsLost) {
                   QString());
         TfrmEditQues window(catalog, start);
         window.show();
-        EXPECT_EQ(window.lstIndexList->count(), n);
+        EXPECT_EQ(Control<QListWidget>(window, "lstIndexList")->count(), n);
         dialogs.messages.clear();
         Run(window, QString::fromUtf8(words) + QStringLiteral(" OK"));
         EXPECT_EQ(dialogs.messages.join(u','), QString::fromUtf8(messages));
@@ -331,7 +327,7 @@ TEST_F(EditQuesTest, RefusedOKKeepsTheWindowTheFileAndTheCatalogue) {
                 "比例]反比例 分数 点をとる 絵文字||"));
     EXPECT_EQ(ReadSjis(path), changed);
     EXPECT_EQ(ClosedWith(window), -1);
-    window.btnCancel->click();
+    Press(window, "btnCancel");
     EXPECT_EQ(ClosedWith(window), ModalCancel);
     EXPECT_EQ(catalog.UnitNames[3], QStringLiteral("やさしい練習"));
 }
@@ -362,7 +358,7 @@ TEST_F(EditQuesTest, ACommaTitleIsRefusedAndAnUnreadLineKeepsItsText) {
         Run(window, QString::fromUtf8(words));
         EXPECT_EQ(Seen(window), QString::fromUtf8(expected)) << words;
     }
-    window.btnOK->click();
+    Press(window, "btnOK");
     EXPECT_EQ(ClosedWith(window), ModalOk);
     EXPECT_EQ(ReadSjis(start + QStringLiteral("Index.ini")),
               QStringLiteral("[Index]\r\n1=コンマなし\r\n2=一次関数,DATA/ichiji.lin\r\n"

@@ -15,15 +15,7 @@
 #include "scripted_dialogs.h"
 #include "units/tangen_open_window.h"
 
-// A list as the user sees it: its rows' texts, the rows selected, where a row lies.
-inline QStringList ListTexts(const QAbstractItemView* list) {
-    QStringList texts;
-    for (int i = 0; i < list->model()->rowCount(); ++i) {
-        texts.append(list->model()->index(i, 0).data().toString());
-    }
-    return texts;
-}
-
+// A list as the user sees it: the rows selected, where a row lies.
 inline QList<int> SelectedRows(const QAbstractItemView* list) {
     QList<int> rows;
     for (int i = 0; i < list->model()->rowCount(); ++i) {
@@ -66,6 +58,11 @@ class MainWindowTest : public ::testing::Test {
     T* Owned(const char* name) const {
         return window->findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
     }
+    // A control of a window the main window owns.
+    template <class T = QWidget>
+    T* OwnedUi(const char* owned, const char* name) const {
+        return Control<T>(*Owned<QWidget>(owned), name);
+    }
     void Press(const char* name) const { ::Press(*window, name); }
 
     // A left click on lattice point (x, y) of the main plane, as the mouse makes it.
@@ -87,7 +84,7 @@ inline int ChooseFirstUnit(TfrmTangenOpen& open, int* choices, int times) {
     if ((*choices)++ >= times) {
         return ModalCancel;
     }
-    open.lstTitle->setCurrentRow(0);
+    Control<QListWidget>(open, "lstTitle")->setCurrentRow(0);
     open.lstTitleClick();
     open.btnOKClick();
     return open.result();
@@ -96,6 +93,6 @@ inline int ChooseFirstUnit(TfrmTangenOpen& open, int* choices, int times) {
 // A click on a lattice point of the practice plane, the mouse moved there first.
 inline void ClickPractice(TfrmRenshu& practice, LatticePoint p) {
     const QPoint px = practice.Geometry().LatticeToPixel(p);
-    QTest::mouseMove(practice.imgCood, px);
-    QTest::mouseClick(practice.imgCood, Qt::LeftButton, {}, px);
+    QTest::mouseMove(Control(practice, "imgCood"), px);
+    QTest::mouseClick(Control(practice, "imgCood"), Qt::LeftButton, {}, px);
 }

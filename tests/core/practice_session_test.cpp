@@ -52,7 +52,7 @@ TEST(PracticeSession, QuestionsMarkedByHowTheyWereAnswered) {
     Student st(
         {Question(GraphKind::Line, {0, 0}, {1, 2}), Question(GraphKind::Line, {0, 1}, {2, 2}),
          Question(GraphKind::Point, {2, -3}, {5, 99}), Question(GraphKind::Line, {1, 3}, {3, -1})});
-    EXPECT_EQ(st.s.RecordLines,
+    EXPECT_EQ(st.s.RecordLines(),
               (QStringList{"2024年05月03日 09/07/45", "(1)", "(2)", "(3)", "(4)"}));
     EXPECT_EQ(st.s.Prompt(), QStringLiteral("(1)次の関数のグラフをかきなさい"));
 
@@ -66,7 +66,7 @@ TEST(PracticeSession, QuestionsMarkedByHowTheyWereAnswered) {
     st.Wait(65);
     e = st.Answer({0, 0}, {2, 2});
     EXPECT_EQ(e.grade, PracticeEffects::Grade::Wrong);
-    EXPECT_EQ(st.s.ReviewFlags[1], 1);
+    EXPECT_EQ(st.s.ReviewFlags()[1], 1);
     st.s.AfterWrong(1);  // 訂正する
     e = st.Answer({2, 2}, {4, 3});
     EXPECT_EQ(e.mark, QStringLiteral("×"));
@@ -89,9 +89,9 @@ TEST(PracticeSession, QuestionsMarkedByHowTheyWereAnswered) {
     EXPECT_EQ(e.mark, QStringLiteral("×"));
     EXPECT_TRUE(st.s.NextQuestion());  // the run is over
 
-    EXPECT_EQ(st.s.MarkString, QStringLiteral("OXXX"));
-    EXPECT_EQ(st.s.RecordLines[1], QStringLiteral("(1)○ 00:03"));
-    EXPECT_EQ(st.s.RecordLines[2], QStringLiteral("(2)× 01:05"));
+    EXPECT_EQ(st.s.MarkString(), QStringLiteral("OXXX"));
+    EXPECT_EQ(st.s.RecordLines()[1], QStringLiteral("(1)○ 00:03"));
+    EXPECT_EQ(st.s.RecordLines()[2], QStringLiteral("(2)× 01:05"));
     const PracticeSession::RunEnd end = st.s.EndRun(QDateTime(QDate(2024, 11, 5), QTime(10, 5)));
     EXPECT_EQ(end.lines, (QStringList{"------------", "合計  01:08"}));
     EXPECT_EQ(end.recordValue, QStringLiteral("2024年11月05日 10:05 OXXX 01:08"));
@@ -100,7 +100,7 @@ TEST(PracticeSession, QuestionsMarkedByHowTheyWereAnswered) {
 
     // The review run asks the three missed questions again and can end all right.
     st.s.Init(true, Morning, EquationForm::Standard);
-    ASSERT_EQ(st.s.RunCount, 3);
+    ASSERT_EQ(st.s.RunCount(), 3);
     EXPECT_EQ(st.s.CurrentQuestionIndex(), 1);
     for (auto [a, b] : {std::pair<LatticePoint, LatticePoint>{{0, 1}, {2, 2}},
                         {{2, -3}, {}},
@@ -109,7 +109,7 @@ TEST(PracticeSession, QuestionsMarkedByHowTheyWereAnswered) {
         st.s.NextQuestion();
     }
     EXPECT_TRUE(st.s.EndRun(Morning).allRightFirstTime);
-    EXPECT_EQ(st.s.ReviewFlags[1] + st.s.ReviewFlags[2] + st.s.ReviewFlags[3], 0);
+    EXPECT_EQ(st.s.ReviewFlags()[1] + st.s.ReviewFlags()[2] + st.s.ReviewFlags()[3], 0);
 }
 
 TEST(PracticeSession, GradingComparesTheTextsOfTheLine) {
@@ -174,9 +174,9 @@ TEST(PracticeSession, MessagesBandsAndTakingAPointBack) {
     Student st({Question(GraphKind::Line, {0, 0}, {1, 2})});
     PracticeEffects e = st.Click(1, 1, GestureButton::Right);
     EXPECT_EQ(e.messages, QStringList{QStringLiteral("右ボタンは使えません")});
-    EXPECT_EQ(st.s.AnswerState, 0);
+    EXPECT_EQ(st.s.AnswerState(), 0);
     st.Click(1, 1);
-    EXPECT_EQ(st.s.AnswerState, 1);
+    EXPECT_EQ(st.s.AnswerState(), 1);
     e = st.Click(1, 1);
     EXPECT_EQ(e.messages, QStringList{QStringLiteral("線がひけません")});
     EXPECT_TRUE(e.marks.empty());  // the first point keeps its mark
@@ -193,7 +193,7 @@ TEST(PracticeSession, MessagesBandsAndTakingAPointBack) {
     e = st.s.Redo();
     EXPECT_EQ(e.redoEnabled, 0);
     EXPECT_EQ(e.marks.size(), 1u);  // the band gone, the first-point square left standing
-    EXPECT_EQ(st.s.AnswerState, 0);
+    EXPECT_EQ(st.s.AnswerState(), 0);
     EXPECT_EQ(st.s.Hint().arrowAt, (LatticePoint{0, 0}));
     EXPECT_TRUE(st.Click(1, 1).marks.empty());  // on that square: drawn again it would go
     EXPECT_EQ(st.s.Hint().arrowAt, (LatticePoint{1, 2}));

@@ -16,13 +16,6 @@ class THelpWindow : public QWidget {
   public:
     explicit THelpWindow(QWidget* parent = nullptr);
 
-    QPushButton* btnContents;
-    QPushButton* btnBack;
-    QPushButton* btnForward;
-    QLineEdit* edtSearch;
-    QListWidget* lstFound;  // titles of the topics that contain the searched word, or of all
-    QTextBrowser* txtTopic;
-
     void ShowContents();
     // Shows the topic of a context number; a number without a topic shows the contents.
     void ShowTopic(int context);
@@ -33,5 +26,12 @@ class THelpWindow : public QWidget {
     void lstFoundClick(QListWidgetItem* item);
 
   private:
+    QPushButton* btnContents;
+    QPushButton* btnBack;
+    QPushButton* btnForward;
+    QLineEdit* edtSearch;
+    QListWidget* lstFound;  // titles of the topics that contain the searched word, or of all
+    QTextBrowser* txtTopic;
+
     void Open(const QString& file);
 };

@@ -12,6 +12,13 @@ class TfrmVersion : public QDialog {
   public:
     explicit TfrmVersion(QWidget* parent = nullptr);
 
+    void FormShow();
+    void btnOKClick();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
     QFrame* pnlVersion;
     QLabel* ProgramIcon;
     QLabel* lblProductName;
@@ -19,10 +26,4 @@ class TfrmVersion : public QDialog {
     QLabel* lblComments;
     QLabel* lblSchoolSet;
     QPushButton* btnOK;
-
-    void FormShow();
-    void btnOKClick();
-
-  protected:
-    void showEvent(QShowEvent* event) override;
 };

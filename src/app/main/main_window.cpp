@@ -126,9 +126,7 @@ void TfrmMain::InitLoop() {
 void TfrmMain::ShowFileInfo() {
     // The name as the system writes it: with backslashes on Windows.
     const QString fileName = ShownPath(Doc.FileName());
-    frmTangen->lblTangen->setText(Doc.Title());
-    frmTangen->lblFileName->setText(fileName);
-    frmTangen->lblNline->setText(QString::number(Doc.Table().LineCount));
+    frmTangen->ShowFileInfo(Doc.Title(), fileName, Doc.Table().LineCount);
     setWindowTitle(QStringLiteral("Kelvane Tesmara   ：   ") + fileName);
 }
 

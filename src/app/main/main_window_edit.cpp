@@ -92,5 +92,5 @@ void TfrmMain::lstShikiRightPress(int row, QPoint pos) {
 }
 
 void TfrmMain::ShowLineCount() {
-    frmTangen->lblNline->setText(QString::number(Doc.Table().LineCount));
+    frmTangen->ShowLineCount(Doc.Table().LineCount);
 }

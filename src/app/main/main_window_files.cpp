@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
-#include <QPushButton>
 
 #include "dialogs.h"
 #include "graph_file.h"
@@ -128,9 +127,7 @@ void TfrmMain::mnuEditQuesClick() {
     if (frmEditQues == nullptr) {
         frmEditQues = new TfrmEditQues(Catalog, StartDir, this);
         SetHelpContext(frmEditQues, 112);
-        frmEditQues->btnHelp->setEnabled(true);
-        connect(frmEditQues->btnHelp, &QPushButton::clicked, this,
-                [this] { Help->ShowTopic(112); });
+        frmEditQues->SetHelpButton([this] { Help->ShowTopic(112); });
     }
     ShowModal(*frmEditQues);
 }

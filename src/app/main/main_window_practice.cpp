@@ -2,7 +2,6 @@
 // records window. A practice is given its questions and the unit's plane; the drawing, its undo
 // history and its recovery copy stay as they were.
 #include <QCheckBox>
-#include <QRadioButton>
 
 #include "dialogs.h"
 #include "graph_file.h"
@@ -18,11 +17,10 @@ void TfrmMain::spdRenshuClick() {
             new TfrmTangenOpen(SetCood2Settings, Layout.DefaultPlaneSize, StartDir, this);
     }
     for (;;) {
-        frmTangenOpen->radQue->setChecked(true);
-        frmTangenOpen->radCai->hide();
+        frmTangenOpen->OfferCaiFiles(false);
         frmTangenOpen->SetMainGeometry(geometry());
         const int chosen = ShowModal(*frmTangenOpen);
-        frmTangenOpen->radCai->show();
+        frmTangenOpen->OfferCaiFiles(true);
         if (chosen != ModalOk) {
             break;
         }

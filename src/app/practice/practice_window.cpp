@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 
 #include "accessible_names.h"
 #include "classic_pen.h"
@@ -43,16 +44,15 @@ TfrmRenshu::TfrmRenshu(QWidget* parent) : QDialog(parent) {
     font.setPixelSize(15);
     setFont(font);
 
-    lblMess = MakePlainLabel(this, QString(), QRect(16, 12, 310, 22));
-    lblMess->setObjectName(QStringLiteral("lblMess"));
+    lblMess = MakePlainLabel(this, "lblMess", QString(), QRect(16, 12, 310, 22));
     imgShiki = new ImageView(this);
     imgShiki->setObjectName(QStringLiteral("imgShiki"));
     imgShiki->setGeometry(16, 38, 298, 65);
-    Label2 = MakePlainLabel(this, QStringLiteral("答案"), QRect(16, 110, 100, 20));
+    Label2 = MakePlainLabel(this, "Label2", QStringLiteral("答案"), QRect(16, 110, 100, 20));
     imgAns = new ImageView(this);
     imgAns->setObjectName(QStringLiteral("imgAns"));
     imgAns->setGeometry(16, 132, 298, 65);
-    Label1 = MakePlainLabel(this, QStringLiteral("採点"), QRect(16, 206, 100, 20));
+    Label1 = MakePlainLabel(this, "Label1", QStringLiteral("採点"), QRect(16, 206, 100, 20));
     lstRecord = new QListWidget(this);
     lstRecord->setObjectName(QStringLiteral("lstRecord"));
     lstRecord->setGeometry(16, 228, 298, 290);
@@ -71,8 +71,10 @@ TfrmRenshu::TfrmRenshu(QWidget* parent) : QDialog(parent) {
     imgBatsu = BatsuPicture();
     imgArrow = HintArrowPicture();
 
-    timSecond.setInterval(1000);
-    connect(&timSecond, &QTimer::timeout, this, &TfrmRenshu::timSecondTimer);
+    timSecond = new QTimer(this);
+    timSecond->setObjectName(QStringLiteral("timSecond"));
+    timSecond->setInterval(1000);
+    connect(timSecond, &QTimer::timeout, this, &TfrmRenshu::timSecondTimer);
     connect(imgCood, &PlaneView::latticePressed, this,
             [this](GestureButton button, LatticePoint at) { imgCoodMouseDown(button, at); });
     connect(imgCood, &PlaneView::latticeMoved, this,
@@ -96,7 +98,7 @@ TfrmRenshu::~TfrmRenshu() = default;
 
 void TfrmRenshu::SetUp(PracticeSetup setup) {
     setup_ = std::move(setup);
-    Session.SetQuestions(setup_.questions);
+    session_.SetQuestions(setup_.questions);
     recorder_ = RunRecorder(setup_.recordsFile, setup_.recordsLockWait);
     recordsRuns_ = !setup_.testMode && !setup_.onCdRom;
     if (recordsRuns_ && !CanNameRecordsSection(setup_.unitTitle)) {
@@ -128,9 +130,7 @@ void TfrmRenshu::FormShow() {
     // The window covers the main window, its plane where the main plane is.
     setGeometry(setup_.mainGeometry);
     closing_ = false;
-    Session.RubberShown = false;
-    Session.ReviewMode = false;
-    Init(false);
+    Init(false);  // every question, outside review and without a rubber band
     btnTeisei->setEnabled(false);
 }
 
@@ -141,8 +141,8 @@ DisplayOptions TfrmRenshu::Options() const {
 }
 
 void TfrmRenshu::Init(bool review) {
-    Session.Init(review, QDateTime::currentDateTime(), setup_.form);
-    timSecond.start();
+    session_.Init(review, QDateTime::currentDateTime(), setup_.form);
+    timSecond->start();
     const QString error =
         DrawPlane(imgCood->canvas(), setup_.plane, setup_.defaultPlaneSize, PlaneVariant::Main,
                   Options(), typeset_, imgCood->planeGeometry());
@@ -154,7 +154,7 @@ void TfrmRenshu::Init(bool review) {
     }
     imgCood->update();
     lstRecord->clear();
-    lstRecord->addItems(Session.RecordLines);
+    lstRecord->addItems(session_.RecordLines());
     ShowQuestion();
 }
 
@@ -162,23 +162,23 @@ void TfrmRenshu::ShowQuestion() {
     const DisplayOptions& o = setup_.options;
     ClearPanel(imgShiki->canvas(), o.PanelBackColour, o.PanelTextColour);
     ClearPanel(imgAns->canvas(), o.PanelBackColour, o.PanelTextColour);
-    if (!Session.Finished()) {
-        WriteFormulaPanel(imgShiki->canvas(), Session.Current(), o.PanelBackColour,
+    if (!session_.Finished()) {
+        WriteFormulaPanel(imgShiki->canvas(), session_.Current(), o.PanelBackColour,
                           o.PanelTextColour, typeset_);
         // A long unit's list would otherwise stay on its first rows.
-        lstRecord->scrollToItem(lstRecord->item(Session.RunIndex + 1));
+        lstRecord->scrollToItem(lstRecord->item(session_.RunIndex() + 1));
     }
     imgShiki->update();
     imgAns->update();
-    lblMess->setText(Session.Prompt());
+    lblMess->setText(session_.Prompt());
 }
 
 void TfrmRenshu::imgCoodMouseDown(GestureButton button, LatticePoint at) {
-    Apply(Session.Press(button, at));
+    Apply(session_.Press(button, at));
 }
 
 void TfrmRenshu::imgCoodMouseMove(LatticePoint at) {
-    Apply(Session.Move(at));
+    Apply(session_.Move(at));
 }
 
 const PlaneGeometry& TfrmRenshu::Geometry() const {
@@ -195,7 +195,7 @@ void TfrmRenshu::imgCoodKeyPress(PlaneKeyAction action, LatticePoint at) {
 }
 
 void TfrmRenshu::FormMouseMove() {
-    Apply(Session.Leave());
+    Apply(session_.Leave());
 }
 
 bool TfrmRenshu::eventFilter(QObject* watched, QEvent* event) {
@@ -209,11 +209,11 @@ bool TfrmRenshu::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmRenshu::btnTeiseiClick() {
-    Apply(Session.Redo());
+    Apply(session_.Redo());
 }
 
 void TfrmRenshu::Button1Click() {
-    Apply(Session.Hint());
+    Apply(session_.Hint());
 }
 
 void TfrmRenshu::btnEndClick() {
@@ -221,12 +221,12 @@ void TfrmRenshu::btnEndClick() {
 }
 
 void TfrmRenshu::timSecondTimer() {
-    Session.Tick();
+    session_.Tick();
 }
 
 void TfrmRenshu::done(int result) {
     // The clock stops with the window, so no second is counted for a practice that has ended.
-    timSecond.stop();
+    timSecond->stop();
     closing_ = true;
     WriteKeptRuns();
     QDialog::done(result);
@@ -280,22 +280,23 @@ void TfrmRenshu::Graded(const PracticeEffects& e) {
     if (e.grade == PracticeEffects::Grade::Wrong) {
         CopyOr(imgAns->canvas().image, QPoint(100, 0), imgBatsu.copy(0, 0, 100, 100));
         imgAns->update();
-        frmAyamari->HintUsed = Session.HintUsed;
+        frmAyamari->HintUsed = session_.HintUsed();
         const int result = ShowModal(*frmAyamari);
-        Session.AfterWrong(result);
+        session_.AfterWrong(result);
         if (result == ModalCancel) {
             done(ModalCancel);
         }
         return;
     }
     MarkRight();
-    lstRecord->item(Session.RunIndex + 1)->setText(Session.RecordLines[Session.RunIndex + 1]);
+    lstRecord->item(session_.RunIndex() + 1)
+        ->setText(session_.RecordLines()[session_.RunIndex() + 1]);
     const int result = ShowModal(*frmSeikai);
     if (result == ModalCancel) {
         done(ModalCancel);
         return;
     }
-    if (Session.NextQuestion()) {
+    if (session_.NextQuestion()) {
         EndOfRun();
         return;
     }
@@ -324,11 +325,11 @@ void TfrmRenshu::MarkRight() {
 }
 
 void TfrmRenshu::EndOfRun() {
-    const PracticeSession::RunEnd end = Session.EndRun(QDateTime::currentDateTime());
+    const PracticeSession::RunEnd end = session_.EndRun(QDateTime::currentDateTime());
     lstRecord->addItems(end.lines);
     // The total is the last line; the student reads it without scrolling.
     lstRecord->scrollToBottom();
-    if (recordsRuns_ && !Session.ReviewMode) {
+    if (recordsRuns_ && !session_.ReviewMode()) {
         // Other programs may hold the file for up to the lock's wait.
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const RunRecorder::Result recorded = recorder_.Record(setup_.unitTitle, end.recordValue);
@@ -342,19 +343,19 @@ void TfrmRenshu::EndOfRun() {
             ShowMessage(recorded.message);
         }
     }
-    frmOwari->btnFukushu->setEnabled(end.canReview);
-    if (!Session.ReviewMode && end.allRightFirstTime) {
-        frmOwari->SetTabFirst(frmOwari->btnEnd);
+    frmOwari->SetReviewOffered(end.canReview);
+    if (!session_.ReviewMode() && end.allRightFirstTime) {
+        frmOwari->SetTabFirst(TfrmOwari::Button::End);
         frmOwari->SetBackground(0x008000);
         ShowModal(*frmHappy);
         done(ModalOk);
         return;
     }
-    if (Session.ReviewMode) {
-        frmOwari->edtMess->setText(QStringLiteral("　復習を終わりました"));
+    if (session_.ReviewMode()) {
+        frmOwari->SetMessage(QStringLiteral("　復習を終わりました"));
     } else {
-        frmOwari->edtMess->setText(QStringLiteral("　　終了しました"));
-        frmOwari->SetTabFirst(frmOwari->btnFukushu);
+        frmOwari->SetMessage(QStringLiteral("　　終了しました"));
+        frmOwari->SetTabFirst(TfrmOwari::Button::Fukushu);
     }
     switch (ShowModal(*frmOwari)) {
         case ModalOk:
@@ -374,14 +375,14 @@ void TfrmRenshu::MakeDialogs() {
         return;
     }
     frmSeikai = new TfrmSeikai(this);
-    frmAyamari = new TfrmAyamari([this] { Apply(Session.ShowCorrection()); },
+    frmAyamari = new TfrmAyamari([this] { Apply(session_.ShowCorrection()); },
                                  [this] {
                                      // The answer is shown with its dotted extensions.
                                      setup_.options.DottedExtensions = true;
                                      if (setup_.dottedExtensionsOn) {
                                          setup_.dottedExtensionsOn();
                                      }
-                                     Apply(Session.ShowAnswer());
+                                     Apply(session_.ShowAnswer());
                                  },
                                  this);
     frmOwari = new TfrmOwari(

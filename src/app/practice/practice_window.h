@@ -5,7 +5,6 @@
 
 #include <QDialog>
 #include <QImage>
-#include <QTimer>
 #include <chrono>
 #include <functional>
 #include <vector>
@@ -25,6 +24,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QTimer;
 class TfrmAyamari;
 class TfrmHappy;
 class TfrmOwari;
@@ -60,27 +60,8 @@ class TfrmRenshu : public QDialog {
     // The next showing practises these questions. A unit whose runs cannot be recorded is said
     // here, before the student answers, instead of at the end of every run.
     void SetUp(PracticeSetup setup);
-
-    PlaneView* imgCood;
-    ImageView* imgShiki;
-    ImageView* imgAns;
-    QLabel* lblMess;
-    QLabel* Label2;
-    QLabel* Label1;
-    QListWidget* lstRecord;
-    QLineEdit* edtCood;
-    QPushButton* btnTeisei;
-    QPushButton* Button1;
-    QPushButton* btnEnd;
-    QImage imgBatsu;
-    QImage imgArrow;
-    QTimer timSecond;
-
-    PracticeSession Session;
-    TfrmSeikai* frmSeikai = nullptr;
-    TfrmAyamari* frmAyamari = nullptr;
-    TfrmOwari* frmOwari = nullptr;
-    TfrmHappy* frmHappy = nullptr;
+    // The answer states of the run being practised.
+    const PracticeSession& Session() const { return session_; }
 
     void FormShow();
     void Init(bool review);
@@ -105,6 +86,27 @@ class TfrmRenshu : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    PlaneView* imgCood;
+    ImageView* imgShiki;
+    ImageView* imgAns;
+    QLabel* lblMess;
+    QLabel* Label2;
+    QLabel* Label1;
+    QListWidget* lstRecord;
+    QLineEdit* edtCood;
+    QPushButton* btnTeisei;
+    QPushButton* Button1;
+    QPushButton* btnEnd;
+    QImage imgBatsu;
+    QImage imgArrow;
+    QTimer* timSecond;
+
+    PracticeSession session_;
+    TfrmSeikai* frmSeikai = nullptr;
+    TfrmAyamari* frmAyamari = nullptr;
+    TfrmOwari* frmOwari = nullptr;
+    TfrmHappy* frmHappy = nullptr;
+
     void Apply(const PracticeEffects& effects);
     void Graded(const PracticeEffects& effects);
     void ShowQuestion();

@@ -20,13 +20,6 @@ class TfrmKiroku : public QDialog {
     // startDir ends with a separator and holds "Record.ini" and the folder "DATA".
     explicit TfrmKiroku(const QString& startDir, QWidget* parent = nullptr);
 
-    QLabel* Label1;
-    QListWidget* lstTitle;  // "n回 title", one line a unit file
-    QPlainTextEdit* memDetail;
-    RecordsChartView* imgChart;  // the runs of the unit clicked, below the list and the memo
-    QPushButton* btnErase;
-    QPushButton* btnReturn;
-
     // The titles behind lstTitle, line for line (lstReserve).
     const QStringList& Titles() const { return titles_; }
 
@@ -41,6 +34,13 @@ class TfrmKiroku : public QDialog {
     void reject() override;
 
   private:
+    QLabel* Label1;
+    QListWidget* lstTitle;  // "n回 title", one line a unit file
+    QPlainTextEdit* memDetail;
+    RecordsChartView* imgChart;  // the runs of the unit clicked, below the list and the memo
+    QPushButton* btnErase;
+    QPushButton* btnReturn;
+
     // Lists the unit files by title with their number of runs; the records' message when the
     // file could not be read whole.
     QString ListUnits();

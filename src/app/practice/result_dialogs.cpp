@@ -227,8 +227,9 @@ void TfrmOwari::SetBackground(int32_t bgr) {
     SetBackgroundColour(bgr);
 }
 
-void TfrmOwari::SetTabFirst(QPushButton* button) {
-    const auto at = std::find(tabOrder_.begin(), tabOrder_.end(), button);
+void TfrmOwari::SetTabFirst(Button button) {
+    QPushButton* const buttons[] = {btnFukushu, btnRetry, btnEnd, btnShowRecord};
+    const auto at = std::find(tabOrder_.begin(), tabOrder_.end(), buttons[int(button)]);
     if (at == tabOrder_.end()) {
         return;
     }
@@ -236,6 +237,14 @@ void TfrmOwari::SetTabFirst(QPushButton* button) {
     for (size_t i = 1; i < tabOrder_.size(); ++i) {
         setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
     }
+}
+
+void TfrmOwari::SetReviewOffered(bool offered) {
+    btnFukushu->setEnabled(offered);
+}
+
+void TfrmOwari::SetMessage(const QString& text) {
+    edtMess->setText(text);
 }
 
 void TfrmOwari::FormShow() {

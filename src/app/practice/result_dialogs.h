@@ -50,12 +50,6 @@ class TfrmSeikai : public ResultDialog {
   public:
     explicit TfrmSeikai(QWidget* parent = nullptr);
 
-    QLabel* Image1;
-    QLineEdit* Edit1;
-    QLabel* Image2;
-    QPushButton* btnNext;
-    QPushButton* btnCancel;
-
     // Runs at every showing: the focus goes back to 次の問題 wherever it was left, so that Enter
     // never takes 中止 by surprise.
     void FormShow();
@@ -65,6 +59,13 @@ class TfrmSeikai : public ResultDialog {
   protected:
     QPoint OffsetFromMainWindow(int mainPlaneHeight, int practicePlaneLeft) const override;
     void showEvent(QShowEvent* event) override;
+
+  private:
+    QLabel* Image1;
+    QLineEdit* Edit1;
+    QLabel* Image2;
+    QPushButton* btnNext;
+    QPushButton* btnCancel;
 };
 
 // frmAyamari ("誤答"): after a wrong answer the student corrects it, has the right answer shown,
@@ -76,12 +77,6 @@ class TfrmAyamari : public ResultDialog {
     // showAnswer draws the question's graph on the practice plane.
     TfrmAyamari(std::function<void()> drawCorrection, std::function<void()> showAnswer,
                 QWidget* parent = nullptr);
-
-    QLabel* Image1;
-    QLineEdit* edtMess;
-    QPushButton* btnTeisei;
-    QPushButton* btnGiveup;
-    QPushButton* btnCancel;
 
     // The hint or the shown answer was used on the current question; the practice window sets it
     // before each showing, and "正解を表示する" sets it too.
@@ -98,6 +93,12 @@ class TfrmAyamari : public ResultDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    QLabel* Image1;
+    QLineEdit* edtMess;
+    QPushButton* btnTeisei;
+    QPushButton* btnGiveup;
+    QPushButton* btnCancel;
+
     std::function<void()> drawCorrection_;
     std::function<void()> showAnswer_;
 };
@@ -110,17 +111,18 @@ class TfrmOwari : public ResultDialog {
     // showRecords shows the records window; this dialog waits behind it.
     explicit TfrmOwari(std::function<void()> showRecords, QWidget* parent = nullptr);
 
-    QLineEdit* edtMess;
-    QPushButton* btnFukushu;
-    QPushButton* btnRetry;
-    QPushButton* btnEnd;
-    QPushButton* btnShowRecord;
+    // The four buttons, in the tab order they start with.
+    enum class Button { Fukushu, Retry, End, ShowRecord };
 
     // The background, 0x00BBGGRR; it stays for later showings.
     void SetBackground(int32_t bgr);
     // Puts one of the four buttons first in the tab order, so that it has the focus when the
     // dialog is shown (a disabled one passes it on to the next).
-    void SetTabFirst(QPushButton* button);
+    void SetTabFirst(Button button);
+    // "間違った所を復習" can be chosen only after a run with misses.
+    void SetReviewOffered(bool offered);
+    // The line above the buttons: how the run ended.
+    void SetMessage(const QString& text);
 
     void FormShow();
     void btnFukushuClick();
@@ -133,6 +135,12 @@ class TfrmOwari : public ResultDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    QLineEdit* edtMess;
+    QPushButton* btnFukushu;
+    QPushButton* btnRetry;
+    QPushButton* btnEnd;
+    QPushButton* btnShowRecord;
+
     std::function<void()> showRecords_;
     std::vector<QPushButton*> tabOrder_;
 };
@@ -143,12 +151,13 @@ class TfrmHappy : public ResultDialog {
   public:
     explicit TfrmHappy(QWidget* parent = nullptr);
 
-    QLabel* Label1;
-    QLabel* Image1;  // the row of small pictures
-    QPushButton* btnEnd;
-
     void btnEndClick();
 
   protected:
     QPoint OffsetFromMainWindow(int mainPlaneHeight, int practicePlaneLeft) const override;
+
+  private:
+    QLabel* Label1;
+    QLabel* Image1;  // the row of small pictures
+    QPushButton* btnEnd;
 };

@@ -27,6 +27,24 @@ class TfrmPrint : public QDialog {
               std::unique_ptr<PrintTarget> printer, QWidget* parent = nullptr);
     ~TfrmPrint() override;
 
+    // The drawing as a worksheet shows it; set by the owner before the window is used.
+    std::function<WorksheetUnit()> worksheetOfDrawing;
+
+    // The print dialog has been confirmed since the window was last shown.
+    bool printerChosen = false;
+
+    void FormShow();
+    void DrawPreview();
+    void btnSetteiClick();
+    void btnPrintClick();
+    void btnCloseClick();
+    // Prints the drawing's worksheet on the chosen printer, one job for each copy.
+    void btnWorksheetClick();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
     ImageView* imgCoodX;
     QLabel* Label1;
     QSpinBox* spnLeft;
@@ -48,24 +66,6 @@ class TfrmPrint : public QDialog {
     QCheckBox* chkAnswers;  // with the students' copy: the filled pages after it
     QPushButton* btnWorksheet;
 
-    // The drawing as a worksheet shows it; set by the owner before the window is used.
-    std::function<WorksheetUnit()> worksheetOfDrawing;
-
-    // The print dialog has been confirmed since the window was last shown.
-    bool printerChosen = false;
-
-    void FormShow();
-    void DrawPreview();
-    void btnSetteiClick();
-    void btnPrintClick();
-    void btnCloseClick();
-    // Prints the drawing's worksheet on the chosen printer, one job for each copy.
-    void btnWorksheetClick();
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-
-  private:
     // The print dialog; after OK the page labels show the chosen printer's page.
     bool ChoosePrinter();
     void ShowPageSize();

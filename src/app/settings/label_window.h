@@ -18,20 +18,6 @@ class TfrmMoji : public QDialog {
   public:
     explicit TfrmMoji(QWidget* parent = nullptr);
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QListWidget* lstChar;
-    QListWidget* lstAlpha;
-    QListWidget* lstNumber;
-    QLineEdit* edtInput;
-    QSpinBox* spnFontSize;
-    QPushButton* btnAddMoji;
-    QListWidget* lstMoji;
-    QListWidget* stlFSize;
-    QPushButton* BitBtn3;
-    QPushButton* BitBtn4;
-    QPushButton* btnClear;
-
     // LineMode before the label tool was chosen: Cancel, or placing the last label, gives it back.
     int SavedLineMode = 0;
 
@@ -52,4 +38,19 @@ class TfrmMoji : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+
+  private:
+    QLabel* Label1;
+    QLabel* Label2;
+    QListWidget* lstChar;
+    QListWidget* lstAlpha;
+    QListWidget* lstNumber;
+    QLineEdit* edtInput;
+    QSpinBox* spnFontSize;
+    QPushButton* btnAddMoji;
+    QListWidget* lstMoji;
+    QListWidget* stlFSize;
+    QPushButton* BitBtn3;
+    QPushButton* BitBtn4;
+    QPushButton* btnClear;
 };

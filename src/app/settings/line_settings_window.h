@@ -16,6 +16,15 @@ class TfrmSettei : public QDialog {
     // Reads and writes only LineMode, LineWidth, SegmentEndKind and RayEndKind of edit.
     TfrmSettei(EditingState& edit, QWidget* parent = nullptr);
 
+    // Offers the values in force: every showing starts from them.
+    void FormShow();
+    void btnOKClick();
+    void btnCancelClick();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
     QGroupBox* gbxKind;
     QRadioButton* rbtLMode0;
     QRadioButton* rbtLMode1;
@@ -36,15 +45,6 @@ class TfrmSettei : public QDialog {
     QPushButton* btnOK;
     QPushButton* btnCancel;
 
-    // Offers the values in force: every showing starts from them.
-    void FormShow();
-    void btnOKClick();
-    void btnCancelClick();
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-
-  private:
     // Connects the buttons of group so that checking one sets *pending to the value it names.
     void PickOnCheck(QGroupBox* group, const QString& prefix, int32_t TfrmSettei::*pending);
     // Only the domain group of the pending tool can be changed; the other keeps its choice.

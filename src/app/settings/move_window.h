@@ -16,12 +16,6 @@ class TfrmMoveMoji : public QDialog {
     TfrmMoveMoji(std::function<void(char)> moveSelected, std::function<void()> rewriteMemo,
                  QWidget* mainWindow);
 
-    QToolButton* btnLeft;
-    QToolButton* btnRight;
-    QToolButton* btnUp;
-    QToolButton* btnDown;
-    QPushButton* btnOk;
-
     // Puts the window just above the formula list group (screen coordinates), keeping its left.
     void PlaceOver(const QRect& grpShikiOnScreen);
     void btnOkClick();
@@ -29,6 +23,12 @@ class TfrmMoveMoji : public QDialog {
     void done(int result) override;
 
   private:
+    QToolButton* btnLeft;
+    QToolButton* btnRight;
+    QToolButton* btnUp;
+    QToolButton* btnDown;
+    QPushButton* btnOk;
+
     std::function<void(char)> moveSelected_;
     std::function<void()> rewriteMemo_;
 };

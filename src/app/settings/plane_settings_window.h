@@ -23,6 +23,36 @@ class TfrmSetCood : public QDialog {
     TfrmSetCood(PlaneSettings& settings, int defaultPlaneSize, std::function<void()> redrawMain,
                 QWidget* parent = nullptr);
 
+    // A value changed since the last test that passed; OK tests only then.
+    bool settingsChanged = false;
+
+    // The values Cancel goes back to; taken at every showing. The unit-open window takes and
+    // restores it too, because its preview loads each file's settings into the same store.
+    void SaveSnapshot();
+    const PlaneSettings& Snapshot() const { return snapshot_; }
+    // Puts the snapshot back into the store and the controls; counts as a change.
+    void RestoreSnapshot();
+    // Checks the values and redraws the main window with them. Returns whether they passed.
+    bool btnTestClick();
+    // Tests a change first; keeps the window open while the values fail, so a value the plane
+    // cannot be drawn from never reaches the registry.
+    void btnOkClick();
+    void btnCancelClick();
+    // Shows the store's values in the controls without counting a change, after something other
+    // than this window wrote the store (a graph file was read).
+    void ShowSettings();
+    void SetDefaultPlaneSize(int defaultPlaneSize);
+
+    // Placed before every showing, at the top left of the free area.
+    void setVisible(bool visible) override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    // The close box and Escape undo the changes like Cancel: closing must not leave untested
+    // values in the store that draws the main plane.
+    void reject() override;
+
+  private:
     QLabel* lblX;
     QLabel* lblY;
     QLabel* lblSize;
@@ -74,36 +104,6 @@ class TfrmSetCood : public QDialog {
     QPushButton* btnCancel;
     QPushButton* btnTest;
 
-    // A value changed since the last test that passed; OK tests only then.
-    bool settingsChanged = false;
-
-    // The values Cancel goes back to; taken at every showing. The unit-open window takes and
-    // restores it too, because its preview loads each file's settings into the same store.
-    void SaveSnapshot();
-    const PlaneSettings& Snapshot() const { return snapshot_; }
-    // Puts the snapshot back into the store and the controls; counts as a change.
-    void RestoreSnapshot();
-    // Checks the values and redraws the main window with them. Returns whether they passed.
-    bool btnTestClick();
-    // Tests a change first; keeps the window open while the values fail, so a value the plane
-    // cannot be drawn from never reaches the registry.
-    void btnOkClick();
-    void btnCancelClick();
-    // Shows the store's values in the controls without counting a change, after something other
-    // than this window wrote the store (a graph file was read).
-    void ShowSettings();
-    void SetDefaultPlaneSize(int defaultPlaneSize);
-
-    // Placed before every showing, at the top left of the free area.
-    void setVisible(bool visible) override;
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-    // The close box and Escape undo the changes like Cancel: closing must not leave untested
-    // values in the store that draws the main plane.
-    void reject() override;
-
-  private:
     // Starts a showing: the controls show the store, nothing counts as changed yet, and Cancel's
     // snapshot is taken.
     void FormShow();

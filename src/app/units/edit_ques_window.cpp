@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
+#include <utility>
 
 #include "accessible_names.h"
 #include "dialogs.h"
@@ -71,7 +72,6 @@ TfrmEditQues::TfrmEditQues(UnitCatalog& catalog, const QString& startDir, QWidge
         MakePlacedButton(this, "btnInsert", QStringLiteral("<==挿　入"), QRect(244, 108, 96, 30));
     btnCut = MakePlacedButton(this, "btnCut", QStringLiteral("==>削　除"), QRect(244, 152, 96, 30));
     btnHelp = MakePlacedButton(this, "btnHelp", QStringLiteral("ヘルプ"), QRect(16, 326, 88, 30));
-    // The program has no help topics yet.
     btnHelp->setEnabled(false);
     btnOK = MakePlacedButton(this, "btnOK", QStringLiteral("OK"), QRect(384, 326, 88, 30));
     btnCancel =
@@ -93,6 +93,11 @@ TfrmEditQues::TfrmEditQues(UnitCatalog& catalog, const QString& startDir, QWidge
                                    {lstIndexList, QStringLiteral("登録済の単元リスト")},
                                    {lstTitle, QStringLiteral("未登録の単元リスト")},
                                });
+}
+
+void TfrmEditQues::SetHelpButton(std::function<void()> showHelp) {
+    btnHelp->setEnabled(true);
+    connect(btnHelp, &QPushButton::clicked, this, std::move(showHelp));
 }
 
 void TfrmEditQues::FormShow() {

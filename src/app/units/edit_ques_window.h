@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <vector>
 
 #include "unit_catalog.h"
@@ -18,18 +19,8 @@ class TfrmEditQues : public QDialog {
     // and the folder "DATA".
     TfrmEditQues(UnitCatalog& catalog, const QString& startDir, QWidget* parent = nullptr);
 
-    QLabel* Label1;
-    QListWidget* lstIndexList;  // the catalogue's units, in catalogue order
-    QLabel* lblLeftFile;
-    QLabel* Label2;
-    QListWidget* lstTitle;  // units of the folder that the catalogue does not list
-    QLabel* lblFileName;
-    QPushButton* btnAdd;
-    QPushButton* btnInsert;
-    QPushButton* btnCut;
-    QPushButton* btnHelp;
-    QPushButton* btnOK;
-    QPushButton* btnCancel;
+    // ヘルプ stays disabled until the program gives it something to show.
+    void SetHelpButton(std::function<void()> showHelp);
 
     void FormShow();
     void btnAddClick();
@@ -44,6 +35,19 @@ class TfrmEditQues : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    QLabel* Label1;
+    QListWidget* lstIndexList;  // the catalogue's units, in catalogue order
+    QLabel* lblLeftFile;
+    QLabel* Label2;
+    QListWidget* lstTitle;  // units of the folder that the catalogue does not list
+    QLabel* lblFileName;
+    QPushButton* btnAdd;
+    QPushButton* btnInsert;
+    QPushButton* btnCut;
+    QPushButton* btnHelp;
+    QPushButton* btnOK;
+    QPushButton* btnCancel;
+
     // Reads the catalogue file and the folder's units into the two lists.
     void FillLists();
     // Tells the user when the unit of row right of the right list cannot be listed under its

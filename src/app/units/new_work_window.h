@@ -15,13 +15,6 @@ class TfrmNewWork : public QDialog {
   public:
     explicit TfrmNewWork(QWidget* parent = nullptr);
 
-    QLabel* Label1;
-    QLineEdit* edtTangen;
-    QLabel* Label2;
-    QListWidget* lstTitle;
-    QPushButton* btnOK;
-    QPushButton* btnCancel;
-
     QString NewUnitTitle;  // the title entered, valid after the window closed with OK
 
     // The folder whose *.lin files are listed by title at every showing.
@@ -38,6 +31,13 @@ class TfrmNewWork : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    QLabel* Label1;
+    QLineEdit* edtTangen;
+    QLabel* Label2;
+    QListWidget* lstTitle;
+    QPushButton* btnOK;
+    QPushButton* btnCancel;
+
     QString folder_;
     QString currentTitle_ = QStringLiteral("新しい単元");
     QStringList titles_;  // the titles listed in lstTitle, in its order

@@ -44,7 +44,8 @@ TfrmTangenOpen::TfrmTangenOpen(const PlaneSettings& previewSettings, int default
     font.setPixelSize(14);
     setFont(font);
 
-    Label1 = MakePlainLabel(this, QStringLiteral("単元を選んでください"), QRect(16, 12, 260, 20));
+    Label1 = MakePlainLabel(this, "Label1", QStringLiteral("単元を選んでください"),
+                            QRect(16, 12, 260, 20));
     lstTitle = new QListWidget(this);
     lstTitle->setObjectName(QStringLiteral("lstTitle"));
     lstTitle->setGeometry(16, 36, 260, 420);
@@ -67,10 +68,9 @@ TfrmTangenOpen::TfrmTangenOpen(const PlaneSettings& previewSettings, int default
     radCai->setObjectName(QStringLiteral("radCai"));
     radCai->setGeometry(288, 320, 150, 22);
 
-    Label2 = MakePlainLabel(this, QStringLiteral("ファイル名"), QRect(288, 352, 150, 20));
-    lblFileName = MakePlainLabel(this, QString(), QRect(288, 374, 150, 20));
-    lblFileName->setObjectName(QStringLiteral("lblFileName"));
-    Format = MakePlainLabel(this, QStringLiteral("Format"), QRect(288, 404, 60, 20));
+    Label2 = MakePlainLabel(this, "Label2", QStringLiteral("ファイル名"), QRect(288, 352, 150, 20));
+    lblFileName = MakePlainLabel(this, "lblFileName", QString(), QRect(288, 374, 150, 20));
+    Format = MakePlainLabel(this, "Format", QStringLiteral("Format"), QRect(288, 404, 60, 20));
     edtDataFormat = new QLineEdit(this);
     edtDataFormat->setObjectName(QStringLiteral("edtDataFormat"));
     edtDataFormat->setGeometry(350, 402, 40, 24);
@@ -111,6 +111,13 @@ TfrmTangenOpen::TfrmTangenOpen(const PlaneSettings& previewSettings, int default
 
 void TfrmTangenOpen::SetMainGeometry(const QRect& mainWindow) {
     mainGeometry_ = mainWindow;
+}
+
+void TfrmTangenOpen::OfferCaiFiles(bool offered) {
+    if (!offered) {
+        radQue->setChecked(true);
+    }
+    radCai->setVisible(offered);
 }
 
 void TfrmTangenOpen::showEvent(QShowEvent* event) {

@@ -24,20 +24,6 @@ class TfrmTangenOpen : public QDialog {
     TfrmTangenOpen(const PlaneSettings& previewSettings, int defaultPlaneSize,
                    const QString& startDir, QWidget* parent = nullptr);
 
-    QComboBox* dcbDrive;    // mounted volumes and the home folder
-    QListWidget* dlbDrive;  // the folder and the folders above and below it
-    QListWidget* lstTitle;  // entry i is the title of file i of flbQues
-    PlaneView* imgCood;     // the preview plane: no focus, no cursor
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* lblFileName;
-    QLabel* Format;
-    QLineEdit* edtDataFormat;
-    QRadioButton* radQue;
-    QRadioButton* radCai;
-    QPushButton* btnOK;
-    QPushButton* btnCancel;
-
     QString Folder;              // the folder listed, with a trailing separator
     QStringList flbQues;         // the files listed, by name
     GraphFileContent Questions;  // the graphs of the file clicked last (QuestionTable)
@@ -50,6 +36,9 @@ class TfrmTangenOpen : public QDialog {
     void SetMainGeometry(const QRect& mainWindow);
     void SetDefaultPlaneSize(int size) { defaultPlaneSize_ = size; }
     void SetFolder(const QString& folder);
+    // A practice chooses among .lin files only: the choice of CAI files is hidden, with the
+    // .lin files chosen, until it is offered again.
+    void OfferCaiFiles(bool offered);
 
     void FormShow();
     void lstTitleClick();
@@ -65,6 +54,20 @@ class TfrmTangenOpen : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    QComboBox* dcbDrive;    // mounted volumes and the home folder
+    QListWidget* dlbDrive;  // the folder and the folders above and below it
+    QListWidget* lstTitle;  // entry i is the title of file i of flbQues
+    PlaneView* imgCood;     // the preview plane: no focus, no cursor
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* lblFileName;
+    QLabel* Format;
+    QLineEdit* edtDataFormat;
+    QRadioButton* radQue;
+    QRadioButton* radCai;
+    QPushButton* btnOK;
+    QPushButton* btnCancel;
+
     void DrawEmptyPreview();
     void FillDrives();
     void FillFolders();
