@@ -41,6 +41,10 @@ TfrmMain::TfrmMain() : TfrmMain(PrimaryScreenSize()) {
 TfrmMain::TfrmMain(QSize screen) {
     setObjectName(QStringLiteral("frmMain"));
     CreateControls();
+    practice_ = std::make_unique<PracticeLauncher>(PracticeLauncher::WindowSide{
+        this, [this] { return StartDir; }, [this]() -> TfrmTangenOpen& { return UnitChoice(); },
+        [this]() -> const TfrmTangenOpen* { return frmTangenOpen; },
+        [this] { return PracticeWindowSetup(); }});
     plane_ = std::make_unique<PlaneController>(
         Doc, Edit, Cursors,
         PlaneController::Controls{body_.imgCood, bar_.edtCood, body_.lstMojiM, bar_.spdMoji},

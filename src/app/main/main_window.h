@@ -18,6 +18,7 @@
 #include "main/main_layout.h"
 #include "main/main_menus.h"
 #include "main/plane_controller.h"
+#include "main/practice_launcher.h"
 #include "main/recovery_keeper.h"
 #include "panel_text.h"
 #include "plane/plane_view.h"
@@ -86,9 +87,6 @@ class TfrmMain : public QMainWindow {
   private:
     MainLayout Layout;  // positions and sizes computed from the screen size
     bool OnCdRom = false;
-    bool TestMode = false;      // a test of the current drawing runs: nothing is recorded
-    QString SelectedUnitTitle;  // the unit last chosen in the open-unit window, and its file
-    QString SelectedUnitFile;
     bool bitmapPasted = false;
     QImage PastedPicture;  // the clipboard picture that is the main plane's background
     bool LockState = false;
@@ -108,8 +106,6 @@ class TfrmMain : public QMainWindow {
     TfrmTangenOpen* frmTangenOpen = nullptr;
     TfrmSetCood* frmSetCood = nullptr;
     TfrmEditQues* frmEditQues = nullptr;
-    TfrmRenshu* frmRenshu = nullptr;
-    TfrmKiroku* frmKiroku = nullptr;
     HelpDesk* Help = nullptr;  // the help window and F1
     TfrmVersion* frmVersion = nullptr;
     TfrmPrint* frmPrint = nullptr;
@@ -170,10 +166,9 @@ class TfrmMain : public QMainWindow {
     void mnuRedoClick();
     void StepHistory(bool back);  // one undo step back, or one redo step forward
     void ShowRestoredDrawing();   // after a step put a whole drawing back
-    // main_window_practice.cpp.
-    void spdRenshuClick();
-    void spdTestClick();
-    void ShowRecords();
+    // main_window_practice.cpp: what a practice takes from the window; the open-unit window.
+    PracticeSetup PracticeWindowSetup();
+    TfrmTangenOpen& UnitChoice();  // made on first use
     // main_window_plane.cpp, main_window_keys.cpp: the bare window and the formula list's keys.
     void FormMouseMove();  // over the bare window, outside its controls
     void CancelGesture();
@@ -238,7 +233,9 @@ class TfrmMain : public QMainWindow {
     MainBody body_;
     MainMenus menus_;
     bool shown_ = false;
-    std::unique_ptr<PlaneController> plane_;  // the gestures on imgCood and the label queue
+    std::unique_ptr<PlaneController> plane_;
+    std::unique_ptr<PracticeLauncher>
+        practice_;  // 練習, テスト and 成績  // the gestures on imgCood and the label queue
     bool fitsDesktop_ = false;
     QElapsedTimer shownAt_;
 };

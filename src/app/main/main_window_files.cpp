@@ -78,11 +78,7 @@ void TfrmMain::mnuSaveClick() {
 }
 
 void TfrmMain::mnuTangenOpenClick() {
-    if (frmTangenOpen == nullptr) {
-        frmTangenOpen =
-            new TfrmTangenOpen(SetCood2Settings, Layout.DefaultPlaneSize, StartDir, this);
-    }
-    frmTangenOpen->SetMainGeometry(geometry());
+    UnitChoice().SetMainGeometry(geometry());
     if (ShowModal(*frmTangenOpen) != ModalOk) {
         RedrawPlane();
         if (Doc.Table().LineCount > 0) {
