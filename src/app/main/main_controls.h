@@ -24,7 +24,14 @@ struct TLineSpec;
 struct TypesetState;
 
 // The speed buttons, the tool's read-outs, the end-circle size and the lock.
-struct MainToolBar {
+class MainToolBar {
+  public:
+    // The bar spans the top of body, width pixels wide.
+    void Create(QWidget* body, int width);
+
+  private:
+    // The main window's own controls: only it reaches them.
+    friend class TfrmMain;
     QFrame* pnlMain;
     QToolButton* spdOpenFile;
     QToolButton* spdOverWrite;
@@ -48,12 +55,33 @@ struct MainToolBar {
     QToolButton* btnLocked;
     QToolButton* btnKaijo;
     QToolButton* BitBtn1;
-
-    // The bar spans the top of body, width pixels wide.
-    void Create(QWidget* body, int width);
 };
 
-struct MainBody {
+class MainBody {
+  public:
+    // The formula list shows table.
+    void Create(QWidget* body, Drawing& drawing);
+    // Moves the controls to the places computed for the screen.
+    void Place(const MainLayout& layout);
+
+    // ---- the side panels of the current graph ----
+    // Every panel of graph whose box is on (options), and its value table.
+    void ShowPanels(const GraphTable& table, int index, const DisplayOptions& options,
+                    TypesetState& typeset);
+    void ClearPanels(const DisplayOptions& options);
+    void PaintFormula(const TLineSpec& graph, const DisplayOptions& options, TypesetState& typeset);
+    void PaintXDomain(const TLineSpec& graph, const DisplayOptions& options, TypesetState& typeset);
+    void PaintYRange(const TLineSpec& graph, const DisplayOptions& options, TypesetState& typeset);
+    void PaintSlopeIntercept(const TLineSpec& graph, const DisplayOptions& options,
+                             TypesetState& typeset);
+    // The value table of graph index, or the empty table when there is none.
+    void PaintValueTable(const GraphTable& table, int index, bool yRow);
+    void ClearValueTable();
+    void ClearPanel(ImageView* panel, const DisplayOptions& options);
+
+  private:
+    // The main window's own controls: only it reaches them.
+    friend class TfrmMain;
     PlaneView* imgCood;
     QFrame* pnlTable;
     ImageView* imgTable;
@@ -98,24 +126,4 @@ struct MainBody {
     ImageView* imgNotOk1;
     ImageView* imgOk2;
     ImageView* imgNotOk2;
-
-    // The formula list shows table.
-    void Create(QWidget* body, Drawing& drawing);
-    // Moves the controls to the places computed for the screen.
-    void Place(const MainLayout& layout);
-
-    // ---- the side panels of the current graph ----
-    // Every panel of graph whose box is on (options), and its value table.
-    void ShowPanels(const GraphTable& table, int index, const DisplayOptions& options,
-                    TypesetState& typeset);
-    void ClearPanels(const DisplayOptions& options);
-    void PaintFormula(const TLineSpec& graph, const DisplayOptions& options, TypesetState& typeset);
-    void PaintXDomain(const TLineSpec& graph, const DisplayOptions& options, TypesetState& typeset);
-    void PaintYRange(const TLineSpec& graph, const DisplayOptions& options, TypesetState& typeset);
-    void PaintSlopeIntercept(const TLineSpec& graph, const DisplayOptions& options,
-                             TypesetState& typeset);
-    // The value table of graph index, or the empty table when there is none.
-    void PaintValueTable(const GraphTable& table, int index, bool yRow);
-    void ClearValueTable();
-    void ClearPanel(ImageView* panel, const DisplayOptions& options);
 };

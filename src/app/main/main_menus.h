@@ -5,7 +5,13 @@ class QAction;
 class QMainWindow;
 class QMenu;
 
-struct MainMenus {
+class MainMenus {
+  public:
+    void Create(QMainWindow& window);
+
+  private:
+    // The main window's own commands: only it reaches them.
+    friend class TfrmMain;
     QMenu* mnuFile;
     QAction* mnuNewFile;
     QAction* mnuTangenOpen;
@@ -52,6 +58,4 @@ struct MainMenus {
     // Ctrl+Z while the edit menu is locked away: it takes back a gesture in progress and
     // nothing else. Enabled only when mnuUndo is not, so the two never share the key.
     QAction* keyCancelGesture;
-
-    void Create(QMainWindow& window);
 };
