@@ -11,6 +11,7 @@
 #include <QPoint>
 
 #include "plane/image_view.h"
+#include "plane/plane_view.h"
 
 template <class T = QWidget>
 T* Control(const QWidget& root, const char* name) {

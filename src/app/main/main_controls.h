@@ -30,8 +30,10 @@ class MainToolBar {
     void Create(QWidget* body, int width);
 
   private:
-    // The main window's own controls: only it reaches them.
+    // The main window's own controls: only it and its parts reach them.
     friend class TfrmMain;
+    friend class MainScreen;
+    friend class ToolChooser;
     QFrame* pnlMain;
     QToolButton* spdOpenFile;
     QToolButton* spdOverWrite;
@@ -80,8 +82,9 @@ class MainBody {
     void ClearPanel(ImageView* panel, const DisplayOptions& options);
 
   private:
-    // The main window's own controls: only it reaches them.
+    // The main window's own controls: only it and its screen reach them.
     friend class TfrmMain;
+    friend class MainScreen;
     PlaneView* imgCood;
     QFrame* pnlTable;
     ImageView* imgTable;

@@ -1,28 +1,23 @@
-// The main window's creation, first showing and the routines that tie it to the other windows.
+// The main window's creation, first showing and the routines that tie it to the drawing.
 #include "main/main_window.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFileInfo>
+#include <QFrame>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QListWidget>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QSettings>
-#include <QSpinBox>
 #include <QStorageInfo>
 #include <QTimer>
 
 #include "dialogs.h"
 #include "graph_file.h"
-#include "ini_file.h"
 #include "path_text.h"
-#include "plane/image_view.h"
-#include "settings/plane_settings_window.h"
+#include "plane/plane_view.h"
+#include "print/print_window.h"
 #include "shiki_list.h"
-#include "sjis_codec.h"
 #include "tangen_window.h"
-#include "units/tangen_open_window.h"
 
 namespace {
 
@@ -40,33 +35,69 @@ TfrmMain::TfrmMain() : TfrmMain(PrimaryScreenSize()) {
 
 TfrmMain::TfrmMain(QSize screen) {
     setObjectName(QStringLiteral("frmMain"));
-    CreateControls();
-    practice_ = std::make_unique<PracticeLauncher>(PracticeLauncher::WindowSide{
-        this, [this] { return StartDir; }, [this]() -> TfrmTangenOpen& { return UnitChoice(); },
-        [this]() -> const TfrmTangenOpen* { return frmTangenOpen; },
-        [this] { return PracticeWindowSetup(); }});
-    plane_ = std::make_unique<PlaneController>(
-        Doc, Edit, Cursors,
-        PlaneController::Controls{body_.imgCood, bar_.edtCood, body_.lstMojiM, bar_.spdMoji},
-        PlaneController::WindowSide{[this] { return CurrentDisplayOptions(); },
-                                    [this] {
-                                        DispAllLine();
-                                        UpdateUndoCommands();
-                                    },
-                                    [this] { ClearAllPanels(); }, [this] { UpdateUndoCommands(); },
-                                    [this] { RestoreTool(); }});
-    menus_.Create(*this);
-    frmTangen = new TfrmTangen(Doc.Table(), this);
+    CreateParts();
     Doc.Listen([this](DrawingChanges changes) { FollowDrawing(changes); });
     ConnectHandlers();
-    ConnectHelp();
     FormCreate(screen);
 }
 
 TfrmMain::~TfrmMain() = default;
 
+void TfrmMain::CreateParts() {
+    auto* body = new QWidget(this);
+    body->setObjectName(QStringLiteral("body"));
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(19);
+    body->setFont(font);
+    setCentralWidget(body);
+    bar_.Create(body, width());
+    body_.Create(body, Doc);
+    menus_.Create(*this);
+
+    plane_ = std::make_unique<PlaneController>(
+        Doc, Edit, Cursors,
+        PlaneController::Controls{body_.imgCood, bar_.edtCood, body_.lstMojiM, bar_.spdMoji},
+        PlaneController::WindowSide{[this] { return screen_->Options(); },
+                                    [this] {
+                                        screen_->PaintDrawing();
+                                        UpdateUndoCommands();
+                                    },
+                                    [this] { screen_->ClearPanels(); },
+                                    [this] { UpdateUndoCommands(); },
+                                    [this] { tools_->RestoreTool(); }});
+    tools_ = std::make_unique<ToolChooser>(
+        Edit, Doc, bar_, *plane_, [this] { screen_->PaintToolSample(); }, this);
+    screen_ =
+        std::make_unique<MainScreen>(Doc, Edit, tools_->EndKinds(), body_, bar_, Layout, this);
+    windows_ = std::make_unique<ChildWindows>(ChildWindows::Sources{
+        this, Doc, Catalog, StartDir, startPlane_, screen_->ShownPlane(), *body_.imgCood,
+        [this] { return Layout.DefaultPlaneSize; },
+        [this](char direction) { MoveSelected(direction); },
+        [this] {
+            RedrawPlane();
+            if (CurrentIndex(Doc.Table()) >= 0) {
+                screen_->RefreshPanels();
+            }
+        },
+        [this] {
+            WorksheetUnit unit;
+            const GraphTable& table = Doc.Table();
+            unit.title = Doc.Title();
+            unit.fileName = Doc.FileName();
+            unit.settings = screen_->ShownPlane();
+            unit.display = screen_->Options();
+            unit.graphs.assign(table.LineTable.begin(), table.LineTable.begin() + table.LineCount);
+            unit.defaultPlaneSize = Layout.DefaultPlaneSize;
+            return unit;
+        }});
+    practice_ = std::make_unique<PracticeLauncher>(PracticeLauncher::WindowSide{
+        this, [this] { return StartDir; },
+        [this]() -> TfrmTangenOpen& { return windows_->UnitChoice(); },
+        [this]() -> const TfrmTangenOpen* { return windows_->UnitChoiceIfMade(); },
+        [this] { return PracticeWindowSetup(); }});
+}
+
 void TfrmMain::FormCreate(QSize screen) {
-    Typeset.PanelLineHeight = 20;
     Cursors = LoadCursorSlots();
 
     Layout = ComputeMainLayout(screen);
@@ -81,12 +112,13 @@ void TfrmMain::FormCreate(QSize screen) {
     Edit.FixedColor = AutomaticColor;
     Edit.LineWidth = 1;
 
-    SpdChokusenClick();
+    tools_->Choose(GraphKind::Line);
     body_.imgTable->setCursor(Cursors[CursorCross]);
     body_.imgCood->setCursor(Cursors[CursorPencil]);
 
     ReadCatalog();
-    chkRanColorClick();
+    screen_->ClearPanels();
+    screen_->RefreshPanels();
 
     // Linux names a disc's file system iso9660 or udf, Windows CDFS or UDF.
     const QByteArray fileSystem = QStorageInfo(StartDir).fileSystemType().toLower();
@@ -94,8 +126,8 @@ void TfrmMain::FormCreate(QSize screen) {
 
     // The plane settings window and the preview's hidden copy both start from the registry.
     QSettings registry(QStringLiteral("Kelvane"), QStringLiteral("Morin1"));
-    SetCood2Settings = LoadPlaneSettings(registry);
-    Doc.SetPlane(SetCood2Settings);
+    startPlane_ = LoadPlaneSettings(registry);
+    Doc.SetPlane(startPlane_);
 }
 
 void TfrmMain::ReadCatalog() {
@@ -110,55 +142,72 @@ void TfrmMain::ReadCatalog() {
 
 void TfrmMain::FormShow() {
     shown_ = true;
-    bitmapPasted = false;
-    ClearDrawing(QStringLiteral("Kelvane"), StartDir + QStringLiteral("Graph1.lin"));
+    screen_->SetPicture(QImage());
+    plane_->Forget();
+    Doc.Clear(QStringLiteral("Kelvane"), StartDir + QStringLiteral("Graph1.lin"));
     body_.lstShiki->setCursor(Cursors[CursorArrow]);
     LockState = true;
-    btnLockedClick();
+    ToggleLock();
     Edit.Form = EquationForm::Standard;
-    ShowForm();
+    screen_->ShowForm();
     Doc.SetFirstSaveDialog(true);
     body_.imgCood->setFocus();  // the keys draw at once, as the mouse does
-}
-
-void TfrmMain::InitLoop() {
-    body_.imgCood->setCursor(Cursors[CursorPencil]);
-    plane_->Reset();
-    UpdateUndoCommands();
 }
 
 void TfrmMain::ShowFileInfo() {
     // The name as the system writes it: with backslashes on Windows.
     const QString fileName = ShownPath(Doc.FileName());
-    frmTangen->ShowFileInfo(Doc.Title(), fileName, Doc.Table().LineCount);
+    windows_->Tangen().ShowFileInfo(Doc.Title(), fileName, Doc.Table().LineCount);
     setWindowTitle(QStringLiteral("Kelvane Tesmara   ：   ") + fileName);
 }
 
 void TfrmMain::FollowDrawing(DrawingChanges changes) {
     if ((changes & ChangedPlane) != 0) {
-        // Whether to keep the values in the registry is the settings window's own choice.
-        const bool keep = shownPlane_.KeepInRegistry;
-        shownPlane_ = Doc.Plane();
-        shownPlane_.KeepInRegistry = keep;
-        if (frmSetCood != nullptr) {
-            frmSetCood->ShowSettings();
-            if (frmSetCood->isVisible()) {
-                frmSetCood->SaveSnapshot();  // Cancel there goes back to the drawing's plane
-            }
-        }
+        screen_->FollowPlane();
+        windows_->FollowPlane();
     }
     if ((changes & ChangedEndCircles) != 0) {
-        // The redisplay that follows the change draws with them.
-        const QSignalBlocker quietCheck(body_.chkMaru);
-        const QSignalBlocker quietSpin(bar_.spnMaruRad);
-        body_.chkMaru->setChecked(Doc.EndCircles());
-        bar_.spnMaruRad->setValue(Doc.EndCircleRadius());
+        screen_->ShowEndCircles();
     }
     if ((changes & ChangedNames) != 0) {
         ShowFileInfo();
     }
     ShowDrawing(changes);
     UpdateUndoCommands();
+}
+
+void TfrmMain::ShowDrawing(DrawingChanges changes) {
+    if ((changes & ChangedGraphs) != 0) {
+        windows_->Tangen().ShowLineCount(Doc.Table().LineCount);
+    }
+    if ((changes & (ChangedColorCycle | ChangedEndCircles)) != 0) {
+        screen_->PaintToolSample();
+    }
+    constexpr DrawingChanges onThePlane =
+        ChangedGraphs | ChangedSelection | ChangedPlane | ChangedEndCircles;
+    if (!shown_ || (changes & onThePlane) == 0) {
+        return;  // before the first showing there is no plane to show
+    }
+    plane_->PlaneShownAnew();  // the new picture has no band or mark to go on from
+    screen_->PaintDrawing();   // with a selection, its panels too
+    if ((changes & (ChangedGraphs | ChangedSelection)) != 0 && Doc.Table().Selected.none()) {
+        screen_->ClearPanels();
+    }
+}
+
+void TfrmMain::RedrawPlane() {
+    plane_->Reset();
+    screen_->PaintDrawing();
+    UpdateUndoCommands();
+}
+
+bool TfrmMain::AddOrReplaceLine(const TLineSpec& spec, int index) {
+    int changed = -1;
+    if (Doc.AddOrReplaceGraph(Edit, spec, index, &changed) == AddResult::TableFull) {
+        ShowMessage(TableFullMessage);
+        return false;
+    }
+    return true;
 }
 
 void TfrmMain::FitToDesktop() {
@@ -177,12 +226,7 @@ void TfrmMain::FitToDesktop() {
     if (place.whole != Layout.window.size()) {
         Layout = ComputeMainLayout(place.layoutScreen());
         body_.Place(Layout);
-        if (frmSetCood != nullptr) {
-            frmSetCood->SetDefaultPlaneSize(Layout.DefaultPlaneSize);
-        }
-        if (frmTangenOpen != nullptr) {
-            frmTangenOpen->SetDefaultPlaneSize(Layout.DefaultPlaneSize);
-        }
+        windows_->SetDefaultPlaneSize(Layout.DefaultPlaneSize);
         if (shown_) {
             RedrawPlane();
         }
@@ -218,13 +262,28 @@ void TfrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
 }
 
-void TfrmMain::mnuExitClick() {
-    close();
+void TfrmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // The tool bar is aligned to the top: it always spans the window.
+    bar_.pnlMain->resize(centralWidget()->width(), design::PnlMainHeight);
 }
 
-void TfrmMain::mnuShowTangenClick() {
-    ShowModal(*frmTangen);
-    const std::optional<QStringList> edited = frmTangen->TakeEditedMemo();
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    // A gesture ends when the pointer leaves the plane over the bare window.
+    QWidget* body = centralWidget();
+    if (watched == body && event->type() == QEvent::MouseMove) {
+        const auto* move = static_cast<QMouseEvent*>(event);
+        if (body->childAt(move->position().toPoint()) == nullptr && plane_->InProgress()) {
+            plane_->Cancel();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMain::EditMemo() {
+    TfrmTangen& contents = windows_->Tangen();
+    ShowModal(contents);
+    const std::optional<QStringList> edited = contents.TakeEditedMemo();
     if (!edited) {
         return;
     }
@@ -239,6 +298,21 @@ void TfrmMain::mnuShowTangenClick() {
     Doc.MarkUnsaved();
 }
 
-void TfrmMain::mnuReDisplayClick() {
-    RedrawPlane();
+void TfrmMain::RunPractice(const std::vector<TLineSpec>& questions, const PlaneSettings& plane) {
+    practice_->Run(questions, plane, false);
+}
+
+PracticeSetup TfrmMain::PracticeWindowSetup() {
+    PracticeSetup setup;
+    setup.defaultPlaneSize = Layout.DefaultPlaneSize;
+    setup.options = screen_->Options();
+    setup.form = Edit.Form;
+    setup.mainGeometry = geometry();
+    setup.mainFrame = frameGeometry();
+    setup.recordsFile = StartDir + QStringLiteral("Record.ini");
+    setup.recordsLockWait = RecordsLockWait;
+    setup.onCdRom = OnCdRom;
+    // 答え shows the answer with its dotted extensions: the main window's 点線 goes on too.
+    setup.dottedExtensionsOn = [this] { body_.chkTensen->setChecked(true); };
+    return setup;
 }

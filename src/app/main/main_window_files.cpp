@@ -1,36 +1,26 @@
-// The file commands of the main window: new, open, open by unit title, overwrite save, save as,
-// the save prompt before a drawing is replaced, and the question when the window closes.
-#include <QCheckBox>
+// The file commands of the main window: new, open, open by unit title, the question when the
+// window closes; the plane's settings, printing, and the picture pasted behind the plane.
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QLabel>
+#include <QGuiApplication>
 
 #include "dialogs.h"
 #include "graph_file.h"
-#include "help/help_context.h"
-#include "help/help_desk.h"
 #include "main/main_window.h"
 #include "path_text.h"
 #include "settings/plane_settings_window.h"
-#include "shiki_list.h"
-#include "tangen_window.h"
-#include "units/edit_ques_window.h"
 #include "units/tangen_open_window.h"
 
-namespace {
-
-const QString NewUnitTitleText = QStringLiteral("新しい単元");
-
-}  // namespace
-
-void TfrmMain::mnuNewFileClick() {
+void TfrmMain::NewDrawing() {
     if (saver_.AskSaveChanges() != Answer::Cancel) {
-        ClearDrawing(NewUnitTitleText, StartDir + QStringLiteral("Graph1.lin"));
+        plane_->Forget();
+        Doc.Clear(QStringLiteral("新しい単元"), StartDir + QStringLiteral("Graph1.lin"));
     }
     Doc.SetFirstSaveDialog(true);
 }
 
-void TfrmMain::mnuOpenFileClick() {
+void TfrmMain::ChooseFileToOpen() {
     const QString chosen =
         ChooseOpenFile(saver_.DataFolder(), QStringLiteral("Graph1.que"), GraphFileFilters);
     if (chosen.isEmpty() || saver_.AskSaveChanges() == Answer::Cancel) {
@@ -69,20 +59,13 @@ void TfrmMain::ApplyFile(const GraphFileContent& content, bool saved) {
              content.graphs, content.memo, saved);
 }
 
-void TfrmMain::spdOverWriteClick() {
-    saver_.OverWrite();
-}
-
-void TfrmMain::mnuSaveClick() {
-    saver_.SaveAs();
-}
-
-void TfrmMain::mnuTangenOpenClick() {
-    UnitChoice().SetMainGeometry(geometry());
-    if (ShowModal(*frmTangenOpen) != ModalOk) {
+void TfrmMain::OpenUnit() {
+    TfrmTangenOpen& choice = windows_->UnitChoice();
+    choice.SetMainGeometry(geometry());
+    if (ShowModal(choice) != ModalOk) {
         RedrawPlane();
         if (Doc.Table().LineCount > 0) {
-            RefreshPanels();
+            screen_->RefreshPanels();
         }
         return;
     }
@@ -92,40 +75,36 @@ void TfrmMain::mnuTangenOpenClick() {
         RedrawPlane();
         return;
     }
-    if (OpenFile(frmTangenOpen->SelectedPath())) {
+    if (OpenFile(choice.SelectedPath())) {
         Doc.SetFirstSaveDialog(false);
     }
 }
 
-void TfrmMain::mnuSetCoodSizeClick() {
-    if (frmSetCood == nullptr) {
-        frmSetCood = new TfrmSetCood(
-            shownPlane_, Layout.DefaultPlaneSize,
-            [this] {
-                RedrawPlane();
-                if (CurrentIndex(Doc.Table()) >= 0) {
-                    RefreshPanels();
-                }
-            },
-            this);
-        // Settings accepted with OK become the drawing's plane, one undo step; tried out, they
-        // are only shown. Cancel has put the drawing's own back already.
-        connect(frmSetCood, &QDialog::finished, this, [this] { Doc.SetPlane(shownPlane_); });
-        SetHelpContext(frmSetCood, 106);
-    }
+void TfrmMain::ShowPlaneSettings() {
     // Shown beside the main window, which stays usable; showing it again brings it forward.
-    frmSetCood->show();
-    frmSetCood->raise();
-    frmSetCood->activateWindow();
+    TfrmSetCood& settings = windows_->PlaneSettingsWindow();
+    settings.show();
+    settings.raise();
+    settings.activateWindow();
 }
 
-void TfrmMain::mnuEditQuesClick() {
-    if (frmEditQues == nullptr) {
-        frmEditQues = new TfrmEditQues(Catalog, StartDir, this);
-        SetHelpContext(frmEditQues, 112);
-        frmEditQues->SetHelpButton([this] { Help->ShowTopic(112); });
+void TfrmMain::PastePicture() {
+    const QImage picture = QGuiApplication::clipboard()->image();
+    if (picture.isNull()) {
+        ShowMessage(QStringLiteral("クリップボードに絵がありません"));
+        return;  // the plane stays as it is
     }
-    ShowModal(*frmEditQues);
+    screen_->SetPicture(picture);
+    RedrawPlane();
+}
+
+void TfrmMain::ClearPicture() {
+    if (!screen_->HasPicture() ||
+        ConfirmYesNo(QStringLiteral("ビットマップをクリアしてもいいですか")) != Answer::Yes) {
+        return;
+    }
+    screen_->SetPicture(QImage());
+    RedrawPlane();
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

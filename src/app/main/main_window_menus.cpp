@@ -1,114 +1,127 @@
-// Which handler each control calls.
+// Which handler each control and menu command calls.
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QSpinBox>
 #include <QToolButton>
 
-#include "clickable_label.h"
+#include "help/help_context.h"
 #include "main/main_window.h"
 #include "plane/image_view.h"
 #include "plane/plane_view.h"
+#include "print/print_window.h"
+#include "settings/plane_settings_window.h"
 #include "shiki_list.h"
+#include "units/edit_ques_window.h"
 
 void TfrmMain::ConnectHandlers() {
-    connect(menus_.mnuEnd, &QAction::triggered, this, &TfrmMain::mnuExitClick);
-    connect(menus_.mnuNewFile, &QAction::triggered, this, &TfrmMain::mnuNewFileClick);
-    connect(menus_.mnuTangenOpen, &QAction::triggered, this, &TfrmMain::mnuTangenOpenClick);
-    connect(menus_.mnuOpenFile, &QAction::triggered, this, &TfrmMain::mnuOpenFileClick);
-    connect(menus_.mnuSaveFile, &QAction::triggered, this, &TfrmMain::spdOverWriteClick);
-    connect(menus_.mnuSave, &QAction::triggered, this, &TfrmMain::mnuSaveClick);
-    connect(menus_.mnuEditQues, &QAction::triggered, this, &TfrmMain::mnuEditQuesClick);
-    connect(menus_.mnuPrint, &QAction::triggered, this, &TfrmMain::mnuPrintClick);
-    connect(menus_.mnuClipBoard, &QAction::triggered, this, &TfrmMain::mnuClipBoardClick);
-    connect(menus_.mnuClipBoardTo, &QAction::triggered, this, &TfrmMain::mnuClipBoardToClick);
-    connect(menus_.mnuUndo, &QAction::triggered, this, &TfrmMain::mnuUndoClick);
-    connect(menus_.keyCancelGesture, &QAction::triggered, this, &TfrmMain::CancelGesture);
-    connect(menus_.mnuRedo, &QAction::triggered, this, &TfrmMain::mnuRedoClick);
-    connect(menus_.mnuClearBitMap, &QAction::triggered, this, &TfrmMain::mnuClearBitMapClick);
-    connect(menus_.mnuSetCoodSize, &QAction::triggered, this, &TfrmMain::mnuSetCoodSizeClick);
-    connect(bar_.spdOpenFile, &QToolButton::clicked, this, &TfrmMain::mnuTangenOpenClick);
+    const auto on = [this](auto* sender, auto signal, auto handler) {
+        connect(sender, signal, this, handler);
+    };
+    const auto command = [this](QAction* action, auto handler) {
+        connect(action, &QAction::triggered, this, handler);
+    };
+    const auto button = [this](QToolButton* button, auto handler) {
+        connect(button, &QToolButton::clicked, this, handler);
+    };
+    // ファイル
+    command(menus_.mnuNewFile, &TfrmMain::NewDrawing);
+    command(menus_.mnuTangenOpen, &TfrmMain::OpenUnit);
+    button(bar_.spdOpenFile, &TfrmMain::OpenUnit);
+    command(menus_.mnuOpenFile, &TfrmMain::ChooseFileToOpen);
+    command(menus_.mnuSaveFile, [this] { saver_.OverWrite(); });
+    button(bar_.spdOverWrite, [this] { saver_.OverWrite(); });
+    command(menus_.mnuSave, [this] { saver_.SaveAs(); });
+    command(menus_.mnuEditQues, [this] { ShowModal(windows_->CatalogEditor()); });
+    command(menus_.mnuPrint, [this] { ShowModal(windows_->Printing()); });
+    command(menus_.mnuClipBoard,
+            [this] { QGuiApplication::clipboard()->setImage(screen_->PlaneImage()); });
+    command(menus_.mnuClipBoardTo, &TfrmMain::PastePicture);
+    command(menus_.mnuEnd, &TfrmMain::close);
+    // 編集
+    command(menus_.mnuUndo, [this] { StepHistory(true); });
+    command(menus_.mnuRedo, [this] { StepHistory(false); });
+    command(menus_.keyCancelGesture, [this] { plane_->Cancel(); });
+    command(menus_.mnuTetsei, &TfrmMain::DeleteSelected);
+    button(bar_.spdTeisei, &TfrmMain::DeleteSelected);
+    command(menus_.mnuShoukyo, &TfrmMain::EraseAll);
+    button(bar_.spdShoukyo, &TfrmMain::EraseAll);
+    command(menus_.mnuClearBitMap, &TfrmMain::ClearPicture);
+    command(menus_.mnuMove, &TfrmMain::ShowMover);
+    command(menus_.mnuSelectAll, &TfrmMain::SelectAll);
+    button(bar_.BitBtn1, &TfrmMain::SelectAll);
+    button(bar_.btnKaijo, [this] { Doc.SetSelection({}); });
+    // 設定, 実行, 表示
+    command(menus_.mnuSetSenshu, [this] { tools_->ShowLineSettings(); });
+    command(menus_.mnuSetColor, [this] { Recolour(false); });
+    command(menus_.mnuUniColor, [this] { Recolour(false); });
+    button(bar_.spdLineColor, [this] { Recolour(false); });
+    command(menus_.mnuSetCoodSize, &TfrmMain::ShowPlaneSettings);
     const auto practise = [this] { practice_->Practise(); };
-    const auto test = [this] { practice_->Test(Doc, shownPlane_); };
+    const auto test = [this] { practice_->Test(Doc, screen_->ShownPlane()); };
     const auto records = [this] { practice_->ShowRecords(); };
-    connect(bar_.spdRenshu, &QToolButton::clicked, this, practise);
-    connect(menus_.mnuRenshu, &QAction::triggered, this, practise);
-    connect(bar_.spdTest, &QToolButton::clicked, this, test);
-    connect(menus_.mnuTest, &QAction::triggered, this, test);
-    connect(bar_.spdKiroku, &QToolButton::clicked, this, records);
-    connect(menus_.mnuShowRecord, &QAction::triggered, this, records);
-    connect(bar_.spdOverWrite, &QToolButton::clicked, this, &TfrmMain::spdOverWriteClick);
-    connect(menus_.mnuTetsei, &QAction::triggered, this, &TfrmMain::spdTeiseiClick);
-    connect(menus_.mnuShoukyo, &QAction::triggered, this, &TfrmMain::spdShoukyoClick);
-    connect(menus_.mnuSelectAll, &QAction::triggered, this, &TfrmMain::mnuSelectAllClick);
-    connect(menus_.mnuShowTangen, &QAction::triggered, this, &TfrmMain::mnuShowTangenClick);
-    connect(menus_.mnuReDisplay, &QAction::triggered, this, &TfrmMain::mnuReDisplayClick);
-    connect(menus_.pumDelete, &QAction::triggered, this, &TfrmMain::spdTeiseiClick);
-    connect(menus_.W1, &QAction::triggered, this, [this] { WidthClick(1); });
-    connect(menus_.W2, &QAction::triggered, this, [this] { WidthClick(2); });
-    connect(menus_.W3, &QAction::triggered, this, [this] { WidthClick(3); });
-    connect(menus_.pumCancel, &QAction::triggered, this, &TfrmMain::pumCancelClick);
-    connect(menus_.mnuChangeColor, &QAction::triggered, this, &TfrmMain::mnuChangeColorClick);
-    connect(menus_.mnuSetColor, &QAction::triggered, this, &TfrmMain::spdLineColorClick);
-    connect(menus_.mnuUniColor, &QAction::triggered, this, &TfrmMain::spdLineColorClick);
-    connect(menus_.mnuSetSenshu, &QAction::triggered, this, &TfrmMain::mnuSetSenshuClick);
-    connect(menus_.mnuMove, &QAction::triggered, this, &TfrmMain::mnuMoveMojiClick);
+    button(bar_.spdRenshu, practise);
+    command(menus_.mnuRenshu, practise);
+    button(bar_.spdTest, test);
+    command(menus_.mnuTest, test);
+    button(bar_.spdKiroku, records);
+    command(menus_.mnuShowRecord, records);
+    command(menus_.mnuShowTangen, &TfrmMain::EditMemo);
+    command(menus_.mnuReDisplay, &TfrmMain::RedrawPlane);
+    // ヘルプ
+    SetHelpContext(this, MainHelpContext);
+    SetHelpContext(body_.lstShiki, 104);
+    command(menus_.ShowHelp, [this] { windows_->ShowHelp(MainHelpContext); });
+    command(menus_.OnePoint, [this] { windows_->ShowHelp(230); });
+    command(menus_.ShowAbout, [this] { windows_->ShowAbout(); });
+    // The formula list's popup menu.
+    command(menus_.pumDelete, &TfrmMain::DeleteSelected);
+    command(menus_.W1, [this] { SetWidth(1); });
+    command(menus_.W2, [this] { SetWidth(2); });
+    command(menus_.W3, [this] { SetWidth(3); });
+    command(menus_.pumCancel, [this] { Doc.SetSelection({}); });
+    command(menus_.mnuChangeColor, [this] { Recolour(true); });
 
-    connect(bar_.spdTeisei, &QToolButton::clicked, this, &TfrmMain::spdTeiseiClick);
-    connect(bar_.spdShoukyo, &QToolButton::clicked, this, &TfrmMain::spdShoukyoClick);
-    connect(bar_.SpdChokusen, &QToolButton::clicked, this, &TfrmMain::SpdChokusenClick);
-    connect(bar_.spdSenbun, &QToolButton::clicked, this, &TfrmMain::spdSenbunClick);
-    connect(bar_.spdHanchokusen, &QToolButton::clicked, this, &TfrmMain::spdHanchokusenClick);
-    connect(bar_.spdTen, &QToolButton::clicked, this, &TfrmMain::spdTenClick);
-    connect(bar_.spdMoji, &QToolButton::clicked, this, &TfrmMain::spdMojiClick);
-    connect(bar_.spdLineColor, &QToolButton::clicked, this, &TfrmMain::spdLineColorClick);
-    connect(body_.btnUp, &QToolButton::clicked, this, [this] { MoveSelectedClick('U'); });
-    connect(body_.btnDown, &QToolButton::clicked, this, [this] { MoveSelectedClick('D'); });
-    connect(body_.btnLeft, &QToolButton::clicked, this, [this] { MoveSelectedClick('L'); });
-    connect(body_.btnRight, &QToolButton::clicked, this, [this] { MoveSelectedClick('R'); });
-    connect(body_.btnKatamukiUp, &QToolButton::clicked, this,
-            [this] { ChangeSlopeInterceptClick(0); });
-    connect(body_.btnKatamukiDw, &QToolButton::clicked, this,
-            [this] { ChangeSlopeInterceptClick(1); });
-    connect(body_.btnSeppenUp, &QToolButton::clicked, this,
-            [this] { ChangeSlopeInterceptClick(2); });
-    connect(body_.btnSeppenDw, &QToolButton::clicked, this,
-            [this] { ChangeSlopeInterceptClick(3); });
-    connect(bar_.spdHeniki, &QToolButton::clicked, this, &TfrmMain::spdHenikiClick);
-    connect(bar_.lblHeniki, &ClickableLabel::clicked, this, &TfrmMain::lblHenikiClick);
-    connect(bar_.imgSample, &ImageView::clicked, this, &TfrmMain::imgSampleClick);
-    connect(body_.imgTable, &ImageView::clicked, this, &TfrmMain::imgTableClick);
+    // The body: moves, steps, forms, the lock, the sample, the end circles.
+    button(body_.btnUp, [this] { MoveSelected('U'); });
+    button(body_.btnDown, [this] { MoveSelected('D'); });
+    button(body_.btnLeft, [this] { MoveSelected('L'); });
+    button(body_.btnRight, [this] { MoveSelected('R'); });
+    button(body_.btnKatamukiUp, [this] { StepSlopeOrIntercept(0); });
+    button(body_.btnKatamukiDw, [this] { StepSlopeOrIntercept(1); });
+    button(body_.btnSeppenUp, [this] { StepSlopeOrIntercept(2); });
+    button(body_.btnSeppenDw, [this] { StepSlopeOrIntercept(3); });
+    button(body_.btnHyoujun, [this] { PressForm(EquationForm::Standard); });
+    button(body_.btnIppan, [this] { PressForm(EquationForm::General); });
+    button(bar_.btnLocked, &TfrmMain::ToggleLock);
+    on(bar_.imgSample, &ImageView::clicked, [this] {
+        if (Edit.FixedColor == AutomaticColor) {
+            Doc.AdvanceColorCycle();
+        }
+    });
+    on(bar_.spnMaruRad, &QSpinBox::valueChanged,
+       [this](int radius) { Doc.SetEndCircleRadius(radius); });
+    on(body_.chkMaru, &QCheckBox::toggled, [this](bool on) {
+        Doc.SetEndCircles(on);
+        screen_->RefreshPanels();
+    });
+    screen_->BindViewBoxes([this] { RedrawPlane(); });
     centralWidget()->setMouseTracking(true);
     centralWidget()->installEventFilter(this);
-    connect(bar_.spnMaruRad, &QSpinBox::valueChanged, this, &TfrmMain::spnMaruRadChange);
-    connect(bar_.btnLocked, &QToolButton::clicked, this, &TfrmMain::btnLockedClick);
-    connect(bar_.btnKaijo, &QToolButton::clicked, this, &TfrmMain::btnKaijoClick);
-    connect(bar_.BitBtn1, &QToolButton::clicked, this, &TfrmMain::BitBtn1Click);
-    connect(body_.btnHyoujun, &QToolButton::clicked, this, &TfrmMain::btnHyoujunClick);
-    connect(body_.btnIppan, &QToolButton::clicked, this, &TfrmMain::btnIppanClick);
-
-    BindViewBox(body_.chkShiki, &ViewOptions::formulaPanels, &TfrmMain::chkShikiClick);
-    BindViewBox(body_.chkHeniki, &ViewOptions::rangePanel, &TfrmMain::chkHenikiClick);
-    BindViewBox(body_.chkKatamuki, &ViewOptions::slopePanels, &TfrmMain::chkKatamukiClick);
-    BindViewBox(body_.chkDataTable, &ViewOptions::tableYRow, &TfrmMain::chkDataTableClick);
-    BindViewBox(body_.chkJikuColor, &ViewOptions::axisColours, &TfrmMain::chkRedrawClick);
-    BindViewBox(body_.chkHandle, &ViewOptions::handles, &TfrmMain::chkRedrawClick);
-    BindViewBox(body_.chkTensen, &ViewOptions::dottedExtensions, &TfrmMain::chkTensenClick);
-    BindViewBox(body_.chkRanColor, &ViewOptions::tealPanels, &TfrmMain::chkRanColorClick);
-    connect(body_.chkMaru, &QCheckBox::toggled, this, &TfrmMain::chkMaruClick);
-
-    connect(body_.lstShiki, &ShikiList::leftClicked, this, &TfrmMain::lstShikiClick);
-    connect(body_.lstShiki, &ShikiList::rightPressed, this, &TfrmMain::lstShikiRightPress);
-    connect(body_.lstShiki, &ShikiList::keyHandled, this, &TfrmMain::lstShikiKeySelect);
-    body_.lstShiki->keyHandler = [this](int key, Qt::KeyboardModifiers modifiers) {
-        return lstShikiKeyPress(key, modifiers);
-    };
+    ConnectFormulaList();
 }
 
-void TfrmMain::BindViewBox(QCheckBox* box, bool ViewOptions::*field, void (TfrmMain::*follow)()) {
-    box->setChecked(View.*field);
-    connect(box, &QCheckBox::toggled, this, [this, field, follow](bool on) {
-        View.*field = on;
-        (this->*follow)();
+void TfrmMain::ConnectFormulaList() {
+    connect(body_.lstShiki, &ShikiList::leftClicked, this, &TfrmMain::ListClicked);
+    connect(body_.lstShiki, &ShikiList::rightPressed, this, &TfrmMain::ListRightPressed);
+    connect(body_.lstShiki, &ShikiList::keyHandled, this, [this] {
+        if (Doc.Table().LineCount > 0) {
+            RedrawPlane();
+            screen_->RefreshPanels();
+        }
     });
+    body_.lstShiki->keyHandler = [this](int key, Qt::KeyboardModifiers modifiers) {
+        return ListKeyPressed(key, modifiers);
+    };
 }

@@ -18,9 +18,6 @@ class TfrmMoji : public QDialog {
   public:
     explicit TfrmMoji(QWidget* parent = nullptr);
 
-    // LineMode before the label tool was chosen: Cancel, or placing the last label, gives it back.
-    int SavedLineMode = 0;
-
     // The labels queued when OK was pressed, the first one to be placed next.
     LabelQueue queue() const;
 
