@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QWidget>
 #include <algorithm>
 
 #include "unit_title.h"
@@ -64,4 +65,48 @@ void MoveToFreeTopLeft(QWidget& window, const QWidget& anchor) {
 
 QString OneLineText(const QLineEdit& box) {
     return OneLineTitle(box.text());
+}
+
+namespace {
+
+QMargins FrameOf(const QWidget& window) {
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+}  // namespace
+
+int FreeClientHeight(const QWidget& anchor) {
+    const QScreen* desktop = anchor.screen();
+    if (desktop == nullptr) {
+        return QWIDGETSIZE_MAX;
+    }
+    const QMargins frame = FrameOf(*anchor.window());
+    return desktop->availableGeometry().height() - frame.top() - frame.bottom();
+}
+
+void KeepInFreeArea(QWidget& window) {
+    const QScreen* desktop = window.screen();
+    if (desktop == nullptr) {
+        return;
+    }
+    const QRect free = desktop->availableGeometry();
+    // A window not yet shown has no frame of its own: the parent's is the best guess.
+    const QWidget& framed = window.isVisible() || window.parentWidget() == nullptr
+                                ? window
+                                : *window.parentWidget()->window();
+    const QMargins frame = FrameOf(framed);
+    const QSize room =
+        free.size() - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    if (window.width() > room.width() || window.height() > room.height()) {
+        window.resize(window.size().boundedTo(room).expandedTo(window.minimumSize()));
+    }
+    QRect outer(window.pos(), window.size().grownBy(frame));
+    outer.moveRight(std::min(outer.right(), free.right()));
+    outer.moveBottom(std::min(outer.bottom(), free.bottom()));
+    outer.moveLeft(std::max(outer.left(), free.left()));
+    outer.moveTop(std::max(outer.top(), free.top()));
+    window.move(outer.topLeft());
 }

@@ -28,3 +28,11 @@ QString OneLineText(const QLineEdit& box);
 // or left never hides it). Called before the window is shown: a window manager places a window
 // where it stands when it is mapped, and a dialog not yet moved is centred over its parent.
 void MoveToFreeTopLeft(QWidget& window, const QWidget& anchor);
+
+// The height a window's client area can have on anchor's screen: the free area less the frame
+// that the window manager puts round anchor's window (none before it has one). A fixed window
+// taller than this gives up height from a part that can lose it, so no control is off screen.
+int FreeClientHeight(const QWidget& anchor);
+// Makes a resizable window no larger than the free area of its screen and moves its frame into
+// that area. Called before the window is shown.
+void KeepInFreeArea(QWidget& window);

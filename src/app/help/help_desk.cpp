@@ -8,6 +8,7 @@
 
 #include "help/help_context.h"
 #include "help/help_window.h"
+#include "window_parts.h"
 
 HelpDesk::HelpDesk(QWidget* owner) : QObject(owner), owner_(owner) {
     QApplication::instance()->installEventFilter(this);
@@ -16,6 +17,7 @@ HelpDesk::HelpDesk(QWidget* owner) : QObject(owner), owner_(owner) {
 void HelpDesk::ShowTopic(int context) {
     if (window_ == nullptr) {
         window_ = new THelpWindow(owner_);
+        KeepInFreeArea(*window_);
     }
     // Over a modal window the help must be modal too, or it could be seen but not used; otherwise
     // it stays beside the program's windows. Modality changes only when the window is shown.

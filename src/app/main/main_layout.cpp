@@ -31,8 +31,9 @@ MainLayout ComputeMainLayout(QSize screen) {
 
     m.grpKatamuki = QRect(256, m.grpHenikiX.top(), 113, GroupHeight);
     m.grpSeppen = QRect(256, m.grpHenikiY.top(), 113, GroupHeight);
-    const int setteiWidth = m.DefaultPlaneSize;
-    const int setteiLeft = ListLeft + ListWidth + (width - ListWidth - setteiWidth) / 2;
+    const int setteiWidth = std::max(m.DefaultPlaneSize, SetteiLeastWidth);
+    const int setteiLeft = std::max(ListLeft + ListWidth + GroupGap,
+                                    ListLeft + ListWidth + (width - ListWidth - setteiWidth) / 2);
     m.grpSettei = QRect(setteiLeft, m.grpSeppen.top(), setteiWidth, GroupHeight);
 
     const int buttonLeft = m.grpShiki.left() + m.grpShiki.width() + 19;

@@ -19,6 +19,8 @@ constexpr int GroupHeight =
 constexpr int GroupGap = 7;
 constexpr int ValueTableColumnWidth = 35;
 constexpr int ScreenHeightReserve = 28;  // left free below the main window
+// The display boxes' group is as wide as the plane, but never narrower than its boxes need.
+constexpr int SetteiLeastWidth = 480;
 }  // namespace design
 
 struct MainLayout {

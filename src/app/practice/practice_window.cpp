@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 #include "accessible_names.h"
 #include "classic_pen.h"
@@ -129,9 +130,24 @@ void TfrmRenshu::FormShow() {
                    setup_.unitFile);
     // The window covers the main window, its plane where the main plane is.
     setGeometry(setup_.mainGeometry);
+    PlaceForHeight();
     closing_ = false;
     Init(false);  // every question, outside review and without a rubber band
     btnTeisei->setEnabled(false);
+}
+
+void TfrmRenshu::PlaceForHeight() {
+    // Made for a window at least DesignHeight tall; on a shorter one (a small screen at a large
+    // scale) the score list gives up height, so the read-out and the buttons stay on the window.
+    constexpr int DesignHeight = 600;
+    constexpr int ListHeight = 290;
+    constexpr int ListLeast = 120;
+    const int shortBy = std::clamp(DesignHeight - height(), 0, ListHeight - ListLeast);
+    lstRecord->resize(lstRecord->width(), ListHeight - shortBy);
+    edtCood->move(edtCood->x(), 528 - shortBy);
+    for (QPushButton* button : {btnTeisei, Button1, btnEnd}) {
+        button->move(button->x(), 562 - shortBy);
+    }
 }
 
 DisplayOptions TfrmRenshu::Options() const {

@@ -115,6 +115,7 @@ class TfrmRenshu : public QDialog {
     void MakeDialogs();
     void PlaceDialogs();
     DisplayOptions Options() const;
+    void PlaceForHeight();
 
     // Runs kept while other programs held the records file are written before the window goes.
     void WriteKeptRuns();

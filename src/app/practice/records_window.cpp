@@ -175,9 +175,29 @@ void TfrmKiroku::btnReturnClick() {
     done(ModalOk);
 }
 
+void TfrmKiroku::PlaceForScreen() {
+    // Made 660 tall; on a shorter free area (a small screen at a large scale) the list and the
+    // memo give up height, so the chart and the buttons stay on the screen.
+    constexpr int DesignHeight = 660;
+    constexpr int ListHeight = 320;
+    constexpr int ListLeast = 120;
+    const int shortBy = parentWidget() == nullptr
+                            ? 0
+                            : std::clamp(DesignHeight - FreeClientHeight(*parentWidget()), 0,
+                                         ListHeight - ListLeast);
+    setFixedSize(640, DesignHeight - shortBy);
+    lstTitle->resize(lstTitle->width(), ListHeight - shortBy);
+    memDetail->resize(memDetail->width(), ListHeight - shortBy);
+    imgChart->move(imgChart->x(), 368 - shortBy);
+    btnErase->move(btnErase->x(), 616 - shortBy);
+    btnReturn->move(btnReturn->x(), 616 - shortBy);
+    KeepInFreeArea(*this);
+}
+
 void TfrmKiroku::showEvent(QShowEvent* event) {
     // A window the system shows again (after being minimised) is not a new showing.
     if (!event->spontaneous()) {
+        PlaceForScreen();
         FormShow();
     }
     QDialog::showEvent(event);

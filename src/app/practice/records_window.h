@@ -34,6 +34,7 @@ class TfrmKiroku : public QDialog {
     void reject() override;
 
   private:
+    void PlaceForScreen();
     QLabel* Label1;
     QListWidget* lstTitle;  // "n回 title", one line a unit file
     QPlainTextEdit* memDetail;
