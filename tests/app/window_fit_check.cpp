@@ -5,18 +5,21 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <cstdio>
 
-#include "window_fixture.h"
 #include "fonts.h"
 #include "main/main_window.h"
 #include "practice/practice_window.h"
 #include "scripted_dialogs.h"
 #include "units/tangen_open_window.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -48,6 +51,32 @@ bool InsideScrolledView(const QWidget& widget, const QWidget& window) {
     return false;
 }
 
+// The text of a label or button that its control is too small to show whole. A check box or a
+// label knows the size its text needs; a push or tool button is measured by its text alone, since
+// the style asks more room of a button than its text needs.
+QString CutText(const QWidget& control) {
+    const auto* label = qobject_cast<const QLabel*>(&control);
+    const auto* button = qobject_cast<const QAbstractButton*>(&control);
+    QString text = label ? label->text() : button ? button->text() : QString();
+    if (text.isEmpty() || (label && label->wordWrap())) {
+        return QString();
+    }
+    QSize needed = control.sizeHint();
+    if (qobject_cast<const QPushButton*>(&control) || qobject_cast<const QToolButton*>(&control)) {
+        text.remove(u'&');
+        needed =
+            QSize(control.fontMetrics().horizontalAdvance(text), control.fontMetrics().height());
+    }
+    if (needed.width() <= control.width() && needed.height() <= control.height()) {
+        return QString();
+    }
+    return text + QStringLiteral(" (%1x%2 in %3x%4)")
+                      .arg(needed.width())
+                      .arg(needed.height())
+                      .arg(control.width())
+                      .arg(control.height());
+}
+
 void Check(QWidget& window) {
     window.show();
     QApplication::processEvents();
@@ -70,6 +99,8 @@ void Check(QWidget& window) {
         } else if (!free.contains(at)) {
             faults.append(NameOf(*control) + QStringLiteral(" ") + Text(at) +
                           QStringLiteral(" is off the free area ") + Text(free));
+        } else if (const QString text = CutText(*control); !text.isEmpty()) {
+            faults.append(NameOf(*control) + QStringLiteral(" cuts its text ") + text);
         }
     }
     std::printf("checked %s\n", qPrintable(window.objectName()));
