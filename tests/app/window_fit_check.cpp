@@ -5,11 +5,13 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <cstdio>
@@ -77,6 +79,21 @@ QString CutText(const QWidget& control) {
                       .arg(control.height());
 }
 
+// A child of a group box that lies over the group's caption.
+QString OverCaption(const QWidget& control) {
+    const auto* group = qobject_cast<const QGroupBox*>(control.parentWidget());
+    if (group == nullptr || group->title().isEmpty()) {
+        return QString();
+    }
+    QStyleOptionGroupBox option;
+    option.initFrom(group);
+    option.text = group->title();
+    option.subControls = QStyle::SC_GroupBoxLabel;
+    const QRect caption = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                         QStyle::SC_GroupBoxLabel, group);
+    return caption.intersects(control.geometry()) ? group->title() : QString();
+}
+
 void Check(QWidget& window) {
     window.show();
     QApplication::processEvents();
@@ -101,6 +118,8 @@ void Check(QWidget& window) {
                           QStringLiteral(" is off the free area ") + Text(free));
         } else if (const QString text = CutText(*control); !text.isEmpty()) {
             faults.append(NameOf(*control) + QStringLiteral(" cuts its text ") + text);
+        } else if (const QString caption = OverCaption(*control); !caption.isEmpty()) {
+            faults.append(NameOf(*control) + QStringLiteral(" lies over the caption ") + caption);
         }
     }
     std::printf("checked %s\n", qPrintable(window.objectName()));
