@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QTranslator>
+#include <chrono>
 
 #include "dialogs.h"
 #include "file_lock.h"
@@ -15,7 +16,32 @@
 #include "main/main_window.h"
 #include "start_folder.h"
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <sddl.h>
+
+namespace {
+
+// While any user of the computer runs the program, its installer and uninstaller find this name
+// and leave its files alone. Every user may wait on it, so a second user's program still holds
+// it when the first one closes.
+void HoldRunningMark() {
+    SECURITY_ATTRIBUTES access{sizeof(SECURITY_ATTRIBUTES), nullptr, FALSE};
+    ConvertStringSecurityDescriptorToSecurityDescriptorW(
+        L"D:(A;;GA;;;SY)(A;;GA;;;BA)(A;;0x100001;;;WD)", SDDL_REVISION_1,
+        &access.lpSecurityDescriptor, nullptr);
+    CreateMutexExW(&access, L"Global\\Kelvane.Tesmara", 0, SYNCHRONIZE);
+    LocalFree(access.lpSecurityDescriptor);
+}
+
+}  // namespace
+#endif
+
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+    HoldRunningMark();
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tesmara"));
     InstallFontSubstitutions();
@@ -37,11 +63,17 @@ int main(int argc, char* argv[]) {
     // the user's data folder, which an installed program fills with its sample units.
     const QString samples =
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/tesmara"));
-    QString folderProblem;
+    // A school's installation may name the class's shared unit folder, which is tried for 5 s.
+    StartFolder start;
     if (QFileInfo(samples).isDir()) {
-        const StartFolder start = ChooseStartFolder(QDir::currentPath(), UserDataFolder(), samples);
+        const auto answers = [](const QString& folder) {
+            return AnswersWithin(folder, std::chrono::seconds(5),
+                                 [](const QString& f) { return QFileInfo(f).isDir(); });
+        };
+        start = ChooseStartFolder({QDir::currentPath(), InstalledUnitFolder(ReadUnitFolderValue),
+                                   UserDataFolder(), samples},
+                                  answers);
         QDir::setCurrent(start.folder);
-        folderProblem = start.error;
     }
     // In-place writes that a killed program cut short are put back before any file is read.
     RollBackJournals();
@@ -65,8 +97,10 @@ int main(int argc, char* argv[]) {
     });
     TfrmMain frmMain;
     frmMain.show();
-    if (!folderProblem.isEmpty()) {
-        ShowMessage(folderProblem);
+    for (const QString& problem : {start.notice, start.error}) {
+        if (!problem.isEmpty()) {
+            ShowMessage(problem);
+        }
     }
     // The recovery copy belongs to this computer: on Windows it stays out of a roaming profile.
     frmMain.Recovery.Start(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));

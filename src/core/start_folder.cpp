@@ -5,7 +5,11 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
+#include <future>
+#include <memory>
+#include <thread>
 
 #include "path_text.h"
 
@@ -42,23 +46,61 @@ QString UserDataFolder() {
 #endif
 }
 
-StartFolder ChooseStartFolder(const QString& current, const QString& userData,
-                              const QString& samples) {
-    if (HoldsUnits(current)) {
-        return {current, QString()};
+StartFolder ChooseStartFolder(const StartPlaces& places, const FolderAnswers& answers) {
+    if (HoldsUnits(places.current)) {
+        return {places.current, QString(), QString()};
     }
-    if (HoldsUnits(userData)) {
-        return {userData, QString()};
+    QString notice;
+    if (!places.unitFolder.isEmpty()) {
+        if (answers(places.unitFolder)) {
+            return {places.unitFolder, QString(), QString()};
+        }
+        notice = ShownPath(places.unitFolder) +
+                 QStringLiteral("に接続できないため、ドキュメントのTesmaraで作業します");
+    }
+    if (HoldsUnits(places.userData)) {
+        return {places.userData, notice, QString()};
     }
     // The first start: the user's folder gets the sample units and their catalogue.
-    const QDir sampleDir(samples);
-    if (!QDir().mkpath(userData) ||
+    const QDir sampleDir(places.samples);
+    const QDir userDir(places.userData);
+    if (!QDir().mkpath(places.userData) ||
         !CopyTree(sampleDir.filePath(QStringLiteral("DATA")),
-                  QDir(userData).filePath(QStringLiteral("DATA"))) ||
+                  userDir.filePath(QStringLiteral("DATA"))) ||
         !QFile::copy(sampleDir.filePath(QStringLiteral("Index.ini")),
-                     QDir(userData).filePath(QStringLiteral("Index.ini")))) {
+                     userDir.filePath(QStringLiteral("Index.ini")))) {
         // The program still runs, in the folder it was started in.
-        return {current, ShownPath(userData) + QStringLiteral("に単元のフォルダを作れません")};
+        return {places.current, notice,
+                ShownPath(places.userData) + QStringLiteral("に単元のフォルダを作れません")};
     }
-    return {userData, QString()};
+    return {places.userData, notice, QString()};
+}
+
+QString InstalledUnitFolder(const RegistryReader& read) {
+    const QString own = read(RegistryHive::CurrentUser);
+    return own.isEmpty() ? read(RegistryHive::LocalMachine) : own;
+}
+
+QString ReadUnitFolderValue(RegistryHive hive) {
+#ifdef Q_OS_WIN
+    const QString key = hive == RegistryHive::CurrentUser
+                            ? QStringLiteral("HKEY_CURRENT_USER\\Software\\Kelvane\\Tesmara")
+                            : QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Kelvane\\Tesmara");
+    return QSettings(key, QSettings::NativeFormat)
+        .value(QStringLiteral("UnitFolder"))
+        .toString()
+        .trimmed();
+#else
+    Q_UNUSED(hive);
+    return QString();
+#endif
+}
+
+bool AnswersWithin(const QString& folder, std::chrono::milliseconds limit,
+                   const FolderAnswers& isFolder) {
+    // The promise is shared with the thread, which may outlive this call.
+    auto answer = std::make_shared<std::promise<bool>>();
+    std::future<bool> result = answer->get_future();
+    std::thread([answer, folder, isFolder] { answer->set_value(isFolder(folder)); }).detach();
+    return result.wait_for(limit) == std::future_status::ready && result.get();
 }

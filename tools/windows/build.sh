@@ -2,7 +2,8 @@
 # Cross-builds the program for 64-bit Windows on this Debian machine: tesmara.exe,
 # tesmara-export.exe and the test programs in build-windows/, the programs with everything they
 # need in build-windows/dist/ (as an installation lays them out), and the Japanese installer
-# build-windows/tesmara-VERSION-setup.exe. Prints the installer's path.
+# build-windows/tesmara-VERSION-setup.exe and the MSI package build-windows/tesmara-VERSION.msi.
+# Prints their paths.
 #   tools/windows/build.sh            TESMARA_JOBS=N sets the compile jobs (2 by default)
 # Qt and ICU for Windows come from the SDK folder when its stamp fits, else from the packed SDK
 # in ../shared/windows-sdk/, else build-sdk.sh makes them (about 21 minutes).
@@ -18,7 +19,7 @@ dist=$build/dist
 # Debian's source with the tests; Qt's Japanese texts come from Debian's translations.
 install_packages cmake ninja-build xz-utils g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
     binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev qt6-base-dev qt6-base-dev-tools \
-    qt6-translations-l10n googletest nsis
+    qt6-translations-l10n googletest nsis msitools wixl
 
 if sdk_ready; then
     :
@@ -86,7 +87,62 @@ if [ -n "$missing" ]; then
 fi
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+# Windows' version resources and Windows Installer take versions of three or four numbers.
+IFS=. read -r major minor patch _ <<<"$version"
+version3=$major.${minor:-0}.${patch:-0}
+
+# What the installer writes, from the installed tree: its File commands, and the list an
+# installation keeps (uninstall.lst) so that the uninstaller and the next upgrade remove exactly
+# those files, then their folders, deepest first, once empty. The list itself is not in it.
+staging=$build/installer
+rm -rf "$staging"
+mkdir -p "$staging"
+files=$(cd "$dist" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+awk -v dist="$dist" '{
+    dir = $0; sub("/?[^/]*$", "", dir)
+    if (dir != last) { d = dir; gsub("/", "\\", d); print "SetOutPath \"$INSTDIR" (d == "" ? "" : "\\" d) "\""; last = dir }
+    print "File \"" dist "/" $0 "\""
+}' <<<"$files" >"$staging/files.nsh"
+{
+    echo "; What Tesmara $version's installer wrote into this folder: the uninstaller removes these files,"
+    echo "; then each folder once it is empty."
+    { echo "$files"; echo uninstall.exe; } | LC_ALL=C sort
+    (cd "$dist" && find . -mindepth 1 -type d | sed 's|^\./||') |
+        awk '{ print gsub("/", "/") "\t" $0 "/" }' | LC_ALL=C sort -k1,1nr -k2 | cut -f2
+} | sed 's|/|\\|g; s/$/\r/' >"$staging/uninstall.lst"
+
 installer=$build/tesmara-$version-setup.exe
-makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DDIST="$dist" -DOUTFILE="$installer" \
-    -DICON="$here/resources/icons/tesmara.ico" "$here/tools/windows/installer.nsi" >/dev/null
+makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DVERSION4="$version3.0" \
+    -DSIZE_KB="$(du -sk "$dist" | cut -f1)" -DFILES="$staging/files.nsh" \
+    -DLIST="$staging/uninstall.lst" -DOLDLIST="$here/tools/windows/files-0.1.txt" \
+    -DOUTFILE="$installer" -DICON="$here/resources/icons/tesmara.ico" \
+    "$here/tools/windows/installer.nsi" >/dev/null
+
+# The MSI package: the same tree, listed by wixl-heat; the program is named in tesmara.wxs.
+heat() {
+    (cd "$dist" && find "$1" -type f | LC_ALL=C sort) |
+        wixl-heat -p "$1/" -x "$1/tesmara.exe" --component-group "$2" --var var.DIST \
+            --directory-ref "$3" --win64 | sed "s|\$(var.DIST)/|\$(var.DIST)/$1/|" >"$staging/$1.wxs"
+}
+heat bin BinFiles BINDIR
+heat share ShareFiles SHAREDIR
+# wixl finds files only by names relative to the folder it runs in.
+cp "$here/tools/windows/tesmara.wxs" "$here/resources/icons/tesmara.ico" "$staging/"
+ln -s ../dist "$staging/dist"
+(cd "$staging" && wixl -a x64 -D VERSION="$version3" -D DIST=dist -D Win64=yes -D ICON=tesmara.ico \
+    -o "../tesmara-$version.msi" tesmara.wxs bin.wxs share.wxs)
+# wixl leaves the tables without a code page and drops Japanese texts: the tables get Japanese
+# Windows' code page, then the English stand-ins of tesmara.wxs become the Japanese texts.
+printf '\r\n\r\n932\t_ForceCodepage\r\n' >"$staging/_ForceCodepage.idt"
+msibuild "$build/tesmara-$version.msi" -i "$staging/_ForceCodepage.idt"
+japanese() {
+    msibuild "$build/tesmara-$version.msi" \
+        -q "UPDATE \`$1\` SET \`$2\` = '$5' WHERE \`$3\` = '$4'"
+}
+japanese Registry Value Key 'Software\Classes\Tesmara.GraphFile' 'グラフファイル'
+japanese LaunchCondition Description Condition 'Installed OR WINDOWSBUILD >= 17763' \
+    'Tesmara には Windows 10 バージョン 1809 以降が必要です。'
+japanese LaunchCondition Description Condition 'NOT WIX_DOWNGRADE_DETECTED' \
+    '新しいバージョンの Tesmara がインストールされています。'
 echo "$installer"
+echo "$build/tesmara-$version.msi"
