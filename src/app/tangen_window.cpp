@@ -8,6 +8,7 @@
 
 #include "accessible_names.h"
 #include "dialogs.h"
+#include "fonts.h"
 #include "graph_model.h"
 #include "sjis_codec.h"
 #include "window_parts.h"
@@ -15,7 +16,7 @@
 TfrmTangen::TfrmTangen(const GraphTable& table, QWidget* parent) : QDialog(parent), table_(table) {
     setObjectName(QStringLiteral("frmTangen"));
     setWindowTitle(QStringLiteral("単元の内容"));
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont font(InstalledFamily(PlainFontName));
     font.setPixelSize(16);
     setFont(font);
     setFixedSize(480, 424);
@@ -32,7 +33,7 @@ TfrmTangen::TfrmTangen(const GraphTable& table, QWidget* parent) : QDialog(paren
     memFile->setObjectName(QStringLiteral("memFile"));
     memFile->setGeometry(16, 136, 448, 232);
     memFile->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont memoFont(QStringLiteral("ＭＳ ゴシック"));
+    QFont memoFont(InstalledFamily(FixedFontName));
     memoFont.setPixelSize(16);
     memFile->setFont(memoFont);
 

@@ -30,6 +30,22 @@ QLabel* MakePlainLabel(QWidget* parent, const char* name, const QString& text, Q
     return label;
 }
 
+namespace {
+
+// The width of the widest read-out: the longest coordinates, written in each digit.
+int WidestReadout(const QFont& font) {
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        const QString number = QStringLiteral("-") + QString(3, QLatin1Char(digit));
+        widest =
+            std::max(widest, metrics.horizontalAdvance(QStringLiteral(" (%1,%1)").arg(number)));
+    }
+    return widest;
+}
+
+}  // namespace
+
 QLineEdit* MakeLatticeReadout(QWidget* parent, const char* name, const QString& text,
                               QRect bounds) {
     auto* edit = new QLineEdit(text, parent);
@@ -39,20 +55,27 @@ QLineEdit* MakeLatticeReadout(QWidget* parent, const char* name, const QString& 
     // The line edit keeps its frame, 2 pixels each side and the cursor's pixel from the text.
     const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
     const int room = bounds.width() - 2 * frame - 2 * 2 - 1;
+    // The largest size, at most the inherited one and at least 7 pixels, whose read-out fits.
+    // Every size tried is a font loaded at start-up, so the search starts at the size the width
+    // at the inherited size points to and steps from there: a read-out widens with its size.
     QFont font = edit->font();
-    for (int pixels = QFontInfo(font).pixelSize(); pixels > 6; --pixels) {
+    const auto fits = [&font, room](int pixels) {
         font.setPixelSize(pixels);
-        const QFontMetrics metrics(font);
-        int widest = 0;
-        for (char digit = '0'; digit <= '9'; ++digit) {
-            const QString number = QStringLiteral("-") + QString(3, QLatin1Char(digit));
-            widest =
-                std::max(widest, metrics.horizontalAdvance(QStringLiteral(" (%1,%1)").arg(number)));
+        return WidestReadout(font) <= room;
+    };
+    const int largest = QFontInfo(font).pixelSize();
+    int pixels = largest;
+    if (largest > 6 && !fits(largest)) {
+        pixels = std::clamp(largest * room / std::max(1, WidestReadout(font)), 7,
+                            std::max(7, largest - 1));
+        while (pixels > 7 && !fits(pixels)) {
+            --pixels;
         }
-        if (widest <= room) {
-            break;
+        while (pixels + 1 < largest && fits(pixels + 1)) {
+            ++pixels;
         }
     }
+    font.setPixelSize(pixels);
     edit->setFont(font);
     return edit;
 }

@@ -1,8 +1,21 @@
 // Font names and sizes of the canvas.
 #include "fonts.h"
 
+#include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 #include <algorithm>
+#include <utility>
+
+namespace {
+
+// The installed family of each name that has one, filled once at start-up.
+QHash<QString, QString>& InstalledFamilies() {
+    static QHash<QString, QString> families;
+    return families;
+}
+
+}  // namespace
 
 void InstallFontSubstitutions() {
 #ifdef Q_OS_WIN
@@ -17,10 +30,22 @@ void InstallFontSubstitutions() {
                                 QStringLiteral("MS PGothic")});
     QFont::insertSubstitution(LetterFontName, QStringLiteral("Georgia"));
 #else
-    QFont::insertSubstitution(PlainFontName, QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(FixedFontName, QStringLiteral("IPAGothic"));
-    QFont::insertSubstitution(LetterFontName, QStringLiteral("URW Bookman"));
+    const QStringList installed = QFontDatabase::families();
+    const std::pair<QString, QString> standIns[] = {
+        {PlainFontName, QStringLiteral("IPAPGothic")},
+        {FixedFontName, QStringLiteral("IPAGothic")},
+        {LetterFontName, QStringLiteral("URW Bookman")}};
+    for (const auto& [name, family] : standIns) {
+        QFont::insertSubstitution(name, family);
+        if (installed.contains(family)) {
+            InstalledFamilies().insert(name, family);
+        }
+    }
 #endif
+}
+
+QString InstalledFamily(const QString& name) {
+    return InstalledFamilies().value(name, name);
 }
 
 int PointsToPixels(int points) {
@@ -29,7 +54,7 @@ int PointsToPixels(int points) {
 }
 
 QFont CanvasFont(const QString& name, int points, bool italic) {
-    QFont font(name);
+    QFont font(InstalledFamily(name));
     font.setPixelSize(std::max(1, PointsToPixels(points)));
     font.setItalic(italic);
     font.setStyleStrategy(QFont::NoAntialias);

@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "clickable_label.h"
+#include "fonts.h"
 #include "plane/image_view.h"
 #include "shiki_list.h"
 #include "sjis_codec.h"
@@ -167,7 +168,7 @@ TEST_F(MainWindowTest, BodyFollowsTheScreenSize) {
 }
 
 TEST_F(MainWindowTest, FormulaListUsesTheFixedFontAndMultiSelection) {
-    EXPECT_EQ(Ui<ShikiList>("lstShiki")->font().family(), QStringLiteral("ＭＳ ゴシック"));
+    EXPECT_EQ(Ui<ShikiList>("lstShiki")->font().family(), InstalledFamily(FixedFontName));
     EXPECT_EQ(Ui<ShikiList>("lstShiki")->font().pixelSize(), 19);
     EXPECT_EQ(Ui<ShikiList>("lstShiki")->selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_EQ(Ui<ShikiList>("lstShiki")->toolTip(), QStringLiteral("右クリックが使えます"));

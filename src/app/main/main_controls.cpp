@@ -12,6 +12,7 @@
 
 #include "accessible_names.h"
 #include "clickable_label.h"
+#include "fonts.h"
 #include "main/main_layout.h"
 #include "plane/image_view.h"
 #include "plane/plane_view.h"
@@ -27,7 +28,7 @@ QFont PixelFont(const QString& family, int pixels) {
 }
 
 QFont UiFont(int pixels) {
-    return PixelFont(QStringLiteral("ＭＳ Ｐゴシック"), pixels);
+    return PixelFont(InstalledFamily(PlainFontName), pixels);
 }
 
 QIcon Glyph(const char* name) {
@@ -176,12 +177,12 @@ void MainBody::Create(QWidget* body, Drawing& drawing) {
 
     lstShiki = Named(new ShikiList(drawing, body), "lstShiki");
     lstShiki->setGeometry(16, 112, 353, 81);
-    lstShiki->setFont(PixelFont(QStringLiteral("ＭＳ ゴシック"), 19));
+    lstShiki->setFont(PixelFont(InstalledFamily(FixedFontName), 19));
     lstShiki->setToolTip(QStringLiteral("右クリックが使えます"));
 
     lstMojiM = Named(new QListWidget(body), "lstMojiM");
     lstMojiM->setGeometry(424, 104, 89, 177);
-    lstMojiM->setFont(PixelFont(QStringLiteral("ＭＳ ゴシック"), 21));
+    lstMojiM->setFont(PixelFont(InstalledFamily(FixedFontName), 21));
     lstMojiM->hide();
 
     grpShiki = MakeGroup(body, "grpShiki", QRect(16, 200, 353, 89), QStringLiteral("グラフの式"));

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "dialogs.h"
+#include "fonts.h"
 #include "graph_file.h"
 #include "path_text.h"
 #include "plane/plane_view.h"
@@ -46,7 +47,7 @@ TfrmMain::~TfrmMain() = default;
 void TfrmMain::CreateParts() {
     auto* body = new QWidget(this);
     body->setObjectName(QStringLiteral("body"));
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont font(InstalledFamily(PlainFontName));
     font.setPixelSize(19);
     body->setFont(font);
     setCentralWidget(body);
@@ -117,8 +118,7 @@ void TfrmMain::FormCreate(QSize screen) {
     body_.imgCood->setCursor(Cursors[CursorPencil]);
 
     ReadCatalog();
-    screen_->ClearPanels();
-    screen_->RefreshPanels();
+    screen_->RefreshPanels();  // with nothing selected, the panels cleared
 
     // Linux names a disc's file system iso9660 or udf, Windows CDFS or UDF.
     const QByteArray fileSystem = QStorageInfo(StartDir).fileSystemType().toLower();

@@ -16,6 +16,7 @@
 #include "accessible_names.h"
 #include "classic_pen.h"
 #include "dialogs.h"
+#include "fonts.h"
 #include "plane.h"
 #include "plane/plane_view.h"
 #include "plane_marks.h"
@@ -41,7 +42,7 @@ bool CanNameRecordsSection(const QString& unitTitle) {
 TfrmRenshu::TfrmRenshu(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmRenshu"));
     setWindowTitle(QStringLiteral("練習"));
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont font(InstalledFamily(PlainFontName));
     font.setPixelSize(15);
     setFont(font);
 
@@ -57,7 +58,7 @@ TfrmRenshu::TfrmRenshu(QWidget* parent) : QDialog(parent) {
     lstRecord = new QListWidget(this);
     lstRecord->setObjectName(QStringLiteral("lstRecord"));
     lstRecord->setGeometry(16, 228, 298, 290);
-    QFont listFont(QStringLiteral("ＭＳ ゴシック"));
+    QFont listFont(InstalledFamily(FixedFontName));
     listFont.setPixelSize(15);
     lstRecord->setFont(listFont);
     edtCood = MakeLatticeReadout(this, "edtCood", QString(), {16, 528, 100, 24});

@@ -13,6 +13,7 @@
 #include "accessible_names.h"
 #include "dialogs.h"
 #include "disp_all_line.h"
+#include "fonts.h"
 #include "path_text.h"
 #include "plane.h"
 #include "plane/plane_view.h"
@@ -40,7 +41,7 @@ TfrmTangenOpen::TfrmTangenOpen(const PlaneSettings& previewSettings, int default
     setWindowTitle(QStringLiteral("単元で開く"));
     // No icons in the caption: the window is left by OK or Cancel (or Esc).
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont font(InstalledFamily(PlainFontName));
     font.setPixelSize(14);
     setFont(font);
 
@@ -49,7 +50,7 @@ TfrmTangenOpen::TfrmTangenOpen(const PlaneSettings& previewSettings, int default
     lstTitle = new QListWidget(this);
     lstTitle->setObjectName(QStringLiteral("lstTitle"));
     lstTitle->setGeometry(16, 36, 260, 420);
-    QFont titleFont(QStringLiteral("ＭＳ ゴシック"));
+    QFont titleFont(InstalledFamily(FixedFontName));
     titleFont.setPixelSize(16);
     lstTitle->setFont(titleFont);
 
