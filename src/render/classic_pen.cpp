@@ -12,16 +12,58 @@
 
 #include "display_options.h"
 
-CanvasImage MakeCanvasImage(int width, int height) {
+CanvasImage MakeCanvasImage(int width, int height, double ratio) {
     CanvasImage c;
+    c.ratio = ratio;
     c.image = QImage(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
-    FillImage(c.image, 0xFFFFFF);
+    FillCanvas(c, 0xFFFFFF);
     return c;
 }
 
-ClassicCanvas::ClassicCanvas(CanvasImage& target) : target_(target), painter_(&target.image) {
+bool DeviceInStep(const CanvasImage& canvas) {
+    return canvas.ratio != 1 && !canvas.device.isNull() &&
+           canvas.deviceOf == canvas.image.cacheKey() &&
+           canvas.device.size() == DeviceGrid(canvas.ratio).Size(canvas.image.size());
+}
+
+void FillCanvas(CanvasImage& canvas, int32_t color) {
+    FillImage(canvas.image, color);
+    if (canvas.ratio == 1) {
+        canvas.device = QImage();
+        return;
+    }
+    const QSize size = DeviceGrid(canvas.ratio).Size(canvas.image.size());
+    if (canvas.device.size() != size || canvas.device.format() != QImage::Format_RGB32) {
+        canvas.device = QImage(size, QImage::Format_RGB32);
+    }
+    FillImage(canvas.device, color);
+    canvas.deviceOf = canvas.image.cacheKey();
+}
+
+ClassicCanvas::ClassicCanvas(CanvasImage& target) : target_(target) {
+    if (target.ratio != 1 && !target.image.isNull()) {
+        grid_.emplace(target.ratio);
+        if (!DeviceInStep(target)) {
+            // What was laid on the picture by other means (a pasted picture, a raster copy) is
+            // taken over as the screen showed it before: enlarged.
+            target.device = target.image.scaled(grid_->Size(target.image.size()),
+                                                Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        }
+        devicePainter_.emplace(&target.device);
+        devicePainter_->setRenderHint(QPainter::Antialiasing, false);
+        devicePainter_->setRenderHint(QPainter::TextAntialiasing, false);
+    }
+    painter_.begin(&target.image);
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+ClassicCanvas::~ClassicCanvas() {
+    painter_.end();
+    if (devicePainter_) {
+        devicePainter_.reset();
+        target_.deviceOf = target_.image.cacheKey();
+    }
 }
 
 void ClassicCanvas::ApplyMode(PenMode mode) {
@@ -53,6 +95,9 @@ void ClassicCanvas::Line(QPoint from, QPoint to) {
     const CanvasState& s = target_.state;
     const int width = std::max(1, s.PenWidth);
     TouchStroke(from, to, width);
+    if (grid_) {
+        DeviceStroke(from, to, width, s.Style == PenStyle::Dotted);
+    }
     if (s.Style == PenStyle::Dotted) {
         PixelStroke(from, to, width, true);
         return;
@@ -98,10 +143,12 @@ void ClassicCanvas::AxisAlignedLine(QPoint from, QPoint to, int width) {
         const int right = from.x() < to.x() ? to.x() - 1 : from.x();
         area = QRect(QPoint(left, from.y() + first), QPoint(right, from.y() + first + width - 1));
     }
-    QImage& image = target_.image;
+    PaintPixels(target_.image, area, PixelFromBgr(target_.state.PenColor),
+                target_.state.Mode == PenMode::NotXor);
+}
+
+void PaintPixels(QImage& image, QRect area, uint32_t pen, bool invert) {
     area = area.intersected(image.rect());
-    const uint32_t pen = PixelFromBgr(target_.state.PenColor);
-    const bool invert = target_.state.Mode == PenMode::NotXor;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* row = reinterpret_cast<uint32_t*>(image.scanLine(y));
         for (int x = area.left(); x <= area.right(); ++x) {
@@ -110,7 +157,20 @@ void ClassicCanvas::AxisAlignedLine(QPoint from, QPoint to, int width) {
     }
 }
 
-void ClassicCanvas::PixelStroke(QPoint from, QPoint to, int width, bool dotted) {
+namespace {
+
+// The pixels a stroke paints across its minor axis, from `first` relative to the line, and its
+// dots: dotOn pixels painted of every dotPeriod along it, or all when not dotted.
+struct StrokeShape {
+    int first;
+    int across;
+    bool dotted;
+    int dotOn;
+    int dotPeriod;
+};
+
+void WalkStroke(QImage& image, QPoint from, QPoint to, const StrokeShape& shape, uint32_t pen,
+                bool invert) {
     // The stroke is walked pixel by pixel, every pixel but the one at its end: the dotted rhythm
     // counts pixels along it, and the plane's many strokes cost less written straight into the
     // pixels than painted. A wide pen paints each pixel across the minor axis, so a dotted wide
@@ -123,16 +183,13 @@ void ClassicCanvas::PixelStroke(QPoint from, QPoint to, int width, bool dotted) 
     int err = adx + ady;
     int x = from.x();
     int y = from.y();
-    QImage& image = target_.image;
     const QRect bounds = image.rect();
     uchar* const bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
-    const uint32_t pen = PixelFromBgr(target_.state.PenColor);
-    const bool invert = target_.state.Mode == PenMode::NotXor;
     for (int step = 0; !(x == to.x() && y == to.y()); ++step) {
-        if (!dotted || step % (DotOn + DotOff) < DotOn) {
-            for (int i = 0; i < width; ++i) {
-                const int offset = i - width / 2;
+        if (!shape.dotted || step % shape.dotPeriod < shape.dotOn) {
+            for (int i = 0; i < shape.across; ++i) {
+                const int offset = shape.first + i;
                 const QPoint p = alongX ? QPoint(x, y + offset) : QPoint(x + offset, y);
                 if (bounds.contains(p)) {
                     auto* pixel = reinterpret_cast<uint32_t*>(bits + p.y() * stride) + p.x();
@@ -152,6 +209,45 @@ void ClassicCanvas::PixelStroke(QPoint from, QPoint to, int width, bool dotted) 
     }
 }
 
+}  // namespace
+
+void ClassicCanvas::PixelStroke(QPoint from, QPoint to, int width, bool dotted) {
+    WalkStroke(target_.image, from, to, {-(width / 2), width, dotted, DotOn, DotOn + DotOff},
+               PixelFromBgr(target_.state.PenColor), target_.state.Mode == PenMode::NotXor);
+}
+
+void ClassicCanvas::DeviceStroke(QPoint from, QPoint to, int width, bool dotted) {
+    const DeviceGrid& g = *grid_;
+    const uint32_t pen = PixelFromBgr(target_.state.PenColor);
+    const bool invert = target_.state.Mode == PenMode::NotXor;
+    const int across = g.Width(width);
+    if (!dotted && (from.x() == to.x() || from.y() == to.y())) {
+        // The logical pixels AxisAlignedLine paints, each the device pixels it covers.
+        QRect area;
+        if (from.x() == to.x()) {
+            const int top = from.y() < to.y() ? from.y() : to.y() + 1;
+            const int bottom = from.y() < to.y() ? to.y() - 1 : from.y();
+            const int left = g.Start(from.x() - width / 2, width);
+            area = QRect(QPoint(left, g.At(top)), QPoint(left + across - 1, g.At(bottom + 1) - 1));
+        } else {
+            const int left = from.x() < to.x() ? from.x() : to.x() + 1;
+            const int right = from.x() < to.x() ? to.x() - 1 : from.x();
+            const int top = g.Start(from.y() - width / 2, width);
+            area = QRect(QPoint(g.At(left), top), QPoint(g.At(right + 1) - 1, top + across - 1));
+        }
+        PaintPixels(target_.device, area, pen, invert);
+        return;
+    }
+    const QPoint a = g.At(from);
+    const QPoint b = g.At(to);
+    const bool alongX = std::abs(b.x() - a.x()) >= std::abs(b.y() - a.y());
+    const int minor = alongX ? from.y() : from.x();
+    const int first = g.Start(minor - width / 2, width) - g.At(minor);
+    const int dotOn = g.Width(DotOn);
+    WalkStroke(target_.device, a, b, {first, across, dotted, dotOn, dotOn + g.Width(DotOff)}, pen,
+               invert);
+}
+
 void ClassicCanvas::Ellipse(int l, int t, int r, int b) {
     if (r <= l || b <= t) {
         return;  // an empty box: a circle of radius 0 draws nothing
@@ -161,6 +257,26 @@ void ClassicCanvas::Ellipse(int l, int t, int r, int b) {
     ApplyPen(std::max(1, target_.state.PenWidth));
     ApplyBrush();
     painter_.drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
+    if (grid_) {
+        DeviceEllipse(l, t, r, b, w);
+    }
+}
+
+void ClassicCanvas::DeviceEllipse(int l, int t, int r, int b, int width) {
+    const CanvasState& s = target_.state;
+    const DeviceGrid& g = *grid_;
+    QPainter& painter = *devicePainter_;
+    painter.setPen(QPen(ColorFromBgr(s.PenColor), g.Width(width), Qt::SolidLine, Qt::SquareCap,
+                        Qt::MiterJoin));
+    painter.setBrush(s.BrushSolid ? QBrush(ColorFromBgr(s.BrushColor)) : QBrush(Qt::NoBrush));
+    painter.setCompositionMode(s.Mode == PenMode::NotXor
+                                   ? QPainter::RasterOp_NotSourceXorDestination
+                                   : QPainter::CompositionMode_SourceOver);
+    // The device pixels of the logical box's pixels l .. r - 1 and t .. b - 1.
+    const QPoint topLeft = g.At(QPoint(l, t));
+    const QPoint past = g.At(QPoint(r, b));
+    painter.drawEllipse(
+        QRect(topLeft.x(), topLeft.y(), past.x() - topLeft.x() - 1, past.y() - topLeft.y() - 1));
 }
 
 void ClassicCanvas::Rectangle(int l, int t, int r, int b) {
@@ -172,6 +288,34 @@ void ClassicCanvas::Rectangle(int l, int t, int r, int b) {
     ApplyPen(std::max(1, target_.state.PenWidth));
     ApplyBrush();
     painter_.drawRect(QRect(l, t, r - l - 1, b - t - 1));
+    if (grid_) {
+        DeviceRectangle(l, t, r, b, w);
+    }
+}
+
+void ClassicCanvas::DeviceRectangle(int l, int t, int r, int b, int width) {
+    // The outline as strokes of the pen's device width along columns l and r - 1 and rows t and
+    // b - 1, each pixel painted once, so that the not-XOR pen takes it away again.
+    const CanvasState& s = target_.state;
+    const DeviceGrid& g = *grid_;
+    const int across = g.Width(width);
+    const int left = g.Start(l - width / 2, width);
+    const int right = g.Start(r - 1 - width / 2, width) + across - 1;
+    const int top = g.Start(t - width / 2, width);
+    const int bottom = g.Start(b - 1 - width / 2, width) + across - 1;
+    QRegion outline(QRect(QPoint(left, top), QPoint(right, bottom)));
+    const QRect inside(QPoint(left + across, top + across),
+                       QPoint(right - across, bottom - across));
+    const bool invert = s.Mode == PenMode::NotXor;
+    if (!inside.isEmpty()) {
+        outline -= inside;
+        if (s.BrushSolid) {
+            PaintPixels(target_.device, inside, PixelFromBgr(s.BrushColor), invert);
+        }
+    }
+    for (const QRect& part : outline) {
+        PaintPixels(target_.device, part, PixelFromBgr(s.PenColor), invert);
+    }
 }
 
 const QFont& ClassicCanvas::CurrentFont() {
@@ -185,6 +329,13 @@ const QFont& ClassicCanvas::CurrentFont() {
         const QFontMetrics metrics(font_);
         fontHeight_ = metrics.height();
         fontKey_ = QStringLiteral("%1|%2|%3|").arg(fontName_).arg(fontSize_).arg(fontItalic_);
+        if (grid_) {
+            // The same face at the device's size, hinted for its pixels.
+            deviceFont_ = font_;
+            deviceFont_.setPixelSize(
+                std::max(1, int(std::lround(font_.pixelSize() * grid_->ratio))));
+            devicePainter_->setFont(deviceFont_);
+        }
     }
     return font_;
 }
@@ -238,11 +389,31 @@ void ClassicCanvas::TextOut(int x, int y, const QString& text) {
     painter_.setPen(ColorFromBgr(s.FontColor));
     // A static text is placed by the top of its line, which is where the cell's top goes.
     painter_.drawStaticText(QPoint(x, y), laid.text);
+    if (grid_) {
+        DeviceText(x, y, text, laid.advance);
+    }
+}
+
+void ClassicCanvas::DeviceText(int x, int y, const QString& text, int advance) {
+    const CanvasState& s = target_.state;
+    const DeviceGrid& g = *grid_;
+    if (s.BrushSolid) {
+        PaintPixels(target_.device, g.Area(QRect(x, y, advance, fontHeight_)),
+                    PixelFromBgr(s.BrushColor), false);
+    }
+    QPainter& painter = *devicePainter_;
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setPen(ColorFromBgr(s.FontColor));
+    const QString key = QStringLiteral("%1|").arg(g.ratio) + fontKey_ + text;
+    painter.drawStaticText(g.At(QPoint(x, y)), LaidOut(key, text, deviceFont_).text);
 }
 
 void ClassicCanvas::Fill(int32_t color) {
     Touch(target_.image.rect());
     FillImage(target_.image, color);
+    if (grid_) {
+        FillImage(target_.device, color);
+    }
 }
 
 void FillImage(QImage& image, int32_t color) {
@@ -271,5 +442,31 @@ void CopyOr(QImage& destination, QPoint at, const QImage& source) {
 }
 
 void CopyXor(QImage& destination, QPoint at, const QImage& source) {
+    CopyWith(destination, at, source, QPainter::RasterOp_SourceXorDestination);
+}
+
+namespace {
+
+void CopyWith(CanvasImage& destination, QPoint at, const QImage& source,
+              QPainter::CompositionMode mode) {
+    const bool inStep = DeviceInStep(destination);
+    CopyWith(destination.image, at, source, mode);
+    if (inStep) {
+        const DeviceGrid grid(destination.ratio);
+        CopyWith(
+            destination.device, grid.At(at),
+            source.scaled(grid.Size(source.size()), Qt::IgnoreAspectRatio, Qt::FastTransformation),
+            mode);
+        destination.deviceOf = destination.image.cacheKey();
+    }
+}
+
+}  // namespace
+
+void CopyOr(CanvasImage& destination, QPoint at, const QImage& source) {
+    CopyWith(destination, at, source, QPainter::RasterOp_SourceOrDestination);
+}
+
+void CopyXor(CanvasImage& destination, QPoint at, const QImage& source) {
     CopyWith(destination, at, source, QPainter::RasterOp_SourceXorDestination);
 }

@@ -12,7 +12,9 @@
 #include <QRegion>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
+#include "device_pixels.h"
 #include "fonts.h"
 
 enum class PenMode {
@@ -42,14 +44,27 @@ struct CanvasState {
     int32_t FontColor = 0x000000;
 };
 
-// An image with the canvas state that stays with it from one drawing to the next.
+// An image with the canvas state that stays with it from one drawing to the next. On a scaled
+// screen (ratio above 1) every drawing is made a second time, at the screen's resolution, into
+// `device`, which is what that screen shows; `image` stays the picture in logical pixels that
+// pixel reads, copies, the clipboard, printing and the exporter take.
 struct CanvasImage {
     QImage image;
     CanvasState state;
+    double ratio = 1;     // device pixels per logical pixel of the screen that shows it
+    QImage device;        // the drawing at that ratio, DeviceGrid(ratio).Size(image.size())
+    qint64 deviceOf = 0;  // image.cacheKey() when device last showed the same drawing
 };
 
 // Makes a white image of the given size with a fresh canvas.
-CanvasImage MakeCanvasImage(int width, int height);
+CanvasImage MakeCanvasImage(int width, int height, double ratio = 1);
+
+// Whether the device picture shows what image holds: any change of image made other than
+// through the canvas (a raster copy, a picture laid with a painter) changes its cache key.
+bool DeviceInStep(const CanvasImage& canvas);
+
+// Fills image and device picture with one colour, in step.
+void FillCanvas(CanvasImage& canvas, int32_t color);
 
 // What the formula typesetter and the value table write on, in canvas pixels with the canvas's
 // state: a canvas image, or a printed page where text must stay text (worksheets).
@@ -69,6 +84,7 @@ class TextSurface {
 class ClassicCanvas final : public TextSurface {
   public:
     explicit ClassicCanvas(CanvasImage& target);
+    ~ClassicCanvas();
     ClassicCanvas(const ClassicCanvas&) = delete;
     ClassicCanvas& operator=(const ClassicCanvas&) = delete;
 
@@ -100,6 +116,11 @@ class ClassicCanvas final : public TextSurface {
     void ApplyBrush();
     void ApplyMode(PenMode mode);
     const QFont& CurrentFont();
+    // The same drawings in device pixels, while the canvas has a device picture.
+    void DeviceStroke(QPoint from, QPoint to, int width, bool dotted);
+    void DeviceRectangle(int l, int t, int r, int b, int width);
+    void DeviceEllipse(int l, int t, int r, int b, int width);
+    void DeviceText(int x, int y, const QString& text, int advance);
 
     void Touch(const QRect& area) {
         if (tracking_) {
@@ -118,11 +139,21 @@ class ClassicCanvas final : public TextSurface {
     bool fontItalic_ = false;
     int fontHeight_ = 0;
     QString fontKey_;
+    std::optional<DeviceGrid> grid_;  // set while there is a device picture
+    std::optional<QPainter> devicePainter_;
+    QFont deviceFont_;
 };
 
 // Fills a Format_RGB32 image with one colour.
 void FillImage(QImage& image, int32_t color);
+// Paints the pixels of the area (clipped to the image) with the pen, or inverts them with it as
+// the not-XOR pen does.
+void PaintPixels(QImage& image, QRect area, uint32_t pen, bool invert);
 
 // Raster copies of a whole image onto another at a point: OR and XOR of the pixels.
 void CopyOr(QImage& destination, QPoint at, const QImage& source);
 void CopyXor(QImage& destination, QPoint at, const QImage& source);
+// The same onto a canvas, whose device picture takes the source enlarged, as a scaled screen
+// shows a picture of logical pixels.
+void CopyOr(CanvasImage& destination, QPoint at, const QImage& source);
+void CopyXor(CanvasImage& destination, QPoint at, const QImage& source);

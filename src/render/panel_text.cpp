@@ -9,7 +9,7 @@ void ClearPanel(CanvasImage& image, int32_t color, int32_t panelTextColour) {
         const QSize size = image.image.size();
         image.image = QImage(size.isEmpty() ? QSize(1, 1) : size, QImage::Format_RGB32);
     }
-    FillImage(image.image, color);
+    FillCanvas(image, color);
     image.state.BrushColor = color;
     image.state.FontColor = panelTextColour;
 }

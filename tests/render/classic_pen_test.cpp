@@ -126,17 +126,31 @@ TEST(ClassicPen, InvertingPenPaintsTheComplementOfPenXorPixel) {
 }
 
 TEST(ClassicPen, InvertingPenDrawnTwiceLeavesNoTrace) {
-    CanvasImage c = WhiteCanvas();
-    const QImage before = c.image.copy();
-    {
-        ClassicCanvas canvas(c);
-        canvas.state().Mode = PenMode::NotXor;
-        canvas.state().PenColor = 0x123456;
-        canvas.state().Style = PenStyle::Dotted;
-        canvas.Line(QPoint(1, 1), QPoint(30, 20));
-        canvas.Line(QPoint(1, 1), QPoint(30, 20));
+    // On scaled screens too: the marks of a gesture are taken away by drawing them again.
+    for (const double ratio : {1.0, 1.25, 1.5, 2.0}) {
+        SCOPED_TRACE(ratio);
+        CanvasImage c = MakeCanvasImage(40, 40, ratio);
+        const QImage before = c.image.copy();
+        const QImage deviceBefore = c.device.copy();
+        {
+            ClassicCanvas canvas(c);
+            canvas.state().Mode = PenMode::NotXor;
+            canvas.state().PenColor = 0x123456;
+            canvas.state().BrushSolid = false;
+            for (int twice = 0; twice < 2; ++twice) {
+                canvas.state().Style = PenStyle::Dotted;
+                canvas.state().PenWidth = 1;
+                canvas.Line(QPoint(1, 1), QPoint(30, 20));
+                canvas.state().Style = PenStyle::Solid;
+                canvas.state().PenWidth = 2;
+                canvas.Line(QPoint(3, 30), QPoint(3, 10));
+                canvas.Rectangle(20, 20, 28, 28);
+                canvas.Ellipse(5, 5, 15, 15);
+            }
+        }
+        EXPECT_EQ(c.image, before);
+        EXPECT_EQ(c.device, deviceBefore);
     }
-    EXPECT_EQ(c.image, before);
 }
 
 TEST(ClassicPen, DottedPenPaintsThreeAndSkipsThree) {

@@ -7,8 +7,9 @@
 namespace {
 
 // Black on white so ink is easy to tell from background.
-CanvasImage Typeset(const QString& text, bool plain = false, int lineHeight = 20) {
-    CanvasImage panel = MakeCanvasImage(337, 65);
+CanvasImage Typeset(const QString& text, bool plain = false, int lineHeight = 20,
+                    double ratio = 1) {
+    CanvasImage panel = MakeCanvasImage(337, 65, ratio);
     TypesetState t;
     t.PanelLineHeight = lineHeight;
     WriteFormulaText(panel, text, plain, White, Black, t);
@@ -53,6 +54,10 @@ TEST(WriteFormulaPanel, SlopeFractionLinesUpByColumn) {
     EXPECT_GT(Ink(p, 12, 12, 21, 39), 0);
     EXPECT_EQ(Ink(p, 14, 41, 0, 64), 0);
     EXPECT_EQ(Ink(p, 0, 0, 0, 64), 0);
+    // At 200 % the fraction is set at the screen's resolution.
+    const CanvasImage sharp = Typeset(QStringLiteral("y=1/2･x+1"), false, 20, 2);
+    EXPECT_TRUE(FinerThanLogical(sharp, QRect(48, 0, 16, 16)));
+    EXPECT_TRUE(FinerThanLogical(sharp, QRect(48, 41, 16, 20)));
 }
 
 TEST(WriteFormulaPanel, RangeWithAFractionFirst) {

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <cstdint>
 
+#include "classic_pen.h"
 #include "display_options.h"
 
 // The pixel's colour as 0x00BBGGRR.
@@ -35,4 +36,17 @@ inline int CountColour(const QImage& image, const QRect& area, int32_t colour) {
         }
     }
     return count;
+}
+
+// Whether a canvas drawn for a screen at 200 % holds detail finer than its logical pixels in the
+// area: a logical pixel whose four device pixels differ, which no enlargement gives.
+inline bool FinerThanLogical(const CanvasImage& c, const QRect& area) {
+    for (int y = 2 * area.top(); y <= 2 * area.bottom() + 1; ++y) {
+        for (int x = 2 * area.left(); x <= 2 * area.right() + 1; ++x) {
+            if (c.device.pixel(x, y) != c.device.pixel(x & ~1, y & ~1)) {
+                return true;
+            }
+        }
+    }
+    return false;
 }

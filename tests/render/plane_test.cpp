@@ -1,6 +1,8 @@
 // The coordinate plane: lattice colours, axes, pen modes, scale numbers, letters and layout.
 #include <gtest/gtest.h>
 
+#include <QPainter>
+#include <cmath>
 #include <cstdlib>
 #include <initializer_list>
 
@@ -100,6 +102,59 @@ TEST(DrawPlane, AxesAreTwoPixelsWideInTheMainVariantAndOneInThePreview) {
     const Drawn preview = Draw(Plane320(), PlaneVariant::Preview);
     EXPECT_EQ(Bgr(preview.plane.image, 159, 168), White);
     EXPECT_EQ(Bgr(preview.plane.image, 160, 168), Red);
+}
+
+TEST(DrawPlane, LatticeLinesKeepOneWidthAndTheirPlacesOnScaledScreens) {
+    for (const double ratio : {1.25, 1.5, 2.0}) {
+        SCOPED_TRACE(ratio);
+        Drawn d;
+        d.plane = MakeCanvasImage(10, 10, ratio);
+        DrawPlane(d.plane, Plane320(), 544, PlaneVariant::Main, {}, d.typeset, d.geometry);
+        ASSERT_TRUE(DeviceInStep(d.plane));
+        const DeviceGrid grid(ratio);
+        // The run of ink through the device pixel along one axis: as wide as the line should
+        // be, its middle within half a device pixel of the exact place.
+        const auto expectLine = [&](QPoint at, QPoint step, double exact, int width) {
+            while (Bgr(d.plane.device, at.x(), at.y()) != White) {
+                at -= step;
+            }
+            int length = 0;
+            for (at += step; Bgr(d.plane.device, at.x(), at.y()) != White; at += step) {
+                ++length;
+            }
+            const QPoint first = at - length * step;
+            EXPECT_EQ(length, width);
+            EXPECT_LE(std::abs(QPoint::dotProduct(first, step) + length / 2.0 - exact), 0.5);
+        };
+        // Half a cell above the x axis and right of the y axis, away from the x axis's numbers.
+        const int above = int(152.5 * ratio);
+        const int right = int(168.5 * ratio);
+        for (int v = -8; v <= 8; ++v) {
+            SCOPED_TRACE(v);
+            const double exact = (v == 0 ? Px(0) : Px(v) + 0.5) * ratio;
+            const int width = grid.Width(v == 0 ? 2 : 1);  // the axes: Px(0) - 1 and Px(0)
+            if (v != -1) {  // x = -1 runs through the numbers of the y axis
+                expectLine(QPoint(int(exact), above), QPoint(1, 0), exact, width);
+            }
+            expectLine(QPoint(right, int(exact)), QPoint(0, 1), exact, width);
+        }
+        // Shown at an odd place, in two parts: pixel for pixel from the nearest device pixel.
+        QImage screen(grid.Size(QSize(330, 330)), QImage::Format_RGB32);
+        screen.setDevicePixelRatio(ratio);
+        {
+            QPainter painter(&screen);
+            for (const QRect& part : {QRect(3, 3, 101, 320), QRect(104, 3, 219, 320)}) {
+                ShowCanvas(painter, QPoint(3, 3), d.plane, part);
+            }
+        }
+        screen.setDevicePixelRatio(1);
+        const int shift = int(std::floor(3 * ratio + 0.5));
+        EXPECT_EQ(screen.copy(QRect(QPoint(shift, shift), d.plane.device.size())), d.plane.device);
+        if (ratio == 2) {
+            // The scale numbers: "  5" right of x = 5 under the axis.
+            EXPECT_TRUE(FinerThanLogical(d.plane, QRect(Px(4), Px(0), 32, 16)));
+        }
+    }
 }
 
 TEST(DrawPlane, AxesCrossingLeaveAWhiteSpot) {

@@ -36,6 +36,9 @@ int AnyText(const CanvasImage& t, const QRect& r) {
 TEST(ClearValueTable, GridAndHeaderLetters) {
     CanvasImage t = MakeCanvasImage(350, 57);
     ClearValueTable(t);
+    CanvasImage scaled = MakeCanvasImage(350, 57, 2);
+    ClearValueTable(scaled);
+    EXPECT_TRUE(FinerThanLogical(scaled, QRect(10, 2, 20, 17)));  // "x" at the screen's pixels
     for (int i = 0; i <= 9; ++i) {
         EXPECT_EQ(Bgr(t.image, 35 * i + 1, 50), Silver) << i;
         EXPECT_EQ(Bgr(t.image, 35 * i + 2, 50), White) << i;

@@ -61,6 +61,12 @@ void MainScreen::BindViewBoxes(std::function<void()> showPlaneAnew) {
         RefreshPanels();
     });
     connect(body_.imgTable, &ImageView::clicked, this, &MainScreen::ToggleTableWidth);
+    // Moved to a screen of another scale, the window's pictures are drawn again at that scale.
+    connect(body_.imgCood, &ImageView::pixelRatioChanged, this, [this, showPlaneAnew] {
+        showPlaneAnew();
+        RefreshPanels();
+        PaintToolSample();
+    });
 }
 
 DisplayOptions MainScreen::Options() const {

@@ -27,7 +27,8 @@ class MainScreen : public QObject {
                QObject* parent = nullptr);
 
     // The display boxes show the options; a click sets its option and repaints what it reaches.
-    // showPlaneAnew is how the window paints the plane again for a box (the gesture starts over).
+    // showPlaneAnew is how the window paints the plane again for a box (the gesture starts over),
+    // or when the window moves to a screen of another scale.
     void BindViewBoxes(std::function<void()> showPlaneAnew);
     const ViewOptions& View() const { return view_; }
     DisplayOptions Options() const;

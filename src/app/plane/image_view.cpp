@@ -17,8 +17,9 @@ void ImageView::setImage(const QImage& image) {
 }
 
 void ImageView::clearTo(const QColor& colour) {
+    canvas_.ratio = devicePixelRatioF();
     canvas_.image = QImage(size(), QImage::Format_RGB32);
-    canvas_.image.fill(colour);
+    FillCanvas(canvas_, colour.red() | (colour.green() << 8) | (colour.blue() << 16));
     update();
 }
 
@@ -30,15 +31,8 @@ void ImageView::setImageSize(QSize size) {
 void ImageView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Only the parts asked for: a rubber band repaints a chain of small rectangles.
-    const QRect picture = canvas_.image.rect();
     for (const QRect& area : event->region()) {
-        const QRect shown = area & picture;
-        if (shown != area) {
-            painter.fillRect(area, Qt::white);
-        }
-        if (!shown.isEmpty()) {
-            painter.drawImage(shown.topLeft(), canvas_.image, shown);
-        }
+        ShowCanvas(painter, QPoint(0, 0), canvas_, area);
     }
     // The widget that keys go to: without a window manager the window may never be "active".
     if (keyCursor_ && window()->focusWidget() == this) {
@@ -97,6 +91,15 @@ void ImageView::focusInEvent(QFocusEvent* event) {
 void ImageView::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     update(keyCursorArea());
+}
+
+bool ImageView::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal && devicePixelRatioF() != canvas_.ratio) {
+        canvas_.ratio = devicePixelRatioF();
+        update();
+        emit pixelRatioChanged();
+    }
+    return QWidget::event(event);
 }
 
 void ImageView::resizeEvent(QResizeEvent* event) {

@@ -1,5 +1,6 @@
 // A widget that shows one persistent picture (the plane, a side panel, the tool sample): the
-// picture is drawn into image() and shown as it is at every repaint.
+// picture is drawn into image() and shown as it is at every repaint. On a scaled screen the
+// drawing library draws it at the screen's resolution too, and that is what is shown.
 #pragma once
 
 #include <QImage>
@@ -20,7 +21,9 @@ class ImageView : public QWidget {
     // The picture with its pen, brush and font, for the drawing library; call update() after
     // drawing.
     // A widget not yet shown has had no resize event: its first picture takes the widget's size.
+    // The canvas takes the device pixel ratio of the screen the widget is on.
     CanvasImage& canvas() {
+        canvas_.ratio = devicePixelRatioF();
         if (canvas_.image.isNull()) {
             clearTo(Qt::white);
         }
@@ -43,11 +46,15 @@ class ImageView : public QWidget {
 
   signals:
     void clicked();
+    // The widget went to a screen of another device pixel ratio: until the picture is drawn
+    // again it is shown enlarged from its logical pixels.
+    void pixelRatioChanged();
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
     void mouseMoved(QPoint pos);
     void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
