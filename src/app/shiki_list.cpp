@@ -4,7 +4,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 
+#include "device_pixels.h"
+#include "finger_tracker.h"
 #include "graph_model.h"
 #include "sjis_codec.h"
 #include "tool_sample.h"
@@ -24,6 +27,17 @@ ShikiList::ShikiList(Drawing& drawing, QWidget* parent)
     QItemSelectionModel* own = selectionModel();
     setSelectionModel(rows_->selection());
     delete own;
+    finger_ = new FingerTracker(viewport());
+    connect(finger_, &FingerTracker::tapped, this, &ShikiList::Tapped);
+    connect(finger_, &FingerTracker::held, this, &ShikiList::RightPressAt);
+    connect(finger_, &FingerTracker::landed, this, [this](QPoint at) {
+        dragFrom_ = at;
+        scrolledAt_ = verticalScrollBar()->value();
+    });
+    connect(finger_, &FingerTracker::dragged, this, [this](QPoint at) {
+        const int step = verticalScrollMode() == ScrollPerItem ? ItemHeight : 1;
+        verticalScrollBar()->setValue(scrolledAt_ - (at.y() - dragFrom_.y()) / step);
+    });
 }
 
 int ShikiList::currentRow() const {
@@ -37,13 +51,31 @@ void ShikiList::setShowText(bool show) {
 
 void ShikiList::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
-        // The window decides how a right press changes the selection before the popup opens.
-        const QPoint pos = event->position().toPoint();
-        const QModelIndex index = indexAt(pos);
-        emit rightPressed(index.isValid() ? index.row() : model()->rowCount(), pos);
+        RightPressAt(event->position().toPoint());
         return;
     }
     QListView::mousePressEvent(event);
+}
+
+void ShikiList::RightPressAt(QPoint pos) {
+    // The window decides how a right press changes the selection before the popup opens.
+    const QModelIndex index = indexAt(pos);
+    emit rightPressed(index.isValid() ? index.row() : model()->rowCount(), pos);
+}
+
+void ShikiList::Tapped(QPoint pos) {
+    const QModelIndex index = indexAt(pos);
+    if (index.isValid()) {
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::Toggle);
+        emit leftClicked(true, Qt::ControlModifier);
+    } else {
+        selectionModel()->clearSelection();
+        emit leftClicked(false, Qt::NoModifier);
+    }
+}
+
+bool ShikiList::viewportEvent(QEvent* event) {
+    return (finger_ && finger_->Read(event)) || QListView::viewportEvent(event);
 }
 
 void ShikiList::mouseReleaseEvent(QMouseEvent* event) {
@@ -115,10 +147,11 @@ QSize ShikiRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
 
 void ShikiRowDelegate::paintRowSample(QPainter& painter, const QRect& row,
                                       const TLineSpec& graph) const {
-    CanvasImage sample = MakeCanvasImage(ShikiList::SampleWidth, row.height());
+    CanvasImage sample =
+        MakeCanvasImage(ShikiList::SampleWidth, row.height(), painter.device()->devicePixelRatio());
     {
         ClassicCanvas canvas(sample);
         DrawSampleStroke(canvas, graph, 0, list_->drawing().EndCircleRadius());
     }
-    painter.drawImage(row.topLeft(), sample.image);
+    ShowCanvas(painter, row.topLeft(), sample, QRect(row.topLeft(), sample.image.size()));
 }

@@ -1,6 +1,8 @@
 // The formula list lstShiki: a view of the drawing's graphs (GraphListModel), one row per graph
 // with its sample stroke and equation, whose multi-selection is the drawing's selection, and a
-// right press that the window handles itself.
+// right press that the window handles itself. A finger has no Ctrl key and no right button: a
+// tap on a row adds it to the selection or takes it out, as Ctrl+click does, a tap below the rows
+// clears the selection, a long press is the right press and a drag scrolls.
 #pragma once
 
 #include <QFont>
@@ -14,6 +16,8 @@
 
 #include "drawing.h"
 #include "graph_list_model.h"
+
+class FingerTracker;
 
 // The row text: the equation padded with blanks to 38 half-width columns (a full-width character
 // counts two); a text already that wide or wider is left as it is.
@@ -52,9 +56,16 @@ class ShikiList : public QListView {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
   private:
+    void RightPressAt(QPoint pos);
+    void Tapped(QPoint pos);
+
     GraphListModel* rows_;
+    FingerTracker* finger_ = nullptr;
+    QPoint dragFrom_;     // where the finger landed
+    int scrolledAt_ = 0;  // and the scroll bar then
     bool showText_ = true;
 };
 

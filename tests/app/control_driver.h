@@ -1,6 +1,7 @@
 // Finds a window's controls by the object names the windows give them, and works them as a user
-// would: a button clicked, a menu command chosen, a picture clicked. Controls of the windows it
-// owns (dialogs, the practice window) are not the window's own and are not found through it.
+// would: a button clicked, a menu command chosen, a picture clicked or touched. Controls of the
+// windows it owns (dialogs, the practice window) are not the window's own and are not found through
+// it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +10,8 @@
 #include <QAction>
 #include <QEvent>
 #include <QPoint>
+#include <QTest>
+#include <QTimer>
 
 #include "plane/image_view.h"
 #include "plane/plane_view.h"
@@ -74,3 +77,25 @@ inline QPoint PlaceWhenShown(QWidget& window) {
     window.removeEventFilter(&watch);
     return watch.at;
 }
+
+// One finger on a touch screen, on a widget (a list's viewport for a list).
+struct Finger {
+    QWidget* on;
+    static QPointingDevice* Screen() {
+        static QPointingDevice* screen = QTest::createTouchDevice();
+        return screen;
+    }
+    void Down(QPoint at) { QTest::touchEvent(on, Screen()).press(0, at, on); }
+    void To(QPoint at) { QTest::touchEvent(on, Screen()).move(0, at, on); }
+    void Up(QPoint at) { QTest::touchEvent(on, Screen()).release(0, at, on); }
+    void Tap(QPoint at) { Down(at), Up(at); }
+    void Drag(QPoint from, QPoint to) { Down(from), To((from + to) / 2), To(to), Up(to); }
+    // Held still until the long press, whose timer is made short so the test need not wait.
+    void Hold() {
+        auto* timer = on->findChild<QTimer*>(QStringLiteral("longPress"));
+        const int interval = timer->interval();
+        timer->start(1);
+        EXPECT_TRUE(QTest::qWaitFor([timer] { return !timer->isActive(); }));
+        timer->setInterval(interval);
+    }
+};

@@ -194,6 +194,36 @@ TEST_F(MainWindowTest, RightPressSelectsThePressedLineUnlessSeveralAreSelected) 
     Ui<QMenu>("pumShiki")->hide();
 }
 
+TEST_F(MainWindowTest, FingersChooseRowsAndOpenThePopupOnThem) {
+    for (int i = 0; i < 3; ++i) {
+        window->AddOrReplaceLine(Line(0, i, 1, i + 1), -1);
+    }
+    window->show();
+    ShikiList* list = Ui<ShikiList>("lstShiki");
+    Finger finger{list->viewport()};
+    finger.Tap(QPoint(50, 150));  // below the rows
+    EXPECT_TRUE(window->Doc.Table().Selected.none());
+    for (const int row : {0, 1, 2, 1}) {
+        finger.Tap(RowCentre(list, row));
+    }
+    EXPECT_EQ(SelectedRows(list), (QList<int>{0, 2}));
+    finger.Down(RowCentre(list, 1));
+    finger.Hold();
+    finger.Up(RowCentre(list, 1));
+    EXPECT_TRUE(Ui<QMenu>("pumShiki")->isVisible());
+    Ui<QAction>("W3")->trigger();
+    Ui<QMenu>("pumShiki")->hide();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(window->Doc.Table().LineTable[i].Width, i == 1 ? 1 : 3);
+    }
+    while (window->Doc.Table().LineCount < 40) {
+        window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);  // the list scrolls to the last row
+    }
+    const int top = list->indexAt(QPoint(50, 2)).row();
+    finger.Drag(QPoint(50, 20), QPoint(50, 20 + 5 * ShikiList::ItemHeight));  // rows follow
+    EXPECT_EQ(list->indexAt(QPoint(50, 2)).row(), top - 5);
+}
+
 TEST_F(MainWindowTest, PopupWidthsChangeTheSelectedGraphs) {
     window->AddOrReplaceLine(Line(0, 1, 2, 2), -1);
     window->AddOrReplaceLine(Line(1, 3, 3, -1), -1);  // selected

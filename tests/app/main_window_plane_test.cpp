@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -16,6 +17,7 @@
 #include <QToolButton>
 
 #include "clickable_label.h"
+#include "device_pixels.h"
 #include "help/help_desk.h"
 #include "help/help_window.h"
 #include "plane/image_view.h"
@@ -111,6 +113,67 @@ TEST_F(PlaneMouseTest, PointsLinesDragsAndMessages) {
     RightDrag({3, -2}, {3, -2});
     EXPECT_TRUE(SelectedRows(Ui<ShikiList>("lstShiki")).contains(0));
     EXPECT_FALSE(SelectedRows(Ui<ShikiList>("lstShiki")).contains(1));
+}
+
+TEST_F(PlaneMouseTest, ClicksOnScaledScreensLandOnTheLatticePointUnderThem) {
+    // Qt's position of any device pixel of a point's lattice lines (corner or centre) is the point.
+    PlaneView* plane = Ui<PlaneView>("imgCood");
+    LatticePoint pressed{};
+    QObject::connect(plane, &PlaneView::latticePressed,
+                     [&](GestureButton, LatticePoint at, bool, bool) { pressed = at; });
+    for (const double ratio : {1.25, 1.5, 2.0}) {
+        const DeviceGrid grid(ratio);
+        for (const LatticePoint p : {LatticePoint{3, -2}, LatticePoint{-7, 5}}) {
+            const QPoint at = grid.At(Px(p.X, p.Y));
+            for (int d = 0; d < grid.thin * grid.thin * 2; ++d) {
+                const double inside = d % 2 * 0.5;
+                const QPointF pos((at.x() + d / 2 % grid.thin + inside) / ratio,
+                                  (at.y() + d / 2 / grid.thin + inside) / ratio);
+                QMouseEvent press(QEvent::MouseButtonPress, pos, plane->mapToGlobal(pos),
+                                  Qt::RightButton, Qt::RightButton, {});
+                QApplication::sendEvent(plane, &press);
+                EXPECT_EQ(pressed, p) << ratio << " " << pos.x() << "," << pos.y();
+                QMouseEvent release(QEvent::MouseButtonRelease, pos, plane->mapToGlobal(pos),
+                                    Qt::RightButton, {}, {});
+                QApplication::sendEvent(plane, &release);
+            }
+        }
+    }
+}
+
+TEST_F(PlaneMouseTest, AFingerDrawsDragsEndsAndSlidesPoints) {
+    PlaneView* plane = Ui<PlaneView>("imgCood");
+    Finger finger{plane};
+    const QImage bare = plane->image();
+    finger.Down(Px(0, 0));
+    finger.To(Px(2, 1));
+    EXPECT_NE(plane->image(), bare);  // the band follows the finger
+    finger.Up(Px(2, 1));
+    finger.Tap(Px(0, 1));
+    finger.Tap(Px(1, 3));
+    EXPECT_EQ(ListTexts(Ui<ShikiList>("lstShiki")), (QStringList{"y=1/2･x", "y=2x+1"}));
+    // Near the selected line's end, and not on it, the finger drags the end along; a long press
+    // there and a lift where it landed is the right click, which chooses that line alone.
+    const QPoint nearEnd(10, -12);
+    finger.Drag(Px(1, 3) + nearEnd, Px(3, 4) + nearEnd);
+    EXPECT_EQ(Row(1), QStringLiteral("y=x+1"));
+    window->Doc.SetSelection(0b11);
+    finger.Down(Px(2, 1) + nearEnd);
+    finger.Hold();
+    finger.Up(Px(2, 1) + nearEnd);
+    EXPECT_EQ(SelectedRows(Ui<ShikiList>("lstShiki")), QList<int>{0});
+    // A point shows where it would go as the finger slides, and is placed where it lifts.
+    Ui<QToolButton>("spdTen")->click();
+    const QImage lines = plane->image();
+    finger.Down(Px(-3, 2));
+    finger.To(Px(-2, -1));
+    EXPECT_NE(plane->image().pixel(Px(-2, -1)), lines.pixel(Px(-2, -1)));
+    finger.Up(Px(-2, -1));
+    EXPECT_EQ(Row(2), QStringLiteral("( -2, -1)"));
+    EXPECT_EQ(plane->image().pixel(Px(-3, 2)), lines.pixel(Px(-3, 2)));
+    EXPECT_EQ(window->Doc.Table().LineCount, 3);
+    EXPECT_EQ(window->GestureState(), DrawIdle);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 TEST_F(PlaneMouseTest, ArrowsStepsAndColoursMarkTheDrawingUnsaved) {

@@ -3,6 +3,7 @@
 
 #include <QCursor>
 #include <QLineEdit>
+#include <QLineF>
 #include <QListWidget>
 #include <QToolButton>
 
@@ -14,6 +15,7 @@ PlaneController::PlaneController(Drawing& drawing, const EditingState& edit,
                                  QObject* parent)
     : QObject(parent),
       drawing_(drawing),
+      edit_(edit),
       cursors_(cursors),
       controls_(controls),
       window_(std::move(window)),
@@ -23,13 +25,28 @@ PlaneController::PlaneController(Drawing& drawing, const EditingState& edit,
             [this](GestureButton button, LatticePoint at, bool inGrid, bool) {
                 Press(button, at, inGrid);
             });
-    connect(plane, &PlaneView::latticeMoved, this,
-            [this](LatticePoint at, bool) { TakeStep([&] { return gesture_.Move(at); }); });
+    connect(plane, &PlaneView::latticeMoved, this, [this](LatticePoint at, bool inGrid) {
+        TakeStep([&] { return gesture_.Move(at); });
+        if (controls_.plane->touching() && !gesture_.InProgress() &&
+            edit_.LineMode == GraphKind::Point) {
+            ShowPointPreview(inGrid ? std::optional(at) : std::nullopt);
+        }
+    });
     connect(plane, &PlaneView::latticeReleased, this,
             [this](GestureButton button, LatticePoint at, bool inGrid, bool ctrl) {
                 TakeStep([&] { return gesture_.Release(button, ctrl, at, inGrid); });
             });
     connect(plane, &PlaneView::planeKey, this, &PlaneController::Key);
+    connect(plane, &PlaneView::touchEnded, this, [this] { ShowPointPreview(std::nullopt); });
+    plane->setTouchRules({
+        .endNear = [this](QPoint pixel) { return EndNear(pixel); },
+        .dragDrawsLine =
+            [this] {
+                return !gesture_.InProgress() && edit_.LineMode != GraphKind::Point &&
+                       edit_.LineMode != GraphKind::Label;
+            },
+        .longPressIsRightButton = true,
+    });
 }
 
 void PlaneController::Cancel() {
@@ -38,6 +55,7 @@ void PlaneController::Cancel() {
 
 void PlaneController::PlaneShownAnew() {
     gesture_.Reset();
+    pointPreview_.reset();
     ++shownAnew_;
 }
 
@@ -56,6 +74,7 @@ void PlaneController::DropLabels() {
 }
 
 void PlaneController::Press(GestureButton button, LatticePoint at, bool inGrid) {
+    ShowPointPreview(std::nullopt);
     if (controls_.labels->isVisible()) {
         // The user may have chosen another waiting label to place next.
         labels_.current = controls_.labels->currentRow();
@@ -110,7 +129,7 @@ void PlaneController::TakeStep(const std::function<GestureEffects()>& step) {
     if (shownAnew) {
         // The undo commands followed the drawing.
     } else if (e.redisplay) {
-        gesture_.Reset();
+        Reset();
         window_.redisplay();  // the band and marks go; the selection's panels come back
     } else {
         if (e.clearPanels) {
@@ -131,4 +150,45 @@ void PlaneController::TakeStep(const std::function<GestureEffects()>& step) {
     } else if (e.labelPlaced) {
         controls_.labels->setCurrentRow(labels_.current);
     }
+}
+
+std::optional<LatticePoint> PlaneController::EndNear(QPoint pixel) const {
+    if (gesture_.InProgress()) {
+        return std::nullopt;
+    }
+    const GraphTable& table = drawing_.Table();
+    std::optional<LatticePoint> nearest;
+    qreal nearestDistance = PlaneView::EndReach;
+    for (int i = 0; i < table.LineCount; ++i) {
+        const TLineSpec& graph = table.LineTable[i];
+        if (!table.Selected.test(i) || graph.Kind == GraphKind::Label) {
+            continue;
+        }
+        for (const LatticePoint end : {graph.P1, graph.P2}) {
+            if (!IsEndpointOf(graph, end)) {
+                continue;  // a point's P2 is its circle's radius
+            }
+            const qreal distance = QLineF(controls_.plane->pixelOf(end), pixel).length();
+            if (distance <= nearestDistance && (!nearest || distance < nearestDistance)) {
+                nearest = end;
+                nearestDistance = distance;
+            }
+        }
+    }
+    return nearest;
+}
+
+void PlaneController::ShowPointPreview(std::optional<LatticePoint> at) {
+    std::vector<PlaneMark> marks;
+    if (pointPreview_ && (!at || pointPreview_->at != *at)) {
+        marks.push_back(*pointPreview_);  // erased
+        pointPreview_.reset();
+    }
+    if (at && !pointPreview_) {
+        TLineSpec point =
+            NewLineSpec(edit_, drawing_.Table(), *at, {drawing_.EndCircleRadius(), 99});
+        pointPreview_ = PlaneMark{PlaneMark::Shape::Graph, *at, point};
+        marks.push_back(*pointPreview_);
+    }
+    controls_.plane->drawMarks(window_.displayOptions(), marks);
 }

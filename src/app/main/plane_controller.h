@@ -1,11 +1,13 @@
-// The main plane's gestures: presses, moves and releases on imgCood (and the keys that stand for
-// them) become lattice points for the gesture states, and each step's marks, messages, cursor,
-// read-out and label queue are shown. A step that changes the drawing is shown by the window's
-// refresh, which tells the controller so; everything else a step calls for is done here.
+// The main plane's gestures: presses, moves and releases on imgCood (and the keys and the finger
+// that stand for them) become lattice points for the gesture states, and each step's marks,
+// messages, cursor, read-out and label queue are shown. A step that changes the drawing is shown by
+// the window's refresh, which tells the controller so; everything else a step calls for is done
+// here.
 #pragma once
 
 #include <QObject>
 #include <functional>
+#include <optional>
 
 #include "cursors.h"
 #include "display_options.h"
@@ -47,8 +49,14 @@ class PlaneController : public QObject {
     // The plane was painted anew (its marks are gone): the gesture starts over.
     void PlaneShownAnew();
     // Back to idle without a repaint; Forget also drops the points the last gesture passed.
-    void Reset() { gesture_.Reset(); }
-    void Forget() { gesture_.Forget(); }
+    void Reset() {
+        gesture_.Reset();
+        pointPreview_.reset();
+    }
+    void Forget() {
+        gesture_.Forget();
+        pointPreview_.reset();
+    }
 
     // Labels from the label window, placed by the next clicks.
     void QueueLabels(const LabelQueue& labels);
@@ -58,12 +66,19 @@ class PlaneController : public QObject {
     void Press(GestureButton button, LatticePoint at, bool inGrid);
     void Key(PlaneKeyAction action, LatticePoint at);
     void TakeStep(const std::function<GestureEffects()>& step);
+    // The end of a selected graph (labels have none to drag) nearest to a finger landing at
+    // pixel, within the plane's reach, while no gesture is in progress.
+    std::optional<LatticePoint> EndNear(QPoint pixel) const;
+    // The point a finger places with the point tool, shown where it would go while it slides.
+    void ShowPointPreview(std::optional<LatticePoint> at);
 
     Drawing& drawing_;
+    const EditingState& edit_;
     const CursorSlots& cursors_;
     Controls controls_;
     WindowSide window_;
     PlaneGesture gesture_;
     LabelQueue labels_;
     int shownAnew_ = 0;  // plane repaints for the drawing, so a step knows of one
+    std::optional<PlaneMark> pointPreview_;  // drawn in the inverting pen
 };

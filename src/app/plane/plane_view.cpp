@@ -1,6 +1,7 @@
-// The plane widget: mouse and keys become lattice events.
+// The plane widget: mouse, keys and a finger become lattice events.
 #include "plane/plane_view.h"
 
+#include "finger_tracker.h"
 #include "plane_marks.h"
 
 namespace {
@@ -28,7 +29,33 @@ PlaneView::PlaneView(bool keyboard, QWidget* parent) : ImageView(parent), keyboa
         keyHandler = [this](int key, Qt::KeyboardModifiers modifiers) {
             return Key(key, modifiers);
         };
+        finger_ = new FingerTracker(this);
+        connect(finger_, &FingerTracker::landed, this, &PlaneView::FingerLanded);
+        connect(finger_, &FingerTracker::dragStarted, this, &PlaneView::FingerDragStarted);
+        connect(finger_, &FingerTracker::dragged, this, [this](QPoint at) {
+            if (!fingerSpent_) {
+                Moved(at + endOffset_);
+            }
+        });
+        connect(finger_, &FingerTracker::tapped, this, [this](QPoint at) {
+            Click(at);
+            emit touchEnded();
+        });
+        connect(finger_, &FingerTracker::held, this, &PlaneView::FingerHeld);
+        connect(finger_, &FingerTracker::lifted, this, &PlaneView::FingerLifted);
+        connect(finger_, &FingerTracker::cancelled, this, &PlaneView::FingerCancelled);
     }
+}
+
+bool PlaneView::touching() const {
+    return finger_ && finger_->Down();
+}
+
+bool PlaneView::event(QEvent* event) {
+    if (finger_ && drawn_ && finger_->Read(event)) {
+        return true;
+    }
+    return ImageView::event(event);
 }
 
 void PlaneView::planeDrawn() {
@@ -110,4 +137,66 @@ bool PlaneView::Key(int key, Qt::KeyboardModifiers modifiers) {
     }
     ShowKeyCursor();
     return true;
+}
+
+void PlaneView::FingerLanded(QPoint at) {
+    fingerSpent_ = false;
+    rightDownAt_.reset();
+    const std::optional<LatticePoint> end =
+        touchRules_.endNear ? touchRules_.endNear(at) : std::nullopt;
+    grabsEnd_ = end.has_value();
+    endOffset_ = end ? geometry_.LatticeToPixel(*end) - at : QPoint();
+    Moved(at);  // where a tap would click
+}
+
+void PlaneView::FingerDragStarted(QPoint from) {
+    if (fingerSpent_ || rightDownAt_) {
+        return;  // a long press has done its press already
+    }
+    if (grabsEnd_) {
+        RightPress(from + endOffset_);
+    } else if (touchRules_.dragDrawsLine && touchRules_.dragDrawsLine()) {
+        Click(from);
+    }
+}
+
+void PlaneView::FingerHeld(QPoint at) {
+    if (touchRules_.longPressIsRightButton) {
+        RightPress(at + endOffset_);
+    } else {
+        fingerSpent_ = true;
+    }
+}
+
+void PlaneView::FingerLifted(QPoint at, bool dragged) {
+    if (fingerSpent_) {
+        // A long press that means nothing here.
+    } else if (rightDownAt_) {
+        // Held still, the button goes up where it went down, wherever the finger is in its cell.
+        Released(Qt::RightButton, {}, dragged ? at + endOffset_ : *rightDownAt_);
+    } else {
+        Click(at);
+    }
+    rightDownAt_.reset();
+    emit touchEnded();
+}
+
+void PlaneView::FingerCancelled() {
+    if (rightDownAt_ && drawn_) {
+        // Let go off the grid: a held end goes back where it was.
+        emit latticeReleased(GestureButton::Right, geometry_.PixelToLattice(*rightDownAt_), false,
+                             false);
+    }
+    rightDownAt_.reset();
+    emit touchEnded();
+}
+
+void PlaneView::Click(QPoint at) {
+    Pressed(Qt::LeftButton, {}, at);
+    Released(Qt::LeftButton, {}, at);
+}
+
+void PlaneView::RightPress(QPoint at) {
+    rightDownAt_ = at;
+    Pressed(Qt::RightButton, {}, at);
 }

@@ -82,6 +82,15 @@ TfrmRenshu::TfrmRenshu(QWidget* parent) : QDialog(parent) {
     connect(imgCood, &PlaneView::latticeMoved, this,
             [this](LatticePoint at) { imgCoodMouseMove(at); });
     connect(imgCood, &PlaneView::planeKey, this, &TfrmRenshu::imgCoodKeyPress);
+    // A finger drags a line's answer from where it lands to where it lifts; a long press does
+    // nothing here, where the right button only says it is the wrong one.
+    imgCood->setTouchRules({.endNear = {},
+                            .dragDrawsLine =
+                                [this] {
+                                    return !session_.Finished() && session_.AnswerState() == 0 &&
+                                           session_.Current().Kind != GraphKind::Point;
+                                },
+                            .longPressIsRightButton = false});
     connect(btnTeisei, &QPushButton::clicked, this, &TfrmRenshu::btnTeiseiClick);
     connect(Button1, &QPushButton::clicked, this, &TfrmRenshu::Button1Click);
     connect(btnEnd, &QPushButton::clicked, this, &TfrmRenshu::btnEndClick);
@@ -281,7 +290,7 @@ void TfrmRenshu::Apply(const PracticeEffects& e) {
     }
     if (e.arrow) {
         // Copied with XOR, so a second hint at the same place takes the arrow away.
-        CopyXor(imgCood->canvas().image, imgCood->pixelOf(e.arrowAt), imgArrow);
+        CopyXor(imgCood->canvas(), imgCood->pixelOf(e.arrowAt), imgArrow);
         imgCood->update();
     }
     if (e.grade != PracticeEffects::Grade::None) {
@@ -295,7 +304,7 @@ void TfrmRenshu::Graded(const PracticeEffects& e) {
     MakeDialogs();
     PlaceDialogs();
     if (e.grade == PracticeEffects::Grade::Wrong) {
-        CopyOr(imgAns->canvas().image, QPoint(100, 0), imgBatsu.copy(0, 0, 100, 100));
+        CopyOr(imgAns->canvas(), QPoint(100, 0), imgBatsu.copy(0, 0, 100, 100));
         imgAns->update();
         frmAyamari->HintUsed = session_.HintUsed();
         const int result = ShowModal(*frmAyamari);
