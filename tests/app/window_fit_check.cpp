@@ -122,6 +122,10 @@ void Check(QWidget& window) {
             faults.append(NameOf(*control) + QStringLiteral(" lies over the caption ") + caption);
         }
     }
+    // TESMARA_FIT_SHOTS names a folder for a picture of each window, to look at.
+    if (const QString shots = qEnvironmentVariable("TESMARA_FIT_SHOTS"); !shots.isEmpty()) {
+        window.grab().save(shots + u'/' + window.objectName() + QStringLiteral(".png"));
+    }
     std::printf("checked %s\n", qPrintable(window.objectName()));
 }
 

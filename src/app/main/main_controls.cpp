@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
+#include <QStyleOptionGroupBox>
 #include <QToolButton>
+#include <algorithm>
 
 #include "accessible_names.h"
 #include "clickable_label.h"
@@ -77,6 +79,40 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, QRect bounds, const QStr
     auto* group = Named(new QGroupBox(caption, parent), name);
     group->setGeometry(bounds);
     return group;
+}
+
+int CaptionBottom(const QGroupBox* group) {
+    QStyleOptionGroupBox option;
+    option.initFrom(group);
+    option.text = group->title();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    return group->style()
+               ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group)
+               .bottom() +
+           1;
+}
+
+// Moves a group's pictures and buttons down below its caption, which a font with tall ascenders
+// and descenders makes taller. A caption too tall for the group's design height is given a
+// smaller size instead, so that the panels keep theirs and stay inside the group.
+void KeepBelowCaption(QGroupBox* group) {
+    const QList<QWidget*> children = group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    int top = group->height();
+    int bottom = 0;
+    for (const QWidget* child : children) {
+        top = std::min(top, child->y());
+        bottom = std::max(bottom, child->geometry().bottom() + 1);
+    }
+    const int lowestTop = top + group->height() - 2 - bottom;  // the children's room to move down
+    QFont font = group->font();
+    while (CaptionBottom(group) > lowestTop && font.pixelSize() > 9) {
+        font.setPixelSize(font.pixelSize() - 1);
+        group->setFont(font);
+    }
+    const int down = std::max(0, CaptionBottom(group) - top);
+    for (QWidget* child : children) {
+        child->move(child->x(), child->y() + down);
+    }
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, QPoint at, const QString& caption,
@@ -201,6 +237,10 @@ void MainBody::Create(QWidget* body, Drawing& drawing) {
     imgSeppen = MakeImage(grpSeppen, "imgSeppen", QRect(44, 16, 61, 65));
     btnSeppenUp = MakeButton(grpSeppen, "btnSeppenUp", QRect(9, 22, 25, 25), QString(), "up");
     btnSeppenDw = MakeButton(grpSeppen, "btnSeppenDw", QRect(9, 54, 25, 25), QString(), "down");
+
+    for (QGroupBox* group : {grpShiki, grpHenikiX, grpHenikiY, grpKatamuki, grpSeppen}) {
+        KeepBelowCaption(group);
+    }
 
     grpSettei = MakeGroup(body, "grpSettei", QRect(408, 336, 529, 89), QStringLiteral("設定"));
     chkDataTable = MakeCheck(grpSettei, "chkDataTable", {16, 24}, QStringLiteral("関数の表"));

@@ -1,6 +1,8 @@
 // The print window.
 #include "print/print_window.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateTime>
@@ -158,6 +160,7 @@ TfrmPrint::TfrmPrint(const ImageView& plane, std::function<QString()> fileName,
         const QWidget* owner = parent->window();
         setFixedSize(owner->size());
         move(owner->pos());
+        FitInto(row, column, controls);
     }
 
     for (QSpinBox* spin : {spnLeft, spnTop, spnShukusho}) {
@@ -191,6 +194,29 @@ void TfrmPrint::FormShow() {
     printerChosen = false;
 }
 
+void TfrmPrint::FitInto(QHBoxLayout* row, QWidget* column, QVBoxLayout* controls) {
+    // On a window shorter than the column (a small screen at a large scale) the worksheet's group
+    // and 閉じる stand in a second column, and the preview takes the room that is left.
+    constexpr int Margins = 24;
+    constexpr int Spacing = 16;
+    if (column->sizeHint().height() + Margins > height()) {
+        controls->removeWidget(grpWorksheet);
+        controls->removeWidget(btnClose);
+        auto* second = new QWidget(this);
+        second->setFixedWidth(column->width());
+        auto* layout = new QVBoxLayout(second);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(grpWorksheet);
+        layout->addStretch();
+        layout->addWidget(btnClose);
+        row->insertWidget(row->indexOf(column) + 1, second);
+    }
+    const int columns = row->count() - 3;  // between the stretches: the preview and the columns
+    previewSide_ = std::min({PrintPreviewSide, height() - Margins,
+                             width() - Margins - columns * (column->width() + Spacing)});
+    imgCoodX->setFixedSize(previewSide_, previewSide_);
+}
+
 void TfrmPrint::DrawPreview() {
     PrintLayout layout;
     layout.left = spnLeft->value();
@@ -198,8 +224,16 @@ void TfrmPrint::DrawPreview() {
     layout.percent = spnShukusho->value();
     layout.fileLine = edtFile->text();
     layout.title = edtTitle->text();
-    DrawPrintPreview(imgCoodX->canvas(), plane_.image(), layout);
-    imgCoodX->update();
+    if (previewSide_ == PrintPreviewSide) {
+        DrawPrintPreview(imgCoodX->canvas(), plane_.image(), layout);
+        imgCoodX->update();
+        return;
+    }
+    // The page is laid out at its own size and shown smaller.
+    CanvasImage page = MakeCanvasImage(PrintPreviewSide, PrintPreviewSide);
+    DrawPrintPreview(page, plane_.image(), layout);
+    imgCoodX->setImage(page.image.scaled(previewSide_, previewSide_, Qt::IgnoreAspectRatio,
+                                         Qt::SmoothTransformation));
 }
 
 void TfrmPrint::ShowPageSize() {

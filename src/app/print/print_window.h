@@ -8,15 +8,18 @@
 #include <memory>
 
 #include "print/print_target.h"
+#include "print_page.h"
 #include "worksheet.h"
 
 class ImageView;
 class QCheckBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
+class QVBoxLayout;
 
 class TfrmPrint : public QDialog {
     Q_OBJECT
@@ -45,6 +48,8 @@ class TfrmPrint : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void FitInto(QHBoxLayout* row, QWidget* column, QVBoxLayout* controls);
+    int previewSide_ = PrintPreviewSide;
     ImageView* imgCoodX;
     QLabel* Label1;
     QSpinBox* spnLeft;
