@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libicu-dev
     libgtest-dev libbenchmark-dev
-    fonts-ipafont-gothic fonts-urw-base35 qt6-translations-l10n
+    fonts-ipafont-gothic fonts-noto-cjk fonts-urw-base35 qt6-translations-l10n
     desktop-file-utils shared-mime-info
     poppler-utils  # pdftotext: the exporter tests read worksheets back as text
 )

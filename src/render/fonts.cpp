@@ -24,21 +24,30 @@ void InstallFontSubstitutions() {
     // font a Windows has stands in; Bookman Old Style comes with Office only.
     QFont::insertSubstitutions(PlainFontName,
                                {QStringLiteral("MS PGothic"), QStringLiteral("Meiryo UI"),
-                                QStringLiteral("Yu Gothic UI")});
+                                QStringLiteral("BIZ UDPGothic"), QStringLiteral("Yu Gothic UI")});
     QFont::insertSubstitutions(FixedFontName,
                                {QStringLiteral("MS Gothic"), QStringLiteral("BIZ UDGothic"),
                                 QStringLiteral("MS PGothic")});
     QFont::insertSubstitution(LetterFontName, QStringLiteral("Georgia"));
 #else
+    // The Japanese fonts a Linux may have, best first: IPA's, which have the Windows fonts'
+    // metrics, then Noto Sans CJK, Takao and VL Gothic. The fixed-pitch name takes a fixed-pitch
+    // face, so that the formula list's columns line up.
     const QStringList installed = QFontDatabase::families();
-    const std::pair<QString, QString> standIns[] = {
-        {PlainFontName, QStringLiteral("IPAPGothic")},
-        {FixedFontName, QStringLiteral("IPAGothic")},
-        {LetterFontName, QStringLiteral("URW Bookman")}};
-    for (const auto& [name, family] : standIns) {
-        QFont::insertSubstitution(name, family);
-        if (installed.contains(family)) {
-            InstalledFamilies().insert(name, family);
+    const std::pair<QString, QStringList> standIns[] = {
+        {PlainFontName,
+         {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
+          QStringLiteral("TakaoPGothic"), QStringLiteral("VL PGothic")}},
+        {FixedFontName,
+         {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP"),
+          QStringLiteral("TakaoGothic"), QStringLiteral("VL Gothic")}},
+        {LetterFontName, {QStringLiteral("URW Bookman")}}};
+    for (const auto& [name, families] : standIns) {
+        QFont::insertSubstitutions(name, families);
+        const auto found = std::find_if(families.begin(), families.end(),
+                                        [&](const QString& f) { return installed.contains(f); });
+        if (found != families.end()) {
+            InstalledFamilies().insert(name, *found);
         }
     }
 #endif

@@ -13,10 +13,10 @@ inline const QString LetterFontName = QStringLiteral("Bookman Old Style");
 // of other names where the named ones are missing. Call once after the application object exists.
 void InstallFontSubstitutions();
 
-// The family a font of one of the three names is made with: on Linux the IPA or URW font itself
-// where it is installed, since a name that no font has sends every font Qt makes of it through
-// fontconfig's search for stand-ins, milliseconds at start-up; otherwise the name, which the
-// substitutions map (on a machine whose only Japanese font is another, that search finds it).
+// The family a font of one of the three names is made with: on Linux the first installed of its
+// stand-ins (IPA, Noto Sans CJK, Takao, VL Gothic; URW Bookman), since a name that no font has
+// sends every font Qt makes of it through fontconfig's search for stand-ins, milliseconds at
+// start-up; otherwise the name, which the substitutions and fontconfig map.
 QString InstalledFamily(const QString& name);
 
 // Pixel height of a point size on the canvas, which always counts 96 dots per inch.

@@ -53,9 +53,10 @@ bool InsideScrolledView(const QWidget& widget, const QWidget& window) {
     return false;
 }
 
-// The text of a label or button that its control is too small to show whole. A check box or a
-// label knows the size its text needs; a push or tool button is measured by its text alone, since
-// the style asks more room of a button than its text needs.
+// The text of a label or button that its control is too small to show whole. Its width is
+// what the control asks for (a push or tool button, whose style asks more than its text needs:
+// the text's advance); its height is the ink of its letters, since a font's line (Noto Sans CJK's
+// is half as tall again as its letters) may overhang a control without hiding anything.
 QString CutText(const QWidget& control) {
     const auto* label = qobject_cast<const QLabel*>(&control);
     const auto* button = qobject_cast<const QAbstractButton*>(&control);
@@ -63,12 +64,12 @@ QString CutText(const QWidget& control) {
     if (text.isEmpty() || (label && label->wordWrap())) {
         return QString();
     }
-    QSize needed = control.sizeHint();
-    if (qobject_cast<const QPushButton*>(&control) || qobject_cast<const QToolButton*>(&control)) {
-        text.remove(u'&');
-        needed =
-            QSize(control.fontMetrics().horizontalAdvance(text), control.fontMetrics().height());
-    }
+    const bool plainButton =
+        qobject_cast<const QPushButton*>(&control) || qobject_cast<const QToolButton*>(&control);
+    text.remove(u'&');
+    const QSize needed(
+        plainButton ? control.fontMetrics().horizontalAdvance(text) : control.sizeHint().width(),
+        control.fontMetrics().tightBoundingRect(text).height());
     if (needed.width() <= control.width() && needed.height() <= control.height()) {
         return QString();
     }

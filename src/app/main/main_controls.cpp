@@ -238,10 +238,6 @@ void MainBody::Create(QWidget* body, Drawing& drawing) {
     btnSeppenUp = MakeButton(grpSeppen, "btnSeppenUp", QRect(9, 22, 25, 25), QString(), "up");
     btnSeppenDw = MakeButton(grpSeppen, "btnSeppenDw", QRect(9, 54, 25, 25), QString(), "down");
 
-    for (QGroupBox* group : {grpShiki, grpHenikiX, grpHenikiY, grpKatamuki, grpSeppen}) {
-        KeepBelowCaption(group);
-    }
-
     grpSettei = MakeGroup(body, "grpSettei", QRect(408, 336, 529, 89), QStringLiteral("設定"));
     chkDataTable = MakeCheck(grpSettei, "chkDataTable", {16, 24}, QStringLiteral("関数の表"));
     chkHeniki = MakeCheck(grpSettei, "chkHeniki", {104, 24}, QStringLiteral("ｙの変域"));
@@ -254,6 +250,9 @@ void MainBody::Create(QWidget* body, Drawing& drawing) {
     chkKeishiki->hide();
     chkTensen = MakeCheck(grpSettei, "chkTensen", {192, 52}, QStringLiteral("点線"));
     chkRanColor = MakeCheck(grpSettei, "chkRanColor", {288, 52}, QStringLiteral("定数欄の色"));
+    for (QGroupBox* group : {grpShiki, grpHenikiX, grpHenikiY, grpKatamuki, grpSeppen, grpSettei}) {
+        KeepBelowCaption(group);
+    }
 
     lblShiki = MakeLabel(body, "lblShiki", {376, 216}, QStringLiteral("表示形式"), 13);
     btnHyoujun = MakeButton(body, "btnHyoujun", QRect(388, 236, 25, 29),
