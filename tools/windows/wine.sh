@@ -59,7 +59,7 @@ wine_session() {
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=:$n; break; }
     done
     [ -n "$display" ] || { echo "no free X display" >&2; return 1; }
-    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb "$display" -screen 0 "${TESMARA_WINE_SCREEN:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 &
     xvfb=$!
     export DISPLAY=$display
     wait_for 10 xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start" >&2; return 1; }
