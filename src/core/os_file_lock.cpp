@@ -158,7 +158,14 @@ OsFileLock::Result OsFileLock::TryLock(const QString& path) {
     lock.l_whence = SEEK_SET;
     lock.l_start = off_t(LockedByte);
     lock.l_len = 1;
-    if (::fcntl(fd, F_OFD_SETLK, &lock) != 0) {
+#ifdef Q_OS_WASM
+    // Emscripten refuses that kind and grants a classic lock without keeping it: the browser's
+    // files belong to the one page, which no other program shares.
+    constexpr int SetLock = F_SETLK;
+#else
+    constexpr int SetLock = F_OFD_SETLK;
+#endif
+    if (::fcntl(fd, SetLock, &lock) != 0) {
         ::close(fd);
         return Result::Busy;
     }

@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#if QT_CONFIG(thread)
 #include <QThreadPool>
+#endif
 #include <QUrl>
 
 #include "drawing.h"
@@ -90,8 +92,10 @@ bool RecoveryStore::Claim(bool offersCopy) {
             if (lock->tryLock(0)) {
                 lock_ = std::move(lock);
                 claimed_ = slot;
+#if QT_CONFIG(thread)
                 writer_ = std::make_unique<QThreadPool>();
                 writer_->setMaxThreadCount(1);
+#endif
                 return true;
             }
         }
@@ -126,7 +130,7 @@ void RecoveryStore::Write(const QByteArray& bytes) {
     if (!Claimed()) {
         return;
     }
-    writer_->start([this, path = CopyPath(), bytes] {
+    Queue([this, path = CopyPath(), bytes] {
         // The new copy is on the disk before it takes the old one's place, so a power cut or a
         // full disk leaves the old copy or the new one, never half of one.
         if (!ReplaceFile(path, bytes).ok) {
@@ -139,13 +143,23 @@ void RecoveryStore::Remove() {
     if (!Claimed()) {
         return;
     }
-    writer_->start([path = CopyPath()] { QFile::remove(path); });
+    Queue([path = CopyPath()] { QFile::remove(path); });
+}
+
+void RecoveryStore::Queue(std::function<void()> job) {
+#if QT_CONFIG(thread)
+    writer_->start(std::move(job));
+#else
+    job();
+#endif
 }
 
 void RecoveryStore::WaitForWrites() {
+#if QT_CONFIG(thread)
     if (writer_) {
         writer_->waitForDone();
     }
+#endif
 }
 
 std::optional<RecoveryCopy> RecoveryCopyOf(const Drawing& drawing, const QDateTime& time) {

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QString>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -57,7 +58,8 @@ class RecoveryStore {
     QString SetAside();
 
     // Queued in order on one background thread, so the flush to disk before the rename never
-    // holds up the window, and a removal always comes after the writes before it.
+    // holds up the window, and a removal always comes after the writes before it. A Qt without
+    // threads (the browser's) writes at once: a copy is small enough for the window's thread.
     void Write(const QByteArray& bytes);
     void Remove();
     void WaitForWrites();
@@ -66,10 +68,13 @@ class RecoveryStore {
 
   private:
     QString SlotPath(int slot, const char* suffix) const;
+    void Queue(std::function<void()> job);
 
     QString folder_;
     int claimed_ = -1;
     std::unique_ptr<QLockFile> lock_;
+#if QT_CONFIG(thread)
     std::unique_ptr<QThreadPool> writer_;
+#endif
     std::atomic<bool> writeFailed_ = false;
 };

@@ -98,6 +98,11 @@ QString ReadUnitFolderValue(RegistryHive hive) {
 
 bool AnswersWithin(const QString& folder, std::chrono::milliseconds limit,
                    const FolderAnswers& isFolder) {
+#if !QT_CONFIG(thread)
+    // A Qt without threads is the browser's, whose folders are its own and answer at once.
+    Q_UNUSED(limit);
+    return isFolder(folder);
+#endif
     // The promise is shared with the thread, which may outlive this call.
     auto answer = std::make_shared<std::promise<bool>>();
     std::future<bool> result = answer->get_future();

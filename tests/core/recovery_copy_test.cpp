@@ -1,6 +1,8 @@
 // Recovery copies read back whole, and every way a cut-off or foreign file is refused.
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include "recovery_copy.h"
 
 namespace {
@@ -35,6 +37,18 @@ TEST(RecoveryCopy, ReadsBackWhatWasWrittenAndRefusesDamage) {
     for (const auto& row : damaged) {
         EXPECT_FALSE(DecodeRecoveryCopy(row.bytes).ok) << row.name;
     }
+
+    // Through the store, on a writer thread or, where Qt has none, at once.
+    QTemporaryDir folder;
+    RecoveryStore store(folder.path());
+    ASSERT_TRUE(store.Claim());
+    store.Write(bytes);
+    store.WaitForWrites();
+    EXPECT_EQ(store.ReadCopy().copy.graphFile, copy.graphFile);
+    store.Remove();
+    store.WaitForWrites();
+    EXPECT_FALSE(store.HasCopy());
+    EXPECT_FALSE(store.TakeWriteFailure());
 }
 
 }  // namespace

@@ -90,9 +90,11 @@ TEST(StartFolder, ClassFolderOfTheUserWinsAndMustAnswerInTime) {
         std::this_thread::sleep_for(milliseconds(300));
         return true;
     };
+#if QT_CONFIG(thread)  // without threads nothing can stop waiting for the answer
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(AnswersWithin("//server/share", milliseconds(20), slow));
     EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds(250));
+#endif
     EXPECT_TRUE(AnswersWithin("//server/share", milliseconds(2000), slow));
 }
 
