@@ -30,32 +30,7 @@ install_packages build-essential cmake ninja-build dpkg-dev xz-utils \
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
     mingw-w64-x86-64-dev qt6-base-dev qt6-base-dev-tools libicu-dev icu-devtools
 
-qt_source=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
-icu_source=$(dpkg-query -W -f='${source:Version}' libicu-dev)
-case "$qt_source" in "$qt_version"+*) ;; *)
-    echo "build-sdk.sh: this machine's Qt is $qt_source, the SDK is made for $qt_version" >&2
-    exit 1 ;;
-esac
-case "$icu_source" in "$icu_version"-*) ;; *)
-    echo "build-sdk.sh: this machine's ICU is $icu_source, the SDK is made for $icu_version" >&2
-    exit 1 ;;
-esac
-
-# Source packages need a deb-src entry. The machine's own Debian entry names its mirror; the same
-# entry with deb-src is added beside it, so no mirror is named here.
-if ! apt-cache showsrc qt6-base 2>/dev/null | grep -qx "Version: $qt_source"; then
-    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-        sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
-            as_root tee /etc/apt/sources.list.d/tesmara-deb-src.sources >/dev/null
-    elif grep -qs '^deb ' /etc/apt/sources.list; then
-        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list |
-            as_root tee /etc/apt/sources.list.d/tesmara-deb-src.list >/dev/null
-    else
-        echo "build-sdk.sh: found no Debian entry in /etc/apt to derive a deb-src entry from" >&2
-        exit 1
-    fi
-    as_root apt-get update -qq
-fi
+find_debian_sources
 
 # One folder, so that a build run again after a failure finds its compiled objects in ccache.
 work=${TMPDIR:-/tmp}/tesmara-sdk-build
